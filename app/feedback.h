@@ -1,0 +1,54 @@
+// How the program answers the user outside its pages: the system beep, the range
+// messages, and the general error box for an error that escapes an event handler.
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <functional>
+#include <stdexcept>
+#include <utility>
+
+class QWidget;
+
+namespace kolvane {
+
+inline const QString ApplicationTitle = QStringLiteral("Kolvane v.1.0.15");
+
+// An error raised inside a handler; the guard turns it into the general error box.
+class HandlerError : public std::runtime_error {
+public:
+    explicit HandlerError(const QString& message) : std::runtime_error(message.toStdString()) {}
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+// The system's default beep. Tests replace the sound with a counter.
+void SystemBeep();
+void SetBeepHook(std::function<void()> hook);
+
+// A modal box without an icon, with the application title and one OK button.
+void ShowMessage(QWidget* parent, const QString& text);
+
+// The general error box: the message with a full stop appended when its last
+// character sorts after '.', the application title, the error icon, one OK button.
+void ShowErrorBox(QWidget* parent, const QString& message);
+QString ErrorBoxText(const QString& message);
+
+// Runs a handler and shows any error that escapes it in the general error box.
+// Exceptions must never unwind through Qt's own frames, so every handler that can
+// throw is bound through this guard.
+template <typename Fn>
+auto Guarded(QWidget* owner, Fn fn)
+{
+    return [owner, fn = std::move(fn)](auto&&... args) {
+        try {
+            fn(std::forward<decltype(args)>(args)...);
+        } catch (const HandlerError& e) {
+            ShowErrorBox(owner, e.message());
+        } catch (const std::exception& e) {
+            ShowErrorBox(owner, QString::fromLocal8Bit(e.what()));
+        }
+    };
+}
+
+} // namespace kolvane

@@ -1,0 +1,125 @@
+#include "bands/bandcolours.h"
+
+namespace kolvane {
+namespace {
+
+using namespace colours;
+
+// Digit order is also the multiplier order: black is 10^0, white 10^9.
+constexpr std::array<BandColour, 10> DigitColours = {Black, Brown, Red,    Orange, Yellow,
+                                                     Green, Blue,  Violet, Grey,   White};
+
+constexpr std::array<BandColour, ToleranceItemCount> ToleranceColours = {
+    Grey, Violet, Blue, Green, Brown, Red, Gold, Silver, NoColour};
+
+constexpr std::array<BandColour, TfrItemCount> TfrColours = {
+    White, Violet, Blue, Orange, Yellow, Red, Brown, NoColour};
+
+template <std::size_t N>
+std::optional<int> IndexIn(const std::array<BandColour, N>& table, BandColour colour)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (table[i] == colour)
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<int> DigitOfColour(BandColour colour, bool firstDigit)
+{
+    const auto digit = IndexIn(DigitColours, colour);
+    if (digit && firstDigit && *digit == 0)
+        return std::nullopt;
+    return digit;
+}
+
+std::optional<long double> MultiplierOfColour(BandColour colour)
+{
+    // Gold and silver are the extended values nearest to 0.1 and 0.01.
+    if (colour == Gold)
+        return 0.1L;
+    if (colour == Silver)
+        return 0.01L;
+    const auto exponent = IndexIn(DigitColours, colour);
+    if (!exponent)
+        return std::nullopt;
+    long double m = 1.0L;
+    for (int i = 0; i < *exponent; ++i)
+        m *= 10.0L;
+    return m;
+}
+
+BandColour ColourOfDigit(int digit)
+{
+    return DigitColours.at(static_cast<std::size_t>(digit));
+}
+
+BandColour MultiplierColour(int exponent)
+{
+    if (exponent == -2)
+        return Silver;
+    if (exponent == -1)
+        return Gold;
+    return DigitColours.at(static_cast<std::size_t>(exponent));
+}
+
+std::optional<int> ToleranceIndexOfColour(BandColour colour)
+{
+    return IndexIn(ToleranceColours, colour);
+}
+
+std::optional<BandColour> ToleranceColour(int index)
+{
+    if (index < 0 || index >= ToleranceItemCount)
+        return std::nullopt;
+    return ToleranceColours[static_cast<std::size_t>(index)];
+}
+
+std::optional<int> TfrIndexOfColour(BandColour colour)
+{
+    return IndexIn(TfrColours, colour);
+}
+
+std::optional<BandColour> TfrColour(int index)
+{
+    if (index < 0 || index >= TfrItemCount)
+        return std::nullopt;
+    return TfrColours[static_cast<std::size_t>(index)];
+}
+
+bool RoleAccepts(BandRole role, BandColour colour)
+{
+    switch (role) {
+    case BandRole::FirstDigit:
+        return DigitOfColour(colour, true).has_value();
+    case BandRole::Digit:
+        return DigitOfColour(colour, false).has_value();
+    case BandRole::MultiplierOfFour:
+        return colour == Gold || colour == Silver || IndexIn(DigitColours, colour).value_or(99) <= 7;
+    case BandRole::MultiplierOfMore:
+        return colour == Gold || colour == Silver || IndexIn(DigitColours, colour).value_or(99) <= 6;
+    case BandRole::Tolerance:
+        return ToleranceIndexOfColour(colour).has_value();
+    case BandRole::Tfr:
+        return TfrIndexOfColour(colour).has_value();
+    }
+    return false;
+}
+
+std::string_view ColourName(BandColour colour)
+{
+    static constexpr std::array<std::string_view, 10> DigitNames = {
+        "black", "brown", "red", "orange", "yellow", "green", "blue", "violet", "grey", "white"};
+    if (const auto i = IndexIn(DigitColours, colour))
+        return DigitNames[static_cast<std::size_t>(*i)];
+    if (colour == Gold)
+        return "gold";
+    if (colour == Silver)
+        return "silver";
+    if (colour == NoColour)
+        return "not set";
+    return {};
+}
+
+} // namespace kolvane
