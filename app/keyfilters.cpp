@@ -1,0 +1,58 @@
+#include "app/keyfilters.h"
+
+#include "app/feedback.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace kolvane {
+namespace {
+
+QString TypedText(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return {};
+    return static_cast<QKeyEvent*>(event)->text();
+}
+
+} // namespace
+
+bool DigitKeyPasses(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QChar(8) || c == QChar(13);
+}
+
+void DigitKeyFilter::Install(QWidget* widget)
+{
+    widget->installEventFilter(new DigitKeyFilter(widget));
+}
+
+bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    const QString text = TypedText(event);
+    if (text.isEmpty())
+        return QObject::eventFilter(watched, event);
+    // Qt reports Backspace and Enter with their control characters as text; Enter
+    // may come as "\r" or as the keypad's "\n", which is the same key to the user.
+    for (const QChar c : text) {
+        if (!DigitKeyPasses(c == QChar(10) ? QChar(13) : c)) {
+            SystemBeep();
+            return true;
+        }
+    }
+    return false;
+}
+
+void SilentKeyFilter::Install(QWidget* widget)
+{
+    widget->installEventFilter(new SilentKeyFilter(widget));
+}
+
+bool SilentKeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!TypedText(event).isEmpty())
+        return true;
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace kolvane
