@@ -8,11 +8,18 @@
 namespace kolvane {
 namespace {
 
+// The character a key press types, or nothing for keys that are not typing: focus
+// moves and editing shortcuts (Ctrl+V pastes, Ctrl+C copies) keep working.
 QString TypedText(QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
         return {};
-    return static_cast<QKeyEvent*>(event)->text();
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+        return {};
+    if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return {};
+    return key->text();
 }
 
 } // namespace

@@ -1,2 +1,19 @@
+// Kolvane: reads and writes the colour codes of resistors and capacitors.
+#include "app/fonts.h"
+#include "app/mainform.h"
+
 #include <QApplication>
-int main(int argc, char** argv) { QApplication app(argc, argv); return 0; }
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(kolvane);
+    QCoreApplication::setApplicationName(QStringLiteral("Kolvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.15.1"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick Ltd."));
+    kolvane::InstallFontSubstitutes();
+
+    auto windows = kolvane::CreateWindows();
+    windows.mainForm->show();
+    return app.exec();
+}

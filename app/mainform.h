@@ -1,0 +1,73 @@
+// The main window: four pages, the menu bar with its shortcuts, and the commands that
+// switch pages and open the help page, the maker's pages and the About dialog.
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+namespace Ui {
+class TMainForm;
+}
+
+class QDialog;
+
+namespace kolvane {
+
+class BandPicking;
+class CapacitorPage;
+class CombinePage;
+class ResistorPage;
+class TColorForm;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    Ui::TMainForm& form() { return *ui; }
+    ResistorPage& resistorPage() { return *m_resistor; }
+    CapacitorPage& capacitorPage() { return *m_capacitor; }
+    BandPicking& bandPicking() { return *m_picking; }
+
+    // The dialogs are created after the main window, once, and reused.
+    void setPicker(TColorForm* picker);
+    void setAbout(QDialog* about) { m_about = about; }
+
+    void ApplyPickedColour();
+
+    void Exit1Click();
+    void Resistor1Click();
+    void Capasitor1Click();
+    void Amountofresistor1Click();
+    void Amountofcapasitor1Click();
+    void Support1Click();
+    void homepageClick();
+    void Pellmoorhomepage1Click();
+    void About1Click();
+
+private:
+    void FormCreate();
+
+    std::unique_ptr<Ui::TMainForm> ui;
+    ResistorPage* m_resistor = nullptr;
+    CapacitorPage* m_capacitor = nullptr;
+    CombinePage* m_combine = nullptr;
+    BandPicking* m_picking = nullptr;
+    QDialog* m_about = nullptr;
+};
+
+// Puts an access key on each entry: the first letter or digit of its caption that no
+// earlier entry of the same menu has taken.
+void AssignAccessKeys(const QList<QAction*>& entries);
+
+// Creates the three windows in their order and wires them together.
+struct Windows {
+    std::unique_ptr<TMainForm> mainForm;
+    TColorForm* colorForm = nullptr;  // owned by the main window
+    QDialog* about = nullptr;         // owned by the main window
+};
+Windows CreateWindows();
+
+} // namespace kolvane

@@ -1,0 +1,46 @@
+#include "bands/bandpicking.h"
+
+#include "bands/bandshape.h"
+#include "bands/pick.h"
+
+#include <QComboBox>
+#include <QDialog>
+
+namespace kolvane {
+
+BandPicking::BandPicking(PickWiring wiring, QObject* parent) : QObject(parent), m_w(std::move(wiring))
+{
+    for (int target = 1; target <= PickTargetCount; ++target)
+        connect(m_w.bands[static_cast<std::size_t>(target - 1)], &TShape::mouseDown, this,
+                [this, target](Qt::MouseButton) { ShapeMouseDown(target); });
+}
+
+void BandPicking::ShapeMouseDown(int target)
+{
+    PickTarget = static_cast<std::uint8_t>(target);
+    if (m_picker)
+        m_picker->exec();
+}
+
+void BandPicking::ApplyPickedColour()
+{
+    if (PickTarget >= 1 && PickTarget <= PickTargetCount)
+        m_w.bands[PickTarget - 1]->setBrushColour(PickedColour);
+
+    // The lists follow their bands without running their own change handlers.
+    const auto select = [](QComboBox* list, std::optional<int> index) {
+        if (index)
+            list->setCurrentIndex(*index);
+    };
+    if (PickTarget == 5)
+        select(m_w.resistorTolerance, ToleranceIndexOfColour(PickedColour));
+    if (PickTarget == 10)
+        select(m_w.capacitorTolerance, ToleranceIndexOfColour(PickedColour));
+    if (PickTarget == 11)
+        select(m_w.resistorTfr, TfrIndexOfColour(PickedColour));
+
+    m_w.recomputeResistor();
+    m_w.recomputeCapacitor();
+}
+
+} // namespace kolvane

@@ -1,0 +1,126 @@
+#include "bands/codepage.h"
+
+#include "app/feedback.h"
+#include "app/keyfilters.h"
+#include "app/numbers.h"
+#include "bands/bandshape.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kolvane {
+
+ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits& units,
+                               std::span<std::int8_t> digitCells, long double& multiplier, QWidget* owner,
+                               QObject* parent)
+    : QObject(parent), m_c(controls), m_units(units), m_cells(digitCells), m_multiplier(multiplier), m_owner(owner)
+{
+    DigitKeyFilter::Install(m_c.valueField);
+    SilentKeyFilter::Install(m_c.toleranceList);
+
+    auto* list = m_c.toleranceList;
+    for (const auto item : ToleranceItems)
+        list->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
+    list->setMaxVisibleItems(ToleranceItemCount);
+
+    for (TShape* band : m_c.valueBands)
+        connect(band, &TShape::painted, this, [this] { DescribeBands(); });
+    connect(m_c.toleranceBand, &TShape::painted, this, [this] { DescribeBands(); });
+}
+
+int ColourCodePage::digitCount() const
+{
+    return m_c.fourBands->isChecked() ? 2 : 3;
+}
+
+void ColourCodePage::Recompute()
+{
+    const int digits = digitCount();
+    std::array<BandColour, 4> bands{};
+    for (int i = 0; i <= digits; ++i)
+        bands[static_cast<std::size_t>(i)] = m_c.valueBands[static_cast<std::size_t>(i)]->brushColour();
+    const auto value = ReadCode(std::span(bands.data(), static_cast<std::size_t>(digits + 1)), m_cells, m_multiplier);
+    m_c.valueLabel->setText(value ? ValueText(*value, m_units, QLocale()) : CheckColourText);
+}
+
+void ColourCodePage::Calculate()
+{
+    const QString text = m_c.valueField->text();
+    if (text.isEmpty())
+        return;
+    const auto number = ParseInt64(text);
+    if (!number)
+        throw HandlerError(InvalidIntegerMessage(text));
+
+    int unit = 0;
+    while (unit < 2 && !m_c.unitButtons[static_cast<std::size_t>(unit)]->isChecked())
+        ++unit;
+    if (*number < 1 || *number > UnitMaximum(unit)) {
+        SystemBeep();
+        ShowMessage(m_owner, RangeMessage(m_units, unit));
+        return;
+    }
+
+    const auto code = CodeForValue(*number * UnitFactors[static_cast<std::size_t>(unit)], digitCount());
+    for (int i = 0; i < code.count; ++i)
+        m_c.valueBands[static_cast<std::size_t>(i)]->setBrushColour(code.bands[static_cast<std::size_t>(i)]);
+    Recompute();
+}
+
+void ColourCodePage::SwitchBandCount()
+{
+    const bool four = digitCount() == 2;
+    m_c.valueBands[3]->setVisible(!four);
+    TShape* third = m_c.valueBands[2];
+    if (!RoleAccepts(four ? BandRole::MultiplierOfFour : BandRole::Digit, third->brushColour()))
+        third->setBrushColour(NoColour);
+    DescribeBands();
+    Recompute();
+}
+
+void ColourCodePage::ToleranceChosen(int index)
+{
+    if (const auto colour = ToleranceColour(index))
+        m_c.toleranceBand->setBrushColour(*colour);
+}
+
+void ColourCodePage::DescribeBands()
+{
+    const bool four = digitCount() == 2;
+    const auto& b = m_c.valueBands;
+    SetBandDescription(b[0], BandDescription(QStringLiteral("First digit"), BandRole::FirstDigit, b[0]->brushColour()));
+    SetBandDescription(b[1], BandDescription(QStringLiteral("Second digit"), BandRole::Digit, b[1]->brushColour()));
+    SetBandDescription(b[2], four ? BandDescription(QStringLiteral("Multiplier"), BandRole::MultiplierOfFour,
+                                                    b[2]->brushColour())
+                                  : BandDescription(QStringLiteral("Third digit"), BandRole::Digit,
+                                                    b[2]->brushColour()));
+    SetBandDescription(b[3], BandDescription(QStringLiteral("Multiplier"), BandRole::MultiplierOfMore,
+                                             b[3]->brushColour()));
+    SetBandDescription(m_c.toleranceBand, BandDescription(QStringLiteral("Tolerance"), BandRole::Tolerance,
+                                                          m_c.toleranceBand->brushColour()));
+}
+
+void SetBandDescription(TShape* band, const QString& text)
+{
+    band->setToolTip(text);
+    band->setAccessibleName(text);
+    band->setAccessibleDescription(text);
+}
+
+void ApplyPixelFont(QWidget* widget, const QString& family, int pixelSize, bool bold, const QColor& colour)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace kolvane

@@ -1,0 +1,71 @@
+// The behaviour the resistor and capacitor pages share: reading their value bands,
+// painting them for a typed number, switching between two and three digit bands,
+// the tolerance list, and the band descriptions for assistive tools.
+#pragma once
+
+#include "bands/colourcode.h"
+
+#include <QObject>
+
+#include <array>
+#include <span>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace kolvane {
+
+class TShape;
+
+struct CodePageControls {
+    std::array<TShape*, 4> valueBands{};  // first, second, third, fourth band
+    TShape* toleranceBand = nullptr;
+    QComboBox* toleranceList = nullptr;
+    QRadioButton* fourBands = nullptr;    // checked: two digits; otherwise three
+    QLabel* valueLabel = nullptr;
+    QLineEdit* valueField = nullptr;
+    std::array<QRadioButton*, 3> unitButtons{};  // base unit first
+    QPushButton* calculate = nullptr;
+};
+
+class ColourCodePage : public QObject {
+    Q_OBJECT
+public:
+    ColourCodePage(const CodePageControls& controls, const CodeUnits& units, std::span<std::int8_t> digitCells,
+                   long double& multiplier, QWidget* owner, QObject* parent);
+
+    int digitCount() const;
+    // Reads the value bands into the value label.
+    void Recompute();
+    // Paints the value bands for the typed number, then recomputes. Throws
+    // HandlerError when the field holds no whole number.
+    void Calculate();
+    // Shows or hides the fourth band, clears the third when its new role cannot
+    // read its colour, and recomputes.
+    void SwitchBandCount();
+    // Paints the tolerance band for the chosen list item.
+    void ToleranceChosen(int index);
+
+protected:
+    virtual void DescribeBands();
+    const CodePageControls& controls() const { return m_c; }
+
+private:
+    CodePageControls m_c;
+    const CodeUnits& m_units;
+    std::span<std::int8_t> m_cells;
+    long double& m_multiplier;
+    QWidget* m_owner;
+};
+
+// Sets a band's tooltip, accessible name and description to one text.
+void SetBandDescription(TShape* band, const QString& text);
+
+// Pixel font requests of the two colour-code pages.
+void ApplyPixelFont(QWidget* widget, const QString& family, int pixelSize, bool bold, const QColor& colour);
+
+} // namespace kolvane

@@ -1,0 +1,129 @@
+#include "bands/colourcode.h"
+
+#include "app/numbers.h"
+
+#include <string>
+
+namespace kolvane {
+
+const CodeUnits& ResistorUnits()
+{
+    static const CodeUnits units{{QStringLiteral("Ohm"), QStringLiteral("KOhm"), QStringLiteral("MOhm")}};
+    return units;
+}
+
+const CodeUnits& CapacitorUnits()
+{
+    static const CodeUnits units{{QStringLiteral("pF"), QStringLiteral("nF"), QStringLiteral("\u00b5F")}};
+    return units;
+}
+
+std::int64_t UnitMaximum(int unitIndex)
+{
+    return LargestBaseValue / UnitFactors.at(static_cast<std::size_t>(unitIndex));
+}
+
+QString RangeMessage(const CodeUnits& units, int unitIndex)
+{
+    return QStringLiteral("Enter 1..%1 %2")
+        .arg(UnitMaximum(unitIndex))
+        .arg(units.names.at(static_cast<std::size_t>(unitIndex)));
+}
+
+std::optional<float> ReadCode(std::span<const BandColour> bands, std::span<std::int8_t> digitCells,
+                              long double& multiplier)
+{
+    for (const BandColour band : bands)
+        if (band == NoColour)
+            return std::nullopt;
+
+    const std::size_t digitCount = bands.size() - 1;
+    int significand = 0;
+    for (std::size_t i = 0; i < digitCount; ++i) {
+        if (const auto digit = DigitOfColour(bands[i], i == 0))
+            digitCells[i] = static_cast<std::int8_t>(*digit);
+        significand = significand * 10 + digitCells[i];
+    }
+    if (const auto m = MultiplierOfColour(bands[digitCount]))
+        multiplier = *m;
+    return static_cast<float>(static_cast<long double>(significand) * multiplier);
+}
+
+QString ValueText(float value, const CodeUnits& units, const QLocale& locale)
+{
+    // Scaled values are stored as 32-bit floats again, as the bands' value is.
+    std::size_t unit = 0;
+    if (value >= 1000000.0f) {
+        value = static_cast<float>(static_cast<long double>(value) / 1000000.0L);
+        unit = 2;
+    } else if (value >= 1000.0f) {
+        value = static_cast<float>(static_cast<long double>(value) / 1000.0L);
+        unit = 1;
+    }
+    return FormatFixed2(value, 10, locale) + QLatin1Char(' ') + units.names[unit];
+}
+
+PaintedCode CodeForValue(std::int64_t baseUnits, int digitCount)
+{
+    const std::string text = std::to_string(baseUnits);
+    const int length = static_cast<int>(text.size());
+    PaintedCode code;
+    code.count = digitCount + 1;
+    for (int i = 0; i < digitCount; ++i) {
+        const int digit = i < length ? text[static_cast<std::size_t>(i)] - '0' : 0;
+        code.bands[static_cast<std::size_t>(i)] = ColourOfDigit(digit);
+    }
+    code.bands[static_cast<std::size_t>(digitCount)] = MultiplierColour(length - digitCount);
+    return code;
+}
+
+} // namespace kolvane
+
+namespace kolvane {
+namespace {
+
+QString MultiplierText(BandColour colour)
+{
+    if (colour == colours::Gold)
+        return QStringLiteral("0.1");
+    if (colour == colours::Silver)
+        return QStringLiteral("0.01");
+    const auto exponent = DigitOfColour(colour, false);
+    return QLatin1Char('1') + QString(*exponent, QLatin1Char('0'));
+}
+
+// The meaning of the colour in the role, or nothing when the role cannot read it.
+QString Meaning(BandRole role, BandColour colour)
+{
+    if (!RoleAccepts(role, colour))
+        return {};
+    switch (role) {
+    case BandRole::FirstDigit:
+    case BandRole::Digit:
+        return QString::number(*DigitOfColour(colour, false));
+    case BandRole::MultiplierOfFour:
+    case BandRole::MultiplierOfMore:
+        return QStringLiteral("\u00d7") + MultiplierText(colour);
+    case BandRole::Tolerance:
+        return QString::fromLatin1(ToleranceItems[static_cast<std::size_t>(*ToleranceIndexOfColour(colour))]);
+    case BandRole::Tfr:
+        return QString::fromLatin1(TfrItems[static_cast<std::size_t>(*TfrIndexOfColour(colour))]);
+    }
+    return {};
+}
+
+} // namespace
+
+QString BandDescription(const QString& roleName, BandRole role, BandColour colour)
+{
+    const std::string_view name = ColourName(colour);
+    QString text = roleName + QStringLiteral(": ") +
+                   (name.empty() ? QStringLiteral("unknown colour")
+                                 : QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+    const QString meaning = Meaning(role, colour);
+    if (!meaning.isEmpty())
+        text += QStringLiteral(", ") + meaning;
+    return text;
+}
+
+} // namespace kolvane

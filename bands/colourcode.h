@@ -1,0 +1,60 @@
+// What the resistor and capacitor codes share: reading value bands into a value with
+// its unit, and painting value bands for a typed whole number. Each page passes in
+// its units; nothing here knows which component it describes.
+#pragma once
+
+#include "bands/bandcolours.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace kolvane {
+
+inline const QString CheckColourText = QStringLiteral("Check color!");
+
+// The three units of a page, base unit first: " Ohm", " KOhm", " MOhm" or pF, nF, µF.
+struct CodeUnits {
+    std::array<QString, 3> names;
+};
+const CodeUnits& ResistorUnits();
+const CodeUnits& CapacitorUnits();
+
+inline constexpr std::array<std::int64_t, 3> UnitFactors = {1, 1000, 1000000};
+// Every unit's upper bound is the same quantity: 999 000 000 base units.
+inline constexpr std::int64_t LargestBaseValue = 999000000;
+std::int64_t UnitMaximum(int unitIndex);
+QString RangeMessage(const CodeUnits& units, int unitIndex);
+
+// Bands to value. `bands` holds the digit bands then the multiplier band (three bands
+// for a two-digit code, four for a three-digit one). A digit band whose colour gives
+// no digit keeps its cell, and a multiplier band without a multiplier keeps the
+// multiplier, both from the previous reading. Gives nothing when a value band is
+// not set.
+std::optional<float> ReadCode(std::span<const BandColour> bands, std::span<std::int8_t> digitCells,
+                              long double& multiplier);
+
+// The value in fixed notation with two decimals and the unit that suits its size.
+QString ValueText(float value, const CodeUnits& units, const QLocale& locale);
+
+// Value to bands: the digit colours then the multiplier colour for a quantity of
+// 1 to 999 000 000 base units. Digits beyond the code are cut, never rounded.
+struct PaintedCode {
+    std::array<BandColour, 4> bands{};  // digits, then multiplier
+    int count = 0;                      // digitCount + 1
+};
+PaintedCode CodeForValue(std::int64_t baseUnits, int digitCount);
+
+} // namespace kolvane
+
+namespace kolvane {
+
+// What a band says to someone who cannot tell its colour: "Second digit: violet, 7",
+// "Multiplier: gold, ×0.1", "Tolerance: not set, 20%".
+QString BandDescription(const QString& roleName, BandRole role, BandColour colour);
+
+} // namespace kolvane
