@@ -1,0 +1,115 @@
+#include "app/about.h"
+
+#include "app/addresses.h"
+#include "ui_about.h"
+
+#include <QDesktopServices>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace kolvane {
+namespace {
+
+const QColor kLinkBlue(0, 0, 255);
+const QColor kVisitedMaroon(128, 0, 0);
+
+void SetLinkLook(QLabel* label)
+{
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kLinkBlue);
+    label->setPalette(palette);
+    // A link that looks like text keeps the ordinary pointer.
+    label->setCursor(Qt::ArrowCursor);
+    label->setFocusPolicy(Qt::NoFocus);
+}
+
+void MarkVisited(QLabel* label)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, kVisitedMaroon);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbout>())
+{
+    ui->setupUi(this);
+    BitBtn1 = ui->BitBtn1;
+    Image1 = ui->Image1;
+    Label1 = ui->Label1;
+    Label2 = ui->Label2;
+
+    // A dialog frame with only the close button, fixed at its client size.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(205, 194);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    // The button's palette stays the desktop's: only the ground is white.
+    BitBtn1->setPalette(QPalette());
+    BitBtn1->setFocusPolicy(Qt::StrongFocus);
+    Image1->setFocusPolicy(Qt::NoFocus);
+
+    Label1->setText(QString::fromLatin1(HomePageAddress));
+    Label2->setText(QStringLiteral("E-mail: ") + QString::fromLatin1(SupportMailAddress));
+    SetLinkLook(Label1);
+    SetLinkLook(Label2);
+    Label1->installEventFilter(this);
+    Label2->installEventFilter(this);
+
+    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TAbout::~TAbout() = default;
+
+void TAbout::Label1Click()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomePageAddress)));
+    MarkVisited(Label1);
+}
+
+void TAbout::Label2Click()
+{
+    QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(SupportMailAddress)));
+    MarkVisited(Label2);
+}
+
+// A click on a label is a left press and a release over the same label.
+bool TAbout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Label1 || watched == Label2) {
+        // The second press of a double click is not a new click: one click, one
+        // request to the desktop.
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton)
+                m_pressed = watched;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const bool click = mouse->button() == Qt::LeftButton && m_pressed == watched &&
+                               static_cast<QWidget*>(watched)->rect().contains(mouse->position().toPoint());
+            if (mouse->button() == Qt::LeftButton)
+                m_pressed = nullptr;
+            if (click) {
+                if (watched == Label1)
+                    Label1Click();
+                else
+                    Label2Click();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace kolvane
