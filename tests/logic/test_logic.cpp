@@ -1,0 +1,175 @@
+// The pure pieces: colour lookups, whole-number parsing, the two-decimal text and the
+// value-to-bands rule.
+#include "app/numbers.h"
+#include "bands/bandcolours.h"
+#include "bands/colourcode.h"
+
+#include <QtTest>
+
+using namespace kolvane;
+
+class LogicTest : public QObject {
+    Q_OBJECT
+private slots:
+    void lookupsKeepExactValues();
+    void parse_data();
+    void parse();
+    void format_data();
+    void format();
+    void codeForValueCutsDigits_data();
+    void codeForValueCutsDigits();
+    void rangeMessages();
+    void descriptions();
+};
+
+void LogicTest::lookupsKeepExactValues()
+{
+    using namespace colours;
+    // Near misses of yellow and red mean nothing: colours are compared exactly.
+    QVERIFY(!DigitOfColour(0x00FFFF, false));
+    QVERIFY(!DigitOfColour(0x0000FF, false));
+    QCOMPARE(*DigitOfColour(Yellow, false), 4);
+    QVERIFY(!DigitOfColour(Black, true));
+    QCOMPARE(*DigitOfColour(Black, false), 0);
+    QVERIFY(!DigitOfColour(Gold, false));
+    QCOMPARE(*MultiplierOfColour(Gold), 0.1L);
+    QCOMPARE(*MultiplierOfColour(Silver), 0.01L);
+    QCOMPARE(*MultiplierOfColour(White), 1e9L);
+    QVERIFY(!MultiplierOfColour(NoColour));
+    QCOMPARE(*ToleranceIndexOfColour(Gold), 6);
+    QCOMPARE(*ToleranceIndexOfColour(NoColour), 8);
+    QCOMPARE(*ToleranceIndexOfColour(Grey), 0);
+    QCOMPARE(*TfrIndexOfColour(NoColour), 7);
+    QCOMPARE(*TfrIndexOfColour(White), 0);
+    QVERIFY(!TfrIndexOfColour(Green));
+    QVERIFY(!ToleranceColour(9) && !ToleranceColour(-1) && !TfrColour(8));
+    QCOMPARE(MultiplierColour(-1), Gold);
+    QCOMPARE(MultiplierColour(-2), Silver);
+    QCOMPARE(MultiplierColour(7), Violet);
+    QCOMPARE(ToArgb(Red), 0xFFFF1A1Au);
+    QCOMPARE(FromArgb(0xFFFF1A1Au), Red);
+    // Roles: violet multiplies only in a 4-band code; grey and white never multiply.
+    QVERIFY(RoleAccepts(BandRole::MultiplierOfFour, Violet));
+    QVERIFY(!RoleAccepts(BandRole::MultiplierOfMore, Violet));
+    QVERIFY(!RoleAccepts(BandRole::MultiplierOfFour, Grey));
+    QVERIFY(!RoleAccepts(BandRole::MultiplierOfFour, NoColour));
+    QVERIFY(RoleAccepts(BandRole::Tfr, NoColour));
+}
+
+void LogicTest::parse_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<qlonglong>("value");
+    QTest::newRow("plain") << "4700" << true << 4700LL;
+    QTest::newRow("leading zeros") << "0047" << true << 47LL;
+    QTest::newRow("plus") << "+5" << true << 5LL;
+    QTest::newRow("minus") << "-5" << true << -5LL;
+    QTest::newRow("min int64") << "-9223372036854775808" << true << std::numeric_limits<qlonglong>::min();
+    QTest::newRow("max int64") << "9223372036854775807" << true << std::numeric_limits<qlonglong>::max();
+    QTest::newRow("overflow") << "9223372036854775808" << false << 0LL;
+    QTest::newRow("empty") << "" << false << 0LL;
+    QTest::newRow("sign only") << "-" << false << 0LL;
+    QTest::newRow("letters") << "12a" << false << 0LL;
+    QTest::newRow("space") << " 12" << false << 0LL;
+    QTest::newRow("point") << "1.5" << false << 0LL;
+    QTest::newRow("hex prefix") << "$FF" << false << 0LL;
+    QTest::newRow("arabic-indic digits") << QString::fromUtf8("\u0661\u0662") << false << 0LL;
+    QTest::newRow("fullwidth digits") << QString::fromUtf8("\uff11\uff12") << false << 0LL;
+}
+
+void LogicTest::parse()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(qlonglong, value);
+    const auto parsed = ParseInt64(text);
+    QCOMPARE(parsed.has_value(), ok);
+    if (ok)
+        QCOMPARE(*parsed, value);
+    QVERIFY(!ParseInt32(QStringLiteral("2147483648")));
+    QCOMPARE(*ParseInt32(QStringLiteral("-2147483648")), std::numeric_limits<std::int32_t>::min());
+}
+
+void LogicTest::format_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QString>("point");
+    QTest::newRow("float 4.7") << double(4.7f) << 10 << "4.70";
+    QTest::newRow("float 0.47") << double(0.47f) << 10 << "0.47";
+    QTest::newRow("tie up") << 5.625 << 8 << "5.63";
+    QTest::newRow("tie 0.875") << 0.875 << 8 << "0.88";
+    QTest::newRow("negative tie") << -5.625 << 8 << "-5.63";
+    QTest::newRow("below tie") << 0.12499999999 << 8 << "0.12";
+    QTest::newRow("carry") << 9.999 << 10 << "10.00";
+    QTest::newRow("zero") << 0.0 << 8 << "0.00";
+    QTest::newRow("negative zero") << -0.0 << 8 << "0.00";
+    QTest::newRow("tiny negative") << -0.001 << 8 << "0.00";
+    QTest::newRow("significant digits cut decimals") << 1234567.891 << 8 << "1234567.90";
+    QTest::newRow("significant digits cut units") << 123456789.0 << 8 << "123456790.00";
+    QTest::newRow("ten digits") << 999000000.0 << 10 << "999000000.00";
+    QTest::newRow("large") << 49999.5 << 8 << "49999.50";
+}
+
+void LogicTest::format()
+{
+    QFETCH(double, value);
+    QFETCH(int, digits);
+    QFETCH(QString, point);
+    QCOMPARE(FormatFixed2(value, digits, QLocale::c()), point);
+    QString comma = point;
+    comma.replace(QLatin1Char('.'), QLatin1Char(','));
+    QCOMPARE(FormatFixed2(value, digits, QLocale(QLocale::German)), comma);
+}
+
+void LogicTest::codeForValueCutsDigits_data()
+{
+    using namespace colours;
+    QTest::addColumn<qlonglong>("value");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<QList<uint>>("bands");
+    QTest::newRow("1 four") << 1LL << 2 << QList<uint>{Brown, Black, Gold};
+    QTest::newRow("1 five") << 1LL << 3 << QList<uint>{Brown, Black, Black, Silver};
+    QTest::newRow("4751 four") << 4751LL << 2 << QList<uint>{Yellow, Violet, Red};
+    QTest::newRow("4751 five") << 4751LL << 3 << QList<uint>{Yellow, Violet, Green, Brown};
+    QTest::newRow("999000000 four") << 999000000LL << 2 << QList<uint>{White, White, Violet};
+    QTest::newRow("999000000 five") << 999000000LL << 3 << QList<uint>{White, White, White, Blue};
+    QTest::newRow("10 five") << 10LL << 3 << QList<uint>{Brown, Black, Black, Gold};
+}
+
+void LogicTest::codeForValueCutsDigits()
+{
+    QFETCH(qlonglong, value);
+    QFETCH(int, digits);
+    QFETCH(QList<uint>, bands);
+    const auto code = CodeForValue(value, digits);
+    QCOMPARE(code.count, static_cast<int>(bands.size()));
+    for (int i = 0; i < code.count; ++i)
+        QCOMPARE(code.bands[static_cast<std::size_t>(i)], bands[i]);
+}
+
+void LogicTest::rangeMessages()
+{
+    QCOMPARE(RangeMessage(ResistorUnits(), 0), QStringLiteral("Enter 1..999000000 Ohm"));
+    QCOMPARE(RangeMessage(ResistorUnits(), 1), QStringLiteral("Enter 1..999000 KOhm"));
+    QCOMPARE(RangeMessage(ResistorUnits(), 2), QStringLiteral("Enter 1..999 MOhm"));
+    QCOMPARE(RangeMessage(CapacitorUnits(), 2), QString::fromUtf8("Enter 1..999 \u00b5F"));
+    QCOMPARE(RangeMessage(CapacitorUnits(), 1), QStringLiteral("Enter 1..999000 nF"));
+}
+
+void LogicTest::descriptions()
+{
+    using namespace colours;
+    QCOMPARE(BandDescription("Second digit", BandRole::Digit, Violet), QStringLiteral("Second digit: violet, 7"));
+    QCOMPARE(BandDescription("Multiplier", BandRole::MultiplierOfFour, Gold),
+             QString::fromUtf8("Multiplier: gold, \u00d70.1"));
+    QCOMPARE(BandDescription("Multiplier", BandRole::MultiplierOfMore, Blue),
+             QString::fromUtf8("Multiplier: blue, \u00d71000000"));
+    QCOMPARE(BandDescription("Tolerance", BandRole::Tolerance, NoColour), QStringLiteral("Tolerance: not set, 20%"));
+    QCOMPARE(BandDescription("TFR", BandRole::Tfr, Brown), QStringLiteral("TFR: brown, 100"));
+    QCOMPARE(BandDescription("First digit", BandRole::FirstDigit, NoColour), QStringLiteral("First digit: not set"));
+}
+
+QTEST_APPLESS_MAIN(LogicTest)
+#include "test_logic.moc"
