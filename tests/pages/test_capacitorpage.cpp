@@ -1,0 +1,183 @@
+// The "Capasitor" page through its widgets: every code it accepts in pF, nF and µF,
+// typed values, the band-count switch, the list with its edit part, and the messages.
+#include "app/feedback.h"
+#include "tests/support/apphost.h"
+#include "tests/support/codechecks.h"
+#include "tests/support/modalwatch.h"
+
+#include <QtTest>
+
+using namespace kolvane;
+using namespace kolvane::test;
+
+class CapacitorPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startState();
+    void everyAcceptedCode_data();
+    void everyAcceptedCode();
+    void typedValuesPaintBands_data();
+    void typedValuesPaintBands();
+    void bandCountSwitch();
+    void toleranceList();
+    void refusedValuesNameTheirUnit_data();
+    void refusedValuesNameTheirUnit();
+    void pastedTextGoesToErrorBox();
+
+private:
+    PageUnderTest page()
+    {
+        auto& f = host->f();
+        return {{f.Shape6, f.Shape7, f.Shape8, f.Shape9}, f.Label3, f.Edit2, f.Button2, FaradUnits,
+                [this] { host->main().capacitorPage().RecomputeCapacitor(); }};
+    }
+    std::unique_ptr<AppHost> host;
+    int beeps = 0;
+};
+
+void CapacitorPageTest::init()
+{
+    QLocale::setDefault(QLocale::c());
+    beeps = 0;
+    SetBeepHook([this] { ++beeps; });
+    host = std::make_unique<AppHost>();
+}
+
+void CapacitorPageTest::cleanup()
+{
+    host.reset();
+    SetBeepHook({});
+}
+
+void CapacitorPageTest::startState()
+{
+    auto& f = host->f();
+    QCOMPARE(f.Label3->text(), QStringLiteral("Check color!"));
+    QVERIFY(f.RadioButton4->isChecked() && f.RadioButton10->isChecked());
+    QVERIFY(f.Shape9->isHidden());
+    QCOMPARE(f.ComboBox2->currentIndex(), -1);
+    QCOMPARE(f.ComboBox2->currentText(), QStringLiteral("20%"));
+    QCOMPARE(f.ComboBox2->count(), 9);
+    QCOMPARE(f.RadioButton8->text(), QString::fromUtf8("\u00b5F"));
+    for (int cell = 3; cell < 6; ++cell)
+        QCOMPARE(BandDigits[static_cast<std::size_t>(cell)], std::int8_t(0));
+}
+
+void CapacitorPageTest::everyAcceptedCode_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<bool>("comma");
+    for (int bands : {4, 5})
+        for (bool comma : {false, true})
+            QTest::addRow("%d bands, %s", bands, comma ? "comma" : "point") << bands << comma;
+}
+
+void CapacitorPageTest::everyAcceptedCode()
+{
+    QFETCH(int, bands);
+    QFETCH(bool, comma);
+    QLocale::setDefault(comma ? QLocale(QLocale::German) : QLocale::c());
+    (bands == 4 ? host->f().RadioButton4 : host->f().RadioButton3)->click();
+    CheckEveryCode(page(), bands == 4 ? 2 : 3, bands == 4 ? 7 : 6, comma ? QLatin1Char(',') : QLatin1Char('.'));
+}
+
+void CapacitorPageTest::typedValuesPaintBands_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("bands");
+    for (int unit = 0; unit < 3; ++unit)
+        for (int bands : {4, 5})
+            QTest::addRow("unit %d, %d bands", unit, bands) << unit << bands;
+}
+
+void CapacitorPageTest::typedValuesPaintBands()
+{
+    QFETCH(int, unit);
+    QFETCH(int, bands);
+    auto& f = host->f();
+    (bands == 4 ? f.RadioButton4 : f.RadioButton3)->click();
+    (unit == 0 ? f.RadioButton10 : unit == 1 ? f.RadioButton9 : f.RadioButton8)->click();
+    f.Shape9->setBrushColour(Digit[3]);
+    CheckTypedValues(page(), unit == 0 ? 1 : unit == 1 ? 1000 : 1000000, bands == 4 ? 2 : 3);
+    if (bands == 4)
+        QCOMPARE(f.Shape9->brushColour(), Digit[3]);  // hidden, and kept
+    QCOMPARE(f.Shape10->brushColour(), None);
+    QCOMPARE(f.ComboBox2->currentIndex(), -1);
+}
+
+void CapacitorPageTest::bandCountSwitch()
+{
+    auto& f = host->f();
+    f.RadioButton3->click();
+    f.Edit2->setText(QStringLiteral("4780"));
+    f.Button2->click();
+    QCOMPARE(f.Label3->text(), QStringLiteral("4.78 nF"));
+    QCOMPARE(f.Shape8->brushColour(), Digit[8]);
+    f.RadioButton4->click();
+    QCOMPARE(f.Shape8->brushColour(), None);
+    QCOMPARE(f.Label3->text(), QStringLiteral("Check color!"));
+    f.RadioButton3->click();
+    QCOMPARE(f.Shape9->brushColour(), Digit[1]);
+    QCOMPARE(f.Shape8->brushColour(), None);
+    QCOMPARE(f.Label3->text(), QStringLiteral("Check color!"));
+}
+
+void CapacitorPageTest::toleranceList()
+{
+    auto& f = host->f();
+    f.ComboBox2->setCurrentIndex(6);
+    emit f.ComboBox2->activated(6);
+    QCOMPARE(f.Shape10->brushColour(), Gold);
+    f.ComboBox2->setCurrentIndex(8);
+    emit f.ComboBox2->activated(8);
+    QCOMPARE(f.Shape10->brushColour(), None);
+    QCOMPARE(f.Label3->text(), QStringLiteral("Check color!"));
+    // The edit part takes no typing.
+    QTest::keyClicks(f.ComboBox2, QStringLiteral("5%x"));
+    QCOMPARE(f.ComboBox2->currentText(), QStringLiteral("20%"));
+    QCOMPARE(beeps, 0);
+}
+
+void CapacitorPageTest::refusedValuesNameTheirUnit_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("1000 uF") << "1000" << 2 << QString::fromUtf8("Enter 1..999 \u00b5F");
+    QTest::newRow("999001 nF") << "999001" << 1 << "Enter 1..999000 nF";
+    QTest::newRow("0 pF") << "0" << 0 << "Enter 1..999000000 pF";
+}
+
+void CapacitorPageTest::refusedValuesNameTheirUnit()
+{
+    QFETCH(QString, text);
+    QFETCH(int, unit);
+    QFETCH(QString, message);
+    auto& f = host->f();
+    (unit == 0 ? f.RadioButton10 : unit == 1 ? f.RadioButton9 : f.RadioButton8)->click();
+    f.Edit2->setText(text);
+    ModalWatch watch;
+    f.Button2->click();
+    QCOMPARE(beeps, 1);
+    QCOMPARE(watch.boxes().size(), std::size_t(1));
+    QCOMPARE(watch.boxes().front().text, message);
+    QCOMPARE(watch.boxes().front().icon, QMessageBox::NoIcon);
+    QCOMPARE(f.Shape6->brushColour(), None);
+}
+
+void CapacitorPageTest::pastedTextGoesToErrorBox()
+{
+    auto& f = host->f();
+    f.Edit2->setText(QStringLiteral("1e3"));
+    ModalWatch watch;
+    f.Button2->click();
+    QCOMPARE(watch.boxes().size(), std::size_t(1));
+    QCOMPARE(watch.boxes().front().text, QStringLiteral("'1e3' is not a valid integer value."));
+    QCOMPARE(watch.boxes().front().icon, QMessageBox::Critical);
+    QCOMPARE(f.Shape6->brushColour(), None);
+}
+
+QTEST_MAIN(CapacitorPageTest)
+#include "test_capacitorpage.moc"

@@ -1,0 +1,291 @@
+// The "Resistor" page through its widgets: every code it accepts, typed values painted
+// as bands, the band-count switch, the lists, the key filter and the messages.
+#include "app/feedback.h"
+#include "tests/support/apphost.h"
+#include "tests/support/codechecks.h"
+#include "tests/support/modalwatch.h"
+
+#include <QtTest>
+
+using namespace kolvane;
+using namespace kolvane::test;
+
+
+class ResistorPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startState();
+    void everyAcceptedCode_data();
+    void everyAcceptedCode();
+    void typedValuesPaintBands_data();
+    void typedValuesPaintBands();
+    void bandCountSwitch();
+    void listsPaintBandsOnly();
+    void keyFilterBeeps();
+    void refusedValues_data();
+    void refusedValues();
+    void pastedTextGoesToErrorBox_data();
+    void pastedTextGoesToErrorBox();
+    void emptyFieldDoesNothing();
+
+private:
+    PageUnderTest page()
+    {
+        auto& f = host->f();
+        return {{f.Shape1, f.Shape2, f.Shape3, f.Shape4}, f.Label1, f.Edit1, f.Button1, OhmUnits,
+                [this] { host->main().resistorPage().RecomputeResistor(); }};
+    }
+    std::unique_ptr<AppHost> host;
+    int beeps = 0;
+};
+
+void ResistorPageTest::init()
+{
+    QLocale::setDefault(QLocale::c());
+    beeps = 0;
+    SetBeepHook([this] { ++beeps; });
+    host = std::make_unique<AppHost>();
+}
+
+void ResistorPageTest::cleanup()
+{
+    host.reset();
+    SetBeepHook({});
+}
+
+void ResistorPageTest::startState()
+{
+    auto& f = host->f();
+    QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
+    QVERIFY(f.RadioButton1->isChecked() && f.RadioButton5->isChecked());
+    QVERIFY(f.Shape4->isHidden() && f.Shape11->isHidden());
+    QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("20%"));
+    QCOMPARE(f.ComboBox3->currentText(), QStringLiteral("none"));
+    QCOMPARE(f.ComboBox1->count(), 9);
+    QCOMPARE(f.ComboBox3->count(), 8);
+    QCOMPARE(f.Edit1->maxLength(), 9);
+    for (TShape* band : {f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape11})
+        QCOMPARE(band->brushColour(), None);
+    QCOMPARE(BandDigits[0], std::int8_t(-1));
+    QCOMPARE(BandDigits[2], std::int8_t(-1));
+    QCOMPARE(BandDigits[3], std::int8_t(0));
+    QCOMPARE(f.Shape2->accessibleName(), QStringLiteral("Second digit: not set"));
+}
+
+void ResistorPageTest::everyAcceptedCode_data()
+{
+    QTest::addColumn<int>("bands");
+    QTest::addColumn<bool>("comma");
+    for (int bands : {4, 5, 6})
+        for (bool comma : {false, true})
+            QTest::addRow("%d bands, %s", bands, comma ? "comma" : "point") << bands << comma;
+}
+
+void ResistorPageTest::everyAcceptedCode()
+{
+    QFETCH(int, bands);
+    QFETCH(bool, comma);
+    QLocale::setDefault(comma ? QLocale(QLocale::German) : QLocale::c());
+    auto& f = host->f();
+    (bands == 4 ? f.RadioButton1 : bands == 5 ? f.RadioButton2 : f.RadioButton11)->click();
+    // Violet multiplies only in a 4-band code.
+    CheckEveryCode(page(), bands == 4 ? 2 : 3, bands == 4 ? 7 : 6, comma ? QLatin1Char(',') : QLatin1Char('.'));
+}
+
+void ResistorPageTest::typedValuesPaintBands_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("bands");
+    for (int unit = 0; unit < 3; ++unit)
+        for (int bands : {4, 5, 6})
+            QTest::addRow("unit %d, %d bands", unit, bands) << unit << bands;
+}
+
+void ResistorPageTest::typedValuesPaintBands()
+{
+    QFETCH(int, unit);
+    QFETCH(int, bands);
+    auto& f = host->f();
+    (bands == 4 ? f.RadioButton1 : bands == 5 ? f.RadioButton2 : f.RadioButton11)->click();
+    (unit == 0 ? f.RadioButton5 : unit == 1 ? f.RadioButton6 : f.RadioButton7)->click();
+    f.ComboBox1->setCurrentIndex(6);
+    emit f.ComboBox1->activated(6);
+    CheckTypedValues(page(), unit == 0 ? 1 : unit == 1 ? 1000 : 1000000, bands == 4 ? 2 : 3);
+    // Tolerance band, TFR band and their lists are never touched by a calculation.
+    QCOMPARE(f.Shape5->brushColour(), Gold);
+    QCOMPARE(f.ComboBox1->currentIndex(), 6);
+    QCOMPARE(f.Shape11->brushColour(), None);
+    QCOMPARE(beeps, 0);
+}
+
+void ResistorPageTest::bandCountSwitch()
+{
+    auto& f = host->f();
+    auto& page = host->main().resistorPage();
+    f.Shape1->setBrushColour(Digit[4]);
+    f.Shape2->setBrushColour(Digit[7]);
+    f.Shape3->setBrushColour(Gold);
+    page.RecomputeResistor();
+    QCOMPARE(f.Label1->text(), QStringLiteral("4.70 Ohm"));
+    QCOMPARE(f.Shape3->accessibleName(), QString::fromUtf8("Multiplier: gold, \u00d70.1"));
+
+    // Gold cannot be a third digit: 5 bands clear it, and the fourth band is unset.
+    f.RadioButton2->click();
+    QCOMPARE(f.Shape3->brushColour(), None);
+    QVERIFY(f.Shape4->isVisibleTo(&host->main()));
+    QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
+    QCOMPARE(f.Shape3->accessibleName(), QStringLiteral("Third digit: not set"));
+
+    f.Shape3->setBrushColour(Digit[8]);
+    f.Shape4->setBrushColour(Digit[2]);
+    page.RecomputeResistor();
+    QCOMPARE(f.Label1->text(), QStringLiteral("47.80 KOhm"));
+    f.RadioButton11->click();
+    QCOMPARE(f.Label1->text(), QStringLiteral("47.80 KOhm"));
+    QVERIFY(f.Shape11->isVisibleTo(&host->main()));
+
+    // Grey cannot multiply: back to 4 bands clears it; the hidden fourth band keeps red.
+    f.RadioButton1->click();
+    QCOMPARE(f.Shape3->brushColour(), None);
+    QCOMPARE(f.Shape4->brushColour(), Digit[2]);
+    QVERIFY(f.Shape4->isHidden() && f.Shape11->isHidden());
+    QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
+
+    // Violet survives the switch to 4 bands, now as the multiplier 10 000 000.
+    f.RadioButton2->click();
+    f.Shape3->setBrushColour(Digit[7]);
+    f.RadioButton1->click();
+    QCOMPARE(f.Shape3->brushColour(), Digit[7]);
+    QCOMPARE(f.Label1->text(), QStringLiteral("470.00 MOhm"));
+}
+
+void ResistorPageTest::listsPaintBandsOnly()
+{
+    auto& f = host->f();
+    f.Edit1->setText(QStringLiteral("4700"));
+    f.Button1->click();
+    const QString shown = f.Label1->text();
+    f.ComboBox1->setCurrentIndex(4);
+    emit f.ComboBox1->activated(4);
+    QCOMPARE(f.Shape5->brushColour(), Digit[1]);
+    QCOMPARE(f.Shape5->toolTip(), QStringLiteral("Tolerance: brown, 1%"));
+    // The TFR band is painted even while hidden.
+    f.ComboBox3->setCurrentIndex(0);
+    emit f.ComboBox3->activated(0);
+    QCOMPARE(f.Shape11->brushColour(), Digit[9]);
+    f.ComboBox3->setCurrentIndex(7);
+    emit f.ComboBox3->activated(7);
+    QCOMPARE(f.Shape11->brushColour(), None);
+    emit f.ComboBox1->activated(-1);
+    QCOMPARE(f.Shape5->brushColour(), Digit[1]);
+    QCOMPARE(f.Label1->text(), shown);
+
+    // Typing into a list selects nothing and makes no sound.
+    f.ComboBox1->setFocus();
+    QTest::keyClicks(f.ComboBox1, QStringLiteral("2%05"));
+    QCOMPARE(f.ComboBox1->currentIndex(), 4);
+    QTest::keyClicks(f.ComboBox3, QStringLiteral("1550n"));
+    QCOMPARE(f.ComboBox3->currentIndex(), 7);
+    QCOMPARE(beeps, 0);
+}
+
+void ResistorPageTest::keyFilterBeeps()
+{
+    auto& f = host->f();
+    QTest::keyClicks(f.Edit1, QStringLiteral("4a-7. ,x"));
+    QCOMPARE(f.Edit1->text(), QStringLiteral("47"));
+    QCOMPARE(beeps, 6);
+    QTest::keyClick(f.Edit1, Qt::Key_Backspace);
+    QTest::keyClick(f.Edit1, Qt::Key_Return);
+    QTest::keyClick(f.Edit1, Qt::Key_Left);
+    QCOMPARE(f.Edit1->text(), QStringLiteral("4"));
+    QCOMPARE(beeps, 6);
+    // Enter passes to the field but does not calculate.
+    QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
+    QTest::keyClicks(f.Edit1, QStringLiteral("1234567890"));
+    // Left moved the cursor before the 4: arrows are not typing and pass the filter.
+    QCOMPARE(f.Edit1->text(), QStringLiteral("123456784"));
+}
+
+void ResistorPageTest::refusedValues_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("1000 MOhm") << "1000" << 2 << "Enter 1..999 MOhm";
+    QTest::newRow("999000001 Ohm") << "999000001" << 0 << "Enter 1..999000000 Ohm";
+    QTest::newRow("999001 KOhm") << "999001" << 1 << "Enter 1..999000 KOhm";
+    QTest::newRow("0 Ohm") << "0" << 0 << "Enter 1..999000000 Ohm";
+    QTest::newRow("000 KOhm") << "000" << 1 << "Enter 1..999000 KOhm";
+    QTest::newRow("pasted negative") << "-5" << 2 << "Enter 1..999 MOhm";
+}
+
+void ResistorPageTest::refusedValues()
+{
+    QFETCH(QString, text);
+    QFETCH(int, unit);
+    QFETCH(QString, message);
+    auto& f = host->f();
+    f.Edit1->setText(QStringLiteral("47"));
+    f.Button1->click();
+    (unit == 0 ? f.RadioButton5 : unit == 1 ? f.RadioButton6 : f.RadioButton7)->click();
+    f.Edit1->setText(text);
+    ModalWatch watch;
+    f.Button1->click();
+    QCOMPARE(beeps, 1);
+    QCOMPARE(watch.boxes().size(), std::size_t(1));
+    const SeenBox& box = watch.boxes().front();
+    QCOMPARE(box.text, message);
+    QCOMPARE(box.title, QStringLiteral("Kolvane v.1.0.15"));
+    QCOMPARE(box.icon, QMessageBox::NoIcon);
+    QCOMPARE(box.buttons, 1);
+    QCOMPARE(f.Label1->text(), QStringLiteral("47.00 Ohm"));
+    QCOMPARE(f.Shape1->brushColour(), Digit[4]);
+    QCOMPARE(f.Shape3->brushColour(), Digit[0]);
+    QCOMPARE(f.Edit1->text(), text);
+}
+
+void ResistorPageTest::pastedTextGoesToErrorBox_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("letters") << "12a";
+    QTest::newRow("markup") << "<b>1</b>";
+    QTest::newRow("spaces") << " 12 ";
+    QTest::newRow("non-ASCII digits") << QString::fromUtf8("\u0663\u0664");
+    QTest::newRow("sign only") << "+";
+}
+
+void ResistorPageTest::pastedTextGoesToErrorBox()
+{
+    QFETCH(QString, text);
+    auto& f = host->f();
+    f.Edit1->setText(text);
+    ModalWatch watch;
+    f.Button1->click();
+    QCOMPARE(watch.boxes().size(), std::size_t(1));
+    const SeenBox& box = watch.boxes().front();
+    QCOMPARE(box.text, QStringLiteral("'%1' is not a valid integer value.").arg(text));
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QCOMPARE(box.format, Qt::PlainText);
+    QCOMPARE(box.title, QStringLiteral("Kolvane v.1.0.15"));
+    QCOMPARE(beeps, 0);
+    QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
+    QCOMPARE(f.Shape1->brushColour(), None);
+    QCOMPARE(f.Edit1->text(), text);
+}
+
+void ResistorPageTest::emptyFieldDoesNothing()
+{
+    auto& f = host->f();
+    ModalWatch watch;
+    f.Button1->click();
+    QTest::qWait(20);
+    QVERIFY(watch.boxes().empty());
+    QCOMPARE(beeps, 0);
+    QCOMPARE(f.Shape1->brushColour(), None);
+}
+
+QTEST_MAIN(ResistorPageTest)
+#include "test_resistorpage.moc"
