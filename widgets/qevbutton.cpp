@@ -1,0 +1,8 @@
+#include "qevbutton.h"
+
+TQevButton::TQevButton(QWidget *parent)
+    : TQevCustomButton(parent)
+{
+}
+
+TQevButton::~TQevButton() = default;

@@ -1,0 +1,20 @@
+// The button's own resources (glyphs, the popup arrow, the hand cursor, the hover
+// sound), looked up by name without regard to case.
+#pragma once
+
+#include <QByteArray>
+#include <QCursor>
+#include <QImage>
+#include <QString>
+#include <optional>
+
+namespace qev {
+
+// A bitmap resource as a 32-bit image; a null image when there is none of that name.
+QImage loadBitmap(const QString &name);
+// A monochrome cursor resource with the hot spot stored beside its bits.
+std::optional<QCursor> loadCursor(const QString &name);
+// The bytes of a "WAV" resource; empty when there is none of that name.
+QByteArray loadWave(const QString &name);
+
+} // namespace qev
