@@ -88,12 +88,14 @@ void TAbout::Label2Click()
 bool TAbout::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Label1 || watched == Label2) {
-        // The second press of a double click is not a new click: one click, one
-        // request to the desktop.
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton)
                 m_pressed = watched;
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            // A double click is one click: the release that ends it sends nothing
+            // more to the desktop.
+            m_pressed = nullptr;
         } else if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const bool click = mouse->button() == Qt::LeftButton && m_pressed == watched &&

@@ -6,6 +6,7 @@ namespace kolvane {
 
 inline constexpr char HomePageAddress[] = "https://tarnwick.example/";
 inline constexpr char ProductPageAddress[] = "https://tarnwick.example/kolvane/";
-inline constexpr char SupportMailAddress[] = "support@tarnwick.example";
+// Short enough that "E-mail: " and the address fit the About dialog's link label.
+inline constexpr char SupportMailAddress[] = "info@tarnwick.example";
 
 } // namespace kolvane

@@ -1,0 +1,258 @@
+// The About dialog: its layout and picture, the two links (intercepted, or with
+// nothing to open them), their colours across reopenings, and the ways it closes.
+#include "app/about.h"
+#include "app/addresses.h"
+#include "app/fonts.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+
+using namespace kolvane;
+
+namespace {
+
+const QColor Blue(0, 0, 255);
+const QColor Maroon(128, 0, 0);
+
+QColor TextColour(const QLabel* label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+
+// Runs `step` once the dialog's modal loop is running; `step` must close it.
+int ExecWith(TAbout& about, const std::function<void()>& step)
+{
+    QTimer::singleShot(0, &about, step);
+    return about.exec();
+}
+
+} // namespace
+
+// Receives what the dialog hands to the desktop.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
+
+class TestAbout : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+    void layout();
+    void captionsFit();
+    void pictureAtNaturalSize();
+    void links_data();
+    void links();
+    void linkWithNothingToOpenIt();
+    void clickNeedsPressAndReleaseOnTheLabel();
+    void coloursPersistAcrossShowings();
+    void keyboardReachesOnlyOk();
+
+private:
+    UrlCatcher m_catcher;
+};
+
+void TestAbout::initTestCase()
+{
+    Q_INIT_RESOURCE(kolvane);
+    // The program asks for the same stand-in fonts at start-up.
+    InstallFontSubstitutes();
+}
+
+void TestAbout::cleanup()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+    m_catcher.urls.clear();
+}
+
+void TestAbout::layout()
+{
+    TAbout about(nullptr);
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Kolvane"));
+    QCOMPARE(about.minimumSize(), QSize(205, 194));
+    QCOMPARE(about.maximumSize(), QSize(205, 194));
+    QVERIFY(!(about.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(!(about.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(about.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(about.Image1->geometry(), QRect(0, 0, 233, 225));
+    QCOMPARE(about.Label1->geometry(), QRect(8, 120, 150, 16));
+    QCOMPARE(about.Label2->geometry(), QRect(8, 139, 184, 16));
+    QCOMPARE(about.BitBtn1->geometry(), QRect(69, 161, 75, 25));
+    QCOMPARE(about.BitBtn1->text(), QStringLiteral("Ok"));
+    QCOMPARE(about.Label1->text(), QString::fromLatin1(HomePageAddress));
+    QCOMPARE(about.Label2->text(), QStringLiteral("E-mail: ") + QString::fromLatin1(SupportMailAddress));
+    for (const QLabel* label : {about.Label1, about.Label2}) {
+        QCOMPARE(TextColour(label), Blue);
+        QVERIFY(label->font().underline());
+        QCOMPARE(label->font().pixelSize(), 13);
+        QCOMPARE(label->cursor().shape(), Qt::ArrowCursor);
+        QVERIFY(!label->autoFillBackground());
+    }
+}
+
+// Every caption is drawn whole inside its box with the fonts that stand in for
+// the requested ones.
+void TestAbout::captionsFit()
+{
+    TAbout about(nullptr);
+    for (const QLabel* label : {about.Label1, about.Label2}) {
+        const int width = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        QVERIFY2(width <= label->width(),
+                 qPrintable(QStringLiteral("%1 needs %2 pixels").arg(label->text()).arg(width)));
+        QVERIFY(QFontMetrics(label->font()).height() <= label->height() + 1);
+    }
+    const int ok = QFontMetrics(about.BitBtn1->font()).horizontalAdvance(about.BitBtn1->text());
+    QVERIFY(ok < about.BitBtn1->width() - 8);
+}
+
+// The picture is drawn from the top-left corner at its own size: the dialog shows
+// exactly its pixels, neither stretched nor centred, on a white ground.
+void TestAbout::pictureAtNaturalSize()
+{
+    TAbout about(nullptr);
+    const QImage picture = QImage(QStringLiteral(":/about.png")).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(picture.size(), QSize(219, 221));
+    QCOMPARE(about.Image1->pixmap().size(), QSize(219, 221));
+    about.show();
+    const QImage shown = about.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), QSize(205, 194));
+    // Above the links nothing covers the picture.
+    for (int y = 0; y < 118; ++y)
+        for (int x = 0; x < 205; ++x)
+            if (shown.pixel(x, y) != picture.pixel(x, y))
+                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y)));
+    QCOMPARE(shown.pixelColor(3, 190), QColor(Qt::white));
+    QCOMPARE(shown.pixelColor(200, 150), QColor(Qt::white));
+}
+
+void TestAbout::links_data()
+{
+    QTest::addColumn<int>("label");
+    QTest::addColumn<QUrl>("url");
+    QTest::newRow("web site") << 1 << QUrl(QString::fromLatin1(HomePageAddress));
+    QTest::newRow("mail") << 2 << QUrl(QStringLiteral("mailto:") + QString::fromLatin1(SupportMailAddress));
+}
+
+void TestAbout::links()
+{
+    QFETCH(int, label);
+    QFETCH(QUrl, url);
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_catcher, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_catcher, "open");
+    TAbout about(nullptr);
+    about.show();
+    QLabel* clicked = label == 1 ? about.Label1 : about.Label2;
+    QLabel* other = label == 1 ? about.Label2 : about.Label1;
+    QTest::mouseClick(clicked, Qt::LeftButton);
+    QCOMPARE(m_catcher.urls, QList<QUrl>{url});
+    QCOMPARE(TextColour(clicked), Maroon);
+    QCOMPARE(TextColour(other), Blue);
+    QVERIFY(about.isVisible());
+    // A second click asks again; the colour stays.
+    QTest::mouseClick(clicked, Qt::LeftButton);
+    QCOMPARE(m_catcher.urls.size(), 2);
+    QCOMPARE(TextColour(clicked), Maroon);
+}
+
+// With no handler for the link (the test platform opens nothing), the label
+// still turns maroon and the dialog stays open.
+void TestAbout::linkWithNothingToOpenIt()
+{
+    TAbout about(nullptr);
+    about.show();
+    QTest::mouseClick(about.Label2, Qt::LeftButton);
+    QCOMPARE(TextColour(about.Label2), Maroon);
+    QCOMPARE(TextColour(about.Label1), Blue);
+    QVERIFY(about.isVisible());
+}
+
+void TestAbout::clickNeedsPressAndReleaseOnTheLabel()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_catcher, "open");
+    TAbout about(nullptr);
+    about.show();
+    // Pressed on the label, released beside it: no click.
+    QTest::mousePress(about.Label1, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(about.Label1, Qt::LeftButton, {}, QPoint(5, 40));
+    // Other buttons are not clicks.
+    QTest::mouseClick(about.Label1, Qt::RightButton);
+    QTest::mouseClick(about.Label1, Qt::MiddleButton);
+    QVERIFY(m_catcher.urls.isEmpty());
+    QCOMPARE(TextColour(about.Label1), Blue);
+    // A double click, as the window system delivers it, is one click, not two.
+    const QPoint at(5, 5);
+    QTest::mousePress(about.Label1, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(about.Label1, Qt::LeftButton, {}, at);
+    QTest::mousePress(about.Label1, Qt::LeftButton, {}, at);
+    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(at), about.Label1->mapToGlobal(QPointF(at)),
+                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(about.Label1, &doubleClick);
+    QTest::mouseRelease(about.Label1, Qt::LeftButton, {}, at);
+    QCOMPARE(m_catcher.urls.size(), 1);
+    QCOMPARE(TextColour(about.Label1), Maroon);
+}
+
+// One dialog for the whole run: a link clicked in one showing is still maroon in
+// the next, the other stays blue; "Ok" accepts, the close button rejects, and
+// neither changes anything else.
+void TestAbout::coloursPersistAcrossShowings()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_catcher, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_catcher, "open");
+    TAbout about(nullptr);
+
+    int result = ExecWith(about, [&] {
+        QTest::mouseClick(about.Label1, Qt::LeftButton);
+        QTest::mouseClick(about.BitBtn1, Qt::LeftButton);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QVERIFY(!about.isVisible());
+
+    QColor first, second;
+    result = ExecWith(about, [&] {
+        first = TextColour(about.Label1);
+        second = TextColour(about.Label2);
+        about.close(); // the title bar's close button
+    });
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(first, Maroon);
+    QCOMPARE(second, Blue);
+
+    result = ExecWith(about, [&] {
+        QTest::mouseClick(about.Label2, Qt::LeftButton);
+        QTest::keyClick(about.BitBtn1, Qt::Key_Space);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(TextColour(about.Label1), Maroon);
+    QCOMPARE(TextColour(about.Label2), Maroon);
+    QCOMPARE(m_catcher.urls.size(), 2);
+    QCOMPARE(about.windowTitle(), QStringLiteral("About Kolvane"));
+    QCOMPARE(about.Label1->text(), QString::fromLatin1(HomePageAddress));
+}
+
+void TestAbout::keyboardReachesOnlyOk()
+{
+    TAbout about(nullptr);
+    for (QWidget* child : about.findChildren<QWidget*>())
+        QCOMPARE(bool(child->focusPolicy() & Qt::TabFocus), child == about.BitBtn1);
+    // Enter presses the one button.
+    const int result = ExecWith(about, [&] {
+        QTest::keyClick(&about, Qt::Key_Return);
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+}
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"
