@@ -1,0 +1,93 @@
+// Drawing one face of a 75x25 button with an 18x18 glyph and a caption, in each look,
+// beside a QPushButton of the same size painting itself.
+#include "qevbutton.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPushButton>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class Bench : public TQevButton
+{
+public:
+    using TQevButton::TQevButton;
+    void draw(QPainter &p, TLook look)
+    {
+        CaptionPlain = (look == lkHot || look == lkPressed) ? 0 : 1;
+        PressOffset = look == lkPressed ? 1 : 0;
+        DrawFace(p, look);
+    }
+};
+
+void faceInLook(benchmark::State &state, TQevCustomButton::TLook look, TQevCustomButton::TStyle style)
+{
+    QWidget parent;
+    Bench b(&parent);
+    b.setButtonStyle(style);
+    b.setButtonKind(TQevButton::skCancel);
+    QImage image(75, 25, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    for (auto _ : state) {
+        b.draw(p, look);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void qevButtonRender(benchmark::State &state)
+{
+    QWidget parent;
+    TQevButton b(&parent);
+    b.setButtonStyle(TQevButton::stRaised);
+    b.setButtonKind(TQevButton::skCancel);
+    QImage image(75, 25, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        b.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void qPushButtonRender(benchmark::State &state)
+{
+    QWidget parent;
+    QPushButton b(&parent);
+    b.setText(QStringLiteral("Cancel"));
+    TQevButton source;
+    source.setButtonKind(TQevButton::skCancel);
+    b.setIcon(QIcon(source.Glyph()));
+    b.setIconSize(QSize(18, 18));
+    b.setGeometry(0, 0, 75, 25);
+    QImage image(75, 25, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : state) {
+        b.render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+using B = TQevCustomButton;
+BENCHMARK_CAPTURE(faceInLook, flat_normal, B::lkNormal, B::stFlat);
+BENCHMARK_CAPTURE(faceInLook, flat_hot, B::lkHot, B::stFlat);
+BENCHMARK_CAPTURE(faceInLook, flat_pressed, B::lkPressed, B::stFlat);
+BENCHMARK_CAPTURE(faceInLook, flat_leave, B::lkLeave, B::stFlat);
+BENCHMARK_CAPTURE(faceInLook, flat_after_popup, B::lkAfterPopup, B::stFlat);
+BENCHMARK_CAPTURE(faceInLook, frame_raised_normal, B::lkNormal, B::stFrameRaised);
+BENCHMARK_CAPTURE(faceInLook, frame_raised_pressed, B::lkPressed, B::stFrameRaised);
+BENCHMARK_CAPTURE(faceInLook, raised_dot_hot, B::lkHot, B::stRaisedDot);
+BENCHMARK(qevButtonRender);
+BENCHMARK(qPushButtonRender);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,73 @@
+// Opens the button's protected state and drawing to the tests.
+#pragma once
+
+#include "qevbutton.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPalette>
+#include <QTimer>
+
+class Probe : public TQevButton
+{
+public:
+    using TQevButton::TQevButton;
+    using TQevCustomButton::ActiveDefault;
+    using TQevCustomButton::CaptionPlain;
+    using TQevCustomButton::CaptionRect;
+    using TQevCustomButton::FocusShown;
+    using TQevCustomButton::FrameLeftTop;
+    using TQevCustomButton::FrameRightBottom;
+    using TQevCustomButton::GlyphRect;
+    using TQevCustomButton::HotFrameWidth;
+    using TQevCustomButton::MarkRect;
+    using TQevCustomButton::NormalFrameWidth;
+    using TQevCustomButton::PointerOut;
+    using TQevCustomButton::PressOffset;
+    using TQevCustomButton::RepeatTick;
+    using TQevCustomButton::RepeatTimer;
+    using TQevCustomButton::StartTick;
+    using TQevCustomButton::StartTimer;
+    using TQevCustomButton::TRect;
+    using TQevCustomButton::WorkRect;
+
+    int facesDrawn() const { return m_facesDrawn; }
+    TLook lastLook() const { return m_lastLook; }
+
+    // Draws one face into an image with the caption colour and press offset that the
+    // handlers set for that look.
+    QImage face(TLook look)
+    {
+        CaptionPlain = (look == lkHot || look == lkPressed) ? 0 : 1;
+        PressOffset = look == lkPressed ? 1 : 0;
+        QImage image(size(), QImage::Format_RGB32);
+        image.fill(Qt::magenta);
+        QPainter p(&image);
+        DrawFace(p, look);
+        return image;
+    }
+};
+
+// Fixed system colours, distinct from each other, so pixels say which one was used.
+namespace testcolors {
+inline const QColor face(0xD4, 0xD0, 0xC8);       // button face
+inline const QColor light(0xF8, 0xF8, 0xF8);      // button highlight
+inline const QColor dark(0x80, 0x80, 0x80);       // button shadow
+inline const QColor window(0xFF, 0xFF, 0xF0);     // window (edit background)
+inline const QColor parentBack(0xC0, 0xC0, 0xE0); // a parent's background
+
+inline void install()
+{
+    QPalette pal = QApplication::palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Button, face);
+        pal.setColor(group, QPalette::Light, light);
+        pal.setColor(group, QPalette::Dark, dark);
+        pal.setColor(group, QPalette::Base, window);
+        pal.setColor(group, QPalette::Window, parentBack);
+        pal.setColor(group, QPalette::WindowText, Qt::black);
+    }
+    QApplication::setPalette(pal);
+}
+} // namespace testcolors

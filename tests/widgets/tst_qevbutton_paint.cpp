@@ -1,0 +1,443 @@
+// The button's faces, pixel by pixel: frames in each style and look, glyph and caption
+// positions from the layout formulas, the popup mark, disabled drawing, focus mark.
+#include "probe.h"
+
+#include <QTest>
+
+#include <functional>
+
+using B = TQevCustomButton;
+namespace tc = testcolors;
+
+namespace {
+
+const QColor kGreen(0, 160, 0);
+const QColor kRed(200, 0, 0);
+
+// An 18x18 glyph: magenta background (its bottom-left pixel), a square of `fill` at 1..16.
+QPixmap squareGlyph(const QColor &fill, int w = 18, int h = 18)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::magenta);
+    for (int y = 1; y < h - 1; ++y)
+        for (int x = 1; x < w - 1; ++x)
+            img.setPixelColor(x, y, fill);
+    return QPixmap::fromImage(img);
+}
+
+QColor at(const QImage &img, int x, int y) { return img.pixelColor(x, y); }
+
+// Bounding box of the pixels that match.
+QRect box(const QImage &img, const std::function<bool(QColor)> &match)
+{
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (match(img.pixelColor(x, y)))
+                r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+bool isBlueish(QColor c) { return c.blue() > 180 && c.red() < 80 && c.green() < 80; }
+bool isDarkText(QColor c) { return c.red() < 100 && c.green() < 100 && c.blue() < 100; }
+
+QRect toRect(const Probe::TRect &r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
+
+} // namespace
+
+class TestPaint : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { tc::install(); }
+
+    void flatNormalHasNoFrameAndCentresCaption()
+    {
+        QWidget parent;
+        Probe b(&parent);
+        b.setCaption(QStringLiteral("OK"));
+        const QImage img = b.face(B::lkNormal);
+        for (QPoint p : {QPoint(0, 0), QPoint(74, 0), QPoint(0, 24), QPoint(74, 24), QPoint(37, 0)})
+            QCOMPARE(at(img, p.x(), p.y()), tc::parentBack);
+        const QFontMetrics fm(b.font());
+        const int tw = fm.horizontalAdvance(QStringLiteral("OK")), th = fm.height();
+        const QRect expected((75 - tw) / 2, (25 - th) / 2, tw, th);
+        QCOMPARE(toRect(b.CaptionRect), expected);
+        const QRect ink = box(img, [](QColor c) { return c != tc::parentBack; });
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(expected.contains(ink), "the caption is drawn inside its rectangle");
+        QVERIFY(ink.bottom() < 25);
+    }
+
+    void flatHotAndPressed()
+    {
+        QWidget parent;
+        Probe b(&parent);
+        b.setCaption(QStringLiteral("OK"));
+        const QImage hot = b.face(B::lkHot);
+        // Top and left in highlight, bottom and right in shadow; the shadow owns the
+        // top-right and bottom-left corners.
+        QCOMPARE(at(hot, 0, 0), tc::light);
+        QCOMPARE(at(hot, 73, 0), tc::light);
+        QCOMPARE(at(hot, 0, 23), tc::light);
+        QCOMPARE(at(hot, 74, 0), tc::dark);
+        QCOMPARE(at(hot, 0, 24), tc::dark);
+        QCOMPARE(at(hot, 74, 24), tc::dark);
+        QCOMPARE(at(hot, 1, 1), tc::parentBack);
+        const QRect hotInk = box(hot, isBlueish);
+        QVERIFY2(!hotInk.isEmpty(), "the hot caption is blue");
+        QVERIFY(box(hot, isDarkText).isEmpty());
+
+        const QImage pressed = b.face(B::lkPressed);
+        QCOMPARE(at(pressed, 0, 0), tc::dark);
+        QCOMPARE(at(pressed, 0, 23), tc::dark);
+        QCOMPARE(at(pressed, 74, 24), tc::light);
+        QCOMPARE(at(pressed, 74, 0), tc::light);
+        QCOMPARE(box(pressed, isBlueish), hotInk.translated(1, 1));
+    }
+
+    void frameWidthPerLook_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("look");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("swapped");
+        const struct
+        {
+            const char *name;
+            B::TStyle style;
+            int widths[4];  // normal, hot, pressed, after-popup
+        } styles[] = {{"Flat", B::stFlat, {0, 1, 1, 0}}, {"None", B::stNone, {0, 0, 0, 0}}, {"Raised", B::stRaised, {2, 2, 2, 2}}};
+        const struct
+        {
+            const char *name;
+            B::TLook look;
+        } looks[] = {{"normal", B::lkNormal}, {"hot", B::lkHot}, {"pressed", B::lkPressed}, {"afterPopup", B::lkAfterPopup}};
+        for (const auto &s : styles)
+            for (int l = 0; l < 4; ++l)
+                QTest::addRow("%s %s", s.name, looks[l].name)
+                    << int(s.style) << int(looks[l].look) << s.widths[l] << (looks[l].look == B::lkPressed);
+    }
+
+    void frameWidthPerLook()
+    {
+        QFETCH(int, style);
+        QFETCH(int, look);
+        QFETCH(int, width);
+        QFETCH(bool, swapped);
+        QWidget parent;
+        Probe b(&parent);
+        b.setButtonStyle(B::TStyle(style));
+        const QImage img = b.face(B::TLook(look));
+        const QColor top = swapped ? tc::dark : tc::light;
+        const QColor bottom = swapped ? tc::light : tc::dark;
+        for (int i = 0; i < width; ++i) {
+            QCOMPARE(at(img, i, 12), top);
+            QCOMPARE(at(img, 37, i), top);
+            QCOMPARE(at(img, 74 - i, 12), bottom);
+            QCOMPARE(at(img, 37, 24 - i), bottom);
+        }
+        QCOMPARE(at(img, width, 12), tc::parentBack);
+        QCOMPARE(at(img, 74 - width, 12), tc::parentBack);
+    }
+
+    void frameRaisedHasRingAndInnerEdge()
+    {
+        Probe b;
+        b.setButtonStyle(B::stFrameRaised);
+        const QImage normal = b.face(B::lkNormal);
+        QCOMPARE(at(normal, 0, 12), tc::light);   // frame
+        QCOMPARE(at(normal, 74, 12), tc::dark);
+        QCOMPARE(at(normal, 1, 12), tc::face);    // ring in button face
+        QCOMPARE(at(normal, 73, 12), tc::face);
+        QCOMPARE(at(normal, 2, 12), tc::light);   // raised inner edge
+        QCOMPARE(at(normal, 37, 2), tc::light);
+        QCOMPARE(at(normal, 72, 12), tc::dark);
+        QCOMPARE(at(normal, 37, 22), tc::dark);
+        QCOMPARE(at(normal, 3, 12), tc::face);    // middle
+
+        const QImage pressed = b.face(B::lkPressed);
+        QCOMPARE(at(pressed, 0, 12), tc::dark);
+        QCOMPARE(at(pressed, 1, 12), tc::face);
+        QCOMPARE(at(pressed, 2, 12), tc::dark);   // sunken inner edge
+        QCOMPARE(at(pressed, 72, 12), tc::light);
+    }
+
+    void defaultStyleHasBlackBottom()
+    {
+        Probe b;
+        b.setButtonStyle(B::stDefault);
+        const QImage img = b.face(B::lkHot);
+        QCOMPARE(at(img, 74, 12), QColor(Qt::black));
+        QCOMPARE(at(img, 0, 12), tc::light);
+        QCOMPARE(at(img, 1, 12), tc::light);      // inner edge right inside the frame
+        QCOMPARE(at(img, 73, 12), tc::dark);
+    }
+
+    void dottedFrameAlternates()
+    {
+        QWidget parent;
+        Probe b(&parent);
+        b.setButtonStyle(B::stRaisedDot);
+        const QImage img = b.face(B::lkNormal);
+        int lit = 0;
+        for (int x = 1; x < 72; ++x) {
+            QVERIFY2(at(img, x, 0) != at(img, x + 1, 0), "dots alternate along the top");
+            lit += at(img, x, 0) == tc::light;
+        }
+        QVERIFY(lit > 30);
+    }
+
+    void glyphAndCaptionPlacement_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<int>("look");
+        QTest::addColumn<QSize>("size");
+        const struct
+        {
+            const char *name;
+            B::TLayout layout;
+            QSize size;
+        } layouts[] = {{"left", B::blGlyphLeft, {75, 25}}, {"bottom", B::blGlyphBottom, {75, 60}},
+                       {"right", B::blGlyphRight, {75, 25}}, {"top", B::blGlyphTop, {75, 60}}};
+        for (const auto &l : layouts) {
+            QTest::addRow("%s normal", l.name) << int(l.layout) << int(B::lkNormal) << l.size;
+            QTest::addRow("%s hot", l.name) << int(l.layout) << int(B::lkHot) << l.size;
+            QTest::addRow("%s pressed", l.name) << int(l.layout) << int(B::lkPressed) << l.size;
+        }
+    }
+
+    void glyphAndCaptionPlacement()
+    {
+        QFETCH(int, layout);
+        QFETCH(int, look);
+        QFETCH(QSize, size);
+        QWidget parent;
+        Probe b(&parent);
+        b.resize(size);
+        b.setGlyph(squareGlyph(kGreen));
+        b.setCaption(QStringLiteral("Go"));
+        b.setLayout(B::TLayout(layout));
+        const QImage img = b.face(B::TLook(look));
+
+        // WorkRect inside the flat style's frame: none in the normal look, one pixel hot.
+        const int f = look == B::lkNormal ? 0 : 1;
+        const int L = f, T = f, W = size.width() - 2 * f, H = size.height() - 2 * f;
+        const int p = look == B::lkPressed ? 1 : 0;
+        const QFontMetrics fm(b.font());
+        const int tw = fm.horizontalAdvance(QStringLiteral("Go")), th = fm.height();
+        const int cw = 18, ch = 18, SL = 3, S = 4;
+        int x = 0, y = 0;
+        switch (layout) {
+        case B::blGlyphLeft: x = L + (W - (tw + cw)) / 2 - SL; y = T + (H - ch) / 2; break;
+        case B::blGlyphBottom: x = L + (W - cw) / 2; y = T + (H - ch) / 2 + th / 2 + SL; break;
+        case B::blGlyphRight: x = L + (W - cw + tw) / 2 + SL; y = T + (H - ch) / 2; break;
+        case B::blGlyphTop: x = L + (W - cw) / 2; y = T + (H - ch) / 2 - th / 2 - SL; break;
+        }
+        x += p;
+        y += p;
+        QCOMPARE(toRect(b.GlyphRect), QRect(x, y, cw, ch));
+        // The square starts one pixel in; the magenta border became the face colour.
+        QCOMPARE(at(img, x + 1, y + 1), kGreen);
+        QCOMPARE(at(img, x + 16, y + 16), kGreen);
+        QCOMPARE(at(img, x, y + 1), tc::parentBack);
+        QCOMPARE(at(img, x + 1, y), tc::parentBack);
+        QCOMPARE(at(img, x + 17, y + 17), tc::parentBack);
+
+        const int gl = x, gt = y, gr = x + cw, gb = y + ch;
+        int cx = 0, cy = 0;
+        switch (layout) {
+        case B::blGlyphLeft: cx = gr + S; cy = gt + ((gb - gt) - th) / 2; break;
+        case B::blGlyphBottom: cx = gl + (gr - gl) / 2 - tw / 2; cy = gt - 8 - S - th / 2; break;
+        case B::blGlyphRight: cx = gl - tw - S; cy = gt + ((gb - gt) - th) / 2; break;
+        case B::blGlyphTop: cx = gl + (gr - gl) / 2 - tw / 2; cy = gb + S; break;
+        }
+        const QRect caption(cx, cy, tw, th);
+        QCOMPARE(toRect(b.CaptionRect), caption);
+        const QRect ink = box(img, [](QColor c) { return c != tc::parentBack && c != kGreen && c != tc::light && c != tc::dark; });
+        QVERIFY(!ink.isEmpty());
+        QVERIFY2(caption.contains(ink), "caption drawn only inside its rectangle");
+    }
+
+    void hotGlyphWhenAvailable()
+    {
+        QWidget parent;
+        Probe b(&parent);
+        b.setGlyph(squareGlyph(kGreen));
+        b.setGlyphHot(squareGlyph(kRed));
+        const int x = (75 - 18) / 2, y = (25 - 18) / 2;
+        QCOMPARE(at(b.face(B::lkNormal), x + 5, y + 5), kGreen);
+        QCOMPARE(at(b.face(B::lkAfterPopup), x + 5, y + 5), kGreen);
+        QCOMPARE(at(b.face(B::lkHot), x + 5, y + 5), kRed);
+        QCOMPARE(at(b.face(B::lkPressed), x + 6, y + 6), kRed);
+
+        // A hot glyph alone is never drawn.
+        Probe hotOnly(&parent);
+        hotOnly.setGlyphHot(squareGlyph(kRed));
+        const QImage img = hotOnly.face(B::lkHot);
+        QVERIFY(box(img, [](QColor c) { return c == kRed; }).isEmpty());
+    }
+
+    void popupMark_data()
+    {
+        QTest::addColumn<int>("layout");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<bool>("drawn");
+        QTest::newRow("glyph alone") << int(B::blGlyphLeft) << QString() << true;
+        QTest::newRow("left with caption") << int(B::blGlyphLeft) << QStringLiteral("Go") << false;
+        QTest::newRow("right with caption") << int(B::blGlyphRight) << QStringLiteral("Go") << false;
+        QTest::newRow("top with caption") << int(B::blGlyphTop) << QStringLiteral("Go") << true;
+        QTest::newRow("bottom with caption") << int(B::blGlyphBottom) << QStringLiteral("Go") << true;
+    }
+
+    void popupMark()
+    {
+        QFETCH(int, layout);
+        QFETCH(QString, caption);
+        QFETCH(bool, drawn);
+        QWidget parent;
+        Probe b(&parent);
+        b.resize(75, 60);
+        b.setGlyph(squareGlyph(kGreen));
+        b.setCaption(caption);
+        b.setLayout(B::TLayout(layout));
+        b.setPopupMenuMark(true);
+        b.setHotTrack(true);
+        // In the hot look the caption is blue, so black pixels can only be the arrow.
+        const QImage img = b.face(B::lkHot);
+        const QRect black = box(img, [](QColor c) { return c == QColor(Qt::black); });
+        if (!drawn) {
+            QVERIFY(black.isEmpty());
+            return;
+        }
+        const QRect g = toRect(b.GlyphRect);
+        if (caption.isEmpty())
+            QCOMPARE(g.left(), 1 + (73 - 18) / 2 - 5);
+        const int xm = 18 + g.left() + 5;
+        const int ym = g.top() + (18 - 3) / 2;
+        QCOMPARE(toRect(b.MarkRect), QRect(xm, ym, 5, 3));
+        // Our arrow: five pixels, then three, then one, all black.
+        QCOMPARE(black, QRect(xm, ym, 5, 3));
+        QCOMPARE(at(img, xm, ym + 1), tc::parentBack);
+        QCOMPARE(at(img, xm + 2, ym + 2), QColor(Qt::black));
+    }
+
+    void disabledGlyphs()
+    {
+        QWidget parent;
+        Probe b(&parent);
+        // A two-cell strip: green cell, then red cell.
+        QImage strip(36, 18, QImage::Format_RGB32);
+        strip.fill(Qt::magenta);
+        for (int y = 1; y < 17; ++y)
+            for (int x = 1; x < 17; ++x) {
+                strip.setPixelColor(x, y, kGreen);
+                strip.setPixelColor(18 + x, y, kRed);
+            }
+        b.setGlyph(QPixmap::fromImage(strip));
+        QCOMPARE(b.NumGlyphs(), 2);
+        const int x = (75 - 18) / 2, y = (25 - 18) / 2;
+        QCOMPARE(at(b.face(B::lkNormal), x + 5, y + 5), kGreen);
+        b.setEnabled(false);
+        QImage img = b.face(B::lkNormal);
+        QCOMPARE(at(img, x + 5, y + 5), kRed);
+        QCOMPARE(at(img, x, y), tc::parentBack);
+
+        // One cell: the black parts, embossed in highlight and shadow; the rest unpainted.
+        QImage art(18, 18, QImage::Format_RGB32);
+        art.fill(Qt::white);
+        for (int yy = 5; yy < 10; ++yy)
+            for (int xx = 5; xx < 10; ++xx)
+                art.setPixelColor(xx, yy, Qt::black);
+        b.setGlyph(QPixmap::fromImage(art));
+        QCOMPARE(b.NumGlyphs(), 1);
+        img = b.face(B::lkNormal);
+        QCOMPARE(at(img, x + 5, y + 5), tc::dark);
+        QCOMPARE(at(img, x + 9, y + 9), tc::dark);
+        QCOMPARE(at(img, x + 10, y + 10), tc::light);
+        QCOMPARE(at(img, x + 10, y + 6), tc::light);
+        QCOMPARE(at(img, x + 4, y + 5), tc::parentBack);
+        QCOMPARE(at(img, x + 1, y + 1), tc::parentBack);  // white is left out
+    }
+
+    void disabledCaption()
+    {
+        QWidget parent;
+        Probe b(&parent);
+        b.setCaption(QStringLiteral("Mm"));
+        b.setEnabled(false);
+        const QImage img = b.face(B::lkNormal);
+        // Text is antialiased: count pixels near each colour.
+        const auto near = [](QColor a, QColor b) {
+            return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 && std::abs(a.blue() - b.blue()) < 12;
+        };
+        const QRect shadow = box(img, [&](QColor c) { return near(c, tc::dark); });
+        const QRect light = box(img, [&](QColor c) { return near(c, tc::light); });
+        QVERIFY(!shadow.isEmpty());
+        QVERIFY(!light.isEmpty());
+        QVERIFY(box(img, [](QColor c) { return c == QColor(Qt::black); }).isEmpty());
+        // The highlight copy sits one pixel right and down of the shadow text.
+        QCOMPARE(light.bottom(), shadow.bottom() + 1);
+        QCOMPARE(light.right(), shadow.right() + 1);
+    }
+
+    void hotTrackOffKeepsFontColour()
+    {
+        QWidget parent;
+        Probe b(&parent);
+        b.setCaption(QStringLiteral("OK"));
+        b.setHotTrack(false);
+        const QImage img = b.face(B::lkHot);
+        QVERIFY(box(img, isBlueish).isEmpty());
+        QVERIFY(!box(img, isDarkText).isEmpty());
+    }
+
+    void focusMark()
+    {
+        Probe b;
+        b.setButtonStyle(B::stFrameRaised);
+        b.FocusShown = true;
+        QImage img = b.face(B::lkNormal);
+        // WorkRect is (2, 2, 73, 23) inside frame and ring; the mark 3 pixels further in,
+        // every other pixel inverted.
+        const QColor inverted(255 - tc::face.red(), 255 - tc::face.green(), 255 - tc::face.blue());
+        QCOMPARE(at(img, 5, 5), inverted);
+        QCOMPARE(at(img, 6, 5), tc::face);
+        QCOMPARE(at(img, 7, 5), inverted);
+        QCOMPARE(at(img, 69, 19), inverted);
+        QCOMPARE(at(img, 5, 11), inverted);
+        QCOMPARE(at(img, 5, 12), tc::face);
+        QCOMPARE(at(img, 4, 4), tc::face);
+        QCOMPARE(at(img, 2, 2), tc::light);  // the inner edge, untouched
+        QCOMPARE(at(img, 71, 21), tc::face);
+
+        b.setShowFocused(false);
+        img = b.face(B::lkNormal);
+        QCOMPARE(at(img, 5, 5), tc::face);
+
+        QWidget parent;
+        Probe flat(&parent);
+        flat.FocusShown = true;
+        img = flat.face(B::lkNormal);
+        QCOMPARE(at(img, 3, 3), tc::parentBack);
+        QCOMPARE(at(img, 4, 4), tc::parentBack);
+    }
+
+    void flatOutlineInDesignerOnly()
+    {
+        QWidget parent;
+        parent.resize(100, 40);
+        Probe b(&parent);
+        QImage img = b.grab().toImage();
+        QCOMPARE(at(img, 0, 0), tc::parentBack);
+        b.setProperty(TQevButton::FormDesignerMark, true);
+        img = b.grab().toImage();
+        QCOMPARE(at(img, 0, 0), tc::light);
+        QCOMPARE(at(img, 74, 24), tc::dark);
+        QCOMPARE(b.lastLook(), B::lkNormal);
+    }
+};
+
+QTEST_MAIN(TestPaint)
+#include "tst_qevbutton_paint.moc"
