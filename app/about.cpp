@@ -55,8 +55,6 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
     setPalette(palette);
     setAutoFillBackground(true);
 
-    // The button's palette stays the desktop's: only the ground is white.
-    BitBtn1->setPalette(QPalette());
     BitBtn1->setFocusPolicy(Qt::StrongFocus);
     Image1->setFocusPolicy(Qt::NoFocus);
 

@@ -122,11 +122,7 @@ void TestCombinePage::startTexts()
     const auto c = h.calculator(index);
     QCOMPARE(c.first->text(), QStringLiteral("100"));
     QCOMPARE(c.second->text(), QStringLiteral("100"));
-    QCOMPARE(c.first->maxLength(), 5);
-    QCOMPARE(c.second->maxLength(), 5);
     QCOMPARE(c.result->text(), result);
-    QVERIFY(c.result->isReadOnly());
-    QVERIFY(!c.first->isReadOnly());
     h.click(c);
     QCOMPARE(c.result->text(), result);
 }
