@@ -327,6 +327,7 @@ void TQevCustomButton::mousePressEvent(QMouseEvent *event)
     // press marks a click that a release inside the button completes.
     if (event->button() == Qt::LeftButton)
         m_clickPending = true;
+    m_lastPressTime = event->timestamp();
     const QPoint pos = event->position().toPoint();
     Press(event->button(), event->modifiers(), pos.x(), pos.y());
 }
@@ -347,10 +348,14 @@ void TQevCustomButton::mouseReleaseEvent(QMouseEvent *event)
 
 void TQevCustomButton::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    // Qt turns the second press of a double click into this event instead of a press.
+    // Qt 6 delivers the second press of a double click as a press and then this event
+    // with the same time stamp; a synthesized double click may come alone. Either way
+    // the press handler runs once, no click is left pending, and this adds the click.
     const QPoint pos = event->position().toPoint();
+    const bool pressSeen = m_lastPressTime != 0 && event->timestamp() == m_lastPressTime;
     if (event->button() != Qt::LeftButton) {
-        Press(event->button(), event->modifiers(), pos.x(), pos.y());
+        if (!pressSeen)
+            Press(event->button(), event->modifiers(), pos.x(), pos.y());
         return;
     }
     QPointer<TQevCustomButton> self(this);
@@ -358,9 +363,11 @@ void TQevCustomButton::mouseDoubleClickEvent(QMouseEvent *event)
     Q_EMIT OnDblClick();
     if (!self)
         return;
-    Press(event->button(), event->modifiers(), pos.x(), pos.y());
-    if (!self)
-        return;
+    if (!pressSeen) {
+        Press(event->button(), event->modifiers(), pos.x(), pos.y());
+        if (!self)
+            return;
+    }
     Click();
 }
 

@@ -294,6 +294,7 @@ private:
     bool m_inDesigner = false;
     bool m_pointerInside = false;  // where the pointer is, as far as the handlers were told
     bool m_clickPending = false;
+    quint64 m_lastPressTime = 0;
     QPointer<QWidget> m_filteredWindow;
 
     static HelpHandler s_helpHandler;
