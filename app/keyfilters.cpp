@@ -2,7 +2,9 @@
 
 #include "app/feedback.h"
 
+#include <QAction>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace kolvane {
@@ -60,6 +62,28 @@ bool SilentKeyFilter::eventFilter(QObject* watched, QEvent* event)
     if (!TypedText(event).isEmpty())
         return true;
     return QObject::eventFilter(watched, event);
+}
+
+void MenuShortcutsFirst::Install(QWidget* window)
+{
+    auto* filter = new MenuShortcutsFirst(window);
+    filter->m_window = window;
+    for (QLineEdit* edit : window->findChildren<QLineEdit*>())
+        edit->installEventFilter(filter);
+}
+
+bool MenuShortcutsFirst::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(key->keyCombination());
+    for (const QAction* action : m_window->findChildren<QAction*>()) {
+        // Swallowing the override unaccepted hands the key to the shortcut.
+        if (!action->shortcut().isEmpty() && action->shortcut().matches(pressed) == QKeySequence::ExactMatch)
+            return true;
+    }
+    return false;
 }
 
 } // namespace kolvane

@@ -29,6 +29,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
+// Lets the window's menu shortcuts win over a field's own editing keys: Ctrl+A opens
+// the About dialog even while the focus is in a field that would select all.
+class MenuShortcutsFirst : public QObject {
+    Q_OBJECT
+public:
+    // Installs the filter on every line edit below `window`.
+    static void Install(QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
+    QWidget* m_window = nullptr;
+};
+
 // Whether a typed character passes the digit filter.
 bool DigitKeyPasses(QChar c);
 

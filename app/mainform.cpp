@@ -3,6 +3,7 @@
 #include "app/about.h"
 #include "app/addresses.h"
 #include "app/banddigits.h"
+#include "app/keyfilters.h"
 #include "bands/bandpicking.h"
 #include "bands/bandshape.h"
 #include "bands/codepage.h"
@@ -63,6 +64,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     connect(ui->homepage, &QAction::triggered, this, &TMainForm::homepageClick);
     connect(ui->Pellmoorhomepage1, &QAction::triggered, this, &TMainForm::Pellmoorhomepage1Click);
     connect(ui->About1, &QAction::triggered, this, &TMainForm::About1Click);
+
+    MenuShortcutsFirst::Install(this);
 
     ui->PageControl1->setCurrentIndex(0);
     // The layout is in pixels: the client area is fixed, the menu bar sits above it.
