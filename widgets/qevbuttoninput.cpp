@@ -117,6 +117,11 @@ void TQevCustomButton::installDialogFilter()
 
 bool TQevCustomButton::eventFilter(QObject *watched, QEvent *event)
 {
+    // A form that becomes active (or is shown, where no window manager activates it)
+    // focuses itself or one of its controls; either way every button learns of it, so a
+    // Default button answers Enter on a form whose buttons take no focus.
+    if (watched == m_filteredWindow && (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show))
+        FocusChanged(m_filteredWindow->focusWidget());
     if (watched == m_filteredWindow && event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);
         if (DialogKey(key->key(), key->modifiers())) {
@@ -233,7 +238,7 @@ void TQevCustomButton::changeEvent(QEvent *e)
 void TQevCustomButton::enterEvent(QEnterEvent *event)
 {
     QWidget::enterEvent(event);
-    if (m_pointerInside)
+    if (m_pointerInside || m_popupOpen)
         return;
     m_pointerInside = true;
     PointerEnter();
@@ -242,7 +247,7 @@ void TQevCustomButton::enterEvent(QEnterEvent *event)
 void TQevCustomButton::leaveEvent(QEvent *event)
 {
     QWidget::leaveEvent(event);
-    if (!m_pointerInside)
+    if (!m_pointerInside || m_popupOpen)
         return;
     m_pointerInside = false;
     PointerLeave();
@@ -435,8 +440,31 @@ void TQevCustomButton::ShowPopup()
     if (m_positionPopup == puLeft)
         at.rx() -= menu->sizeHint().width();
     // exec() runs a nested event loop until the menu closes; the repeat timers go on
-    // ticking in it.
+    // ticking in it. Qt tells the button that the pointer left when the menu grabs the
+    // mouse; the pressed look and the repeat stay, so those notices are not handlers'
+    // business while the menu is open. Once the handler is done, the pointer is looked
+    // at afresh, as an idle-time check would.
+    QPointer<TQevCustomButton> self(this);
+    m_popupOpen = true;
     menu->exec(at);
+    if (!self)
+        return;
+    m_popupOpen = false;
+    QMetaObject::invokeMethod(this, &TQevCustomButton::syncPointer, Qt::QueuedConnection);
+}
+
+void TQevCustomButton::syncPointer()
+{
+    if (m_popupOpen)
+        return;
+    const bool inside = isVisible() && rect().contains(mapFromGlobal(QCursor::pos()));
+    if (inside == m_pointerInside)
+        return;
+    m_pointerInside = inside;
+    if (inside)
+        PointerEnter();
+    else
+        PointerLeave();
 }
 
 void TQevCustomButton::StartTick()

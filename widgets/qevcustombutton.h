@@ -202,6 +202,7 @@ protected:
     void Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void Release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void ShowPopup();
+    void syncPointer();
     QPoint popupPoint() const;
     void StartTick();
     void RepeatTick();
@@ -295,6 +296,7 @@ private:
     bool m_pointerInside = false;  // where the pointer is, as far as the handlers were told
     bool m_clickPending = false;
     quint64 m_lastPressTime = 0;
+    bool m_popupOpen = false;
     QPointer<QWidget> m_filteredWindow;
 
     static HelpHandler s_helpHandler;

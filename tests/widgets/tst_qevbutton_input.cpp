@@ -203,9 +203,21 @@ private Q_SLOTS:
         QMenu menu;
         menu.addAction(QStringLiteral("One"));
         b.setPopupMenu(&menu);
+        b.setRepeatAction(true);
         enter(&b);
-        closeMenuWhenOpen(&menu, nullptr, &s.log);
+        bool pressedWhileOpen = false, timerWhileOpen = false;
+        QTimer::singleShot(0, &menu, [&] {
+            // Opening a menu makes Qt send a leave; the pressed look and the repeat stay.
+            leave(&b);
+            pressedWhileOpen = b.lastLook() == B::lkPressed;
+            timerWhileOpen = b.StartTimer->isActive();
+            s.log << QStringLiteral("menu");
+            menu.close();
+        });
         QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(pressedWhileOpen);
+        QVERIFY(timerWhileOpen);
+        QVERIFY(!b.StartTimer->isActive());
         QCOMPARE(s.log, QStringList({"over", "menu", "down"}));
         QCOMPARE(b.lastLook(), B::lkAfterPopup);
         QCOMPARE(b.PressOffset, 0);
@@ -431,6 +443,20 @@ private Q_SLOTS:
         ok->hide();
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(okClicks.count(), 2);
+    }
+
+    void enterOnDialogWhoseButtonsTakeNoFocus()
+    {
+        QDialog dialog;
+        auto *ok = new Probe(&dialog);
+        ok->setButtonKind(B::skOK);
+        auto *cancel = new Probe(&dialog);
+        cancel->setButtonKind(B::skCancel);
+        cancel->move(80, 0);
+        QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
+        QCOMPARE(dialog.exec(), 1);
+        QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
+        QCOMPARE(dialog.exec(), 2);
     }
 
     void defaultTakesEffectAtNextFocusChange()
