@@ -47,7 +47,8 @@ std::optional<QString> ProductOverSumText(std::int32_t first, std::int32_t secon
     // The total is a fraction of two integers, so it is rounded exactly here rather
     // than from a binary quotient: 99999 and 32841 give exactly 24721.975, which no
     // binary value holds, and that tie must still round away from zero to 24721.98.
-    const bool negative = (first < 0) != (second < 0) != (sum < 0);
+    const bool negativeProduct = (first < 0) != (second < 0);
+    const bool negative = negativeProduct != (sum < 0);
     const std::int64_t n = std::llabs(std::int64_t{first} * std::int64_t{second});
     const std::int64_t s = std::llabs(sum);
     const std::int64_t whole = n / s;
