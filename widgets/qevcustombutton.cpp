@@ -5,6 +5,7 @@
 #include "qevresources.h"
 #include "qevsystemcolors.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialog>
 #include <QMenu>
@@ -300,6 +301,8 @@ void TQevCustomButton::setCaption(const QString &caption)
         return;
     m_caption = caption;
     requestRepaint();
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void TQevCustomButton::setParentColor(bool on)
