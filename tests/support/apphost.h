@@ -12,11 +12,19 @@
 
 #include <QLocale>
 
+// The pictures are compiled into the application library; a test program registers
+// them itself, as main() does.
+inline void InitKolvaneResources()
+{
+    Q_INIT_RESOURCE(kolvane);
+}
+
 namespace kolvane::test {
 
 struct AppHost {
     AppHost()
     {
+        InitKolvaneResources();
         BandDigits.fill(0);
         PickTarget = 0;
         PickedColour = 0;

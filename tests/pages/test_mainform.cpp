@@ -1,0 +1,196 @@
+// The frame: start-up state, the window's fixed size, menus with their access keys and
+// shortcuts, the help page, the maker's pages, and the general error box.
+#include "app/addresses.h"
+#include "app/feedback.h"
+#include "tests/support/apphost.h"
+#include "tests/support/modalwatch.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QMenuBar>
+#include <QtTest>
+
+using namespace kolvane;
+using namespace kolvane::test;
+
+// Records what the program asks the desktop to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened.append(url); }
+};
+
+class MainFormTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void startUp();
+    void menusAndAccessKeys();
+    void shortcutsSwitchPagesAndKeepTheirState();
+    void helpPageOpensOnlyWhenPresent();
+    void makerPages();
+    void aboutOpensFromAField();
+    void errorBoxFullStopRule_data();
+    void errorBoxFullStopRule();
+    void exitClosesTheWindow();
+
+private:
+    void activate()
+    {
+        host->main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host->main()));
+    }
+    std::unique_ptr<AppHost> host;
+    UrlRecorder recorder;
+};
+
+void MainFormTest::init()
+{
+    for (const char* scheme : {"file", "https", "mailto"})
+        QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &recorder, "open");
+    recorder.opened.clear();
+    host = std::make_unique<AppHost>();
+}
+
+void MainFormTest::cleanup()
+{
+    host.reset();
+    for (const char* scheme : {"file", "https", "mailto"})
+        QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+}
+
+void MainFormTest::startUp()
+{
+    auto& main = host->main();
+    QCOMPARE(main.windowTitle(), QStringLiteral("Kolvane v1.0.15"));
+    QCOMPARE(host->f().centralwidget->size(), QSize(586, 283));
+    QCOMPARE(main.minimumSize(), main.maximumSize());
+    QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(main.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QCOMPARE(host->f().PageControl1->currentIndex(), 0);
+    QCOMPARE(host->f().PageControl1->geometry(), QRect(0, 0, 585, 281));
+    const QStringList tabs = {"Resistor", "Capasitor", "Amount of resistors", "Amount of capasitor"};
+    for (int i = 0; i < tabs.size(); ++i)
+        QCOMPARE(host->f().PageControl1->tabText(i), tabs[i]);
+    const std::array<std::int8_t, 6> digits = {-1, -1, -1, 0, 0, 0};
+    QCOMPARE(BandDigits, digits);
+    // The dialogs exist from the start, hidden, owned by the main window.
+    QVERIFY(host->windows.colorForm && !host->windows.colorForm->isVisible());
+    QVERIFY(host->windows.about && !host->windows.about->isVisible());
+    QCOMPARE(host->windows.colorForm->windowTitle(), QStringLiteral("Kolvane"));
+}
+
+void MainFormTest::menusAndAccessKeys()
+{
+    auto& f = host->f();
+    QStringList bar;
+    for (QAction* a : f.MainMenu1->actions())
+        bar << a->text();
+    QCOMPARE(bar, (QStringList{"&File", "&Unit", "&Help"}));
+    const auto texts = [](QMenu* menu) {
+        QStringList out;
+        for (QAction* a : menu->actions())
+            out << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') + a->shortcut().toString());
+        return out;
+    };
+    QCOMPARE(texts(f.File1), (QStringList{"&Exit|"}));
+    QCOMPARE(texts(f.Unit1), (QStringList{"&Resistor|Ctrl+F1", "&Capasitor|Ctrl+F2", "-",
+                                          "&Amount of resistor|Ctrl+F3", "A&mount of capasitor|Ctrl+F4"}));
+    QCOMPARE(texts(f.Help1), (QStringList{"&Support|F1", "-", "&Tarnwick Ltd. home page|", "&Kolvane home page|", "-",
+                                          "&About|Ctrl+A"}));
+}
+
+void MainFormTest::shortcutsSwitchPagesAndKeepTheirState()
+{
+    activate();
+    auto& f = host->f();
+    f.Edit1->setText(QStringLiteral("4700"));
+    f.Button1->click();
+    f.Edit3->setText(QStringLiteral("7"));
+    for (const auto& [key, page] : {std::pair{Qt::Key_F2, 1}, {Qt::Key_F4, 3}, {Qt::Key_F4, 3}, {Qt::Key_F3, 2},
+                                    {Qt::Key_F1, 0}}) {
+        QTest::keyClick(&host->main(), key, Qt::ControlModifier);
+        QCOMPARE(f.PageControl1->currentIndex(), page);
+    }
+    QCOMPARE(f.Label1->text(), QStringLiteral("4.70 KOhm"));
+    QCOMPARE(f.Shape1->brushColour(), BandColour(0x15FFFF));
+    QCOMPARE(f.Edit3->text(), QStringLiteral("7"));
+    QCOMPARE(f.Edit5->text(), QStringLiteral("200,00"));
+}
+
+void MainFormTest::helpPageOpensOnlyWhenPresent()
+{
+    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/help.html");
+    QFile::remove(path);
+    activate();
+    QTest::keyClick(&host->main(), Qt::Key_F1);
+    QVERIFY(recorder.opened.isEmpty());
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    QTest::keyClick(&host->main(), Qt::Key_F1);
+    QFile::remove(path);
+    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl::fromLocalFile(path)}));
+    QCOMPARE(host->f().PageControl1->currentIndex(), 0);
+}
+
+void MainFormTest::makerPages()
+{
+    host->f().homepage->trigger();
+    host->f().Pellmoorhomepage1->trigger();
+    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl(QString::fromLatin1(HomePageAddress)),
+                                           QUrl(QString::fromLatin1(ProductPageAddress))}));
+    // The product's page lies under the maker's site.
+    QVERIFY(QUrl(QString::fromLatin1(HomePageAddress)).isParentOf(QUrl(QString::fromLatin1(ProductPageAddress))));
+}
+
+void MainFormTest::aboutOpensFromAField()
+{
+    activate();
+    host->f().Edit1->setFocus();
+    ModalWatch watch;
+    QTest::keyClick(host->f().Edit1, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(watch.dialogs(), 1);
+    QVERIFY(!host->windows.about->isVisible());
+}
+
+void MainFormTest::errorBoxFullStopRule_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("letter") << "Floating point division by zero" << "Floating point division by zero.";
+    QTest::newRow("digit") << "code 7" << "code 7.";
+    QTest::newRow("full stop") << "done." << "done.";
+    QTest::newRow("exclamation") << "stop!" << "stop!";
+    QTest::newRow("parenthesis") << "(none)" << "(none)";
+    QTest::newRow("slash") << "a/" << "a/.";
+    QTest::newRow("empty") << "" << "";
+}
+
+void MainFormTest::errorBoxFullStopRule()
+{
+    QFETCH(QString, message);
+    QFETCH(QString, shown);
+    QCOMPARE(ErrorBoxText(message), shown);
+    // An error escaping a guarded handler reaches the box, and the program carries on.
+    ModalWatch watch;
+    Guarded(&host->main(), [&] { throw HandlerError(message); })();
+    QCOMPARE(watch.boxes().size(), std::size_t(1));
+    QCOMPARE(watch.boxes().front().text, shown);
+    QCOMPARE(watch.boxes().front().icon, QMessageBox::Critical);
+    QCOMPARE(watch.boxes().front().title, QStringLiteral("Kolvane v.1.0.15"));
+}
+
+void MainFormTest::exitClosesTheWindow()
+{
+    QVERIFY(host->main().isVisible());
+    host->f().Exit1->trigger();
+    QVERIFY(!host->main().isVisible());
+}
+
+QTEST_MAIN(MainFormTest)
+#include "test_mainform.moc"

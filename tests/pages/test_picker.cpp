@@ -1,0 +1,216 @@
+// The colour picker through the real dialog: which swatches each band is offered, and
+// what a pick, "None" and closing without a pick do to both pages.
+#include "tests/support/apphost.h"
+#include "tests/support/codechecks.h"
+#include "tests/support/modalwatch.h"
+#include "ui_colorform.h"
+
+#include <QtTest>
+
+using namespace kolvane;
+using namespace kolvane::test;
+
+namespace {
+
+// The offered swatches, in the order black, brown, red, orange, yellow, green, blue,
+// violet, grey, white, gold, silver, None: written out as data, not derived.
+struct Offer {
+    int target;
+    bool fourBands;
+    const char* caption;
+    const char* offered;
+};
+const Offer Offers[] = {
+    {1, true, "First bound of resistor", "-yyyyyyyyy---"},
+    {6, true, "First bound of capasitor", "-yyyyyyyyy---"},
+    {2, true, "Second bound of resistor", "yyyyyyyyyy---"},
+    {7, false, "Second bound of capasitor", "yyyyyyyyyy---"},
+    {3, true, "Third bound of resistor", "yyyyyyyy--yy-"},
+    {8, true, "Third bound of capasitor", "yyyyyyyy--yy-"},
+    {3, false, "Third bound of resistor", "yyyyyyyyyy---"},
+    {8, false, "Third bound of capasitor", "yyyyyyyyyy---"},
+    {4, false, "Fourth bound of resistor", "yyyyyyy---yy-"},
+    {9, false, "Fourth bound of capasitor", "yyyyyyy---yy-"},
+    {5, true, "Tolerance bound of resistor", "-yy--yyyy-yyy"},
+    {10, true, "Tolerance bound of capasitor", "-yy--yyyy-yyy"},
+    {11, false, "TFR-bound of resistor", "-yyyy-yy-y--y"},
+};
+
+} // namespace
+
+class PickerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void offersOnlyAcceptedColours_data();
+    void offersOnlyAcceptedColours();
+    void pickRecomputesBothPages();
+    void noneSelectsTwentyPercentAndNone();
+    void pickingTheSameColourRecomputes();
+    void closingWithoutPickChangesNothing();
+    void noneTakesOnlyThePrimaryButton();
+
+private:
+    Ui::TColorForm& picker() { return host->windows.colorForm->form(); }
+    TShape* band(int target)
+    {
+        auto& f = host->f();
+        const std::array<TShape*, 11> bands = {f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape6,
+                                               f.Shape7, f.Shape8, f.Shape9, f.Shape10, f.Shape11};
+        return bands[static_cast<std::size_t>(target - 1)];
+    }
+    TShape* swatch(int digitOrGoldSilver)
+    {
+        auto& p = picker();
+        const std::array<TShape*, 12> s = {p.Shape1, p.Shape2, p.Shape3, p.Shape4, p.Shape5,  p.Shape6,
+                                           p.Shape7, p.Shape8, p.Shape9, p.Shape10, p.Shape11, p.Shape12};
+        // Swatches 1-5 are black..yellow, 6-10 green..white, 11 gold, 12 silver.
+        return s[static_cast<std::size_t>(digitOrGoldSilver)];
+    }
+    // Presses `button` on band `target` and, inside the picker, runs `inside`.
+    void pickOn(int target, Qt::MouseButton button, std::function<void()> inside)
+    {
+        ModalWatch watch([&](QDialog* dialog) {
+            inside();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QTest::mousePress(band(target), button);
+        QCOMPARE(watch.dialogs(), 1);
+        QVERIFY(!host->windows.colorForm->isVisible());
+    }
+    std::unique_ptr<AppHost> host;
+};
+
+void PickerTest::init()
+{
+    QLocale::setDefault(QLocale::c());
+    host = std::make_unique<AppHost>();
+}
+
+void PickerTest::cleanup()
+{
+    host.reset();
+}
+
+void PickerTest::offersOnlyAcceptedColours_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(std::size(Offers)); ++i)
+        QTest::addRow("target %d, %s", Offers[i].target, Offers[i].fourBands ? "4 bands" : "more bands") << i;
+}
+
+void PickerTest::offersOnlyAcceptedColours()
+{
+    QFETCH(int, index);
+    const Offer& offer = Offers[index];
+    auto& f = host->f();
+    (offer.fourBands ? f.RadioButton1 : f.RadioButton11)->click();
+    (offer.fourBands ? f.RadioButton4 : f.RadioButton3)->click();
+    QString seen, caption;
+    pickOn(offer.target, Qt::RightButton, [&] {
+        caption = host->windows.colorForm->windowTitle();
+        for (int i = 0; i < 12; ++i)
+            seen += swatch(i)->isVisible() ? QLatin1Char('y') : QLatin1Char('-');
+        seen += picker().Panel1->isVisible() ? QLatin1Char('y') : QLatin1Char('-');
+    });
+    // Swatch order above is black..yellow, green..white, gold, silver; reorder to the table's.
+    const QString ordered = seen.mid(0, 5) + seen.mid(5, 5) + seen.mid(10, 3);
+    const QString table = QString::fromLatin1(offer.offered);
+    const QString want = table.mid(0, 5) + table.mid(5, 5) + table.mid(10, 3);
+    QCOMPARE(caption, QString::fromLatin1(offer.caption));
+    QCOMPARE(ordered, want);
+    // None lies exactly over black, and the two are never offered together.
+    QCOMPARE(picker().Panel1->geometry(), picker().Shape1->geometry());
+    QVERIFY(!(seen[0] == QLatin1Char('y') && seen[12] == QLatin1Char('y')));
+}
+
+void PickerTest::pickRecomputesBothPages()
+{
+    auto& f = host->f();
+    f.Edit2->setText(QStringLiteral("47"));
+    f.Button2->click();
+    QCOMPARE(f.Label3->text(), QStringLiteral("47.00 pF"));
+    // A capacitor band changed behind the page's back shows up on the next pick,
+    // wherever that pick is: every pick reads both pages.
+    f.Shape6->setBrushColour(Digit[2]);
+    for (int target = 1; target <= 3; ++target)
+        pickOn(target, Qt::LeftButton, [&] { QTest::mousePress(swatch(target == 3 ? 2 : target), Qt::MiddleButton); });
+    QCOMPARE(f.Shape1->brushColour(), Digit[1]);
+    QCOMPARE(f.Shape2->brushColour(), Digit[2]);
+    QCOMPARE(f.Shape3->brushColour(), Digit[2]);
+    QCOMPARE(f.Label1->text(), QStringLiteral("1.20 KOhm"));
+    QCOMPARE(f.Label3->text(), QStringLiteral("27.00 pF"));
+    QCOMPARE(PickTarget, std::uint8_t(3));
+    QCOMPARE(PickedColour, Digit[2]);
+    QCOMPARE(f.Shape1->accessibleName(), QStringLiteral("First digit: brown, 1"));
+}
+
+void PickerTest::noneSelectsTwentyPercentAndNone()
+{
+    auto& f = host->f();
+    f.RadioButton11->click();
+    pickOn(5, Qt::LeftButton, [&] { QTest::mousePress(swatch(10), Qt::LeftButton); });  // gold
+    QCOMPARE(f.Shape5->brushColour(), Gold);
+    QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("5%"));
+    pickOn(5, Qt::LeftButton, [&] { QTest::mouseClick(picker().Panel1, Qt::LeftButton); });
+    QCOMPARE(f.Shape5->brushColour(), None);
+    QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("20%"));
+
+    pickOn(11, Qt::LeftButton, [&] { QTest::mousePress(swatch(1), Qt::LeftButton); });  // brown
+    QCOMPARE(f.ComboBox3->currentText(), QStringLiteral("100"));
+    pickOn(11, Qt::LeftButton, [&] { QTest::mouseClick(picker().Panel1, Qt::LeftButton); });
+    QCOMPARE(f.Shape11->brushColour(), None);
+    QCOMPARE(f.ComboBox3->currentText(), QStringLiteral("none"));
+
+    pickOn(10, Qt::LeftButton, [&] { QTest::mousePress(swatch(8), Qt::LeftButton); });  // grey
+    QCOMPARE(f.ComboBox2->currentText(), QStringLiteral("0,05%"));
+    QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
+}
+
+void PickerTest::pickingTheSameColourRecomputes()
+{
+    auto& f = host->f();
+    f.Shape1->setBrushColour(Digit[4]);
+    f.Shape2->setBrushColour(Digit[7]);
+    f.Shape3->setBrushColour(Digit[2]);
+    QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
+    pickOn(2, Qt::LeftButton, [&] { QTest::mousePress(swatch(7), Qt::LeftButton); });
+    QCOMPARE(f.Shape2->brushColour(), Digit[7]);
+    QCOMPARE(f.Label1->text(), QStringLiteral("4.70 KOhm"));
+}
+
+void PickerTest::closingWithoutPickChangesNothing()
+{
+    auto& f = host->f();
+    pickOn(1, Qt::LeftButton, [&] { QTest::mousePress(swatch(4), Qt::LeftButton); });
+    const QDialog* first = host->windows.colorForm;
+    PickedColour = 0x123456;
+    pickOn(5, Qt::LeftButton, [] {});
+    pickOn(2, Qt::MiddleButton, [] {});
+    QCOMPARE(f.Shape1->brushColour(), Digit[4]);
+    QCOMPARE(f.Shape2->brushColour(), None);
+    QCOMPARE(f.Shape5->brushColour(), None);
+    QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("20%"));
+    QCOMPARE(PickedColour, BandColour(0x123456));
+    // The same picker serves every band, and keeps its caption while hidden.
+    QCOMPARE(host->windows.colorForm, first);
+    QCOMPARE(host->windows.colorForm->windowTitle(), QStringLiteral("Second bound of resistor"));
+}
+
+void PickerTest::noneTakesOnlyThePrimaryButton()
+{
+    auto& f = host->f();
+    f.ComboBox1->setCurrentIndex(6);
+    emit f.ComboBox1->activated(6);
+    pickOn(5, Qt::LeftButton, [&] {
+        QTest::mouseClick(picker().Panel1, Qt::RightButton);
+        QTest::mouseClick(picker().Panel1, Qt::MiddleButton);
+    });
+    QCOMPARE(f.Shape5->brushColour(), Gold);
+    QCOMPARE(f.ComboBox1->currentIndex(), 6);
+}
+
+QTEST_MAIN(PickerTest)
+#include "test_picker.moc"
