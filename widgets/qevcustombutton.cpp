@@ -184,6 +184,8 @@ void TQevCustomButton::applyStyleColors()
 
 void TQevCustomButton::setColorMarginStyle(TColorMarginDefault style)
 {
+    if (style != cmDefault && style != cmCustom)
+        return;
     m_colorMarginStyle = style;
     if (style == cmDefault)
         applyStyleColors();
@@ -251,6 +253,8 @@ void TQevCustomButton::setNumGlyphsHot(int cells)
 
 void TQevCustomButton::setLayout(TLayout layout)
 {
+    if (layout < blGlyphLeft || layout > blGlyphTop)
+        return;
     m_layout = layout;
     requestRepaint();
 }

@@ -18,18 +18,20 @@ class TQevCustomButton : public QWidget
     Q_OBJECT
 
 public:
-    enum TStyle { stFlat, stDefault, stNone, stRaised, stFlatDot, stRaisedDot, stFrameLowered, stFrameRaised };
+    // A fixed underlying type: a stored or scripted value out of range is then a plain
+    // number the setters can refuse, not undefined behaviour.
+    enum TStyle : int { stFlat, stDefault, stNone, stRaised, stFlatDot, stRaisedDot, stFrameLowered, stFrameRaised };
     Q_ENUM(TStyle)
-    enum TKind { skCustom, skOK, skCancel, skHelp, skYes, skNo, skClose, skAbort, skRetry, skIgnore, skAll, skSilly };
+    enum TKind : int { skCustom, skOK, skCancel, skHelp, skYes, skNo, skClose, skAbort, skRetry, skIgnore, skAll, skSilly };
     Q_ENUM(TKind)
-    enum TLayout { blGlyphLeft, blGlyphBottom, blGlyphRight, blGlyphTop };
+    enum TLayout : int { blGlyphLeft, blGlyphBottom, blGlyphRight, blGlyphTop };
     Q_ENUM(TLayout)
-    enum TPositionPopup { puDown, puLeft, puRight };
+    enum TPositionPopup : int { puDown, puLeft, puRight };
     Q_ENUM(TPositionPopup)
-    enum TColorMarginDefault { cmDefault, cmCustom };
+    enum TColorMarginDefault : int { cmDefault, cmCustom };
     Q_ENUM(TColorMarginDefault)
     // The five faces the button can show; normal and leave draw alike.
-    enum TLook { lkNormal, lkLeave, lkHot, lkPressed, lkAfterPopup };
+    enum TLook : int { lkNormal, lkLeave, lkHot, lkPressed, lkAfterPopup };
     Q_ENUM(TLook)
 
     // Declared here, in the order a form file stores them, so that Designer writes and
@@ -103,7 +105,11 @@ public:
     int PopupMenuMarkGap() const { return m_popupMenuMarkGap; }
     void setPopupMenuMarkGap(int gap);
     TPositionPopup PositionPopup() const { return m_positionPopup; }
-    void setPositionPopup(TPositionPopup position) { m_positionPopup = position; }
+    void setPositionPopup(TPositionPopup position)
+    {
+        if (position >= puDown && position <= puRight)
+            m_positionPopup = position;
+    }
     bool PlayMusic() const { return m_playMusic; }
     void setPlayMusic(bool on) { m_playMusic = on; }
     QMenu *PopupMenu() const;

@@ -237,7 +237,16 @@ private Q_SLOTS:
         QCOMPARE(b.PopupMenuMarkGap(), 5);
         b.setSpacingLayout(-5);
         QCOMPARE(b.SpacingLayout(), -5);
-        QVERIFY(!b.setProperty("ButtonStyle", 8) || b.ButtonStyle() == B::stFlat);
+        b.setProperty("ButtonStyle", 8);
+        b.setProperty("ButtonKind", -1);
+        b.setProperty("Layout", 4);
+        b.setProperty("PositionPopup", 3);
+        b.setProperty("ColorMarginStyle", 2);
+        QCOMPARE(b.Layout(), B::blGlyphLeft);
+        QCOMPARE(b.PositionPopup(), B::puDown);
+        QCOMPARE(b.ColorMarginStyle(), B::cmDefault);
+        QCOMPARE(b.ButtonStyle(), B::stFlat);
+        QCOMPARE(b.ButtonKind(), B::skCustom);
     }
 
     void marginColourSwitchesToCustom()

@@ -90,7 +90,8 @@ private Q_SLOTS:
         tag(list, "LIST");
         put32(list, 3);  // odd: one pad byte follows
         list.insert(list.end(), {'a', 'b', 'c', 0});
-        const auto pcm = parse(riff({list, fmtChunk(1, 2, 44100, 16), dataChunk(8, 8)}));
+        const Bytes file = riff({list, fmtChunk(1, 2, 44100, 16), dataChunk(8, 8)});
+        const auto pcm = parse(file);
         QVERIFY(pcm);
         QCOMPARE(pcm->channels, 2);
         QCOMPARE(pcm->frames(), std::size_t(2));
@@ -101,7 +102,8 @@ private Q_SLOTS:
     void dataCutToWhatIsThere()
     {
         // Declares more than the file holds, and ends in half a frame.
-        const auto pcm = parse(riff({fmtChunk(1, 1, 22050, 16), dataChunk(1000, 11)}));
+        const Bytes file = riff({fmtChunk(1, 1, 22050, 16), dataChunk(1000, 11)});
+        const auto pcm = parse(file);
         QVERIFY(pcm);
         QCOMPARE(pcm->samples.size(), std::size_t(10));
     }
