@@ -61,7 +61,12 @@ std::string RoundDecimal(const std::string& digits, int fractionDigits)
             ++kept[static_cast<std::size_t>(k)];
     }
     const std::size_t intLen = kept.size() - static_cast<std::size_t>(fractionDigits);
-    return kept.substr(0, intLen) + (fractionDigits > 0 ? "." + kept.substr(intLen) : std::string());
+    std::string result = kept.substr(0, intLen);
+    if (fractionDigits > 0) {
+        result += '.';
+        result.append(kept, intLen, std::string::npos);
+    }
+    return result;
 }
 
 } // namespace
