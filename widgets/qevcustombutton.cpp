@@ -8,7 +8,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDialog>
+#include <QAction>
 #include <QMenu>
+#include <QMetaMethod>
 #include <QTimer>
 
 #include <array>
@@ -358,7 +360,10 @@ void TQevCustomButton::Click()
 {
     // OnClick may close or delete the form and this button with it.
     QPointer<TQevCustomButton> self(this);
-    Q_EMIT OnClick();
+    if (m_action && !isSignalConnected(QMetaMethod::fromSignal(&TQevCustomButton::OnClick)))
+        m_action->trigger();
+    else
+        Q_EMIT OnClick();
     if (!self)
         return;
 

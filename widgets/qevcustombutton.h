@@ -10,6 +10,7 @@
 #include <QString>
 #include <QWidget>
 
+class QAction;
 class QPainter;
 class QTimer;
 
@@ -149,7 +150,12 @@ public:
     bool TabStop() const;
     void setTabStop(bool on);
 
-    // The click operation: OnClick, the stock kind's action, then the popup menu.
+    // A QAction run by a click when no OnClick handler is connected.
+    QAction *Action() const { return m_action; }
+    void setAction(QAction *action) { m_action = action; }
+
+    // The click operation: OnClick (or the action), the stock kind's action, then the
+    // popup menu.
     virtual void Click();
 
     // Form loaders call these around applying stored properties: while loading, a
@@ -279,6 +285,7 @@ private:
     TPositionPopup m_positionPopup = puDown;
     bool m_playMusic = false;
     QPointer<QMenu> m_popupMenu;
+    QPointer<QAction> m_action;
     QColor m_hotTrackColor;
     bool m_hotTrack = true;
     int m_spacing = 4;

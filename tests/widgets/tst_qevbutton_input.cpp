@@ -4,6 +4,7 @@
 #include "soundplayer.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -29,7 +30,7 @@ void leave(QWidget *w)
     QApplication::sendEvent(w, &e);
 }
 
-// A window holding one button at (20, 30), shown and active.
+// An active window with one button at (20, 30) whose notifications are logged.
 struct Stage
 {
     QWidget window;
@@ -40,11 +41,12 @@ struct Stage
     {
         window.resize(300, 200);
         button->move(20, 30);
-        QObject::connect(button, &B::OnClick, [this] { log << QStringLiteral("click"); });
-        QObject::connect(button, &B::OnMouseDown, [this] { log << QStringLiteral("down"); });
-        QObject::connect(button, &B::OnMouseUp, [this] { log << QStringLiteral("up"); });
-        QObject::connect(button, &B::OnMouseOver, [this] { log << QStringLiteral("over"); });
-        QObject::connect(button, &B::OnMouseOut, [this] { log << QStringLiteral("out"); });
+        const auto note = [this](const char *what) { return [this, what] { log << QString::fromLatin1(what); }; };
+        QObject::connect(button, &B::OnClick, note("click"));
+        QObject::connect(button, &B::OnMouseDown, note("down"));
+        QObject::connect(button, &B::OnMouseUp, note("up"));
+        QObject::connect(button, &B::OnMouseOver, note("over"));
+        QObject::connect(button, &B::OnMouseOut, note("out"));
     }
 
     bool show()
@@ -55,17 +57,8 @@ struct Stage
     }
 };
 
-// Closes the popup menu as soon as it is open, noting where it stood.
-void closeMenuWhenOpen(QMenu *menu, QRect *where, QStringList *log)
-{
-    QTimer::singleShot(0, menu, [=] {
-        if (where)
-            *where = menu->geometry();
-        if (log)
-            *log << QStringLiteral("menu");
-        menu->close();
-    });
-}
+const QPoint kIn(10, 10);
+const QPoint kOut(150, 10);
 
 } // namespace
 
@@ -81,37 +74,31 @@ private Q_SLOTS:
         Stage s;
         QVERIFY(s.show());
         Probe &b = *s.button;
-        b.setCaption(QStringLiteral("OK"));
         enter(&b);
         QCOMPARE(b.lastLook(), B::lkHot);
         QCOMPARE(b.CaptionPlain, 0);
-        QCOMPARE(b.PointerOut, 0);
         leave(&b);
         QCOMPARE(b.lastLook(), B::lkLeave);
         QCOMPARE(b.CaptionPlain, 1);
         QCOMPARE(b.PointerOut, 1);
-        QCOMPARE(s.log, QStringList({"over", "out"}));
 
-        // Disabled, the pointer changes nothing.
         b.setEnabled(false);
-        QTest::qWait(1);
         const int faces = b.facesDrawn();
         enter(&b);
         leave(&b);
         QCOMPARE(b.facesDrawn(), faces);
-        QCOMPARE(s.log.size(), 2);
+        QCOMPARE(s.log, QStringList({"over", "out"}));
     }
 
     void rightButtonDoesNothing()
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
-        enter(&b);
-        const int faces = b.facesDrawn();
-        QTest::mousePress(&b, Qt::RightButton, {}, QPoint(10, 10));
-        QTest::mouseRelease(&b, Qt::RightButton, {}, QPoint(10, 10));
-        QCOMPARE(b.facesDrawn(), faces);
+        enter(s.button);
+        const int faces = s.button->facesDrawn();
+        QTest::mousePress(s.button, Qt::RightButton, {}, kIn);
+        QTest::mouseRelease(s.button, Qt::RightButton, {}, kIn);
+        QCOMPARE(s.button->facesDrawn(), faces);
         QCOMPARE(s.log, QStringList({"over"}));
     }
 
@@ -121,76 +108,61 @@ private Q_SLOTS:
         QVERIFY(s.show());
         Probe &b = *s.button;
         enter(&b);
-        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         QCOMPARE(b.lastLook(), B::lkPressed);
         QCOMPARE(b.PressOffset, 1);
-        QCOMPARE(s.log, QStringList({"over"}));  // no OnMouseDown without a menu
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        // No OnMouseDown without a menu; the click comes before OnMouseUp.
         QCOMPARE(s.log, QStringList({"over", "click", "up"}));
         QCOMPARE(b.lastLook(), B::lkHot);
         QCOMPARE(b.PressOffset, 0);
-        QCOMPARE(b.CaptionPlain, 0);
     }
 
-    void releaseOutsideFiresNothing()
+    void dragOutAndBack()
     {
         Stage s;
         QVERIFY(s.show());
         Probe &b = *s.button;
         enter(&b);
-        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseMove(&b, QPoint(150, 10));
+        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        QTest::mouseMove(&b, kOut);
         QCOMPARE(b.lastLook(), B::lkLeave);
-        QCOMPARE(b.PointerOut, 1);
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(150, 10));
-        QCOMPARE(s.log, QStringList({"over", "out"}));
-        QCOMPARE(b.lastLook(), B::lkLeave);
-    }
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, kOut);
+        QCOMPARE(s.log, QStringList({"over", "out"}));  // released outside: nothing
 
-    void backInBeforeReleaseClicks()
-    {
-        Stage s;
-        QVERIFY(s.show());
-        Probe &b = *s.button;
         enter(&b);
-        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseMove(&b, QPoint(150, 10));
-        QTest::mouseMove(&b, QPoint(12, 12));
+        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        QTest::mouseMove(&b, kOut);
+        QTest::mouseMove(&b, kIn);
         QCOMPARE(b.lastLook(), B::lkHot);  // the pressed look is not restored
-        QCOMPARE(b.PointerOut, 0);
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(12, 12));
-        QCOMPARE(s.log, QStringList({"over", "out", "over", "click", "up"}));
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        QCOMPARE(s.log.mid(2), QStringList({"over", "out", "over", "click", "up"}));
     }
 
-    void doubleClickClicksTwice()
+    void doubleClick()
     {
         Stage s;
         QVERIFY(s.show());
         Probe &b = *s.button;
         QSignalSpy dbl(&b, &B::OnDblClick);
         enter(&b);
-        // As the window system delivers it: the second press comes as a press and then
-        // a double click with the same time stamp.
-        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(10, 10));
-        const QPointF pos(10, 10);
-        QMouseEvent press(QEvent::MouseButtonPress, pos, b.mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton, {});
-        press.setTimestamp(4242);
-        QApplication::sendEvent(&b, &press);
-        QMouseEvent dblClick(QEvent::MouseButtonDblClick, pos, b.mapToGlobal(pos), Qt::LeftButton, Qt::LeftButton, {});
-        dblClick.setTimestamp(4242);
+        QTest::mouseClick(&b, Qt::LeftButton, {}, kIn);
+        // The window system's second press: a press, then a double click, one time stamp.
+        const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+            QMouseEvent e(type, QPointF(kIn), b.mapToGlobal(QPointF(kIn)), Qt::LeftButton, buttons, {});
+            e.setTimestamp(4242);
+            QApplication::sendEvent(&b, &e);
+        };
+        send(QEvent::MouseButtonPress, Qt::LeftButton);
         const int faces = b.facesDrawn();
-        QApplication::sendEvent(&b, &dblClick);
-        QCOMPARE(b.facesDrawn(), faces);  // the press was drawn once, not again
-        QMouseEvent release(QEvent::MouseButtonRelease, pos, b.mapToGlobal(pos), Qt::LeftButton, Qt::NoButton, {});
-        QApplication::sendEvent(&b, &release);
+        send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+        QCOMPARE(b.facesDrawn(), faces);  // the press handler ran once
+        send(QEvent::MouseButtonRelease, Qt::NoButton);
         QCOMPARE(dbl.count(), 1);
-        QCOMPARE(s.log.count(QStringLiteral("click")), 2);  // one per press
-        QCOMPARE(s.log.count(QStringLiteral("up")), 2);
+        QCOMPARE(s.log.count(QStringLiteral("click")), 2);
 
-        // A double click that arrives alone runs the press handler itself.
-        QTest::mouseDClick(&b, Qt::LeftButton, {}, QPoint(10, 10));
-        QCOMPARE(dbl.count(), 2);
+        // A double click that comes alone runs the press handler itself.
+        QTest::mouseDClick(&b, Qt::LeftButton, {}, kIn);
         QCOMPARE(s.log.count(QStringLiteral("click")), 3);
         QCOMPARE(b.lastLook(), B::lkPressed);
     }
@@ -214,87 +186,76 @@ private Q_SLOTS:
             s.log << QStringLiteral("menu");
             menu.close();
         });
-        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         QVERIFY(pressedWhileOpen);
         QVERIFY(timerWhileOpen);
         QVERIFY(!b.StartTimer->isActive());
         QCOMPARE(s.log, QStringList({"over", "menu", "down"}));
         QCOMPARE(b.lastLook(), B::lkAfterPopup);
-        QCOMPARE(b.PressOffset, 0);
-        QCOMPARE(b.CaptionPlain, 1);
     }
 
     void popupPositions_data()
     {
         QTest::addColumn<int>("position");
-        QTest::newRow("down") << int(B::puDown);
-        QTest::newRow("left") << int(B::puLeft);
-        QTest::newRow("right") << int(B::puRight);
+        QTest::addColumn<QPoint>("corner");  // menu corner relative to the button's
+        QTest::addColumn<bool>("rightEdge"); // the corner is the menu's top-right
+        QTest::newRow("down") << int(B::puDown) << QPoint(-1, 25) << false;
+        QTest::newRow("left") << int(B::puLeft) << QPoint(-1, 0) << true;
+        QTest::newRow("right") << int(B::puRight) << QPoint(75 + 1, 0) << false;
     }
 
     void popupPositions()
     {
         QFETCH(int, position);
+        QFETCH(QPoint, corner);
+        QFETCH(bool, rightEdge);
         Stage s;
         s.window.move(200, 150);
         QVERIFY(s.show());
-        Probe &b = *s.button;
         QMenu menu;
         menu.addAction(QStringLiteral("One"));
-        menu.addAction(QStringLiteral("Two"));
-        b.setPopupMenu(&menu);
-        b.setPositionPopup(B::TPositionPopup(position));
+        s.button->setPopupMenu(&menu);
+        s.button->setPositionPopup(B::TPositionPopup(position));
         QRect where;
-        closeMenuWhenOpen(&menu, &where, nullptr);
-        b.Click();  // the click operation opens the attached menu too
-        QCOMPARE(b.lastLook(), B::lkAfterPopup);
-        const QPoint corner = b.mapToGlobal(QPoint(0, 0));
-        switch (position) {
-        case B::puDown:
-            QCOMPARE(where.topLeft(), QPoint(corner.x() - 1, corner.y() + 25));
-            break;
-        case B::puLeft:
-            QCOMPARE(where.right() + 1, corner.x() - 1);  // right edge at the point
-            QCOMPARE(where.top(), corner.y());
-            break;
-        case B::puRight:
-            QCOMPARE(where.topLeft(), QPoint(corner.x() + 75 + 1, corner.y()));
-            break;
-        }
+        QTimer::singleShot(0, &menu, [&] {
+            where = menu.geometry();
+            menu.close();
+        });
+        s.button->Click();  // the click operation opens the attached menu as well
+        const QPoint expected = s.button->mapToGlobal(QPoint(0, 0)) + corner;
+        QCOMPARE(rightEdge ? QPoint(where.right() + 1, where.top()) : where.topLeft(), expected);
     }
 
-    void repeatDrivenByHand()
+    void repeatTickedByHand()
     {
         Stage s;
         QVERIFY(s.show());
         Probe &b = *s.button;
         b.setRepeatAction(true);
-        // Real ticks are kept out of the way; the test ticks the timers itself.
-        b.setRepeatStartInterval(3600 * 1000);
+        b.setRepeatStartInterval(3600 * 1000);  // no real tick gets in the way
         b.setRepeatInterval(3600 * 1000);
         enter(&b);
-        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(b.StartTimer->isActive());
-        QVERIFY(!b.RepeatTimer->isActive());
+        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        QVERIFY(b.StartTimer->isActive() && !b.RepeatTimer->isActive());
         b.StartTick();
-        QVERIFY(!b.StartTimer->isActive());
-        QVERIFY(b.RepeatTimer->isActive());
-        QCOMPARE(s.log.count(QStringLiteral("click")), 0);
+        QVERIFY(!b.StartTimer->isActive() && b.RepeatTimer->isActive());
         b.RepeatTick();
         b.RepeatTick();
-        b.RepeatTick();
-        QCOMPARE(s.log.count(QStringLiteral("click")), 3);
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(s.log.count(QStringLiteral("click")), 2);
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
         QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
-        QCOMPARE(s.log.count(QStringLiteral("click")), 4);  // plus the ordinary click
+        QCOMPARE(s.log.count(QStringLiteral("click")), 3);  // plus the ordinary click
 
-        // Leaving while held stops the repeat.
-        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         b.StartTick();
-        QTest::mouseMove(&b, QPoint(150, 10));
+        QTest::mouseMove(&b, kOut);  // leaving while held stops the repeat
         QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(150, 10));
-        QCOMPARE(s.log.count(QStringLiteral("click")), 4);
+
+        // Switched off while running, the timer stops itself instead of idling on.
+        b.setRepeatAction(false);
+        b.RepeatTimer->start();
+        b.RepeatTick();
+        QVERIFY(!b.RepeatTimer->isActive());
     }
 
     void repeatWithRealTimers()
@@ -308,28 +269,15 @@ private Q_SLOTS:
         QObject::connect(&b, &B::OnClick, [&] { at << clock.elapsed(); });
         enter(&b);
         clock.start();
-        QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(10, 10));
-        // Only lower bounds: a busy machine may tick late, never early.
+        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        // Lower bounds only: a busy machine may tick late, never early.
         QTRY_VERIFY_WITH_TIMEOUT(at.size() >= 3, 30000);
-        QVERIFY2(at.first() >= 80, "first repeat after the start interval plus one interval");
-        QVERIFY(at.last() - at.first() >= 2 * 40);
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY2(at.first() >= 80, "first repeat after the start interval and one interval");
+        QVERIFY(at.last() - at.first() >= 80);
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
         const qsizetype afterRelease = at.size();
         QTest::qWait(200);
         QCOMPARE(at.size(), afterRelease);
-    }
-
-    void repeatWithoutOnClickHandlerStaysQuiet()
-    {
-        Probe b;
-        b.setRepeatAction(true);
-        QSignalSpy spy(&b, &B::OnClick);  // a spy connects, so test the unconnected path first
-        b.disconnect();
-        b.RepeatTick();
-        b.setRepeatAction(false);
-        b.RepeatTimer->start();
-        b.RepeatTick();  // switched off while running: the timer stops itself
-        QVERIFY(!b.RepeatTimer->isActive());
     }
 
     void stockKindActions()
@@ -337,28 +285,16 @@ private Q_SLOTS:
         QDialog dialog;
         Probe ok(&dialog);
         ok.setButtonKind(B::skOK);
-        bool openDuringClick = false;
         int resultDuringClick = -1;
-        QObject::connect(&ok, &B::OnClick, [&] {
-            openDuringClick = dialog.isVisible();
-            resultDuringClick = dialog.result();
-        });
-        QTimer::singleShot(0, &ok, [&] { QTest::mouseClick(&ok, Qt::LeftButton, {}, QPoint(10, 10)); });
+        QObject::connect(&ok, &B::OnClick, [&] { resultDuringClick = dialog.isVisible() ? dialog.result() : -2; });
+        QTimer::singleShot(0, &ok, [&] { QTest::mouseClick(&ok, Qt::LeftButton, {}, kIn); });
         QCOMPARE(dialog.exec(), 1);
-        QVERIFY(openDuringClick);
-        QCOMPARE(resultDuringClick, 0);
+        QCOMPARE(resultDuringClick, 0);  // OnClick ran while the dialog was still open
 
         Probe no(&dialog);
         no.setButtonKind(B::skNo);
         QTimer::singleShot(0, &no, [&] { no.Click(); });
         QCOMPARE(dialog.exec(), 7);
-
-        dialog.show();
-        Probe silly(&dialog);
-        silly.setButtonKind(B::skSilly);
-        silly.Click();
-        QVERIFY(dialog.isVisible());
-        dialog.hide();
 
         QWidget form;
         Probe close(&form);
@@ -367,11 +303,13 @@ private Q_SLOTS:
         close.Click();
         QVERIFY(!form.isVisible());
 
-        Probe alone;  // no parent form: OnClick only
-        alone.setButtonKind(B::skOK);
-        QSignalSpy clicks(&alone, &B::OnClick);
-        alone.Click();
-        QCOMPARE(clicks.count(), 1);
+        // An action runs when no OnClick handler is connected.
+        QAction action;
+        QSignalSpy triggered(&action, &QAction::triggered);
+        Probe plain;
+        plain.setAction(&action);
+        plain.Click();
+        QCOMPARE(triggered.count(), 1);
     }
 
     void helpLooksUpTheParents()
@@ -383,13 +321,10 @@ private Q_SLOTS:
         Probe help(&panel);
         help.setButtonKind(B::skHelp);
         help.Click();
-        QCOMPARE(asked, 0);  // nobody has a context: nothing happens
+        QCOMPARE(asked, 0);  // no context anywhere: nothing happens
         form.setProperty("HelpContext", 12);
         help.Click();
         QCOMPARE(asked, 12);
-        panel.setProperty("HelpContext", 7);
-        help.Click();
-        QCOMPARE(asked, 7);
         help.setHelpContext(3);
         help.Click();
         QCOMPARE(asked, 3);
@@ -414,35 +349,31 @@ private Q_SLOTS:
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         edit->setFocus();
-        QTRY_VERIFY(edit->hasFocus());
-        QVERIFY(ok->ActiveDefault);
-        QVERIFY(!cancel->ActiveDefault);
+        QTRY_VERIFY(ok->ActiveDefault);
 
         QTest::keyClick(edit, Qt::Key_Return, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Return, Qt::ShiftModifier);
-        QTest::keyClick(edit, Qt::Key_Escape, Qt::AltModifier);
+        QTest::keyClick(edit, Qt::Key_Escape, Qt::ShiftModifier);
         QCOMPARE(okClicks.count() + cancelClicks.count(), 0);
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(okClicks.count(), 1);
-        QTest::keyClick(edit, Qt::Key_Enter, Qt::KeypadModifier);
-        QCOMPARE(okClicks.count(), 2);
         QTest::keyClick(edit, Qt::Key_Escape);
         QCOMPARE(cancelClicks.count(), 1);
 
-        // Focus on another button of this class: Enter is that button's.
+        // With another button of this class focused, Enter is that button's.
         other->setFocus();
-        QTRY_VERIFY(other->hasFocus());
-        QVERIFY(!ok->ActiveDefault);
+        QTRY_VERIFY(!ok->ActiveDefault);
         QTest::keyClick(other, Qt::Key_Return);
         QCOMPARE(otherClicks.count(), 1);
-        QCOMPARE(okClicks.count(), 2);
+        QCOMPARE(okClicks.count(), 1);
 
-        // A hidden default button cannot take the key.
+        // A Default written later counts from the next focus change; a hidden one never.
+        cancel->setDefault(true);
         edit->setFocus();
-        QTRY_VERIFY(ok->ActiveDefault);
+        QTRY_VERIFY(cancel->ActiveDefault);
         ok->hide();
         QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(okClicks.count(), 2);
+        QCOMPARE(okClicks.count(), 1);
+        QCOMPARE(cancelClicks.count(), 2);
     }
 
     void enterOnDialogWhoseButtonsTakeNoFocus()
@@ -452,34 +383,10 @@ private Q_SLOTS:
         ok->setButtonKind(B::skOK);
         auto *cancel = new Probe(&dialog);
         cancel->setButtonKind(B::skCancel);
-        cancel->move(80, 0);
         QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
         QCOMPARE(dialog.exec(), 1);
         QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); });
         QCOMPARE(dialog.exec(), 2);
-    }
-
-    void defaultTakesEffectAtNextFocusChange()
-    {
-        QWidget form;
-        auto *edit = new QLineEdit(&form);
-        auto *edit2 = new QLineEdit(&form);
-        edit2->move(0, 30);
-        auto *b = new Probe(&form);
-        b->move(0, 60);
-        QSignalSpy clicks(b, &B::OnClick);
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        edit->setFocus();
-        QTRY_VERIFY(edit->hasFocus());
-        b->setDefault(true);
-        QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(clicks.count(), 0);
-        edit2->setFocus();
-        QTRY_VERIFY(b->ActiveDefault);
-        QTest::keyClick(edit2, Qt::Key_Return);
-        QCOMPARE(clicks.count(), 1);
     }
 
     void accelerators()
@@ -505,33 +412,24 @@ private Q_SLOTS:
         QTRY_VERIFY(plain->hasFocus());
 
         QTest::keyClick(plain, Qt::Key_H);
-        QCOMPARE(helpClicks.count(), 1);
         QTest::keyClick(plain, Qt::Key_H, Qt::ShiftModifier);
-        QCOMPARE(helpClicks.count(), 2);
         QTest::keyClick(plain, Qt::Key_H, Qt::AltModifier);
         QCOMPARE(helpClicks.count(), 3);
         QTest::keyClick(plain, Qt::Key_H, Qt::ControlModifier);
-        QCOMPARE(helpClicks.count(), 3);
         QTest::keyClick(plain, Qt::Key_O);
-        QTest::keyClick(plain, Qt::Key_K);
         QTest::keyClick(plain, Qt::Key_B);
-        QCOMPARE(okClicks.count(), 0);
-        QCOMPARE(ampClicks.count(), 0);
+        QCOMPARE(helpClicks.count(), 3);
+        QCOMPARE(okClicks.count() + ampClicks.count(), 0);
 
-        // A field that takes the typing keeps the character.
+        // A field that takes typing keeps the character.
         edit->setFocus();
         QTRY_VERIFY(edit->hasFocus());
         QTest::keyClick(edit, Qt::Key_H);
-        QCOMPARE(helpClicks.count(), 3);
         QCOMPARE(edit->text(), QStringLiteral("h"));
-
-        help->setEnabled(false);
-        plain->setFocus();
-        QTest::keyClick(plain, Qt::Key_H);
         QCOMPARE(helpClicks.count(), 3);
     }
 
-    void framedStyleFocus()
+    void framedStyleTakesFocus()
     {
         Stage s;
         QVERIFY(s.show());
@@ -542,22 +440,20 @@ private Q_SLOTS:
         edit->show();
         edit->setFocus();
         QTRY_VERIFY(edit->hasFocus());
-        enter(&b);
-        QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(10, 10));
-        QTRY_VERIFY(b.hasFocus());
-        QVERIFY(b.FocusShown);
-        QVERIFY(b.ActiveDefault);
-        edit->setFocus();
-        QTRY_VERIFY(!b.FocusShown);
-        QVERIFY(!b.ActiveDefault);
-
-        // Flat buttons do not take the focus.
-        Probe *flat = new Probe(&s.window);
+        auto *flat = new Probe(&s.window);
         flat->move(100, 30);
         flat->show();
         enter(flat);
-        QTest::mouseClick(flat, Qt::LeftButton, {}, QPoint(10, 10));
-        QVERIFY(edit->hasFocus());
+        QTest::mouseClick(flat, Qt::LeftButton, {}, kIn);
+        QVERIFY(edit->hasFocus());  // flat buttons leave the focus alone
+
+        enter(&b);
+        QTest::mouseClick(&b, Qt::LeftButton, {}, kIn);
+        QTRY_VERIFY(b.hasFocus());
+        QVERIFY(b.FocusShown && b.ActiveDefault);
+        edit->setFocus();
+        QTRY_VERIFY(!b.FocusShown);
+        QVERIFY(!b.ActiveDefault);
     }
 
     void disablingWhileHot()
@@ -567,18 +463,15 @@ private Q_SLOTS:
         Probe &b = *s.button;
         b.setCaption(QStringLiteral("OK"));
         enter(&b);
-        QCOMPARE(b.CaptionPlain, 0);
         const int faces = b.facesDrawn();
         b.setEnabled(false);
         QVERIFY(b.facesDrawn() > faces);  // drawn at once
-        QCOMPARE(b.CaptionPlain, 1);
         b.setEnabled(true);
+        // Enabled again, the caption keeps the font colour until the pointer enters anew.
         const QImage img = b.grab().toImage();
         for (int y = 0; y < img.height(); ++y)
-            for (int x = 0; x < img.width(); ++x) {
-                const QColor c = img.pixelColor(x, y);
-                QVERIFY2(!(c.blue() > 180 && c.red() < 80), "caption back in the font colour");
-            }
+            for (int x = 0; x < img.width(); ++x)
+                QVERIFY(!(img.pixelColor(x, y).blue() > 180 && img.pixelColor(x, y).red() < 80));
     }
 
     void handCursor()
@@ -587,13 +480,11 @@ private Q_SLOTS:
         QVERIFY(s.show());
         Probe &b = *s.button;
         enter(&b);
-        QVERIFY(b.testAttribute(Qt::WA_SetCursor));
         QCOMPARE(b.cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(b.cursor().hotSpot(), QPoint(0, 0));
         QCOMPARE(b.cursor().bitmap().size(), QSize(32, 32));
         leave(&b);
         QVERIFY(!b.testAttribute(Qt::WA_SetCursor));
-
         b.setCursorHandCustom(false);
         enter(&b);
         QVERIFY(!b.testAttribute(Qt::WA_SetCursor));
@@ -603,20 +494,16 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
-        b.setPlayMusic(true);
+        s.button->setPlayMusic(true);
         QElapsedTimer clock;
         clock.start();
-        enter(&b);
-        // With or without a device the handler goes on: at most the sound's length
-        // plus the player's deadline, far below this bound.
+        enter(s.button);
+        // With or without a device the handler goes on within the sound's length plus
+        // the player's deadline, far below this bound.
         QVERIFY(clock.elapsed() < 5000);
-        QCOMPARE(b.lastLook(), B::lkHot);
-        QCOMPARE(s.log, QStringList({"over"}));
-
+        QCOMPARE(s.button->lastLook(), B::lkHot);
         clock.restart();
         QVERIFY(!qev::playWaveSync(QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16)));
-        QVERIFY(!qev::playWaveSync(QByteArray()));
         QVERIFY(clock.elapsed() < 1000);
     }
 
@@ -627,16 +514,12 @@ private Q_SLOTS:
         Probe &b = *s.button;
         b.setButtonKind(B::skHelp);
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&b);
-        QVERIFY(iface);
+        QVERIFY(iface && iface->actionInterface());
         QCOMPARE(iface->role(), QAccessible::Button);
         QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Help"));
-        QAccessibleActionInterface *actions = iface->actionInterface();
-        QVERIFY(actions);
-        QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
-        actions->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(s.log, QStringList({"click"}));
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         b.setEnabled(false);
-        actions->doAction(QAccessibleActionInterface::pressAction());
+        iface->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(s.log, QStringList({"click"}));
     }
 
@@ -647,7 +530,7 @@ private Q_SLOTS:
         b->setButtonKind(B::skClose);
         QObject::connect(b, &B::OnClick, b, [b] { delete b; });
         QPointer<Probe> guard(b);
-        b->Click();
+        b->Click();  // must not touch the button, or close the form, after that
         QVERIFY(!guard);
     }
 };
