@@ -371,8 +371,13 @@ void TQevCustomButton::Click()
     QWidget *form = parentWidget() ? window() : nullptr;
     const KindInfo &info = kKinds[m_kind];
     if (info.modalResult != 0) {
-        if (auto *dialog = qobject_cast<QDialog *>(form))
-            dialog->done(info.modalResult);
+        // Only a dialog run modally closes on its result; any other just records it.
+        if (auto *dialog = qobject_cast<QDialog *>(form)) {
+            if (dialog->isModal())
+                dialog->done(info.modalResult);
+            else
+                dialog->setResult(info.modalResult);
+        }
     } else if (m_kind == skHelp) {
         for (QObject *o = this; o; o = o->parent()) {
             const int context = o->property("HelpContext").toInt();

@@ -296,6 +296,14 @@ private Q_SLOTS:
         QTimer::singleShot(0, &no, [&] { no.Click(); });
         QCOMPARE(dialog.exec(), 7);
 
+        QDialog modeless;
+        Probe retry(&modeless);
+        retry.setButtonKind(B::skRetry);
+        modeless.show();
+        retry.Click();
+        QCOMPARE(modeless.result(), 4);
+        QVERIFY(modeless.isVisible());  // only a modal dialog closes on its result
+
         QWidget form;
         Probe close(&form);
         close.setButtonKind(B::skClose);
