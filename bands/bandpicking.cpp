@@ -10,6 +10,8 @@ namespace kolvane {
 
 BandPicking::BandPicking(PickWiring wiring, QObject* parent) : QObject(parent), m_w(std::move(wiring))
 {
+    for (TShape* band : m_w.bands)
+        band->setPressable(true);
     for (int target = 1; target <= PickTargetCount; ++target)
         connect(m_w.bands[static_cast<std::size_t>(target - 1)], &TShape::mouseDown, this,
                 [this, target](Qt::MouseButton) { ShapeMouseDown(target); });

@@ -1,5 +1,6 @@
 #include "bands/bandshape.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -7,6 +8,7 @@ namespace kolvane {
 
 TShape::TShape(QWidget* parent) : QWidget(parent)
 {
+    InstallShapeAccessibility();
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -41,6 +43,54 @@ void TShape::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
     emit mouseDown(event->button());
+}
+
+namespace {
+
+class ShapeAccessible : public QAccessibleWidget {
+public:
+    explicit ShapeAccessible(TShape* shape) : QAccessibleWidget(shape, QAccessible::Graphic) {}
+
+    QAccessible::Role role() const override
+    {
+        return shape()->isPressable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QStringList actionNames() const override
+    {
+        if (!shape()->isPressable())
+            return QAccessibleWidget::actionNames();
+        return {pressAction()};
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (shape()->isPressable() && actionName == pressAction())
+            emit shape()->mouseDown(Qt::LeftButton);
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    TShape* shape() const { return static_cast<TShape*>(widget()); }
+};
+
+QAccessibleInterface* ShapeAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("kolvane::TShape") && object && object->isWidgetType())
+        return new ShapeAccessible(static_cast<TShape*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void InstallShapeAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(ShapeAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 } // namespace kolvane

@@ -16,6 +16,11 @@ public:
     BandColour brushColour() const { return m_fill; }
     void setBrushColour(BandColour colour);
 
+    // A pressable shape (a band, a swatch) shows itself to assistive tools as a button
+    // whose press action acts as a press of the primary mouse button.
+    bool isPressable() const { return m_pressable; }
+    void setPressable(bool pressable) { m_pressable = pressable; }
+
     BandColour penColour() const { return m_pen; }
     int penWidth() const { return m_penWidth; }
     void setPen(BandColour colour, int width);
@@ -34,7 +39,11 @@ private:
     BandColour m_fill = NoColour;
     BandColour m_pen = colours::Black;
     int m_penWidth = 1;
+    bool m_pressable = false;
 };
+
+// Registers the accessible interface of TShape; called once at start-up.
+void InstallShapeAccessibility();
 
 } // namespace kolvane
 

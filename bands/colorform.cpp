@@ -39,6 +39,7 @@ TColorForm::TColorForm(QWidget* parent, const QRadioButton* resistorFourBands,
         {ui->Shape9, Grey}, {ui->Shape10, White}, {ui->Shape11, Gold}, {ui->Shape12, Silver}}};
     for (const auto& [shape, colour] : swatches) {
         shape->setBrushColour(colour);
+        shape->setPressable(true);
         const QString name = QString::fromLatin1(ColourName(colour).data());
         shape->setToolTip(name);
         shape->setAccessibleName(name);

@@ -5,6 +5,7 @@
 #include "tests/support/modalwatch.h"
 #include "ui_colorform.h"
 
+#include <QAccessible>
 #include <QtTest>
 
 using namespace kolvane;
@@ -50,6 +51,7 @@ private slots:
     void pickingTheSameColourRecomputes();
     void closingWithoutPickChangesNothing();
     void noneTakesOnlyThePrimaryButton();
+    void assistiveToolsPressBandsAndSwatches();
 
 private:
     Ui::TColorForm& picker() { return host->windows.colorForm->form(); }
@@ -210,6 +212,28 @@ void PickerTest::noneTakesOnlyThePrimaryButton()
     });
     QCOMPARE(f.Shape5->brushColour(), Gold);
     QCOMPARE(f.ComboBox1->currentIndex(), 6);
+}
+
+void PickerTest::assistiveToolsPressBandsAndSwatches()
+{
+    auto& f = host->f();
+    QAccessibleInterface* bandFace = QAccessible::queryAccessibleInterface(f.Shape7);
+    QVERIFY(bandFace && bandFace->actionInterface());
+    QCOMPARE(bandFace->role(), QAccessible::Button);
+    QCOMPARE(bandFace->text(QAccessible::Name), QStringLiteral("Second digit: not set"));
+    QString swatchName;
+    ModalWatch watch([&](QDialog*) {
+        QAccessibleInterface* swatchFace = QAccessible::queryAccessibleInterface(swatch(7));
+        swatchName = swatchFace->text(QAccessible::Name);
+        swatchFace->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    });
+    bandFace->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(watch.dialogs(), 1);
+    QCOMPARE(swatchName, QStringLiteral("violet"));
+    QCOMPARE(f.Shape7->brushColour(), Digit[7]);
+    QCOMPARE(bandFace->text(QAccessible::Name), QStringLiteral("Second digit: violet, 7"));
+    // The drawing's body is a picture, not a button.
+    QCOMPARE(QAccessible::queryAccessibleInterface(f.Shape13)->role(), QAccessible::Graphic);
 }
 
 QTEST_MAIN(PickerTest)
