@@ -3,6 +3,7 @@
 #include "app/mainform.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char** argv)
 {
@@ -11,6 +12,10 @@ int main(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Kolvane"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.15.1"));
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick Ltd."));
+    // The desktop entry names the running program and its icon on a taskbar; the
+    // window icon serves desktops that look at the window instead.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kolvane"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kolvane.png")));
     kolvane::InstallFontSubstitutes();
 
     auto windows = kolvane::CreateWindows();
