@@ -22,7 +22,11 @@ void put16(Bytes &b, std::uint16_t v)
     b.push_back(std::uint8_t(v));
     b.push_back(std::uint8_t(v >> 8));
 }
-void tag(Bytes &b, const char *t) { b.insert(b.end(), t, t + 4); }
+void tag(Bytes &b, const char *t)
+{
+    for (int i = 0; i < 4; ++i)
+        b.push_back(std::uint8_t(t[i]));
+}
 
 Bytes fmtChunk(int format, int channels, int rate, int bits)
 {
