@@ -18,8 +18,13 @@ inline const QString ApplicationTitle = QStringLiteral("Kolvane v.1.0.15");
 // An error raised inside a handler; the guard turns it into the general error box.
 class HandlerError : public std::runtime_error {
 public:
-    explicit HandlerError(const QString& message) : std::runtime_error(message.toStdString()) {}
-    QString message() const { return QString::fromStdString(what()); }
+    // The message is kept as given: a pasted text may hold a NUL character, which
+    // would cut what() short.
+    explicit HandlerError(const QString& message) : std::runtime_error(message.toStdString()), m_message(message) {}
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
 };
 
 // The system's default beep. Tests replace the sound with a counter.

@@ -3,6 +3,7 @@
 #include "app/feedback.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
@@ -70,6 +71,10 @@ void MenuShortcutsFirst::Install(QWidget* window)
     filter->m_window = window;
     for (QLineEdit* edit : window->findChildren<QLineEdit*>())
         edit->installEventFilter(filter);
+    // An editable list hands the override straight to its editor, past the editor's
+    // filters, so the list itself is watched too.
+    for (QComboBox* list : window->findChildren<QComboBox*>())
+        list->installEventFilter(filter);
 }
 
 bool MenuShortcutsFirst::eventFilter(QObject* watched, QEvent* event)

@@ -34,7 +34,7 @@ protected:
 class MenuShortcutsFirst : public QObject {
     Q_OBJECT
 public:
-    // Installs the filter on every line edit below `window`.
+    // Installs the filter on every line edit and list below `window`.
     static void Install(QWidget* window);
 
 protected:

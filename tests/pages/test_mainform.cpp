@@ -156,6 +156,14 @@ void MainFormTest::aboutOpensFromAField()
     QTest::keyClick(host->f().Edit1, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(watch.dialogs(), 1);
     QVERIFY(!host->windows.about->isVisible());
+
+    // The capacitor's tolerance list has an edit part that would select all.
+    host->f().PageControl1->setCurrentIndex(1);
+    activate();
+    host->f().ComboBox2->setFocus();
+    QTest::keyClick(host->f().ComboBox2, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(watch.dialogs(), 2);
+    QVERIFY(!host->windows.about->isVisible());
 }
 
 void MainFormTest::errorBoxFullStopRule_data()
@@ -169,6 +177,9 @@ void MainFormTest::errorBoxFullStopRule_data()
     QTest::newRow("parenthesis") << "(none)" << "(none)";
     QTest::newRow("slash") << "a/" << "a/.";
     QTest::newRow("empty") << "" << "";
+    // A pasted NUL character is part of the message, not its end.
+    const QString nul = QStringLiteral("'") + QChar(0) + QStringLiteral("1' is not a valid integer value");
+    QTest::newRow("nul") << nul << nul + QLatin1Char('.');
 }
 
 void MainFormTest::errorBoxFullStopRule()
