@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Writes the committed seed corpora again: small well-formed inputs and their near
+# misses, so each fuzzer starts inside the formats rather than guessing magic bytes.
+# Needs python3 and ImageMagick's convert (both installed by scripts/deps.sh --test).
+set -euo pipefail
+cd "$(dirname "$0")"
+mkdir -p corpus/value corpus/jpeg corpus/wav
+cd corpus
+
+python3 - <<'PY'
+import struct
+
+def value(name, mode, payload):
+    open(f"value/{name}", "wb").write(bytes([mode]) + payload)
+
+# Mode byte: bit 0 UTF-16, bits 1-2 unit, bit 3 three digits, bit 4 long double.
+value("ohms-4700", 0x00, b"4700")
+value("kilo-three-digits", 0x0A, b"472")
+value("mega-largest", 0x04, b"999")
+value("base-largest", 0x08, b"999000000")
+value("one", 0x08, b"1")
+value("signs", 0x00, b"+12")
+value("negative", 0x00, b"-5")
+value("int64-min", 0x00, b"-9223372036854775808")
+value("int64-over", 0x00, b"9223372036854775808")
+value("int32-edge", 0x00, b"2147483648")
+value("utf16-digits", 0x01, "1234".encode("utf-16-le"))
+value("utf16-devanagari", 0x01, "\u0967\u0968".encode("utf-16-le"))
+value("utf8-fullwidth", 0x00, "\uff11\uff12".encode("utf-8"))
+value("markup", 0x00, b"<b>12</b>")
+value("empty", 0x00, b"")
+value("spaces", 0x00, b" 12 ")
+# A long double: cap byte, 8 bytes of mantissa, 2 of sign and exponent (bias 16500).
+value("format-tie", 0x10, bytes([9]) + struct.pack("<QH", 1005, 16500))
+value("format-huge", 0x10, bytes([9]) + struct.pack("<QH", 2**64 - 1, 16500 + 200))
+value("format-negative", 0x10, bytes([9]) + struct.pack("<QH", 47, 0x8000 | 16500))
+
+def wav(name, chunks, riff_size=None):
+    body = b"WAVE" + b"".join(chunks)
+    size = len(body) if riff_size is None else riff_size
+    open(f"wav/{name}", "wb").write(b"RIFF" + struct.pack("<I", size) + body)
+
+def fmt(channels, rate, bits, tag=1, extra=b""):
+    align = channels * bits // 8
+    payload = struct.pack("<HHIIHH", tag, channels, rate, rate * align, align, bits) + extra
+    return b"fmt " + struct.pack("<I", len(payload)) + payload
+
+def data(samples, declared=None):
+    return b"data" + struct.pack("<I", len(samples) if declared is None else declared) + samples
+
+wav("mono8", [fmt(1, 8000, 8), data(bytes(range(0, 256, 8)))])
+wav("stereo16", [fmt(2, 44100, 16), data(struct.pack("<8h", 0, 1000, -1000, 32767, -32768, 5, -5, 0))])
+wav("list-odd-pad", [fmt(1, 11025, 8), b"LIST" + struct.pack("<I", 5) + b"INFOx\0", data(b"\x80\x81\x82")])
+wav("fmt-extension", [fmt(1, 22050, 16, extra=b"\0\0"), data(b"\0\1\2\3")])
+wav("data-too-long", [fmt(2, 8000, 16), data(b"\1\2\3\4\5\6", declared=1000)])
+wav("compressed", [fmt(1, 8000, 8, tag=3), data(b"\0\0\0\0")])
+wav("data-before-fmt", [data(b"\0\0"), fmt(1, 8000, 8)])
+wav("riff-size-lies", [fmt(1, 8000, 8), data(b"\x10\x20")], riff_size=7)
+PY
+
+# Three ways to code a picture (baseline, progressive, greyscale) plus restart
+# markers and 4:2:0 sampling, each tiny, and one cut short.
+convert -size 16x8 gradient:red-blue -quality 90 jpeg/baseline.jpg
+convert -size 16x16 plasma:fractal -seed 1 -interlace JPEG -quality 80 jpeg/progressive.jpg 2>/dev/null ||
+  convert -size 16x16 gradient:white-green -interlace JPEG -quality 80 jpeg/progressive.jpg
+convert -size 9x7 gradient:black-white -colorspace Gray -quality 75 jpeg/grey.jpg
+convert -size 24x16 gradient:yellow-navy -sampling-factor 2x2 -define jpeg:restart-interval=1 jpeg/restart.jpg
+head -c 200 jpeg/baseline.jpg > jpeg/truncated.jpg
+
+# The sound the button really plays.
+cp ../../widgets/resources/PREKO.wav wav/hover-sound.wav
