@@ -3,6 +3,7 @@
 #include "qevbutton.h"
 
 #include <QIcon>
+#include <QImage>
 #include <QTimer>
 
 QevButtonPlugin::QevButtonPlugin(QObject *parent)
@@ -22,9 +23,19 @@ QString QevButtonPlugin::includeFile() const { return QStringLiteral("qevbutton.
 
 QIcon QevButtonPlugin::icon() const
 {
+    // The OK glyph, with its background colour (the bottom-left pixel) made transparent
+    // as the button itself does on its face.
     TQevButton sample;
     sample.setButtonKind(TQevButton::skOK);
-    return QIcon(sample.GlyphHot());
+    QImage glyph = sample.GlyphHot().toImage().convertToFormat(QImage::Format_ARGB32);
+    if (glyph.isNull())
+        return {};
+    const QRgb background = glyph.pixel(0, glyph.height() - 1);
+    for (int y = 0; y < glyph.height(); ++y)
+        for (int x = 0; x < glyph.width(); ++x)
+            if (glyph.pixel(x, y) == background)
+                glyph.setPixel(x, y, qRgba(0, 0, 0, 0));
+    return QIcon(QPixmap::fromImage(glyph));
 }
 
 bool QevButtonPlugin::isContainer() const { return false; }
