@@ -1,6 +1,9 @@
 #include "app/fonts.h"
 
+#include <QColor>
 #include <QFont>
+#include <QPalette>
+#include <QWidget>
 #include <QStringList>
 
 namespace kolvane {
@@ -16,6 +19,18 @@ void InstallFontSubstitutes()
     QFont::insertSubstitutions(QStringLiteral("Verdana"),
                                {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"),
                                 QStringLiteral("Liberation Sans")});
+}
+
+void ApplyPixelFont(QWidget* widget, const QString& family, int pixelSize, bool bold, const QColor& colour)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    widget->setFont(font);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
 }
 
 } // namespace kolvane

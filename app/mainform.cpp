@@ -5,6 +5,7 @@
 #include "app/banddigits.h"
 #include "app/keyfilters.h"
 #include "bands/bandpicking.h"
+#include "app/fonts.h"
 #include "bands/bandshape.h"
 #include "bands/codepage.h"
 #include "bands/colorform.h"

@@ -110,17 +110,4 @@ void SetBandDescription(TShape* band, const QString& text)
     band->setAccessibleDescription(text);
 }
 
-void ApplyPixelFont(QWidget* widget, const QString& family, int pixelSize, bool bold, const QColor& colour)
-{
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    widget->setFont(font);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    widget->setPalette(palette);
-}
-
 } // namespace kolvane

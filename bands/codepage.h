@@ -65,7 +65,4 @@ private:
 // Sets a band's tooltip, accessible name and description to one text.
 void SetBandDescription(TShape* band, const QString& text);
 
-// Pixel font requests of the two colour-code pages.
-void ApplyPixelFont(QWidget* widget, const QString& family, int pixelSize, bool bold, const QColor& colour);
-
 } // namespace kolvane

@@ -1,5 +1,6 @@
 #include "bands/colorform.h"
 
+#include "app/fonts.h"
 #include "bands/bandshape.h"
 #include "bands/codepage.h"
 #include "bands/pick.h"

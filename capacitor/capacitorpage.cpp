@@ -2,6 +2,7 @@
 
 #include "app/banddigits.h"
 #include "app/feedback.h"
+#include "app/fonts.h"
 #include "ui_mainform.h"
 
 #include <QLineEdit>

@@ -1,6 +1,7 @@
 #include "combine/combinepage.h"
 
 #include "app/feedback.h"
+#include "app/fonts.h"
 #include "app/keyfilters.h"
 #include "app/numbers.h"
 #include "combine/combinerules.h"
@@ -17,20 +18,6 @@
 
 namespace kolvane {
 namespace {
-
-void SetPixelFont(QWidget* widget, const QString& family, int pixelSize)
-{
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    widget->setFont(font);
-}
-
-void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-}
 
 // A diagram compiled into the program; a picture that fails to decode leaves its
 // frame empty, the calculator works without it.
@@ -60,20 +47,17 @@ CombinePage::CombinePage(Ui::TMainForm& ui, QWidget* owner, QObject* parent) : Q
     const QString sans = QStringLiteral("MS Sans Serif");
     const QString verdana = QStringLiteral("Verdana");
     const QColor navy(0, 0, 128);
-    for (QWidget* box : {ui.GroupBox9, ui.GroupBox11, ui.GroupBox12, ui.GroupBox13}) {
-        SetPixelFont(box, sans, 13);
-        SetTextColour(box, QPalette::WindowText, navy);
-    }
+    for (QWidget* box : {ui.GroupBox9, ui.GroupBox11, ui.GroupBox12, ui.GroupBox13})
+        ApplyPixelFont(box, sans, 13, false, navy);
     // The labels share the captions' font but not their navy.
     for (QWidget* label : {ui.Label4, ui.Label5, ui.Label6, ui.Label7, ui.Label8, ui.Label9, ui.Label10, ui.Label11,
                            ui.Label12, ui.Label13, ui.Label14, ui.Label15})
-        SetTextColour(label, QPalette::WindowText, Qt::black);
+        ApplyPixelFont(label, sans, 13, false, Qt::black);
 
     const QLineEdit* const results[] = {ui.Edit5, ui.Edit8, ui.Edit11, ui.Edit14};
     for (QLineEdit* field : {ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10,
                              ui.Edit11, ui.Edit12, ui.Edit13, ui.Edit14}) {
-        SetPixelFont(field, verdana, 13);
-        SetTextColour(field, QPalette::Text, Qt::black);
+        ApplyPixelFont(field, verdana, 13, false, Qt::black);
         DigitKeyFilter::Install(field);
         // A result's limit of 9 concerns typing, which its read-only state already
         // refuses; Qt would also cut what the calculator writes (a pasted sign can

@@ -2,6 +2,7 @@
 
 #include "app/banddigits.h"
 #include "app/feedback.h"
+#include "app/fonts.h"
 #include "app/keyfilters.h"
 #include "ui_mainform.h"
 
