@@ -1,6 +1,7 @@
 #include "bands/codepage.h"
 
 #include "app/feedback.h"
+#include "app/fonts.h"
 #include "app/keyfilters.h"
 #include "app/numbers.h"
 #include "bands/bandshape.h"
@@ -18,6 +19,7 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
                                QObject* parent)
     : QObject(parent), m_c(controls), m_units(units), m_cells(digitCells), m_multiplier(multiplier), m_owner(owner)
 {
+    ApplyLook();
     DigitKeyFilter::Install(m_c.valueField);
     SilentKeyFilter::Install(m_c.toleranceList);
 
@@ -29,6 +31,31 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
     for (TShape* band : m_c.valueBands)
         connect(band, &TShape::painted, this, [this] { DescribeBands(); });
     connect(m_c.toleranceBand, &TShape::painted, this, [this] { DescribeBands(); });
+}
+
+void ColourCodePage::ApplyLook()
+{
+    const QColor navy(0, 0, 128);
+    const QString sans = QStringLiteral("MS Sans Serif");
+    const QString verdana = QStringLiteral("Verdana");
+    for (QWidget* box : m_c.groupBoxes)
+        ApplyPixelFont(box, sans, 13, false, navy);
+    for (QWidget* radio : m_c.bandCountButtons)
+        ApplyPixelFont(radio, verdana, 13, true, Qt::black);
+    ApplyPixelFont(m_c.toleranceList, verdana, 13, false, Qt::black);
+    ApplyPixelFont(m_c.valueLabel, verdana, 11, true, Qt::black);
+    ApplyPixelFont(m_c.valueField, verdana, 13, false, m_c.valueFieldColour);
+    for (QWidget* unit : m_c.unitButtons)
+        ApplyPixelFont(unit, verdana, 11, true, Qt::black);
+
+    // The body has the window's face colour inside a cream outline; the leads are cream.
+    const BandColour cream = 0xF0FBFF;
+    m_c.body->setBrushColour(FromArgb(m_c.body->palette().color(QPalette::Button).rgb()));
+    m_c.body->setPen(cream, 3);
+    for (TShape* lead : m_c.leads) {
+        lead->setBrushColour(cream);
+        lead->setPen(cream, 1);
+    }
 }
 
 int ColourCodePage::digitCount() const

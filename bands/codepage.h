@@ -7,8 +7,11 @@
 
 #include <QObject>
 
+#include <QColor>
+
 #include <array>
 #include <span>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -22,12 +25,17 @@ namespace kolvane {
 class TShape;
 
 struct CodePageControls {
+    std::vector<QWidget*> groupBoxes;
+    TShape* body = nullptr;
+    std::array<TShape*, 2> leads{};
+    std::vector<QWidget*> bandCountButtons;
     std::array<TShape*, 4> valueBands{};  // first, second, third, fourth band
     TShape* toleranceBand = nullptr;
     QComboBox* toleranceList = nullptr;
     QRadioButton* fourBands = nullptr;    // checked: two digits; otherwise three
     QLabel* valueLabel = nullptr;
     QLineEdit* valueField = nullptr;
+    QColor valueFieldColour;
     std::array<QRadioButton*, 3> unitButtons{};  // base unit first
     QPushButton* calculate = nullptr;
 };
@@ -52,6 +60,8 @@ public:
 
 protected:
     virtual void DescribeBands();
+    // Fonts and colours of the page's controls and its drawing.
+    void ApplyLook();
     const CodePageControls& controls() const { return m_c; }
 
 private:

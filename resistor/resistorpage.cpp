@@ -12,12 +12,17 @@ namespace {
 CodePageControls ResistorControls(Ui::TMainForm& ui)
 {
     CodePageControls c;
+    c.groupBoxes = {ui.GroupBox1, ui.GroupBox2, ui.GroupBox3, ui.GroupBox4, ui.GroupBox8};
+    c.body = ui.Shape12;
+    c.leads = {ui.Shape14, ui.Shape15};
+    c.bandCountButtons = {ui.RadioButton1, ui.RadioButton2, ui.RadioButton11};
     c.valueBands = {ui.Shape1, ui.Shape2, ui.Shape3, ui.Shape4};
     c.toleranceBand = ui.Shape5;
     c.toleranceList = ui.ComboBox1;
     c.fourBands = ui.RadioButton1;
     c.valueLabel = ui.Label1;
     c.valueField = ui.Edit1;
+    c.valueFieldColour = Qt::black;
     c.unitButtons = {ui.RadioButton5, ui.RadioButton6, ui.RadioButton7};
     c.calculate = ui.Button1;
     return c;
@@ -30,28 +35,7 @@ ResistorPage::ResistorPage(Ui::TMainForm& ui, QWidget* owner, QObject* parent)
                      parent),
       m_ui(ui)
 {
-    const QColor navy(0, 0, 128);
-    const QString sans = QStringLiteral("MS Sans Serif");
-    const QString verdana = QStringLiteral("Verdana");
-    for (QWidget* box : {ui.GroupBox1, ui.GroupBox2, ui.GroupBox3, ui.GroupBox4, ui.GroupBox8})
-        ApplyPixelFont(box, sans, 13, false, navy);
-    for (QWidget* radio : {ui.RadioButton1, ui.RadioButton2, ui.RadioButton11})
-        ApplyPixelFont(radio, verdana, 13, true, Qt::black);
-    for (QWidget* list : {ui.ComboBox1, ui.ComboBox3})
-        ApplyPixelFont(list, verdana, 13, false, Qt::black);
-    ApplyPixelFont(ui.Label1, verdana, 11, true, Qt::black);
-    ApplyPixelFont(ui.Edit1, verdana, 13, false, Qt::black);
-    for (QWidget* unit : {ui.RadioButton5, ui.RadioButton6, ui.RadioButton7})
-        ApplyPixelFont(unit, verdana, 11, true, Qt::black);
-
-    const BandColour cream = 0xF0FBFF;
-    ui.Shape12->setBrushColour(FromArgb(ui.Shape12->palette().color(QPalette::Button).rgb()));
-    ui.Shape12->setPen(cream, 3);
-    for (TShape* lead : {ui.Shape14, ui.Shape15}) {
-        lead->setBrushColour(cream);
-        lead->setPen(cream, 1);
-    }
-
+    ApplyPixelFont(ui.ComboBox3, QStringLiteral("Verdana"), 13, false, Qt::black);
     for (const auto item : TfrItems)
         ui.ComboBox3->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
     ui.ComboBox1->setCurrentIndex(8);
