@@ -69,6 +69,27 @@ std::string RoundDecimal(const std::string& digits, int fractionDigits)
     return result;
 }
 
+// The value's decimal form with the 18 significant digits that extended precision
+// carries, written out plainly ("24721.9750000000000"). Rounding works on this form,
+// so a quotient whose exact value is a decimal tie that binary cannot hold, such as
+// 99999 x 32841 / 132840 = 24721.975, still rounds as the tie it is.
+std::string ExtendedDecimal(long double magnitude)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
+    const std::string text = buffer;
+    const auto e = text.find('e');
+    const std::string mantissa = text.substr(0, 1) + text.substr(2, e - 2);  // 18 digits
+    const int exponent = std::stoi(text.substr(e + 1));
+    const int count = static_cast<int>(mantissa.size());
+    if (exponent >= count - 1)
+        return mantissa + std::string(static_cast<std::size_t>(exponent - count + 1), '0');
+    if (exponent >= 0)
+        return mantissa.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
+               mantissa.substr(static_cast<std::size_t>(exponent + 1));
+    return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
+}
+
 } // namespace
 
 std::optional<std::int64_t> ParseInt64(QStringView text)
@@ -94,11 +115,7 @@ QString FormatFixed2(long double value, int maxSignificant, const QLocale& local
         return value < 0 ? QStringLiteral("-INF") : QStringLiteral("INF");
 
     const bool negative = std::signbit(value);
-    // The exact decimal expansion of any long double at or above 2^-64 fits in 160
-    // fraction digits, so rounding the string below is exact: no double rounding.
-    char buffer[8192];
-    std::snprintf(buffer, sizeof buffer, "%.160Lf", std::fabs(value));
-    std::string digits = buffer;
+    const std::string digits = ExtendedDecimal(std::fabs(value));
 
     // Fewer significant digits than two decimals would keep: round there first.
     const auto point = digits.find('.');

@@ -16,6 +16,7 @@ private slots:
     void parse();
     void format_data();
     void format();
+    void decimalTiesOfExtendedQuotients();
     void codeForValueCutsDigits_data();
     void codeForValueCutsDigits();
     void rangeMessages();
@@ -121,6 +122,18 @@ void LogicTest::format()
     QString comma = point;
     comma.replace(QLatin1Char('.'), QLatin1Char(','));
     QCOMPARE(FormatFixed2(value, digits, QLocale(QLocale::German)), comma);
+}
+
+void LogicTest::decimalTiesOfExtendedQuotients()
+{
+    // Exact decimal ties that binary cannot hold still round away from zero.
+    const long double tie = 99999.0L * 32841.0L / 132840.0L;  // exactly 24721.975
+    QCOMPARE(FormatFixed2(tie, 8, QLocale::c()), QStringLiteral("24721.98"));
+    QCOMPARE(FormatFixed2(-tie, 8, QLocale::c()), QStringLiteral("-24721.98"));
+    QCOMPARE(FormatFixed2(1.005L, 10, QLocale::c()), QStringLiteral("1.01"));
+    QCOMPARE(FormatFixed2(1.0049999999L, 10, QLocale::c()), QStringLiteral("1.00"));
+    QCOMPARE(FormatFixed2(1e-30L, 10, QLocale::c()), QStringLiteral("0.00"));
+    QCOMPARE(FormatFixed2(1e20L, 10, QLocale::c()), QStringLiteral("100000000000000000000.00"));
 }
 
 void LogicTest::codeForValueCutsDigits_data()
