@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 
@@ -181,7 +182,7 @@ void TQevCustomButton::drawCell(QPainter &p, const QImage &strip, int cells, boo
         CellBitmap = QImage(cw, h, QImage::Format_ARGB32_Premultiplied);
     const int copyWidth = std::min(cw, strip.width() - sx);
     for (int y = 0; y < h; ++y)
-        std::memcpy(CellBitmap.scanLine(y), strip.constScanLine(y) + sx * 4, std::size_t(copyWidth) * 4);
+        std::memcpy(CellBitmap.scanLine(y), strip.constScanLine(y) + std::ptrdiff_t(sx) * 4, std::size_t(copyWidth) * 4);
     PlaceGlyph(cw, h);
     if (transparent) {
         replaceTransparent(CellBitmap, faceColor());
