@@ -18,7 +18,9 @@ QString TypedText(QEvent* event)
     if (event->type() != QEvent::KeyPress)
         return {};
     const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+    // X11 reports Delete with the text "\x7f", yet it edits like the arrows and is no
+    // typed character.
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Delete)
         return {};
     if (key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
         return {};

@@ -150,6 +150,31 @@ UrlSink* Sink()
     return &sink;
 }
 
+// Texts a person may paste: boundaries, signs, markup, non-ASCII digits, control
+// characters.
+const QStringList& Samples()
+{
+    static const QStringList samples = {
+        QString(), QStringLiteral("0"), QStringLiteral("000"), QStringLiteral("1"), QStringLiteral("0047"),
+        QStringLiteral("999"), QStringLiteral("1000"), QStringLiteral("999000"), QStringLiteral("999001"),
+        QStringLiteral("999000000"), QStringLiteral("999000001"), QStringLiteral("99999"), QStringLiteral("-1"),
+        QStringLiteral("+47"), QStringLiteral("-0"), QStringLiteral("+0"), QStringLiteral("-99999"),
+        QStringLiteral("-47"), QStringLiteral("--5"), QStringLiteral("+-5"), QStringLiteral("5-"), QStringLiteral("+"),
+        QStringLiteral("-"), QStringLiteral(" 5"), QStringLiteral("5 "), QStringLiteral("4,7"), QStringLiteral("4.7"),
+        QStringLiteral("1e3"), QStringLiteral("0x1F"), QStringLiteral("$FF"), QStringLiteral("<b>47</b>"),
+        QStringLiteral("<img src=x>"), QStringLiteral("<font color=red>12</font>"), QStringLiteral("&amp;1"),
+        QStringLiteral("%1%s%n"), QStringLiteral("'47'"), QStringLiteral("\t12"), QStringLiteral("1\n2"),
+        QString(QChar(0)) + QStringLiteral("1"), QString(QChar(0x0664)) + QChar(0x0667),   // Arabic-Indic 47
+        QString(QChar(0x096A)) + QChar(0x096D),                                           // Devanagari 47
+        QString(QChar(0xFF14)) + QChar(0xFF17),                                           // full-width 47
+        QString::fromUcs4(U"\U0001D7D2\U0001D7D5"),                                       // mathematical 47
+        QString(QChar(0x2163)), QString(QChar(0x00BD)), QString(QChar(0xB5)) + QStringLiteral("F"),
+        QString(QChar(0x0417)) + QChar(0x041E), QStringLiteral("9223372036854775807"),
+        QStringLiteral("9223372036854775808"), QStringLiteral("-9223372036854775808"),
+    };
+    return samples;
+}
+
 } // namespace
 
 Monkey::Monkey(AppHost& host, std::uint64_t seed) : m_host(host), m_seed(seed), m_rng(seed)
@@ -183,18 +208,46 @@ Monkey::~Monkey()
     SetBeepHook({});
 }
 
+template <typename Fn>
+void Monkey::step(Fn&& action)
+{
+    ++m_step;
+    m_boxes.clear();
+    m_beeps = 0;
+    m_modalAnswers = 0;
+    action();
+    // Paint what changed and let deferred work run, as the event loop would.
+    QCoreApplication::processEvents();
+    if (!failed())
+        check();
+}
+
 bool Monkey::run(std::int64_t total)
 {
-    while (!failed() && m_step < total) {
-        ++m_step;
-        m_boxes.clear();
-        m_beeps = 0;
-        m_modalAnswers = 0;
-        act();
-        // Paint what changed and let deferred work run, as the event loop would.
-        QCoreApplication::processEvents();
-        if (!failed())
-            check();
+    while (!failed() && m_step < total)
+        step([this] { act(); });
+    return !failed();
+}
+
+bool Monkey::tour()
+{
+    auto& f = m_host.f();
+    QLineEdit* const inputs[] = {f.Edit3, f.Edit4, f.Edit6, f.Edit7, f.Edit9, f.Edit10, f.Edit12, f.Edit13};
+    for (const QString& sample : Samples()) {
+        for (int page = 0; page < 4 && !failed(); ++page) {
+            QTabBar* bar = f.PageControl1->tabBar();
+            step([&] { QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center()); });
+            if (page < 2) {
+                step([&] { withModals([&] { (page == 0 ? f.Edit1 : f.Edit2)->setText(sample); }); });
+                step([&] { calculate(page == 0); });
+            } else {
+                // One of the page's four inputs in turn: they all draw with one font.
+                const int i = static_cast<int>(m_step / 12 % 4);
+                QLineEdit* field = inputs[(page - 2) * 4 + i];
+                step([&] { withModals([&] { field->setText(sample); }); });
+                step([&] { general((page - 2) * 2 + i / 2); });
+            }
+        }
     }
     return !failed();
 }
@@ -489,7 +542,7 @@ void Monkey::typeInto(QWidget* widget, bool digitsField)
     static const std::vector<Key> special = {
         {Qt::Key_Backspace, QStringLiteral("\b")}, {Qt::Key_Return, QStringLiteral("\r")},
         {Qt::Key_Enter, QStringLiteral("\r")},     {Qt::Key_Escape, QString(QChar(27))},
-        {Qt::Key_Delete, QString()},               {Qt::Key_Left, QString()},
+        {Qt::Key_Delete, QString(QChar(0x7f))},    {Qt::Key_Left, QString()},
         {Qt::Key_Right, QString()},                {Qt::Key_Home, QString()},
         {Qt::Key_End, QString()},                  {Qt::Key_Up, QString()},
         {Qt::Key_Down, QString()},                 {Qt::Key_PageDown, QString()},
@@ -519,7 +572,8 @@ void Monkey::typeInto(QWidget* widget, bool digitsField)
             key = {c.isLetter() && c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown, QString(c)};
         }
         typed += key.text.isEmpty() ? QStringLiteral("<%1>").arg(QKeySequence(key.code).toString()) : key.text;
-        if (!key.text.isEmpty()) {
+        // Delete comes with the text "\x7f" from X11, as here; it is editing, not typing.
+        if (!key.text.isEmpty() && key.code != Qt::Key_Delete) {
             const QChar c = key.text.front();
             if (!(c.isDigit() && c.unicode() < 128) && c != QChar(8) && c != QChar(13))
                 ++refused;
@@ -557,26 +611,26 @@ void Monkey::typeInto(QWidget* widget, bool digitsField)
     }
 }
 
+QChar Monkey::anyChar(int first, int count)
+{
+    if (!m_bounded)
+        return QChar(char16_t(first + pick(count)));
+    static const QString repertoire = [] {
+        QString r;
+        for (char16_t c = 0x20; c < 0x7F; ++c)
+            r += QChar(c);
+        for (const QString& sample : Samples())
+            for (const QChar c : sample)
+                if (c.unicode() >= 0x7F && !c.isSurrogate() && !r.contains(c))
+                    r += c;
+        return r;
+    }();
+    return repertoire[pick(static_cast<int>(repertoire.size()))];
+}
+
 QString Monkey::randomPaste()
 {
-    static const QStringList fixed = {
-        QString(), QStringLiteral("0"), QStringLiteral("000"), QStringLiteral("1"), QStringLiteral("0047"),
-        QStringLiteral("999"), QStringLiteral("1000"), QStringLiteral("999000"), QStringLiteral("999001"),
-        QStringLiteral("999000000"), QStringLiteral("999000001"), QStringLiteral("99999"), QStringLiteral("-1"),
-        QStringLiteral("+47"), QStringLiteral("-0"), QStringLiteral("+0"), QStringLiteral("-99999"),
-        QStringLiteral("-47"), QStringLiteral("--5"), QStringLiteral("+-5"), QStringLiteral("5-"), QStringLiteral("+"),
-        QStringLiteral("-"), QStringLiteral(" 5"), QStringLiteral("5 "), QStringLiteral("4,7"), QStringLiteral("4.7"),
-        QStringLiteral("1e3"), QStringLiteral("0x1F"), QStringLiteral("$FF"), QStringLiteral("<b>47</b>"),
-        QStringLiteral("<img src=x>"), QStringLiteral("<font color=red>12</font>"), QStringLiteral("&amp;1"),
-        QStringLiteral("%1%s%n"), QStringLiteral("'47'"), QStringLiteral("\t12"), QStringLiteral("1\n2"),
-        QString(QChar(0)) + QStringLiteral("1"), QString(QChar(0x0664)) + QChar(0x0667),   // Arabic-Indic 47
-        QString(QChar(0x096A)) + QChar(0x096D),                                           // Devanagari 47
-        QString(QChar(0xFF14)) + QChar(0xFF17),                                           // full-width 47
-        QString::fromUcs4(U"\U0001D7D2\U0001D7D5"),                                       // mathematical 47
-        QString(QChar(0x2163)), QString(QChar(0x00BD)), QString(QChar(0xB5)) + QStringLiteral("F"),
-        QString(QChar(0x0417)) + QChar(0x041E), QStringLiteral("9223372036854775807"),
-        QStringLiteral("9223372036854775808"), QStringLiteral("-9223372036854775808"),
-    };
+    const QStringList& fixed = Samples();
     const int r = pick(100);
     if (r < 40)
         return fixed[pick(static_cast<int>(fixed.size()))];
@@ -597,14 +651,14 @@ QString Monkey::randomPaste()
         s.reserve(len);
         const bool digitsOnly = chance(50);
         for (int i = 0; i < len; ++i)
-            s += digitsOnly ? QChar(u'0' + pick(10)) : QChar(char16_t(1 + pick(0xD7FF)));
+            s += digitsOnly ? QChar(u'0' + pick(10)) : anyChar(1, 0xD7FF);
         return s;
     }
     // Any short text of printable characters from the first planes.
     QString s;
     const int len = pick(8);
     for (int i = 0; i < len; ++i)
-        s += QChar(char16_t(0x20 + pick(0x2FE0)));
+        s += anyChar(0x20, 0x2FE0);
     return s;
 }
 
@@ -900,6 +954,10 @@ void Monkey::check()
     const int listBand[] = {5, 10, 11};
     for (int l = 0; l < 3; ++l) {
         const int index = lists[l]->currentIndex();
+        // The capacitor's list may select "20%" by itself when its edit part loses the
+        // focus while showing that text; it looks the same and its band stays unset.
+        if (l == 1 && m_list[1] == -1 && index == 8)
+            m_list[1] = 8;
         if (index != m_list[static_cast<std::size_t>(l)])
             return fail(QStringLiteral("%1 selects %2, the model says %3").arg(lists[l]->objectName()).arg(index).arg(m_list[static_cast<std::size_t>(l)]));
         const Item* items = l == 2 ? TfrList : ToleranceList;

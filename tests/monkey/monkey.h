@@ -29,6 +29,12 @@ public:
     // Runs actions until `total` have been done since construction. Returns false at
     // the first check that fails; failure() then says what, at which step.
     bool run(std::int64_t total);
+    // Pastes every sample text into a field of each page and calculates with it: a
+    // fixed tour through the rare paths, three actions per page and sample.
+    bool tour();
+    // Random texts drawn only from a fixed set of characters, so that a long walk stops
+    // meeting characters that the toolkit has never drawn before.
+    void setBoundedText(bool bounded) { m_bounded = bounded; }
     // Closes anything left open and checks that no dialog remains.
     bool finish();
 
@@ -48,6 +54,8 @@ private:
 
     // One action, chosen by the generator.
     void act();
+    template <typename Fn>
+    void step(Fn&& action);
     void globalAction();
     void codePageAction(bool resistor);
     void combinePageAction();
@@ -76,6 +84,7 @@ private:
     int pick(int n) { return static_cast<int>(m_rng() % static_cast<std::uint64_t>(n)); }
     bool chance(int percent) { return pick(100) < percent; }
     QString randomPaste();
+    QChar anyChar(int first, int count);
     int resistorBands() const;
     bool capacitorFourBands() const;
     int roleOf(int target) const;
@@ -96,6 +105,7 @@ private:
     int m_resistorBands = 4;
     bool m_capacitorFour = true;
     int m_page = 0;
+    bool m_bounded = false;
     int m_openedUrls = 0;
     int m_expectedUrls = 0;
     int m_beeps = 0;

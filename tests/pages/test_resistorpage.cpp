@@ -207,6 +207,11 @@ void ResistorPageTest::keyFilterBeeps()
     QTest::keyClicks(f.Edit1, QStringLiteral("1234567890"));
     // Left moved the cursor before the 4: arrows are not typing and pass the filter.
     QCOMPARE(f.Edit1->text(), QStringLiteral("123456784"));
+    // Delete edits without a beep, also with the text "\x7f" that X11 sends with it.
+    QTest::keyClick(f.Edit1, Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, f.Edit1, Qt::Key_Delete, QString(QChar(0x7f)), Qt::NoModifier);
+    QCOMPARE(f.Edit1->text(), QStringLiteral("23456784"));
+    QCOMPARE(beeps, 6);
 }
 
 void ResistorPageTest::refusedValues_data()
