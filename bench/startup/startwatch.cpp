@@ -1,0 +1,194 @@
+// Starts a program and watches it from outside, through the X server: the time from
+// the start of the process to its first top-level window being mapped, and to that
+// window's first painted content; then its peak resident memory. The program itself
+// is not changed or told anything.
+//
+//   startwatch [-settle MS] [-timeout MS] program [arguments...]
+//
+// Prints one line: "mapped_ms=M painted_ms=P hwm_kib=K". Exits 1 when no window of
+// the program was painted in time.
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
+
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <string>
+#include <unordered_set>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double MsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Windows vanish and change while we look; their errors are expected and ignored.
+int IgnoreErrors(Display*, XErrorEvent*)
+{
+    return 0;
+}
+
+long WindowPid(Display* dpy, Window w)
+{
+    static const Atom pidAtom = XInternAtom(dpy, "_NET_WM_PID", False);
+    Atom type = None;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    long pid = -1;
+    if (XGetWindowProperty(dpy, w, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &items, &after, &data) ==
+            Success &&
+        data && items == 1 && format == 32)
+        pid = static_cast<long>(*reinterpret_cast<unsigned long*>(data));
+    if (data)
+        XFree(data);
+    return pid;
+}
+
+// Painted: the window shows more than one colour. Before the program paints, its
+// window shows one plain background.
+bool Painted(Display* dpy, Window w)
+{
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(dpy, w, &a) || a.map_state != IsViewable || a.width < 2 || a.height < 2)
+        return false;
+    XImage* image = XGetImage(dpy, w, 0, 0, static_cast<unsigned>(a.width), static_cast<unsigned>(a.height), AllPlanes,
+                              ZPixmap);
+    if (!image)
+        return false;
+    const unsigned long first = XGetPixel(image, 0, 0);
+    bool varied = false;
+    for (int y = 0; y < a.height && !varied; y += 2)
+        for (int x = 0; x < a.width && !varied; x += 2)
+            varied = XGetPixel(image, x, y) != first;
+    XDestroyImage(image);
+    return varied;
+}
+
+long PeakResidentKiB(pid_t pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int settleMs = 500, timeoutMs = 30000, first = 1;
+    while (first + 1 < argc && argv[first][0] == '-') {
+        if (!std::strcmp(argv[first], "-settle"))
+            settleMs = std::atoi(argv[first + 1]);
+        else if (!std::strcmp(argv[first], "-timeout"))
+            timeoutMs = std::atoi(argv[first + 1]);
+        else
+            break;
+        first += 2;
+    }
+    if (first >= argc) {
+        std::fprintf(stderr, "usage: startwatch [-settle MS] [-timeout MS] program [arguments...]\n");
+        return 2;
+    }
+    Display* dpy = XOpenDisplay(nullptr);
+    int damageEvent = 0, damageError = 0;
+    if (!dpy || !XDamageQueryExtension(dpy, &damageEvent, &damageError)) {
+        std::fprintf(stderr, "startwatch: needs an X display with the DAMAGE extension\n");
+        return 2;
+    }
+    XSetErrorHandler(IgnoreErrors);
+    const Window root = DefaultRootWindow(dpy);
+    XSelectInput(dpy, root, SubstructureNotifyMask);
+    XSync(dpy, False);
+
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        execvp(argv[first], argv + first);
+        std::perror("startwatch: exec");
+        _exit(127);
+    }
+
+    std::unordered_set<Window> watched;
+    Window window = None;
+    Damage damage = None;
+    double mappedMs = -1, paintedMs = -1;
+    const auto watch = [&](Window w) {
+        if (!watched.insert(w).second)
+            return;
+        XSelectInput(dpy, w, StructureNotifyMask);
+        // It may have been mapped before we listened.
+        XWindowAttributes a;
+        if (XGetWindowAttributes(dpy, w, &a) && a.map_state != IsUnmapped) {
+            XEvent fake{};
+            fake.type = MapNotify;
+            fake.xmap.window = w;
+            fake.xmap.event = w;
+            XPutBackEvent(dpy, &fake);
+        }
+    };
+
+    while (paintedMs < 0) {
+        if (MsSince(start) > timeoutMs) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
+            std::fprintf(stderr, "startwatch: no painted window within %d ms\n", timeoutMs);
+            return 1;
+        }
+        if (!XPending(dpy)) {
+            pollfd p{ConnectionNumber(dpy), POLLIN, 0};
+            poll(&p, 1, 50);
+            int status = 0;
+            if (waitpid(pid, &status, WNOHANG) == pid) {
+                std::fprintf(stderr, "startwatch: the program ended before painting\n");
+                return 1;
+            }
+            continue;
+        }
+        XEvent e;
+        XNextEvent(dpy, &e);
+        if (e.type == CreateNotify && e.xcreatewindow.parent == root) {
+            watch(e.xcreatewindow.window);
+        } else if (e.type == MapNotify && window == None && e.xmap.window == e.xmap.event &&
+                   WindowPid(dpy, e.xmap.window) == pid) {
+            mappedMs = MsSince(start);
+            window = e.xmap.window;
+            damage = XDamageCreate(dpy, window, XDamageReportNonEmpty);
+            XSync(dpy, False);
+            if (Painted(dpy, window))
+                paintedMs = MsSince(start);
+        } else if (e.type == damageEvent + XDamageNotify && window != None) {
+            XDamageSubtract(dpy, damage, None, None);
+            if (Painted(dpy, window))
+                paintedMs = MsSince(start);
+        }
+    }
+
+    usleep(static_cast<useconds_t>(settleMs) * 1000);
+    const long hwm = PeakResidentKiB(pid);
+    kill(pid, SIGTERM);
+    int status = 0;
+    for (int i = 0; i < 100 && waitpid(pid, &status, WNOHANG) != pid; ++i)
+        usleep(20000);
+    if (waitpid(pid, &status, WNOHANG) == 0) {
+        kill(pid, SIGKILL);
+        waitpid(pid, &status, 0);
+    }
+    std::printf("mapped_ms=%.1f painted_ms=%.1f hwm_kib=%ld\n", mappedMs, paintedMs, hwm);
+    return 0;
+}

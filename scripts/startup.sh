@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Start-up time and peak memory of Kolvane beside a bare Qt window (bench/startup).
+# Both run under Xvfb with a window manager, alternating, RUNS times each after one
+# unmeasured warm-up of each. Each run is timed from outside by startwatch: process
+# start to the main window mapped, and to its first painted content; peak resident
+# memory is the kernel's VmHWM half a second after the paint. Prints every run, the
+# medians and the ratios Kolvane / bare window.
+#
+#   scripts/startup.sh            # RUNS=10, display :81, build folder build-startup
+#   RUNS=20 DISPLAY_NUM=82 BUILD=/tmp/b scripts/startup.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+RUNS=${RUNS:-10}
+DISPLAY_NUM=${DISPLAY_NUM:-81}
+BUILD=${BUILD:-build-startup}
+
+bash scripts/deps.sh --test
+# A release build, as installed for users.
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DKOLVANE_BUILD_TESTS=OFF >/dev/null
+cmake --build "$BUILD" --target kolvane bare_window startwatch -j"${JOBS:-2}" >/dev/null
+
+KOLVANE="$BUILD/kolvane"
+BARE="$BUILD/bench/startup/bare_window"
+WATCH="$BUILD/bench/startup/startwatch"
+
+export DISPLAY=":$DISPLAY_NUM"
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -noreset -br -nolisten tcp >/dev/null 2>&1 &
+XVFB=$!
+trap 'kill $XVFB 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+# The window manager and the programs share one session bus, as on a desktop.
+OUT=$(mktemp)
+dbus-run-session -- bash -c '
+  openbox >/dev/null 2>&1 &
+  WM=$!
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+  "$1" "$2" >/dev/null; "$1" "$3" >/dev/null   # warm-up: file cache, font cache
+  for i in $(seq "$4"); do
+    printf "kolvane %s\n" "$("$1" "$2")"
+    printf "bare %s\n" "$("$1" "$3")"
+  done
+  kill $WM' _ "$WATCH" "$KOLVANE" "$BARE" "$RUNS" >"$OUT"
+
+cat "$OUT"
+awk '
+  function median(list, n,   i, j, t, a) {
+    n = split(list, a, " ")
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+    return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+  }
+  {
+    for (f = 2; f <= NF; f++) { split($f, kv, "="); v[$1, kv[1]] = v[$1, kv[1]] " " kv[2] }
+  }
+  END {
+    for (p = 0; p < 2; p++) {
+      prog = p ? "bare" : "kolvane"
+      m[prog, "mapped"] = median(v[prog, "mapped_ms"]); m[prog, "painted"] = median(v[prog, "painted_ms"])
+      m[prog, "hwm"] = median(v[prog, "hwm_kib"])
+      printf "median %-8s mapped %7.1f ms  painted %7.1f ms  peak RSS %7d KiB\n", prog, m[prog, "mapped"], m[prog, "painted"], m[prog, "hwm"]
+    }
+    printf "ratio kolvane/bare: start-up (to painted) %.2f, peak RSS %.2f\n", m["kolvane", "painted"] / m["bare", "painted"], m["kolvane", "hwm"] / m["bare", "hwm"]
+  }' "$OUT"
+rm -f "$OUT"
