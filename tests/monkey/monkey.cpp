@@ -380,7 +380,7 @@ void Monkey::openAbout()
         m_host.main().activateWindow();
         QApplication::setActiveWindow(&m_host.main());
     }
-    int dialogsBefore = m_modalsAnswered;
+    const std::int64_t dialogsBefore = m_modalsAnswered;
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &m_host.main();
     withModals([&] {
         if (shortcut)
@@ -487,7 +487,7 @@ void Monkey::pressBand(int target)
     const QPoint at(pick(band->width()), pick(band->height()));
     m_pressedTarget = target;
     m_pickedIndex = -1;
-    const int answeredBefore = m_modalsAnswered;
+    const std::int64_t answeredBefore = m_modalsAnswered;
     const int role = roleOf(target);
     withModals([&] { QTest::mousePress(band, button, {}, at); });
     QTest::mouseRelease(band, button, {}, at);
@@ -737,11 +737,11 @@ void Monkey::calculate(bool resistor)
         fail(QStringLiteral("an accepted number answered with a box or a beep"));
     // The bands of the code: leading digits, then the multiplier of the rest.
     const QString base = QString::number(*n * factor[unit]);
-    const int first = resistor ? 1 : 6;
+    const std::size_t first = resistor ? 1 : 6;
     for (int i = 0; i < digits; ++i)
-        m_band[static_cast<std::size_t>(first + i)] = Digit[i < base.size() ? base[i].digitValue() : 0];
+        m_band[first + static_cast<std::size_t>(i)] = Digit[i < base.size() ? base[i].digitValue() : 0];
     const int exponent = static_cast<int>(base.size()) - digits;
-    m_band[static_cast<std::size_t>(first + digits)] = MultiplierBand(exponent);
+    m_band[first + static_cast<std::size_t>(digits)] = MultiplierBand(exponent);
 }
 
 void Monkey::general(int calculator)
