@@ -13,7 +13,7 @@
 #include <X11/extensions/Xdamage.h>
 
 #include <poll.h>
-#include <signal.h>
+#include <signal.h> // NOLINT(modernize-deprecated-headers): POSIX kill() is declared here, not in <csignal>
 #include <sys/wait.h>
 #include <unistd.h>
 
