@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Runs clang-tidy (checks in .clang-tidy) over every source file of ours and fails on
+# any finding. It reads build-test/compile_commands.json and the moc/uic output there,
+# so it builds build-test first when that is missing (scripts/test.sh builds it too);
+# fuzz/ is included when build-fuzz/ (scripts/fuzz.sh) exists.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+
+bash scripts/deps.sh --test
+if [ ! -f build-test/compile_commands.json ] || [ ! -f build-test/kolvane ]; then
+  cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build build-test -j"$(nproc)"
+fi
+
+# Our translation units: under the source tree, not in a build folder.
+files=()
+for db in build-test build-fuzz; do
+  [ -f "$db/compile_commands.json" ] || continue
+  while IFS= read -r f; do
+    case "$f" in
+      "$root"/build*) ;;
+      "$root"/fuzz/*) [ "$db" = build-fuzz ] && files+=("$db:$f") ;;
+      "$root"/*) [ "$db" = build-test ] && files+=("$db:$f") ;;
+    esac
+  done < <(python3 -c 'import json,sys; [print(e["file"]) for e in json.load(open(sys.argv[1]))]' \
+             "$db/compile_commands.json" | sort -u)
+done
+
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
+printf '%s\n' "${files[@]}" |
+  xargs -P"$(nproc)" -I{} sh -c 'db="${1%%:*}"; f="${1#*:}"; clang-tidy -quiet -p "$db" "$f" 2>/dev/null' _ {} >"$log" || true
+
+findings=$(grep -cE '^[^ ].*: (warning|error): ' "$log" || true)
+echo "clang-tidy: ${#files[@]} files, $findings findings"
+if [ "$findings" -ne 0 ]; then
+  cat "$log"
+  exit 1
+fi
