@@ -28,11 +28,13 @@ namespace kolvane {
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>())
 {
+    // The window's font comes first: the controls then start with it, instead of being
+    // laid out once with the system font and again when it changes.
+    ApplyPixelFont(this, QStringLiteral("MS Sans Serif"), 11, false, palette().color(QPalette::WindowText));
     ui->setupUi(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    ApplyPixelFont(this, QStringLiteral("MS Sans Serif"), 11, false, palette().color(QPalette::WindowText));
     QFont tabFont(QStringLiteral("Tahoma"));
     tabFont.setPixelSize(13);
     tabFont.setBold(true);

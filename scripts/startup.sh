@@ -8,6 +8,7 @@
 #
 #   scripts/startup.sh            # RUNS=10, display :81, build folder build-startup
 #   RUNS=20 DISPLAY_NUM=82 BUILD=/tmp/b scripts/startup.sh
+#   KOLVANE=/path/to/kolvane scripts/startup.sh   # another build of the program
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNS=${RUNS:-10}
@@ -19,7 +20,8 @@ bash scripts/deps.sh --test
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DKOLVANE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$BUILD" --target kolvane bare_window startwatch -j"${JOBS:-2}" >/dev/null
 
-KOLVANE="$BUILD/kolvane"
+# KOLVANE may name another build of the program, to compare two builds against one bare window.
+KOLVANE=$(realpath "${KOLVANE:-$BUILD/kolvane}")
 BARE="$BUILD/bench/startup/bare_window"
 WATCH="$BUILD/bench/startup/startwatch"
 
@@ -58,9 +60,9 @@ awk '
     for (p = 0; p < 2; p++) {
       prog = p ? "bare" : "kolvane"
       m[prog, "mapped"] = median(v[prog, "mapped_ms"]); m[prog, "painted"] = median(v[prog, "painted_ms"])
-      m[prog, "hwm"] = median(v[prog, "hwm_kib"])
-      printf "median %-8s mapped %7.1f ms  painted %7.1f ms  peak RSS %7d KiB\n", prog, m[prog, "mapped"], m[prog, "painted"], m[prog, "hwm"]
+      m[prog, "hwm"] = median(v[prog, "hwm_kib"]); m[prog, "cpu"] = median(v[prog, "cpu_ms"])
+      printf "median %-8s mapped %7.1f ms  painted %7.1f ms  (CPU %6.1f ms)  peak RSS %7d KiB\n", prog, m[prog, "mapped"], m[prog, "painted"], m[prog, "cpu"], m[prog, "hwm"]
     }
-    printf "ratio kolvane/bare: start-up (to painted) %.2f, peak RSS %.2f\n", m["kolvane", "painted"] / m["bare", "painted"], m["kolvane", "hwm"] / m["bare", "hwm"]
+    printf "ratio kolvane/bare: start-up (to painted) %.2f, peak RSS %.2f  (CPU to painted %.2f)\n", m["kolvane", "painted"] / m["bare", "painted"], m["kolvane", "hwm"] / m["bare", "hwm"], m["kolvane", "cpu"] / m["bare", "cpu"]
   }' "$OUT"
 rm -f "$OUT"
