@@ -85,8 +85,8 @@ std::string ExtendedDecimal(long double magnitude)
     if (exponent >= count - 1)
         return mantissa + std::string(static_cast<std::size_t>(exponent - count + 1), '0');
     if (exponent >= 0)
-        return mantissa.substr(0, static_cast<std::size_t>(exponent + 1)) + "." +
-               mantissa.substr(static_cast<std::size_t>(exponent + 1));
+        return mantissa.substr(0, static_cast<std::size_t>(exponent) + 1) + "." +
+               mantissa.substr(static_cast<std::size_t>(exponent) + 1);
     return "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
 }
 
