@@ -1,6 +1,9 @@
 // Any bytes given to the diagram decoder: a null image, or an RGB picture within the
 // size limit whose every row can be read. A crash, a leak, a call to exit() (libjpeg's
 // default reaction to damage) or a read past the input is a finding.
+// libjpeg is Debian's uninstrumented build, so coverage feedback stops at its door:
+// the seeds carry the variety (baseline, progressive, greyscale, restart markers and
+// 4:2:0 sampling, a cut-off file) and the mutations work around them.
 #include "combine/jpegdecoder.h"
 
 #include <cstdint>
