@@ -90,7 +90,8 @@ const QString Title = QStringLiteral("Kolvane v.1.0.15");
 // A strict whole number: optional sign, ASCII digits, within 64 bits.
 std::optional<std::int64_t> WholeNumber(const QString& text)
 {
-    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]+$"));
+    // Anchored at the very end: "$" alone would also match before a final line feed.
+    static const QRegularExpression whole(QRegularExpression::anchoredPattern(QStringLiteral("[+-]?[0-9]+")));
     if (!whole.match(text).hasMatch())
         return std::nullopt;
     const bool negative = text.front() == QLatin1Char('-');
@@ -233,7 +234,15 @@ bool Monkey::tour()
 {
     auto& f = m_host.f();
     QLineEdit* const inputs[] = {f.Edit3, f.Edit4, f.Edit6, f.Edit7, f.Edit9, f.Edit10, f.Edit12, f.Edit13};
-    for (const QString& sample : Samples()) {
+    // The samples, and the longest texts the walk pastes, of digits and of anything.
+    QStringList texts = Samples();
+    QString digits, mixed;
+    for (int i = 0; i < 100010; ++i) {
+        digits += QChar(u'0' + pick(10));
+        mixed += anyChar(1, 0xD7FF);
+    }
+    texts << digits << mixed;
+    for (const QString& sample : texts) {
         for (int page = 0; page < 4 && !failed(); ++page) {
             QTabBar* bar = f.PageControl1->tabBar();
             step([&] { QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center()); });
