@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include <QtTest>
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 
@@ -107,13 +108,25 @@ std::optional<std::int64_t> WholeNumber(const QString& text)
     return negative ? -magnitude : magnitude;
 }
 
-// Hundredths of a ratio, rounded half away from zero.
+// A ratio as the calculators show it: rounded half away from zero to two decimals, or
+// to eight significant digits where that keeps fewer (only pasted signs get there).
 QString TwoDecimals(std::int64_t numerator, std::int64_t denominator, QChar separator)
 {
     const bool negative = (numerator < 0) != (denominator < 0);
     const std::int64_t n = numerator < 0 ? -numerator : numerator;
     const std::int64_t d = denominator < 0 ? -denominator : denominator;
-    const std::int64_t hundredths = (2 * n * 100 + d) / (2 * d);
+    int integerDigits = 0;
+    for (std::int64_t q = n / d; q > 0; q /= 10)
+        ++integerDigits;
+    const int decimals = std::min(2, 8 - integerDigits);
+    std::int64_t hundredths = 0;
+    if (decimals >= 0) {
+        const std::int64_t scale = Pow10(decimals);
+        hundredths = (2 * n * scale + d) / (2 * d) * Pow10(2 - decimals);
+    } else {
+        const std::int64_t scale = Pow10(-decimals);
+        hundredths = (2 * n + d * scale) / (2 * d * scale) * scale * 100;
+    }
     return QStringLiteral("%1%2%3%4")
         .arg(negative && hundredths ? QStringLiteral("-") : QString())
         .arg(hundredths / 100)
