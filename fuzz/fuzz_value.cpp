@@ -38,7 +38,7 @@ namespace {
 // 128 bits, so overflow of 64 or 32 bits is decided by a plain comparison.
 struct Reference {
     bool wellFormed = false;
-    bool huge = false;  // more digits than 128 bits could hold
+    bool huge = false;  // past 2^100, far outside every width checked here
     __int128 value = 0;
 };
 
