@@ -8,14 +8,31 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
 status=0
+passed=0
+failed=0
+log=$(mktemp)
+trap 'rm -f "$log"' EXIT
 stage() { echo; echo "=== $* ($(date +%T))"; }
+# Adds a ctest run's "N% tests passed, F tests failed out of T" to the totals; a run
+# that ended before its summary counts as one failure.
+tally() {
+  local line
+  line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -n 1 || true)
+  if [ -z "$line" ]; then failed=$((failed + 1)); return; fi
+  local f t
+  f=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/')
+  t=$(echo "$line" | sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\2/')
+  passed=$((passed + t - f))
+  failed=$((failed + f))
+}
 
 bash scripts/deps.sh --test
 
 stage "build and test (build-test)"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-test -j"$jobs"
-ctest --test-dir build-test --output-on-failure -j"$jobs" || status=1
+ctest --test-dir build-test --output-on-failure -j"$jobs" 2>&1 | tee "$log" || status=1
+tally
 
 stage "build and test under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan)"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVANE_SANITIZE=ON -DKOLVANE_BUILD_BENCH=OFF >/dev/null
@@ -24,14 +41,18 @@ cmake --build build-asan -j"$jobs"
 # leaks are checked at exit, and UBSan prints where the fault happened.
 ASAN_OPTIONS="halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:strict_string_checks=1" \
 UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:report_error_type=1" \
-  ctest --test-dir build-asan --output-on-failure -j"$jobs" || status=1
+  ctest --test-dir build-asan --output-on-failure -j"$jobs" 2>&1 | tee "$log" || status=1
+tally
 
 stage "fuzz smoke (build-fuzz)"
-FUZZ_SEED=1 bash scripts/fuzz.sh all 20000 || status=1
+if FUZZ_SEED=1 bash scripts/fuzz.sh all 20000; then passed=$((passed + 1)); else status=1; failed=$((failed + 1)); fi
 
 stage "static analysis"
-bash scripts/tidy.sh || status=1
+if bash scripts/tidy.sh; then passed=$((passed + 1)); else status=1; failed=$((failed + 1)); fi
 
 stage "done"
 [ "$status" -eq 0 ] && echo "All stages passed." || echo "Some stage FAILED (see above)."
+# Both test suites' tests, plus the fuzz smoke and clang-tidy as one check each.
+echo "Total: $passed passed, $failed failed"
+[ "$failed" -eq 0 ] || status=1
 exit "$status"
