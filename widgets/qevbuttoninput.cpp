@@ -380,24 +380,11 @@ void TQevCustomButton::Press(Qt::MouseButton button, Qt::KeyboardModifiers shift
 {
     if (button != Qt::LeftButton || !isEnabled())
         return;
-    if (m_repeatAction)
-        StartTimer->start();
-    CaptionPlain = 0;
-    PressOffset = 1;
-    showLook(lkPressed);
+    StartPressedLook();
     if (!m_popupMenu)
         return;
-    QPointer<TQevCustomButton> self(this);
-    ShowPopup();
-    if (!self)
+    if (!PopupFromPressedLook())
         return;
-    PressOffset = 0;
-    CaptionPlain = 1;
-    showLook(lkAfterPopup);
-    if (m_repeatAction) {
-        StartTimer->stop();
-        RepeatTimer->stop();
-    }
     Q_EMIT OnMouseDown(button, shift, x, y);
 }
 

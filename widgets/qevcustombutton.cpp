@@ -395,20 +395,33 @@ void TQevCustomButton::Click()
         return;
 
     if (m_popupMenu && isEnabled()) {
-        if (m_repeatAction)
-            StartTimer->start();
-        CaptionPlain = 0;
-        PressOffset = 1;
-        showLook(lkPressed);
-        ShowPopup();
-        if (!self)
-            return;
-        PressOffset = 0;
-        CaptionPlain = 1;
-        showLook(lkAfterPopup);
-        if (m_repeatAction) {
-            StartTimer->stop();
-            RepeatTimer->stop();
-        }
+        StartPressedLook();
+        PopupFromPressedLook();
     }
+}
+
+void TQevCustomButton::StartPressedLook()
+{
+    if (m_repeatAction)
+        StartTimer->start();
+    CaptionPlain = 0;
+    PressOffset = 1;
+    showLook(lkPressed);
+}
+
+bool TQevCustomButton::PopupFromPressedLook()
+{
+    QPointer<TQevCustomButton> self(this);
+    ShowPopup();
+    // A menu command may delete the button; then nothing of it is touched again.
+    if (!self)
+        return false;
+    PressOffset = 0;
+    CaptionPlain = 1;
+    showLook(lkAfterPopup);
+    if (m_repeatAction) {
+        StartTimer->stop();
+        RepeatTimer->stop();
+    }
+    return true;
 }

@@ -214,6 +214,11 @@ protected:
     void Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void Release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     void ShowPopup();
+    // A press and a click with a popup menu share these steps: the pressed look (and
+    // the repeat's start timer), then the menu, then the after-popup look with the
+    // timers stopped. False when the button did not survive the menu.
+    void StartPressedLook();
+    bool PopupFromPressedLook();
     void syncPointer();
     QPoint popupPoint() const;
     void StartTick();
