@@ -133,23 +133,10 @@ private:
         if (m_hovered == b)
             return;
         if (m_hovered)
-            leave(m_hovered);
+            SendLeave(m_hovered);
         m_hovered = b;
         if (b)
-            enter(b);
-    }
-
-    void enter(QWidget *w)
-    {
-        const QPointF local(5, 5);
-        QEnterEvent e(local, local, w->mapToGlobal(local));
-        QApplication::sendEvent(w, &e);
-    }
-
-    void leave(QWidget *w)
-    {
-        QEvent e(QEvent::Leave);
-        QApplication::sendEvent(w, &e);
+            SendEnter(b);
     }
 
     // A double click as the window system delivers it: a click, then a press and a

@@ -4,10 +4,25 @@
 #include "qevbutton.h"
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QImage>
 #include <QPainter>
 #include <QPalette>
 #include <QTimer>
+
+// The pointer entering and leaving a widget, as the window system reports it.
+inline void SendEnter(QWidget *w)
+{
+    const QPointF local(5, 5);
+    QEnterEvent e(local, local, w->mapToGlobal(local));
+    QApplication::sendEvent(w, &e);
+}
+
+inline void SendLeave(QWidget *w)
+{
+    QEvent e(QEvent::Leave);
+    QApplication::sendEvent(w, &e);
+}
 
 class Probe : public TQevButton
 {

@@ -17,19 +17,6 @@ using B = TQevCustomButton;
 
 namespace {
 
-void enter(QWidget *w)
-{
-    const QPointF local(5, 5);
-    QEnterEvent e(local, local, w->mapToGlobal(local));
-    QApplication::sendEvent(w, &e);
-}
-
-void leave(QWidget *w)
-{
-    QEvent e(QEvent::Leave);
-    QApplication::sendEvent(w, &e);
-}
-
 // An active window with one button at (20, 30) whose notifications are logged.
 struct Stage
 {
@@ -74,18 +61,18 @@ private Q_SLOTS:
         Stage s;
         QVERIFY(s.show());
         Probe &b = *s.button;
-        enter(&b);
+        SendEnter(&b);
         QCOMPARE(b.lastLook(), B::lkHot);
         QCOMPARE(b.CaptionPlain, 0);
-        leave(&b);
+        SendLeave(&b);
         QCOMPARE(b.lastLook(), B::lkLeave);
         QCOMPARE(b.CaptionPlain, 1);
         QCOMPARE(b.PointerOut, 1);
 
         b.setEnabled(false);
         const int faces = b.facesDrawn();
-        enter(&b);
-        leave(&b);
+        SendEnter(&b);
+        SendLeave(&b);
         QCOMPARE(b.facesDrawn(), faces);
         QCOMPARE(s.log, QStringList({"over", "out"}));
     }
@@ -94,7 +81,7 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        enter(s.button);
+        SendEnter(s.button);
         const int faces = s.button->facesDrawn();
         QTest::mousePress(s.button, Qt::RightButton, {}, kIn);
         QTest::mouseRelease(s.button, Qt::RightButton, {}, kIn);
@@ -107,7 +94,7 @@ private Q_SLOTS:
         Stage s;
         QVERIFY(s.show());
         Probe &b = *s.button;
-        enter(&b);
+        SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         QCOMPARE(b.lastLook(), B::lkPressed);
         QCOMPARE(b.PressOffset, 1);
@@ -123,14 +110,14 @@ private Q_SLOTS:
         Stage s;
         QVERIFY(s.show());
         Probe &b = *s.button;
-        enter(&b);
+        SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         QTest::mouseMove(&b, kOut);
         QCOMPARE(b.lastLook(), B::lkLeave);
         QTest::mouseRelease(&b, Qt::LeftButton, {}, kOut);
         QCOMPARE(s.log, QStringList({"over", "out"}));  // released outside: nothing
 
-        enter(&b);
+        SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         QTest::mouseMove(&b, kOut);
         QTest::mouseMove(&b, kIn);
@@ -145,7 +132,7 @@ private Q_SLOTS:
         QVERIFY(s.show());
         Probe &b = *s.button;
         QSignalSpy dbl(&b, &B::OnDblClick);
-        enter(&b);
+        SendEnter(&b);
         QTest::mouseClick(&b, Qt::LeftButton, {}, kIn);
         // The window system's second press: a press, then a double click, one time stamp.
         const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
@@ -176,11 +163,11 @@ private Q_SLOTS:
         menu.addAction(QStringLiteral("One"));
         b.setPopupMenu(&menu);
         b.setRepeatAction(true);
-        enter(&b);
+        SendEnter(&b);
         bool pressedWhileOpen = false, timerWhileOpen = false;
         QTimer::singleShot(0, &menu, [&] {
             // Opening a menu makes Qt send a leave; the pressed look and the repeat stay.
-            leave(&b);
+            SendLeave(&b);
             pressedWhileOpen = b.lastLook() == B::lkPressed;
             timerWhileOpen = b.StartTimer->isActive();
             s.log << QStringLiteral("menu");
@@ -234,7 +221,7 @@ private Q_SLOTS:
         b.setRepeatAction(true);
         b.setRepeatStartInterval(3600 * 1000);  // no real tick gets in the way
         b.setRepeatInterval(3600 * 1000);
-        enter(&b);
+        SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         QVERIFY(b.StartTimer->isActive() && !b.RepeatTimer->isActive());
         b.StartTick();
@@ -267,7 +254,7 @@ private Q_SLOTS:
         QList<qint64> at;
         QElapsedTimer clock;
         QObject::connect(&b, &B::OnClick, [&] { at << clock.elapsed(); });
-        enter(&b);
+        SendEnter(&b);
         clock.start();
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         // Lower bounds only: a busy machine may tick late, never early.
@@ -451,11 +438,11 @@ private Q_SLOTS:
         auto *flat = new Probe(&s.window);
         flat->move(100, 30);
         flat->show();
-        enter(flat);
+        SendEnter(flat);
         QTest::mouseClick(flat, Qt::LeftButton, {}, kIn);
         QVERIFY(edit->hasFocus());  // flat buttons leave the focus alone
 
-        enter(&b);
+        SendEnter(&b);
         QTest::mouseClick(&b, Qt::LeftButton, {}, kIn);
         QTRY_VERIFY(b.hasFocus());
         QVERIFY(b.FocusShown && b.ActiveDefault);
@@ -470,7 +457,7 @@ private Q_SLOTS:
         QVERIFY(s.show());
         Probe &b = *s.button;
         b.setCaption(QStringLiteral("OK"));
-        enter(&b);
+        SendEnter(&b);
         const int faces = b.facesDrawn();
         b.setEnabled(false);
         QVERIFY(b.facesDrawn() > faces);  // drawn at once
@@ -487,14 +474,14 @@ private Q_SLOTS:
         Stage s;
         QVERIFY(s.show());
         Probe &b = *s.button;
-        enter(&b);
+        SendEnter(&b);
         QCOMPARE(b.cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(b.cursor().hotSpot(), QPoint(0, 0));
         QCOMPARE(b.cursor().bitmap().size(), QSize(32, 32));
-        leave(&b);
+        SendLeave(&b);
         QVERIFY(!b.testAttribute(Qt::WA_SetCursor));
         b.setCursorHandCustom(false);
-        enter(&b);
+        SendEnter(&b);
         QVERIFY(!b.testAttribute(Qt::WA_SetCursor));
     }
 
@@ -505,7 +492,7 @@ private Q_SLOTS:
         s.button->setPlayMusic(true);
         QElapsedTimer clock;
         clock.start();
-        enter(s.button);
+        SendEnter(s.button);
         // With or without a device the handler goes on within the sound's length plus
         // the player's deadline, far below this bound.
         QVERIFY(clock.elapsed() < 5000);
