@@ -34,16 +34,20 @@ bool DigitKeyPasses(QChar c)
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QChar(8) || c == QChar(13);
 }
 
-void DigitKeyFilter::Install(QWidget* widget)
+TypedKeyFilter::TypedKeyFilter(QWidget* widget, Mode mode) : QObject(widget), m_mode(mode) {}
+
+void TypedKeyFilter::Install(QWidget* widget, Mode mode)
 {
-    widget->installEventFilter(new DigitKeyFilter(widget));
+    widget->installEventFilter(new TypedKeyFilter(widget, mode));
 }
 
-bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event)
+bool TypedKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     const QString text = TypedText(event);
     if (text.isEmpty())
         return QObject::eventFilter(watched, event);
+    if (m_mode == Nothing)
+        return true;
     // Qt reports Backspace and Enter with their control characters as text; Enter
     // may come as "\r" or as the keypad's "\n", which is the same key to the user.
     for (const QChar c : text) {
@@ -53,18 +57,6 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return false;
-}
-
-void SilentKeyFilter::Install(QWidget* widget)
-{
-    widget->installEventFilter(new SilentKeyFilter(widget));
-}
-
-bool SilentKeyFilter::eventFilter(QObject* watched, QEvent* event)
-{
-    if (!TypedText(event).isEmpty())
-        return true;
-    return QObject::eventFilter(watched, event);
 }
 
 void MenuShortcutsFirst::Install(QWidget* window)

@@ -6,27 +6,23 @@
 
 namespace kolvane {
 
-// Digits, Backspace and Enter pass; any other character is dropped with a beep.
-class DigitKeyFilter : public QObject {
+// The keystroke hook of a value field or a list.
+class TypedKeyFilter : public QObject {
     Q_OBJECT
 public:
-    using QObject::QObject;
-    // Installs one shared filter on the widget; the filter lives as long as the widget.
-    static void Install(QWidget* widget);
+    enum Mode {
+        Digits,  // digits, Backspace and Enter pass; any other character beeps and is dropped
+        Nothing, // every typed character is dropped silently: typing never selects an item
+    };
+    // Installs a filter on the widget; the filter lives as long as the widget.
+    static void Install(QWidget* widget, Mode mode);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-};
 
-// Every typed character is dropped silently, so typing never selects a list item.
-class SilentKeyFilter : public QObject {
-    Q_OBJECT
-public:
-    using QObject::QObject;
-    static void Install(QWidget* widget);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+private:
+    TypedKeyFilter(QWidget* widget, Mode mode);
+    Mode m_mode;
 };
 
 // Lets the window's menu shortcuts win over a field's own editing keys: Ctrl+A opens

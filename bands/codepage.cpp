@@ -20,8 +20,8 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
     : QObject(parent), m_c(controls), m_units(units), m_cells(digitCells), m_multiplier(multiplier), m_owner(owner)
 {
     ApplyLook();
-    DigitKeyFilter::Install(m_c.valueField);
-    SilentKeyFilter::Install(m_c.toleranceList);
+    TypedKeyFilter::Install(m_c.valueField, TypedKeyFilter::Digits);
+    TypedKeyFilter::Install(m_c.toleranceList, TypedKeyFilter::Nothing);
 
     auto* list = m_c.toleranceList;
     for (const auto item : ToleranceItems)

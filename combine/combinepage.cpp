@@ -58,7 +58,7 @@ CombinePage::CombinePage(Ui::TMainForm& ui, QWidget* owner, QObject* parent) : Q
     for (QLineEdit* field : {ui.Edit3, ui.Edit4, ui.Edit5, ui.Edit6, ui.Edit7, ui.Edit8, ui.Edit9, ui.Edit10,
                              ui.Edit11, ui.Edit12, ui.Edit13, ui.Edit14}) {
         ApplyPixelFont(field, verdana, 13, false, Qt::black);
-        DigitKeyFilter::Install(field);
+        TypedKeyFilter::Install(field, TypedKeyFilter::Digits);
         // A result's limit of 9 concerns typing, which its read-only state already
         // refuses; Qt would also cut what the calculator writes (a pasted sign can
         // give eleven characters), so the written total is never limited.

@@ -40,7 +40,7 @@ ResistorPage::ResistorPage(Ui::TMainForm& ui, QWidget* owner, QObject* parent)
         ui.ComboBox3->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
     ui.ComboBox1->setCurrentIndex(8);
     ui.ComboBox3->setCurrentIndex(7);
-    SilentKeyFilter::Install(ui.ComboBox3);
+    TypedKeyFilter::Install(ui.ComboBox3, TypedKeyFilter::Nothing);
 
     connect(ui.Shape11, &TShape::painted, this, [this] { DescribeBands(); });
     connect(ui.Button1, &QPushButton::clicked, this, Guarded(owner, [this](bool) { Button1Click(); }));
