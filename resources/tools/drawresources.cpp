@@ -177,6 +177,17 @@ void MakerMark(QPainter& p, const QRectF& area)
     }
 }
 
+// One line of the About picture's text, left-aligned in its box.
+void WriteText(QPainter& p, int pixelSize, bool bold, const QColor& colour, const QRectF& box, const QString& text)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    p.setFont(font);
+    p.setPen(colour);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
+}
+
 QImage AboutPicture()
 {
     // 24-bit colour, white ground; only the top-left 205 × 194 pixels show in the
@@ -188,32 +199,14 @@ QImage AboutPicture()
     p.setRenderHint(QPainter::TextAntialiasing);
     MakerMark(p, QRectF(10, 10, 46, 46));
 
-    QFont maker(QStringLiteral("DejaVu Sans"));
-    maker.setPixelSize(15);
-    maker.setBold(true);
-    p.setFont(maker);
-    p.setPen(QColor(0, 0, 128));
-    p.drawText(QRectF(64, 14, 140, 20), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tarnwick Ltd."));
-    QFont tagline(QStringLiteral("DejaVu Sans"));
-    tagline.setPixelSize(10);
-    p.setFont(tagline);
-    p.setPen(QColor(90, 90, 90));
-    p.drawText(QRectF(64, 34, 140, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("electronics tools"));
+    WriteText(p, 15, true, QColor(0, 0, 128), QRectF(64, 14, 140, 20), QStringLiteral("Tarnwick Ltd."));
+    WriteText(p, 10, false, QColor(90, 90, 90), QRectF(64, 34, 140, 16), QStringLiteral("electronics tools"));
 
     p.setPen(QPen(QColor(0, 0, 128), 1));
     p.drawLine(QPointF(10, 66.5), QPointF(195, 66.5));
 
-    QFont product(QStringLiteral("DejaVu Sans"));
-    product.setPixelSize(26);
-    product.setBold(true);
-    p.setFont(product);
-    p.setPen(QColor(128, 0, 0));
-    p.drawText(QRectF(10, 70, 185, 32), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Kolvane"));
-    QFont version(QStringLiteral("DejaVu Sans"));
-    version.setPixelSize(12);
-    p.setFont(version);
-    p.setPen(Qt::black);
-    p.drawText(QRectF(10, 100, 185, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("v1.0.15"));
+    WriteText(p, 26, true, QColor(128, 0, 0), QRectF(10, 70, 185, 32), QStringLiteral("Kolvane"));
+    WriteText(p, 12, false, Qt::black, QRectF(10, 100, 185, 16), QStringLiteral("v1.0.15"));
     return image;
 }
 
