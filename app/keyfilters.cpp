@@ -27,12 +27,13 @@ QString TypedText(QEvent* event)
     return key->text();
 }
 
-} // namespace
-
+// Whether a typed character passes the digit filter.
 bool DigitKeyPasses(QChar c)
 {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QChar(8) || c == QChar(13);
 }
+
+} // namespace
 
 TypedKeyFilter::TypedKeyFilter(QWidget* widget, Mode mode) : QObject(widget), m_mode(mode) {}
 

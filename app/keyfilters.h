@@ -41,7 +41,4 @@ private:
     QWidget* m_window = nullptr;
 };
 
-// Whether a typed character passes the digit filter.
-bool DigitKeyPasses(QChar c);
-
 } // namespace kolvane

@@ -29,7 +29,6 @@ public:
     Ui::TMainForm& form() { return *ui; }
     ResistorPage& resistorPage() { return *m_resistor; }
     CapacitorPage& capacitorPage() { return *m_capacitor; }
-    BandPicking& bandPicking() { return *m_picking; }
 
     // The dialogs are created after the main window, once, and reused.
     void setPicker(TColorForm* picker);

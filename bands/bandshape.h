@@ -21,8 +21,6 @@ public:
     bool isPressable() const { return m_pressable; }
     void setPressable(bool pressable) { m_pressable = pressable; }
 
-    BandColour penColour() const { return m_pen; }
-    int penWidth() const { return m_penWidth; }
     void setPen(BandColour colour, int width);
 
 signals:

@@ -16,7 +16,6 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QWidget;
 
@@ -37,7 +36,6 @@ struct CodePageControls {
     QLineEdit* valueField = nullptr;
     QColor valueFieldColour;
     std::array<QRadioButton*, 3> unitButtons{};  // base unit first
-    QPushButton* calculate = nullptr;
 };
 
 class ColourCodePage : public QObject {

@@ -24,7 +24,6 @@ CodePageControls CapacitorControls(Ui::TMainForm& ui)
     c.valueField = ui.Edit2;
     c.valueFieldColour = QColor(0, 0, 128);
     c.unitButtons = {ui.RadioButton10, ui.RadioButton9, ui.RadioButton8};
-    c.calculate = ui.Button2;
     return c;
 }
 

@@ -24,7 +24,6 @@ CodePageControls ResistorControls(Ui::TMainForm& ui)
     c.valueField = ui.Edit1;
     c.valueFieldColour = Qt::black;
     c.unitButtons = {ui.RadioButton5, ui.RadioButton6, ui.RadioButton7};
-    c.calculate = ui.Button1;
     return c;
 }
 
