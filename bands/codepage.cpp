@@ -28,9 +28,12 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
         list->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
     list->setMaxVisibleItems(ToleranceItemCount);
 
-    for (TShape* band : m_c.valueBands)
-        connect(band, &TShape::painted, this, [this] { DescribeBands(); });
-    connect(m_c.toleranceBand, &TShape::painted, this, [this] { DescribeBands(); });
+    // A band is described again whenever it is painted.
+    for (TShape* band : {m_c.valueBands[0], m_c.valueBands[1], m_c.valueBands[2], m_c.valueBands[3],
+                         m_c.toleranceBand}) {
+        connect(band, &TShape::painted, this, [this, band] { DescribeBand(band); });
+        DescribeBand(band);
+    }
 }
 
 void ColourCodePage::ApplyLook()
@@ -104,7 +107,8 @@ void ColourCodePage::SwitchBandCount()
     TShape* third = m_c.valueBands[2];
     if (!RoleAccepts(four ? BandRole::MultiplierOfFour : BandRole::Digit, third->brushColour()))
         third->setBrushColour(NoColour);
-    DescribeBands();
+    // The third band is the one whose role changes with the count.
+    DescribeBand(third);
     Recompute();
 }
 
@@ -114,20 +118,25 @@ void ColourCodePage::ToleranceChosen(int index)
         m_c.toleranceBand->setBrushColour(*colour);
 }
 
-void ColourCodePage::DescribeBands()
+void ColourCodePage::DescribeBand(TShape* band)
 {
-    const bool four = digitCount() == 2;
     const auto& b = m_c.valueBands;
-    SetBandDescription(b[0], BandDescription(QStringLiteral("First digit"), BandRole::FirstDigit, b[0]->brushColour()));
-    SetBandDescription(b[1], BandDescription(QStringLiteral("Second digit"), BandRole::Digit, b[1]->brushColour()));
-    SetBandDescription(b[2], four ? BandDescription(QStringLiteral("Multiplier"), BandRole::MultiplierOfFour,
-                                                    b[2]->brushColour())
-                                  : BandDescription(QStringLiteral("Third digit"), BandRole::Digit,
-                                                    b[2]->brushColour()));
-    SetBandDescription(b[3], BandDescription(QStringLiteral("Multiplier"), BandRole::MultiplierOfMore,
-                                             b[3]->brushColour()));
-    SetBandDescription(m_c.toleranceBand, BandDescription(QStringLiteral("Tolerance"), BandRole::Tolerance,
-                                                          m_c.toleranceBand->brushColour()));
+    QString text;
+    if (band == b[0])
+        text = BandDescription(QStringLiteral("First digit"), BandRole::FirstDigit, band->brushColour());
+    else if (band == b[1])
+        text = BandDescription(QStringLiteral("Second digit"), BandRole::Digit, band->brushColour());
+    else if (band == b[2] && digitCount() == 2)
+        text = BandDescription(QStringLiteral("Multiplier"), BandRole::MultiplierOfFour, band->brushColour());
+    else if (band == b[2])
+        text = BandDescription(QStringLiteral("Third digit"), BandRole::Digit, band->brushColour());
+    else if (band == b[3])
+        text = BandDescription(QStringLiteral("Multiplier"), BandRole::MultiplierOfMore, band->brushColour());
+    else if (band == m_c.toleranceBand)
+        text = BandDescription(QStringLiteral("Tolerance"), BandRole::Tolerance, band->brushColour());
+    else
+        return;
+    SetBandDescription(band, text);
 }
 
 void SetBandDescription(TShape* band, const QString& text)

@@ -57,7 +57,8 @@ public:
     void ToleranceChosen(int index);
 
 protected:
-    virtual void DescribeBands();
+    // Sets the band's description from its colour and its current role.
+    virtual void DescribeBand(TShape* band);
     // Fonts and colours of the page's controls and its drawing.
     void ApplyLook();
     const CodePageControls& controls() const { return m_c; }

@@ -44,7 +44,6 @@ CapacitorPage::CapacitorPage(Ui::TMainForm& ui, QWidget* owner, QObject* parent)
     connect(ui.RadioButton4, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton4Click(); });
     connect(ui.RadioButton3, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton3Click(); });
     connect(ui.ComboBox2, &QComboBox::activated, this, &CapacitorPage::ComboBox2Change);
-    DescribeBands();
 }
 
 void CapacitorPage::RecomputeCapacitor()

@@ -41,14 +41,14 @@ ResistorPage::ResistorPage(Ui::TMainForm& ui, QWidget* owner, QObject* parent)
     ui.ComboBox3->setCurrentIndex(7);
     TypedKeyFilter::Install(ui.ComboBox3, TypedKeyFilter::Nothing);
 
-    connect(ui.Shape11, &TShape::painted, this, [this] { DescribeBands(); });
+    connect(ui.Shape11, &TShape::painted, this, [this] { DescribeBand(m_ui.Shape11); });
     connect(ui.Button1, &QPushButton::clicked, this, Guarded(owner, [this](bool) { Button1Click(); }));
     connect(ui.RadioButton1, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton1Click(); });
     connect(ui.RadioButton2, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton2Click(); });
     connect(ui.RadioButton11, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton11Click(); });
     connect(ui.ComboBox1, &QComboBox::activated, this, &ResistorPage::ComboBox1Change);
     connect(ui.ComboBox3, &QComboBox::activated, this, &ResistorPage::ComboBox3Change);
-    DescribeBands();
+    DescribeBand(ui.Shape11);
 }
 
 void ResistorPage::RecomputeResistor()
@@ -91,11 +91,12 @@ void ResistorPage::ComboBox3Change(int index)
         m_ui.Shape11->setBrushColour(*colour);
 }
 
-void ResistorPage::DescribeBands()
+void ResistorPage::DescribeBand(TShape* band)
 {
-    ColourCodePage::DescribeBands();
-    SetBandDescription(m_ui.Shape11,
-                       BandDescription(QStringLiteral("TFR"), BandRole::Tfr, m_ui.Shape11->brushColour()));
+    if (band == m_ui.Shape11)
+        SetBandDescription(band, BandDescription(QStringLiteral("TFR"), BandRole::Tfr, band->brushColour()));
+    else
+        ColourCodePage::DescribeBand(band);
 }
 
 } // namespace kolvane

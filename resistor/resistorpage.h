@@ -29,7 +29,7 @@ public:
     void ComboBox3Change(int index);
 
 protected:
-    void DescribeBands() override;
+    void DescribeBand(TShape* band) override;
 
 private:
     Ui::TMainForm& m_ui;
