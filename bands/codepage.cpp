@@ -1,10 +1,10 @@
-#include "bands/codepage.h"
+#include "codepage.h"
 
-#include "app/feedback.h"
-#include "app/fonts.h"
-#include "app/keyfilters.h"
-#include "app/numbers.h"
-#include "bands/bandshape.h"
+#include "feedback.h"
+#include "fonts.h"
+#include "keyfilters.h"
+#include "numbers.h"
+#include "bandshape.h"
 
 #include <QComboBox>
 #include <QLabel>

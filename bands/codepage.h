@@ -3,7 +3,7 @@
 // the tolerance list, and the band descriptions for assistive tools.
 #pragma once
 
-#include "bands/colourcode.h"
+#include "colourcode.h"
 
 #include <QObject>
 

@@ -1,9 +1,9 @@
-#include "bands/colorform.h"
+#include "colorform.h"
 
-#include "app/fonts.h"
-#include "bands/bandshape.h"
-#include "bands/codepage.h"
-#include "bands/pick.h"
+#include "fonts.h"
+#include "bandshape.h"
+#include "codepage.h"
+#include "pick.h"
 #include "ui_colorform.h"
 
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "combine/jpegdecoder.h"
+#include "jpegdecoder.h"
 
 #include <csetjmp>
 #include <cstdio>

@@ -7,8 +7,8 @@
 //   bit 3     two or three digit bands
 //   bit 4     instead, format a long double: next byte the significant-digit cap,
 //             then eight bytes of mantissa and two of sign and exponent
-#include "app/numbers.h"
-#include "bands/colourcode.h"
+#include "numbers.h"
+#include "colourcode.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,6 +1,6 @@
 // Decoding the four circuit diagrams, the JPEG work the main window does at start-up.
-#include "app/mainform.h"
-#include "combine/jpegdecoder.h"
+#include "jpegdecoder.h"
+#include "mainform.h"
 
 #include <QApplication>
 #include <QFile>

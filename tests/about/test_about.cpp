@@ -1,8 +1,8 @@
 // The About dialog: its layout and picture, the two links (intercepted, or with
 // nothing to open them), their colours across reopenings, and the ways it closes.
-#include "app/about.h"
-#include "app/addresses.h"
-#include "app/fonts.h"
+#include "about.h"
+#include "addresses.h"
+#include "fonts.h"
 
 #include <QDesktopServices>
 #include <QLabel>

@@ -1,13 +1,13 @@
 // The four series and parallel calculators on the main window's layout: wiring of
 // buttons, fields and rules, start texts, error reports, key filters, diagrams.
-#include "app/feedback.h"
-#include "combine/combinepage.h"
-#include "ui_mainform.h"
+#include "feedback.h"
+#include "combinepage.h"
 
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/apphost.h"
 #include "tests/support/modalwatch.h"
 
 #include <memory>
@@ -17,15 +17,9 @@ using kolvane::test::ModalWatch;
 
 namespace {
 
-// The main window's layout on a plain window, with only the calculators behind it.
+// The program's windows; the calculators are the main window's own.
 struct Harness {
-    Harness()
-    {
-        ui.setupUi(&window);
-        page = std::make_unique<CombinePage>(ui, &window, &window);
-        window.show();
-    }
-    ~Harness() { page.reset(); }
+    Harness() : window(*host.windows.mainForm), ui(host.f()) {}
 
     struct Calculator {
         QPushButton* button;
@@ -50,9 +44,9 @@ struct Harness {
         QTest::mouseClick(c.button, Qt::LeftButton);
     }
 
-    QMainWindow window;
-    Ui::TMainForm ui;
-    std::unique_ptr<CombinePage> page;
+    kolvane::test::AppHost host;
+    QMainWindow& window;
+    kolvane::test::MainControls& ui;
 };
 
 const char* const CalculatorNames[] = {"resistors in series", "resistors in parallel", "capacitors in series",

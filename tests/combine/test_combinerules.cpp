@@ -1,6 +1,6 @@
 // The sum and product-over-sum rules against an independent integer computation,
 // over the edges of the input square and a dense sample of its inside.
-#include "combine/combinerules.h"
+#include "combinerules.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -33,9 +33,15 @@ QString ExpectedProductOverSum(std::int64_t a, std::int64_t b, QChar separator)
         .arg(hundredths % 100, 2, 10, QLatin1Char('0'));
 }
 
-QString ExpectedSum(std::int64_t a, std::int64_t b)
+// Reads a sum text back instead of writing it the way the rule does: the whole part
+// must be the plain integer sum, followed by the literal ",00".
+bool SumTextMeans(const QString& text, std::int64_t a, std::int64_t b)
 {
-    return QString::number(a + b) + QStringLiteral(",00");
+    if (!text.endsWith(QStringLiteral(",00")))
+        return false;
+    bool ok = false;
+    const qlonglong whole = text.chopped(3).toLongLong(&ok);
+    return ok && whole == a + b && !text.startsWith(QLatin1Char('+'));
 }
 
 } // namespace
@@ -131,7 +137,7 @@ void TestCombineRules::edgesOfTheSquare()
                 const auto text = ProductOverSumText(a, b, Comma);
                 if (!text || *text != ExpectedProductOverSum(a, b, QLatin1Char(',')))
                     QFAIL(qPrintable(QStringLiteral("%1 and %2 gave %3").arg(a).arg(b).arg(text.value_or("nothing"))));
-                if (SumRuleText(a, b) != ExpectedSum(a, b))
+                if (!SumTextMeans(SumRuleText(a, b), a, b))
                     QFAIL(qPrintable(QStringLiteral("sum of %1 and %2 gave %3").arg(a).arg(b).arg(SumRuleText(a, b))));
             }
         }
@@ -150,7 +156,7 @@ void TestCombineRules::denseSample()
         const auto text = ProductOverSumText(a, b, locale);
         if (!text || *text != ExpectedProductOverSum(a, b, separator))
             QFAIL(qPrintable(QStringLiteral("%1 and %2 gave %3").arg(a).arg(b).arg(text.value_or("nothing"))));
-        if (SumRuleText(a, b) != ExpectedSum(a, b))
+        if (!SumTextMeans(SumRuleText(a, b), a, b))
             QFAIL(qPrintable(QStringLiteral("sum of %1 and %2").arg(a).arg(b)));
     }
     // Every pair with a small sum, where the quotient's fraction varies fastest.

@@ -1,6 +1,6 @@
 // The JPEG decoder on the program's own diagrams and on damaged input, which must
 // give a null image and never end the process.
-#include "combine/jpegdecoder.h"
+#include "jpegdecoder.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -265,22 +265,20 @@ void TestJpegDecoder::absurdDimensions_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::addColumn<bool>("decodes");
-    QTest::newRow("largest possible") << 65535 << 65535 << false;
-    QTest::newRow("wide") << 65000 << 78 << false;
-    QTest::newRow("tall") << 164 << 60000 << false;
-    QTest::newRow("just above the limit") << kMaxJpegSide + 1 << 78 << false;
-    QTest::newRow("zero height") << 164 << 0 << false;
-    QTest::newRow("zero width") << 0 << 78 << false;
+    QTest::newRow("largest possible") << 65535 << 65535;
+    QTest::newRow("wide") << 65000 << 78;
+    QTest::newRow("tall") << 164 << 60000;
+    QTest::newRow("just above the limit") << kMaxJpegSide + 1 << 78;
+    QTest::newRow("zero height") << 164 << 0;
+    QTest::newRow("zero width") << 0 << 78;
 }
 
 void TestJpegDecoder::absurdDimensions()
 {
     QFETCH(int, width);
     QFETCH(int, height);
-    QFETCH(bool, decodes);
     const QByteArray data = WithSize(Resource(QStringLiteral("resistors-series.jpg")), width, height);
-    QCOMPARE(!DecodeJpeg(data).isNull(), decodes);
+    QVERIFY(DecodeJpeg(data).isNull());
 }
 
 QTEST_APPLESS_MAIN(TestJpegDecoder)

@@ -1,10 +1,10 @@
+#include "version.h"
 #include "tests/monkey/monkey.h"
 
-#include "app/about.h"
-#include "app/feedback.h"
+#include "about.h"
+#include "feedback.h"
 #include "tests/support/codechecks.h"
 #include "tests/support/expected.h"
-#include "ui_colorform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -86,7 +86,7 @@ const char* const Captions[12] = {"",
                                   "Tolerance bound of capasitor",
                                   "TFR-bound of resistor"};
 
-const QString Title = QStringLiteral("Kolvane v.1.0.15");
+const QString Title = QStringLiteral("Kolvane v." KOLVANE_VERSION);
 
 // A strict whole number: optional sign, ASCII digits, within 64 bits.
 std::optional<std::int64_t> WholeNumber(const QString& text)
@@ -856,7 +856,7 @@ void Monkey::answerModal()
 
 void Monkey::answerPicker(QDialog* dialog)
 {
-    auto& p = m_host.windows.colorForm->form();
+    auto& p = m_host.picker();
     const int target = m_pressedTarget;
     if (dialog->windowTitle() != QString::fromLatin1(Captions[target]))
         fail(QStringLiteral("picker caption \"%1\" for band %2").arg(dialog->windowTitle()).arg(target));

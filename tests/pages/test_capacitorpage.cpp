@@ -1,6 +1,6 @@
 // The "Capasitor" page through its widgets: every code it accepts in pF, nF and µF,
 // typed values, the band-count switch, the list with its edit part, and the messages.
-#include "app/feedback.h"
+#include "feedback.h"
 #include "tests/support/apphost.h"
 #include "tests/support/codechecks.h"
 #include "tests/support/modalwatch.h"

@@ -1,7 +1,8 @@
 // The frame: start-up state, the window's fixed size, menus with their access keys and
 // shortcuts, the help page, the maker's pages, and the general error box.
-#include "app/addresses.h"
-#include "app/feedback.h"
+#include "version.h"
+#include "addresses.h"
+#include "feedback.h"
 #include "tests/support/apphost.h"
 #include "tests/support/modalwatch.h"
 
@@ -65,7 +66,7 @@ void MainFormTest::cleanup()
 void MainFormTest::startUp()
 {
     auto& main = host->main();
-    QCOMPARE(main.windowTitle(), QStringLiteral("Kolvane v1.0.15"));
+    QCOMPARE(main.windowTitle(), QStringLiteral("Kolvane v" KOLVANE_VERSION));
     QCOMPARE(host->f().centralwidget->size(), QSize(586, 283));
     QCOMPARE(main.minimumSize(), main.maximumSize());
     QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -193,7 +194,7 @@ void MainFormTest::errorBoxFullStopRule()
     QCOMPARE(watch.boxes().size(), std::size_t(1));
     QCOMPARE(watch.boxes().front().text, shown);
     QCOMPARE(watch.boxes().front().icon, QMessageBox::Critical);
-    QCOMPARE(watch.boxes().front().title, QStringLiteral("Kolvane v.1.0.15"));
+    QCOMPARE(watch.boxes().front().title, QStringLiteral("Kolvane v." KOLVANE_VERSION));
 }
 
 void MainFormTest::exitClosesTheWindow()

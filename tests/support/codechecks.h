@@ -2,7 +2,7 @@
 // bands, and typed values painted as bands, each against an integer computation.
 #pragma once
 
-#include "bands/bandshape.h"
+#include "bandshape.h"
 #include "tests/support/expected.h"
 
 #include <QAbstractButton>

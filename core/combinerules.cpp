@@ -1,6 +1,6 @@
-#include "combine/combinerules.h"
+#include "combinerules.h"
 
-#include "app/numbers.h"
+#include "numbers.h"
 
 namespace kolvane {
 namespace {

@@ -3,7 +3,7 @@
 // its units; nothing here knows which component it describes.
 #pragma once
 
-#include "bands/bandcolours.h"
+#include "bandcolours.h"
 
 #include <QLocale>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "bands/bandcolours.h"
+#include "bandcolours.h"
 
 namespace kolvane {
 namespace {

@@ -1,6 +1,6 @@
-#include "bands/colourcode.h"
+#include "colourcode.h"
 
-#include "app/numbers.h"
+#include "numbers.h"
 
 #include <string>
 
