@@ -78,7 +78,7 @@ CombineControls CombinePageControls(Ui::TMainForm& ui)
 {
     CombineControls c;
     c.groupBoxes = {ui.GroupBox9, ui.GroupBox11, ui.GroupBox12, ui.GroupBox13};
-    c.labels = {ui.Label4, ui.Label5, ui.Label6,  ui.Label7,  ui.Label8,  ui.Label9,
+    c.labels = {ui.Label4,  ui.Label5,  ui.Label6,  ui.Label7,  ui.Label8,  ui.Label9,
                 ui.Label10, ui.Label11, ui.Label12, ui.Label13, ui.Label14, ui.Label15};
     c.calculators = {{{ui.Edit3, ui.Edit4, ui.Edit5, ui.Button3, ui.Image1},
                       {ui.Edit6, ui.Edit7, ui.Edit8, ui.Button4, ui.Image2},
@@ -113,7 +113,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     m_combine = new CombinePage(CombinePageControls(*ui), this, this);
 
     PickWiring wiring;
-    wiring.bands = {ui->Shape1, ui->Shape2, ui->Shape3, ui->Shape4, ui->Shape5, ui->Shape6,
+    wiring.bands = {ui->Shape1, ui->Shape2, ui->Shape3, ui->Shape4,  ui->Shape5, ui->Shape6,
                     ui->Shape7, ui->Shape8, ui->Shape9, ui->Shape10, ui->Shape11};
     wiring.resistorTolerance = ui->ComboBox1;
     wiring.capacitorTolerance = ui->ComboBox2;
@@ -220,8 +220,8 @@ void AssignAccessKeys(const QList<QAction*>& entries)
         caption.remove(QLatin1Char('&'));
         for (qsizetype i = 0; i < caption.size(); ++i) {
             const QChar c = caption[i].toUpper();
-            const bool eligible = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-                                  (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+            const bool eligible =
+                (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
             if (eligible && taken.insert(c).second) {
                 caption.insert(i, QLatin1Char('&'));
                 break;

@@ -65,8 +65,8 @@ void AssignAccessKeys(const QList<QAction*>& entries);
 // Creates the three windows in their order and wires them together.
 struct Windows {
     std::unique_ptr<TMainForm> mainForm;
-    TColorForm* colorForm = nullptr;  // owned by the main window
-    QDialog* about = nullptr;         // owned by the main window
+    TColorForm* colorForm = nullptr; // owned by the main window
+    QDialog* about = nullptr;        // owned by the main window
 };
 Windows CreateWindows();
 

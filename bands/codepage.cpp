@@ -29,8 +29,8 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
     list->setMaxVisibleItems(ToleranceItemCount);
 
     // A band is described again whenever it is painted.
-    for (TShape* band : {m_c.valueBands[0], m_c.valueBands[1], m_c.valueBands[2], m_c.valueBands[3],
-                         m_c.toleranceBand}) {
+    for (TShape* band :
+         {m_c.valueBands[0], m_c.valueBands[1], m_c.valueBands[2], m_c.valueBands[3], m_c.toleranceBand}) {
         connect(band, &TShape::painted, this, [this, band] { DescribeBand(band); });
         DescribeBand(band);
     }

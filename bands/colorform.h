@@ -24,7 +24,6 @@ public:
                std::function<void()> apply);
     ~TColorForm() override;
 
-
     void FormActivate();
     void Pick(std::uint32_t colour);
 

@@ -12,8 +12,8 @@
 namespace kolvane {
 
 CapacitorPage::CapacitorPage(const CapacitorControls& controls, QWidget* owner, QObject* parent)
-    : ColourCodePage(controls.code, CapacitorUnits(), std::span(BandDigits).subspan(3, 3),
-                     CapacitorMultiplier, owner, parent)
+    : ColourCodePage(controls.code, CapacitorUnits(), std::span(BandDigits).subspan(3, 3), CapacitorMultiplier, owner,
+                     parent)
 {
     // A list with an edit part that shows "20%" while no item is selected; the edit
     // part takes no typing, so the text changes only with the selection.
@@ -23,8 +23,14 @@ CapacitorPage::CapacitorPage(const CapacitorControls& controls, QWidget* owner, 
     controls.code.toleranceList->setEditText(QStringLiteral("20%"));
 
     connect(controls.calculate, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { Button2Click(); }));
-    connect(controls.code.fourBands, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton4Click(); });
-    connect(controls.fiveBands, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton3Click(); });
+    connect(controls.code.fourBands, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton4Click();
+    });
+    connect(controls.fiveBands, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton3Click();
+    });
     connect(controls.code.toleranceList, &QComboBox::activated, this, &CapacitorPage::ComboBox2Change);
 }
 

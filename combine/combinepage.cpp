@@ -70,10 +70,14 @@ CombinePage::CombinePage(const CombineControls& controls, QWidget* owner, QObjec
     ShowDiagram(m_c.calculators[2].diagram, QStringLiteral(":/diagrams/capacitors-series.jpg"));
     ShowDiagram(m_c.calculators[3].diagram, QStringLiteral(":/diagrams/capacitors-parallel.jpg"));
 
-    connect(m_c.calculators[0].button, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { Button3Click(); }));
-    connect(m_c.calculators[1].button, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { Button4Click(); }));
-    connect(m_c.calculators[2].button, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { Button5Click(); }));
-    connect(m_c.calculators[3].button, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { Button6Click(); }));
+    connect(m_c.calculators[0].button, &QAbstractButton::clicked, this,
+            Guarded(owner, [this](bool) { Button3Click(); }));
+    connect(m_c.calculators[1].button, &QAbstractButton::clicked, this,
+            Guarded(owner, [this](bool) { Button4Click(); }));
+    connect(m_c.calculators[2].button, &QAbstractButton::clicked, this,
+            Guarded(owner, [this](bool) { Button5Click(); }));
+    connect(m_c.calculators[3].button, &QAbstractButton::clicked, this,
+            Guarded(owner, [this](bool) { Button6Click(); }));
 }
 
 void CombinePage::Button3Click()

@@ -25,9 +25,18 @@ ResistorPage::ResistorPage(const ResistorControls& controls, QWidget* owner, QOb
 
     connect(m_r.tfrBand, &TShape::painted, this, [this] { DescribeBand(m_r.tfrBand); });
     connect(m_r.calculate, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { Button1Click(); }));
-    connect(m_r.code.fourBands, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton1Click(); });
-    connect(m_r.fiveBands, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton2Click(); });
-    connect(m_r.sixBands, &QRadioButton::toggled, this, [this](bool on) { if (on) RadioButton11Click(); });
+    connect(m_r.code.fourBands, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton1Click();
+    });
+    connect(m_r.fiveBands, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton2Click();
+    });
+    connect(m_r.sixBands, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButton11Click();
+    });
     connect(m_r.code.toleranceList, &QComboBox::activated, this, &ResistorPage::ComboBox1Change);
     connect(m_r.tfrList, &QComboBox::activated, this, &ResistorPage::ComboBox3Change);
     DescribeBand(m_r.tfrBand);

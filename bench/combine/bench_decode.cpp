@@ -19,8 +19,7 @@ static void InitResources()
 namespace {
 
 const std::array<const char*, 4> Diagrams = {":/diagrams/resistors-series.jpg", ":/diagrams/resistors-parallel.jpg",
-                                             ":/diagrams/capacitors-series.jpg",
-                                             ":/diagrams/capacitors-parallel.jpg"};
+                                             ":/diagrams/capacitors-series.jpg", ":/diagrams/capacitors-parallel.jpg"};
 
 QByteArray Load(const char* name)
 {

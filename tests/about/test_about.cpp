@@ -238,9 +238,7 @@ void TestAbout::keyboardReachesOnlyOk()
     for (QWidget* child : about.findChildren<QWidget*>())
         QCOMPARE(bool(child->focusPolicy() & Qt::TabFocus), child == about.BitBtn1);
     // Enter presses the one button.
-    const int result = ExecWith(about, [&] {
-        QTest::keyClick(&about, Qt::Key_Return);
-    });
+    const int result = ExecWith(about, [&] { QTest::keyClick(&about, Qt::Key_Return); });
     QCOMPARE(result, int(QDialog::Accepted));
 }
 

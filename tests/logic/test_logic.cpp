@@ -133,7 +133,7 @@ void LogicTest::format()
 void LogicTest::decimalTiesOfExtendedQuotients()
 {
     // Exact decimal ties that binary cannot hold still round away from zero.
-    const long double tie = 99999.0L * 32841.0L / 132840.0L;  // exactly 24721.975
+    const long double tie = 99999.0L * 32841.0L / 132840.0L; // exactly 24721.975
     QCOMPARE(FormatFixed2(tie, 8, QLocale::c()), QStringLiteral("24721.98"));
     QCOMPARE(FormatFixed2(-tie, 8, QLocale::c()), QStringLiteral("-24721.98"));
     QCOMPARE(FormatFixed2(1.005L, 10, QLocale::c()), QStringLiteral("1.01"));

@@ -57,14 +57,14 @@ private:
     TShape* band(int target)
     {
         auto& f = host->f();
-        const std::array<TShape*, 11> bands = {f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape6,
+        const std::array<TShape*, 11> bands = {f.Shape1, f.Shape2, f.Shape3, f.Shape4,  f.Shape5, f.Shape6,
                                                f.Shape7, f.Shape8, f.Shape9, f.Shape10, f.Shape11};
         return bands[static_cast<std::size_t>(target - 1)];
     }
     TShape* swatch(int digitOrGoldSilver)
     {
         auto& p = picker();
-        const std::array<TShape*, 12> s = {p.Shape1, p.Shape2, p.Shape3, p.Shape4, p.Shape5,  p.Shape6,
+        const std::array<TShape*, 12> s = {p.Shape1, p.Shape2, p.Shape3, p.Shape4,  p.Shape5,  p.Shape6,
                                            p.Shape7, p.Shape8, p.Shape9, p.Shape10, p.Shape11, p.Shape12};
         // Swatches 1-5 are black..yellow, 6-10 green..white, 11 gold, 12 silver.
         return s[static_cast<std::size_t>(digitOrGoldSilver)];
@@ -148,20 +148,20 @@ void PickerTest::noneSelectsTwentyPercentAndNone()
 {
     auto& f = host->f();
     f.RadioButton11->click();
-    pickOn(5, Qt::LeftButton, [&] { QTest::mousePress(swatch(10), Qt::LeftButton); });  // gold
+    pickOn(5, Qt::LeftButton, [&] { QTest::mousePress(swatch(10), Qt::LeftButton); }); // gold
     QCOMPARE(f.Shape5->brushColour(), Gold);
     QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("5%"));
     pickOn(5, Qt::LeftButton, [&] { QTest::mouseClick(picker().Panel1, Qt::LeftButton); });
     QCOMPARE(f.Shape5->brushColour(), None);
     QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("20%"));
 
-    pickOn(11, Qt::LeftButton, [&] { QTest::mousePress(swatch(1), Qt::LeftButton); });  // brown
+    pickOn(11, Qt::LeftButton, [&] { QTest::mousePress(swatch(1), Qt::LeftButton); }); // brown
     QCOMPARE(f.ComboBox3->currentText(), QStringLiteral("100"));
     pickOn(11, Qt::LeftButton, [&] { QTest::mouseClick(picker().Panel1, Qt::LeftButton); });
     QCOMPARE(f.Shape11->brushColour(), None);
     QCOMPARE(f.ComboBox3->currentText(), QStringLiteral("none"));
 
-    pickOn(10, Qt::LeftButton, [&] { QTest::mousePress(swatch(8), Qt::LeftButton); });  // grey
+    pickOn(10, Qt::LeftButton, [&] { QTest::mousePress(swatch(8), Qt::LeftButton); }); // grey
     QCOMPARE(f.ComboBox2->currentText(), QStringLiteral("0,05%"));
     QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
 }

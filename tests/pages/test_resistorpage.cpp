@@ -11,7 +11,6 @@
 using namespace kolvane;
 using namespace kolvane::test;
 
-
 class ResistorPageTest : public QObject {
     Q_OBJECT
 private slots:
@@ -35,8 +34,9 @@ private:
     PageUnderTest page()
     {
         auto& f = host->f();
-        return {{f.Shape1, f.Shape2, f.Shape3, f.Shape4}, f.Label1, f.Edit1, f.Button1, OhmUnits,
-                [this] { host->main().resistorPage().RecomputeResistor(); }};
+        return {{f.Shape1, f.Shape2, f.Shape3, f.Shape4}, f.Label1, f.Edit1, f.Button1, OhmUnits, [this] {
+                    host->main().resistorPage().RecomputeResistor();
+                }};
     }
     std::unique_ptr<AppHost> host;
     int beeps = 0;
