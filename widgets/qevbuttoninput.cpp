@@ -33,7 +33,9 @@ public:
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) {
-            QString name = QAccessibleWidget::text(t);
+            // QAccessibleWidget would fall back on a buddy label, and inside a group box
+            // on the box's title; a button is named by its own caption, as QPushButton is.
+            QString name = widget()->accessibleName();
             if (name.isEmpty()) {
                 name = button()->Caption();
                 name.replace(QLatin1String("&&"), QLatin1String("\x01"));
@@ -92,6 +94,39 @@ const std::optional<QCursor> &handCursor()
 
 } // namespace
 
+// Enter, Escape and accelerators reach a form's buttons the way Qt propagates a key
+// that the focused widget left unhandled: up the parent chain to the window. One
+// filter on the application sees the key when it gets there, before the window's own
+// key handling (a QDialog would otherwise reject on Escape), and asks the window for
+// its buttons at that moment. A filter fixed on the window a button had when it was
+// made would miss every button built on a page that joins its window later, as uic
+// and QUiLoader build tab, stacked and scroll-area pages.
+class QevDialogKeyRouter : public QObject
+{
+public:
+    using QObject::QObject;
+
+    static void ensureInstalled()
+    {
+        static QPointer<QevDialogKeyRouter> router;
+        if (!router && qApp) {
+            router = new QevDialogKeyRouter(qApp);
+            qApp->installEventFilter(router);
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::WindowActivate && type != QEvent::Show)
+            return false;
+        if (!watched->isWidgetType() || !static_cast<QWidget *>(watched)->isWindow())
+            return false;
+        return TQevCustomButton::routeWindowEvent(static_cast<QWidget *>(watched), event);
+    }
+};
+
 void TQevCustomButton::installDialogFilter()
 {
     static const bool factoryInstalled = [] {
@@ -99,49 +134,49 @@ void TQevCustomButton::installDialogFilter()
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-
-    // Enter, Escape and accelerators reach a form's buttons the way Qt propagates a key
-    // that the focused widget left unhandled: up the parent chain to the window. A
-    // filter on the window sees it there, before the window's own key handling (a
-    // QDialog would otherwise reject on Escape), and each button offered the key in
-    // turn may take it.
-    QWidget *w = window();
-    if (w == m_filteredWindow)
-        return;
-    if (m_filteredWindow)
-        m_filteredWindow->removeEventFilter(this);
-    m_filteredWindow = w != this ? w : nullptr;
-    if (m_filteredWindow)
-        m_filteredWindow->installEventFilter(this);
+    QevDialogKeyRouter::ensureInstalled();
 }
 
-bool TQevCustomButton::eventFilter(QObject *watched, QEvent *event)
+bool TQevCustomButton::routeWindowEvent(QWidget *window, QEvent *event)
+{
+    // A click may delete any of the buttons, or the window itself.
+    QList<QPointer<TQevCustomButton>> buttons;
+    for (TQevCustomButton *b : window->findChildren<TQevCustomButton *>())
+        if (b->window() == window)
+            buttons.append(b);
+    for (const QPointer<TQevCustomButton> &b : std::as_const(buttons))
+        if (b && b->windowEvent(window, event))
+            return true;
+    return false;
+}
+
+bool TQevCustomButton::windowEvent(QWidget *window, QEvent *event)
 {
     // A form that becomes active (or is shown, where no window manager activates it)
     // focuses itself or one of its controls; either way every button learns of it, so a
     // Default button answers Enter on a form whose buttons take no focus.
-    if (watched == m_filteredWindow && (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show))
-        FocusChanged(m_filteredWindow->focusWidget());
-    if (watched == m_filteredWindow && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (DialogKey(key->key(), key->modifiers())) {
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
+        FocusChanged(window->focusWidget());
+        return false;
+    }
+    auto *key = static_cast<QKeyEvent *>(event);
+    if (DialogKey(key->key(), key->modifiers())) {
+        key->accept();
+        return true;
+    }
+    // A typed character, plain or with Alt, may be this caption's accelerator.
+    if (!(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+        QChar c;
+        if (key->text().size() == 1 && key->text().at(0).isPrint())
+            c = key->text().at(0);
+        else if ((key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) || (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9))
+            c = QChar(key->key());
+        if (!c.isNull() && DialogChar(c)) {
             key->accept();
             return true;
         }
-        // A typed character, plain or with Alt, may be this caption's accelerator.
-        if (!(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
-            QChar c;
-            if (key->text().size() == 1 && key->text().at(0).isPrint())
-                c = key->text().at(0);
-            else if ((key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) || (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9))
-                c = QChar(key->key());
-            if (!c.isNull() && DialogChar(c)) {
-                key->accept();
-                return true;
-            }
-        }
     }
-    return QWidget::eventFilter(watched, event);
+    return false;
 }
 
 bool TQevCustomButton::canFocus() const
@@ -183,9 +218,6 @@ bool TQevCustomButton::event(QEvent *e)
     case QEvent::Polish:
         // A loader has applied every stored property by the time the widget is polished.
         m_loading = false;
-        break;
-    case QEvent::ParentChange:
-        installDialogFilter();
         break;
     case QEvent::Show:
     case QEvent::Hide:
@@ -458,7 +490,7 @@ void TQevCustomButton::StartTick()
 {
     StartTimer->stop();
     if (m_repeatAction)
-        RepeatTimer->start();
+        startRepeatTimer(RepeatTimer);
 }
 
 void TQevCustomButton::RepeatTick()

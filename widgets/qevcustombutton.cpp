@@ -84,9 +84,26 @@ TQevCustomButton::TQevCustomButton(QWidget *parent)
 TQevCustomButton::~TQevCustomButton() = default;
 
 int TQevCustomButton::RepeatInterval() const { return RepeatTimer->interval(); }
-void TQevCustomButton::setRepeatInterval(int ms) { RepeatTimer->setInterval(ms); }
+void TQevCustomButton::setRepeatInterval(int ms) { setRepeatTimerInterval(RepeatTimer, ms); }
 int TQevCustomButton::RepeatStartInterval() const { return StartTimer->interval(); }
-void TQevCustomButton::setRepeatStartInterval(int ms) { StartTimer->setInterval(ms); }
+void TQevCustomButton::setRepeatStartInterval(int ms) { setRepeatTimerInterval(StartTimer, ms); }
+
+void TQevCustomButton::setRepeatTimerInterval(QTimer *timer, int ms)
+{
+    if (ms < 0)
+        return;
+    timer->setInterval(ms);
+    // QTimer runs a zero interval as "whenever the event loop is idle", which would
+    // fire OnClick as fast as the machine can; a zero interval means no repeat.
+    if (ms == 0)
+        timer->stop();
+}
+
+void TQevCustomButton::startRepeatTimer(QTimer *timer)
+{
+    if (timer->interval() > 0)
+        timer->start();
+}
 
 void TQevCustomButton::setButtonKind(TKind kind)
 {
@@ -403,7 +420,7 @@ void TQevCustomButton::Click()
 void TQevCustomButton::StartPressedLook()
 {
     if (m_repeatAction)
-        StartTimer->start();
+        startRepeatTimer(StartTimer);
     CaptionPlain = 0;
     PressOffset = 1;
     showLook(lkPressed);

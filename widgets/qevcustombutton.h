@@ -198,7 +198,6 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
     // Kept as an overridable hook for buttons that want to look like the default one;
     // this button's own drawing does not depend on it.
@@ -260,6 +259,11 @@ private:
     void setGlyphImage(const QPixmap &glyph, bool hot);
     void loadKindGlyphs();
     void installDialogFilter();
+    static void setRepeatTimerInterval(QTimer *timer, int ms);
+    static void startRepeatTimer(QTimer *timer);
+    friend class QevDialogKeyRouter;
+    static bool routeWindowEvent(QWidget *window, QEvent *event);
+    bool windowEvent(QWidget *window, QEvent *event);
     void requestRepaint() { update(); }
 
     // Drawing routines.
@@ -315,7 +319,6 @@ private:
     bool m_clickPending = false;
     quint64 m_lastPressTime = 0;
     bool m_popupOpen = false;
-    QPointer<QWidget> m_filteredWindow;
 
     static HelpHandler s_helpHandler;
 };

@@ -267,6 +267,55 @@ private Q_SLOTS:
         QCOMPARE(at.size(), afterRelease);
     }
 
+    void repeatIntervalsOfZeroAndBelow_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("storedStart");
+        QTest::addColumn<int>("storedInterval");
+        // A zero interval is a timer that never runs; a negative one is refused.
+        QTest::newRow("zero repeat interval") << 50 << 0 << 50 << 0;
+        QTest::newRow("zero start interval") << 0 << 50 << 0 << 50;
+        QTest::newRow("negative intervals") << -1 << -50 << 50 << 50;
+    }
+
+    void repeatIntervalsOfZeroAndBelow()
+    {
+        QFETCH(int, start);
+        QFETCH(int, interval);
+        Stage s;
+        QVERIFY(s.show());
+        Probe &b = *s.button;
+        b.setRepeatAction(true);
+        b.setRepeatStartInterval(start);
+        b.setRepeatInterval(interval);
+        QTEST(b.RepeatStartInterval(), "storedStart");
+        QTEST(b.RepeatInterval(), "storedInterval");
+        const bool repeats = b.RepeatStartInterval() > 0 && b.RepeatInterval() > 0;
+        int clicks = 0;
+        QObject::connect(&b, &B::OnClick, [&] { ++clicks; });
+        SendEnter(&b);
+        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        if (repeats) {
+            QTRY_VERIFY(clicks >= 1);
+        } else {
+            QTest::qWait(200);
+            QCOMPARE(clicks, 0);
+            QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
+        }
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        // Written as zero while held, the running repeat stops rather than spinning.
+        if (repeats) {
+            QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+            QTRY_VERIFY(b.RepeatTimer->isActive());
+            b.setRepeatInterval(0);
+            const int before = clicks;
+            QTest::qWait(100);
+            QCOMPARE(clicks, before);
+            QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        }
+    }
+
     void stockKindActions()
     {
         QDialog dialog;
