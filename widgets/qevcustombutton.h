@@ -263,6 +263,7 @@ protected:
     /// button's own drawing does not depend on it.
     virtual void UpdateDefaultStyle(bool active);
 
+    /// The button's state; its class is not part of the installed headers.
     const std::unique_ptr<TQevCustomButtonPrivate> d_ptr;
 
 private:
