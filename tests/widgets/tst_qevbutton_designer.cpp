@@ -61,8 +61,8 @@ private Q_SLOTS:
         auto *button = qobject_cast<TQevButton *>(loaded.get());
         QVERIFY(button);
         QVERIFY(!button->inFormDesigner());
-        QVERIFY(button->isLoading());
-        QTRY_VERIFY(!button->isLoading());
+        // Not loading: a kind the loader writes sets its caption, as uic's code does.
+        QVERIFY(!button->isLoading());
 
     }
 
@@ -79,7 +79,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("isDefault");
         const QByteArray yes = "   <property name=\"ButtonKind\"><enum>TQevCustomButton::skYes</enum></property>\n";
-        QTest::newRow("kind, caption not stored") << yes << QString() << true;
+        QTest::newRow("kind, caption not stored") << yes << QStringLiteral("&Yes") << true;
         QTest::newRow("kind, empty caption stored") << yes + "   <property name=\"Caption\"><string/></property>\n" << QString() << true;
         QTest::newRow("kind, caption stored")
             << yes + "   <property name=\"Caption\"><string>&amp;Sure</string></property>\n" << QStringLiteral("&Sure") << true;

@@ -62,10 +62,10 @@ private Q_SLOTS:
         QVERIFY(s.show());
         Probe &b = *s.button;
         SendEnter(&b);
-        QCOMPARE(b.lastLook(), B::lkHot);
+        QCOMPARE(b.lastLook(), Probe::lkHot);
         QCOMPARE(b.CaptionPlain, 0);
         SendLeave(&b);
-        QCOMPARE(b.lastLook(), B::lkLeave);
+        QCOMPARE(b.lastLook(), Probe::lkLeave);
         QCOMPARE(b.CaptionPlain, 1);
         QCOMPARE(b.PointerOut, 1);
 
@@ -96,12 +96,12 @@ private Q_SLOTS:
         Probe &b = *s.button;
         SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
-        QCOMPARE(b.lastLook(), B::lkPressed);
+        QCOMPARE(b.lastLook(), Probe::lkPressed);
         QCOMPARE(b.PressOffset, 1);
         QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
         // No OnMouseDown without a menu; the click comes before OnMouseUp.
         QCOMPARE(s.log, QStringList({"over", "click", "up"}));
-        QCOMPARE(b.lastLook(), B::lkHot);
+        QCOMPARE(b.lastLook(), Probe::lkHot);
         QCOMPARE(b.PressOffset, 0);
     }
 
@@ -113,7 +113,7 @@ private Q_SLOTS:
         SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         QTest::mouseMove(&b, kOut);
-        QCOMPARE(b.lastLook(), B::lkLeave);
+        QCOMPARE(b.lastLook(), Probe::lkLeave);
         QTest::mouseRelease(&b, Qt::LeftButton, {}, kOut);
         QCOMPARE(s.log, QStringList({"over", "out"}));  // released outside: nothing
 
@@ -121,7 +121,7 @@ private Q_SLOTS:
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         QTest::mouseMove(&b, kOut);
         QTest::mouseMove(&b, kIn);
-        QCOMPARE(b.lastLook(), B::lkHot);  // the pressed look is not restored
+        QCOMPARE(b.lastLook(), Probe::lkHot);  // the pressed look is not restored
         QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
         QCOMPARE(s.log.mid(2), QStringList({"over", "out", "over", "click", "up"}));
     }
@@ -151,7 +151,7 @@ private Q_SLOTS:
         // A double click that comes alone runs the press handler itself.
         QTest::mouseDClick(&b, Qt::LeftButton, {}, kIn);
         QCOMPARE(s.log.count(QStringLiteral("click")), 3);
-        QCOMPARE(b.lastLook(), B::lkPressed);
+        QCOMPARE(b.lastLook(), Probe::lkPressed);
     }
 
     void popupMenuThenMouseDown()
@@ -168,7 +168,7 @@ private Q_SLOTS:
         QTimer::singleShot(0, &menu, [&] {
             // Opening a menu makes Qt send a leave; the pressed look and the repeat stay.
             SendLeave(&b);
-            pressedWhileOpen = b.lastLook() == B::lkPressed;
+            pressedWhileOpen = b.lastLook() == Probe::lkPressed;
             timerWhileOpen = b.StartTimer->isActive();
             s.log << QStringLiteral("menu");
             menu.close();
@@ -178,7 +178,7 @@ private Q_SLOTS:
         QVERIFY(timerWhileOpen);
         QVERIFY(!b.StartTimer->isActive());
         QCOMPARE(s.log, QStringList({"over", "menu", "down"}));
-        QCOMPARE(b.lastLook(), B::lkAfterPopup);
+        QCOMPARE(b.lastLook(), Probe::lkAfterPopup);
     }
 
     void popupPositions_data()
@@ -265,6 +265,55 @@ private Q_SLOTS:
         const qsizetype afterRelease = at.size();
         QTest::qWait(200);
         QCOMPARE(at.size(), afterRelease);
+    }
+
+    void repeatIntervalsOfZeroAndBelow_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("storedStart");
+        QTest::addColumn<int>("storedInterval");
+        // A zero interval is a timer that never runs; a negative one is refused.
+        QTest::newRow("zero repeat interval") << 50 << 0 << 50 << 0;
+        QTest::newRow("zero start interval") << 0 << 50 << 0 << 50;
+        QTest::newRow("negative intervals") << -1 << -50 << 50 << 50;
+    }
+
+    void repeatIntervalsOfZeroAndBelow()
+    {
+        QFETCH(int, start);
+        QFETCH(int, interval);
+        Stage s;
+        QVERIFY(s.show());
+        Probe &b = *s.button;
+        b.setRepeatAction(true);
+        b.setRepeatStartInterval(start);
+        b.setRepeatInterval(interval);
+        QTEST(b.RepeatStartInterval(), "storedStart");
+        QTEST(b.RepeatInterval(), "storedInterval");
+        const bool repeats = b.RepeatStartInterval() > 0 && b.RepeatInterval() > 0;
+        int clicks = 0;
+        QObject::connect(&b, &B::OnClick, [&] { ++clicks; });
+        SendEnter(&b);
+        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        if (repeats) {
+            QTRY_VERIFY(clicks >= 1);
+        } else {
+            QTest::qWait(200);
+            QCOMPARE(clicks, 0);
+            QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
+        }
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        // Written as zero while held, the running repeat stops rather than spinning.
+        if (repeats) {
+            QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+            QTRY_VERIFY(b.RepeatTimer->isActive());
+            b.setRepeatInterval(0);
+            const int before = clicks;
+            QTest::qWait(100);
+            QCOMPARE(clicks, before);
+            QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        }
     }
 
     void stockKindActions()
@@ -496,7 +545,7 @@ private Q_SLOTS:
         // With or without a device the handler goes on within the sound's length plus
         // the player's deadline, far below this bound.
         QVERIFY(clock.elapsed() < 5000);
-        QCOMPARE(s.button->lastLook(), B::lkHot);
+        QCOMPARE(s.button->lastLook(), Probe::lkHot);
         clock.restart();
         QVERIFY(!qev::playWaveSync(QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16)));
         QVERIFY(clock.elapsed() < 1000);

@@ -57,7 +57,7 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.setCaption(QStringLiteral("OK"));
-        const QImage img = b.face(B::lkNormal);
+        const QImage img = b.face(Probe::lkNormal);
         for (QPoint p : {QPoint(0, 0), QPoint(74, 0), QPoint(0, 24), QPoint(74, 24), QPoint(37, 0)})
             QCOMPARE(at(img, p.x(), p.y()), tc::parentBack);
         const QFontMetrics fm(b.font());
@@ -75,7 +75,7 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.setCaption(QStringLiteral("OK"));
-        const QImage hot = b.face(B::lkHot);
+        const QImage hot = b.face(Probe::lkHot);
         // Top and left in highlight, bottom and right in shadow; the shadow owns the
         // top-right and bottom-left corners.
         QCOMPARE(at(hot, 0, 0), tc::light);
@@ -89,7 +89,7 @@ private Q_SLOTS:
         QVERIFY2(!hotInk.isEmpty(), "the hot caption is blue");
         QVERIFY(box(hot, isDarkText).isEmpty());
 
-        const QImage pressed = b.face(B::lkPressed);
+        const QImage pressed = b.face(Probe::lkPressed);
         QCOMPARE(at(pressed, 0, 0), tc::dark);
         QCOMPARE(at(pressed, 0, 23), tc::dark);
         QCOMPARE(at(pressed, 74, 24), tc::light);
@@ -112,12 +112,12 @@ private Q_SLOTS:
         const struct
         {
             const char *name;
-            B::TLook look;
-        } looks[] = {{"normal", B::lkNormal}, {"hot", B::lkHot}, {"pressed", B::lkPressed}, {"afterPopup", B::lkAfterPopup}};
+            Probe::TLook look;
+        } looks[] = {{"normal", Probe::lkNormal}, {"hot", Probe::lkHot}, {"pressed", Probe::lkPressed}, {"afterPopup", Probe::lkAfterPopup}};
         for (const auto &s : styles)
             for (int l = 0; l < 4; ++l)
                 QTest::addRow("%s %s", s.name, looks[l].name)
-                    << int(s.style) << int(looks[l].look) << s.widths[l] << (looks[l].look == B::lkPressed);
+                    << int(s.style) << int(looks[l].look) << s.widths[l] << (looks[l].look == Probe::lkPressed);
     }
 
     void frameWidthPerLook()
@@ -129,7 +129,7 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.setButtonStyle(B::TStyle(style));
-        const QImage img = b.face(B::TLook(look));
+        const QImage img = b.face(Probe::TLook(look));
         const QColor top = swapped ? tc::dark : tc::light;
         const QColor bottom = swapped ? tc::light : tc::dark;
         for (int i = 0; i < width; ++i) {
@@ -146,7 +146,7 @@ private Q_SLOTS:
     {
         Probe b;
         b.setButtonStyle(B::stFrameRaised);
-        const QImage normal = b.face(B::lkNormal);
+        const QImage normal = b.face(Probe::lkNormal);
         QCOMPARE(at(normal, 0, 12), tc::light);   // frame
         QCOMPARE(at(normal, 74, 12), tc::dark);
         QCOMPARE(at(normal, 1, 12), tc::face);    // ring in button face
@@ -157,14 +157,14 @@ private Q_SLOTS:
         QCOMPARE(at(normal, 37, 22), tc::dark);
         QCOMPARE(at(normal, 3, 12), tc::face);    // middle
 
-        const QImage pressed = b.face(B::lkPressed);
+        const QImage pressed = b.face(Probe::lkPressed);
         QCOMPARE(at(pressed, 0, 12), tc::dark);
         QCOMPARE(at(pressed, 1, 12), tc::face);
         QCOMPARE(at(pressed, 2, 12), tc::dark);   // sunken inner edge
         QCOMPARE(at(pressed, 72, 12), tc::light);
 
         b.setButtonStyle(B::stDefault);  // black bottom, the edge right inside the frame
-        const QImage hot = b.face(B::lkHot);
+        const QImage hot = b.face(Probe::lkHot);
         QCOMPARE(at(hot, 74, 12), QColor(Qt::black));
         QCOMPARE(at(hot, 1, 12), tc::light);
         QCOMPARE(at(hot, 73, 12), tc::dark);
@@ -175,7 +175,7 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.setButtonStyle(B::stRaisedDot);
-        const QImage img = b.face(B::lkNormal);
+        const QImage img = b.face(Probe::lkNormal);
         int lit = 0;
         for (int x = 1; x < 72; ++x) {
             QVERIFY2(at(img, x, 0) != at(img, x + 1, 0), "dots alternate along the top");
@@ -197,9 +197,9 @@ private Q_SLOTS:
         } layouts[] = {{"left", B::blGlyphLeft, {75, 25}}, {"bottom", B::blGlyphBottom, {75, 60}},
                        {"right", B::blGlyphRight, {75, 25}}, {"top", B::blGlyphTop, {75, 60}}};
         for (const auto &l : layouts) {
-            QTest::addRow("%s normal", l.name) << int(l.layout) << int(B::lkNormal) << l.size;
-            QTest::addRow("%s hot", l.name) << int(l.layout) << int(B::lkHot) << l.size;
-            QTest::addRow("%s pressed", l.name) << int(l.layout) << int(B::lkPressed) << l.size;
+            QTest::addRow("%s normal", l.name) << int(l.layout) << int(Probe::lkNormal) << l.size;
+            QTest::addRow("%s hot", l.name) << int(l.layout) << int(Probe::lkHot) << l.size;
+            QTest::addRow("%s pressed", l.name) << int(l.layout) << int(Probe::lkPressed) << l.size;
         }
     }
 
@@ -214,12 +214,12 @@ private Q_SLOTS:
         b.setGlyph(squareGlyph(kGreen));
         b.setCaption(QStringLiteral("Go"));
         b.setLayout(B::TLayout(layout));
-        const QImage img = b.face(B::TLook(look));
+        const QImage img = b.face(Probe::TLook(look));
 
         // WorkRect inside the flat style's frame: none in the normal look, one pixel hot.
-        const int f = look == B::lkNormal ? 0 : 1;
+        const int f = look == Probe::lkNormal ? 0 : 1;
         const int L = f, T = f, W = size.width() - 2 * f, H = size.height() - 2 * f;
-        const int p = look == B::lkPressed ? 1 : 0;
+        const int p = look == Probe::lkPressed ? 1 : 0;
         const QFontMetrics fm(b.font());
         const int tw = fm.horizontalAdvance(QStringLiteral("Go")), th = fm.height();
         const int cw = 18, ch = 18, SL = 3, S = 4;
@@ -262,15 +262,15 @@ private Q_SLOTS:
         b.setGlyph(squareGlyph(kGreen));
         b.setGlyphHot(squareGlyph(kRed));
         const int x = (75 - 18) / 2, y = (25 - 18) / 2;
-        QCOMPARE(at(b.face(B::lkNormal), x + 5, y + 5), kGreen);
-        QCOMPARE(at(b.face(B::lkAfterPopup), x + 5, y + 5), kGreen);
-        QCOMPARE(at(b.face(B::lkHot), x + 5, y + 5), kRed);
-        QCOMPARE(at(b.face(B::lkPressed), x + 6, y + 6), kRed);
+        QCOMPARE(at(b.face(Probe::lkNormal), x + 5, y + 5), kGreen);
+        QCOMPARE(at(b.face(Probe::lkAfterPopup), x + 5, y + 5), kGreen);
+        QCOMPARE(at(b.face(Probe::lkHot), x + 5, y + 5), kRed);
+        QCOMPARE(at(b.face(Probe::lkPressed), x + 6, y + 6), kRed);
 
         // A hot glyph alone is never drawn.
         Probe hotOnly(&parent);
         hotOnly.setGlyphHot(squareGlyph(kRed));
-        const QImage img = hotOnly.face(B::lkHot);
+        const QImage img = hotOnly.face(Probe::lkHot);
         QVERIFY(box(img, [](QColor c) { return c == kRed; }).isEmpty());
     }
 
@@ -300,7 +300,7 @@ private Q_SLOTS:
         b.setPopupMenuMark(true);
         b.setHotTrack(true);
         // In the hot look the caption is blue, so black pixels can only be the arrow.
-        const QImage img = b.face(B::lkHot);
+        const QImage img = b.face(Probe::lkHot);
         const QRect black = box(img, [](QColor c) { return c == QColor(Qt::black); });
         if (!drawn) {
             QVERIFY(black.isEmpty());
@@ -333,9 +333,9 @@ private Q_SLOTS:
         b.setGlyph(QPixmap::fromImage(strip));
         QCOMPARE(b.NumGlyphs(), 2);
         const int x = (75 - 18) / 2, y = (25 - 18) / 2;
-        QCOMPARE(at(b.face(B::lkNormal), x + 5, y + 5), kGreen);
+        QCOMPARE(at(b.face(Probe::lkNormal), x + 5, y + 5), kGreen);
         b.setEnabled(false);
-        QImage img = b.face(B::lkNormal);
+        QImage img = b.face(Probe::lkNormal);
         QCOMPARE(at(img, x + 5, y + 5), kRed);
         QCOMPARE(at(img, x, y), tc::parentBack);
 
@@ -347,7 +347,7 @@ private Q_SLOTS:
                 art.setPixelColor(xx, yy, Qt::black);
         b.setGlyph(QPixmap::fromImage(art));
         QCOMPARE(b.NumGlyphs(), 1);
-        img = b.face(B::lkNormal);
+        img = b.face(Probe::lkNormal);
         QCOMPARE(at(img, x + 5, y + 5), tc::dark);
         QCOMPARE(at(img, x + 9, y + 9), tc::dark);
         QCOMPARE(at(img, x + 10, y + 10), tc::light);
@@ -362,7 +362,7 @@ private Q_SLOTS:
         Probe b(&parent);
         b.setCaption(QStringLiteral("Mm"));
         b.setEnabled(false);
-        const QImage img = b.face(B::lkNormal);
+        const QImage img = b.face(Probe::lkNormal);
         // Text is antialiased: count pixels near each colour.
         const auto near = [](QColor a, QColor b) {
             return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 && std::abs(a.blue() - b.blue()) < 12;
@@ -383,7 +383,7 @@ private Q_SLOTS:
         Probe b(&parent);
         b.setCaption(QStringLiteral("OK"));
         b.setHotTrack(false);
-        const QImage img = b.face(B::lkHot);
+        const QImage img = b.face(Probe::lkHot);
         QVERIFY(box(img, isBlueish).isEmpty());
         QVERIFY(!box(img, isDarkText).isEmpty());
     }
@@ -393,7 +393,7 @@ private Q_SLOTS:
         Probe b;
         b.setButtonStyle(B::stFrameRaised);
         b.FocusShown = true;
-        QImage img = b.face(B::lkNormal);
+        QImage img = b.face(Probe::lkNormal);
         // WorkRect is (2, 2, 73, 23) inside frame and ring; the mark 3 pixels further in,
         // every other pixel inverted.
         const QColor inverted(255 - tc::face.red(), 255 - tc::face.green(), 255 - tc::face.blue());
@@ -408,13 +408,13 @@ private Q_SLOTS:
         QCOMPARE(at(img, 71, 21), tc::face);
 
         b.setShowFocused(false);
-        img = b.face(B::lkNormal);
+        img = b.face(Probe::lkNormal);
         QCOMPARE(at(img, 5, 5), tc::face);
 
         QWidget parent;
         Probe flat(&parent);
         flat.FocusShown = true;
-        img = flat.face(B::lkNormal);
+        img = flat.face(Probe::lkNormal);
         QCOMPARE(at(img, 3, 3), tc::parentBack);
         QCOMPARE(at(img, 4, 4), tc::parentBack);
     }
@@ -430,7 +430,7 @@ private Q_SLOTS:
         img = b.grab().toImage();
         QCOMPARE(at(img, 0, 0), tc::light);
         QCOMPARE(at(img, 74, 24), tc::dark);
-        QCOMPARE(b.lastLook(), B::lkNormal);
+        QCOMPARE(b.lastLook(), Probe::lkNormal);
     }
 };
 

@@ -4,7 +4,6 @@
 
 #include <QIcon>
 #include <QImage>
-#include <QTimer>
 
 QevButtonPlugin::QevButtonPlugin(QObject *parent)
     : QObject(parent)
@@ -43,16 +42,12 @@ bool QevButtonPlugin::isContainer() const { return false; }
 QWidget *QevButtonPlugin::createWidget(QWidget *parent)
 {
     auto *button = new TQevButton(parent);
-    if (m_core) {
-        // QUiLoader would overwrite an object name, so the designer state is a property.
+    // QUiLoader would overwrite an object name, so the designer state is a property.
+    // A form loader gets a button that is not in the loading state: a kind written by
+    // the loader then sets its caption, as the uic-generated code does, and a caption
+    // stored in the file still has the last word because it is applied after the kind.
+    if (m_core)
         button->setProperty(TQevButton::FormDesignerMark, true);
-    } else {
-        // A form loader applies the stored properties next; a stock kind written then
-        // must leave an empty caption alone. Polishing (or the next turn of the event
-        // loop) ends the loading.
-        button->beginLoading();
-        QTimer::singleShot(0, button, &TQevButton::endLoading);
-    }
     return button;
 }
 

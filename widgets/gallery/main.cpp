@@ -2,6 +2,7 @@
 // the popup mark, and a few live buttons (popup menus, auto-repeat, the hover sound,
 // a dialog with OK / Cancel / Help).
 #include "qevbutton.h"
+#include "qevcustombutton_p.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -22,6 +23,8 @@ namespace {
 class FixedLookButton : public TQevButton
 {
 public:
+    using TLook = TQevCustomButtonPrivate::TLook;
+
     FixedLookButton(TLook look, bool focused, QWidget *parent)
         : TQevButton(parent)
         , m_look(look)
@@ -32,12 +35,15 @@ public:
 protected:
     void paintEvent(QPaintEvent *) override
     {
-        const bool hotOrPressed = m_look == lkHot || m_look == lkPressed;
-        CaptionPlain = hotOrPressed ? 0 : 1;
-        PressOffset = m_look == lkPressed ? 1 : 0;
-        FocusShown = m_focused && isFramedStyle();
+        TQevCustomButtonPrivate *d = d_ptr.get();
+        const bool hotOrPressed = m_look == TQevCustomButtonPrivate::lkHot || m_look == TQevCustomButtonPrivate::lkPressed;
+        d->CaptionPlain = hotOrPressed ? 0 : 1;
+        d->PressOffset = m_look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
+        d->FocusShown = m_focused && d->isFramedStyle();
+        d->Look = m_look;
+        d->relayout();
         QPainter p(this);
-        DrawFace(p, m_look);
+        d->DrawFace(p);
     }
 
 private:
@@ -59,15 +65,15 @@ QWidget *stylesAndLooks(QWidget *parent)
     struct Column
     {
         const char *name;
-        TQevButton::TLook look;
+        TQevCustomButtonPrivate::TLook look;
         bool disabled;
         bool focused;
     };
     const Column columns[] = {
-        {"normal", TQevButton::lkNormal, false, false},       {"hot", TQevButton::lkHot, false, false},
-        {"pressed", TQevButton::lkPressed, false, false},     {"after popup", TQevButton::lkAfterPopup, false, false},
-        {"disabled", TQevButton::lkNormal, true, false},      {"disabled hot", TQevButton::lkHot, true, false},
-        {"focused", TQevButton::lkNormal, false, true},
+        {"normal", TQevCustomButtonPrivate::lkNormal, false, false},       {"hot", TQevCustomButtonPrivate::lkHot, false, false},
+        {"pressed", TQevCustomButtonPrivate::lkPressed, false, false},     {"after popup", TQevCustomButtonPrivate::lkAfterPopup, false, false},
+        {"disabled", TQevCustomButtonPrivate::lkNormal, true, false},      {"disabled hot", TQevCustomButtonPrivate::lkHot, true, false},
+        {"focused", TQevCustomButtonPrivate::lkNormal, false, true},
     };
     for (int c = 0; c < int(std::size(columns)); ++c)
         grid->addWidget(header(QString::fromLatin1(columns[c].name), box), 0, c + 1);
@@ -93,7 +99,7 @@ QWidget *stockKinds(QWidget *parent)
     const QMetaEnum kinds = QMetaEnum::fromType<TQevButton::TKind>();
     for (int k = 1; k < kinds.keyCount(); ++k) {
         for (int row = 0; row < 2; ++row) {
-            auto *b = new FixedLookButton(row ? TQevButton::lkHot : TQevButton::lkNormal, false, box);
+            auto *b = new FixedLookButton(row ? TQevCustomButtonPrivate::lkHot : TQevCustomButtonPrivate::lkNormal, false, box);
             b->setButtonStyle(TQevButton::stRaised);
             b->setButtonKind(TQevButton::TKind(kinds.value(k)));
             b->setFixedSize(75, 25);
@@ -109,7 +115,7 @@ QWidget *layoutsAndMarks(QWidget *parent)
     auto *row = new QHBoxLayout(box);
     const QMetaEnum layouts = QMetaEnum::fromType<TQevButton::TLayout>();
     for (int l = 0; l < layouts.keyCount(); ++l) {
-        auto *b = new FixedLookButton(TQevButton::lkNormal, false, box);
+        auto *b = new FixedLookButton(TQevCustomButtonPrivate::lkNormal, false, box);
         b->setButtonStyle(TQevButton::stRaised);
         b->setButtonKind(TQevButton::skRetry);
         b->setLayout(TQevButton::TLayout(layouts.value(l)));
@@ -120,7 +126,7 @@ QWidget *layoutsAndMarks(QWidget *parent)
         row->addWidget(b);
     }
     for (bool enabled : {true, false}) {
-        auto *b = new FixedLookButton(TQevButton::lkNormal, false, box);
+        auto *b = new FixedLookButton(TQevCustomButtonPrivate::lkNormal, false, box);
         b->setButtonStyle(TQevButton::stFrameRaised);
         b->setButtonKind(TQevButton::skHelp);
         b->setCaption(QString());
@@ -138,7 +144,7 @@ QWidget *layoutsAndMarks(QWidget *parent)
         p.fillRect(21, 3, 12, 12, QColor(128, 128, 128));
     }
     for (bool enabled : {true, false}) {
-        auto *b = new FixedLookButton(TQevButton::lkNormal, false, box);
+        auto *b = new FixedLookButton(TQevCustomButtonPrivate::lkNormal, false, box);
         b->setButtonStyle(TQevButton::stRaised);
         b->setGlyph(QPixmap::fromImage(strip));
         b->setCaption(QStringLiteral("Strip"));
