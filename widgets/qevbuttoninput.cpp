@@ -112,13 +112,13 @@ protected:
             return false;
         if (!watched->isWidgetType() || !static_cast<QWidget *>(watched)->isWindow())
             return false;
-        return TQevCustomButtonPrivate::routeWindowEvent(static_cast<QWidget *>(watched), event);
+        return TQevCustomButtonPrivate::RouteWindowEvent(static_cast<QWidget *>(watched), event);
     }
 };
 
 } // namespace
 
-void TQevCustomButtonPrivate::installApplicationHooks()
+void TQevCustomButtonPrivate::InstallApplicationHooks()
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(accessibleFactory);
@@ -133,7 +133,7 @@ void TQevCustomButtonPrivate::installApplicationHooks()
     }
 }
 
-bool TQevCustomButtonPrivate::routeWindowEvent(QWidget *window, QEvent *event)
+bool TQevCustomButtonPrivate::RouteWindowEvent(QWidget *window, QEvent *event)
 {
     // A click may delete any of the buttons, or the window itself.
     QList<QPointer<TQevCustomButton>> buttons;
@@ -141,12 +141,12 @@ bool TQevCustomButtonPrivate::routeWindowEvent(QWidget *window, QEvent *event)
         if (b->window() == window)
             buttons.append(b);
     for (const QPointer<TQevCustomButton> &b : std::as_const(buttons))
-        if (b && get(b)->windowEvent(window, event))
+        if (b && get(b)->WindowEvent(window, event))
             return true;
     return false;
 }
 
-bool TQevCustomButtonPrivate::windowEvent(QWidget *window, QEvent *event)
+bool TQevCustomButtonPrivate::WindowEvent(QWidget *window, QEvent *event)
 {
     // A form that becomes active (or is shown, where no window manager activates it)
     // focuses itself or one of its controls; either way every button learns of it, so a
@@ -211,7 +211,7 @@ bool TQevCustomButton::event(QEvent *e)
     case QEvent::DynamicPropertyChange:
         if (static_cast<QDynamicPropertyChangeEvent *>(e)->propertyName() == FormDesignerMark) {
             d->m_inDesigner = property(FormDesignerMark).toBool();
-            d->changed();
+            d->Changed();
         }
         break;
     case QEvent::Polish:
@@ -241,10 +241,10 @@ void TQevCustomButton::changeEvent(QEvent *e)
             if (!d->m_inDesigner) {
                 d->PressOffset = 0;
                 d->CaptionPlain = 1;
-                d->showLook(TQevCustomButtonPrivate::lkHot);
+                d->ShowLook(TQevCustomButtonPrivate::lkHot);
             }
         }
-        d->changed();
+        d->Changed();
         break;
     case QEvent::PaletteChange:
         // The palette holds the system colours: the framed styles keep button face and
@@ -252,11 +252,11 @@ void TQevCustomButton::changeEvent(QEvent *e)
         if (d->isFramedStyle())
             d->m_color = qev::buttonFace(this);
         if (d->m_colorMarginStyle == cmDefault)
-            d->applyStyleColors();
-        d->changed();
+            d->ApplyStyleColors();
+        d->Changed();
         break;
     case QEvent::FontChange:
-        d->changed();
+        d->Changed();
         break;
     default:
         break;
@@ -266,7 +266,7 @@ void TQevCustomButton::changeEvent(QEvent *e)
 void TQevCustomButton::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    d_func()->relayout();
+    d_func()->Relayout();
 }
 
 // Qt sends Enter and Leave to a widget, but while a mouse button is held it keeps
@@ -344,7 +344,7 @@ void TQevCustomButtonPrivate::PointerEnter()
             FrameRightBottom = m_colorMarginRightBottom;
         }
     }
-    showLook(lkHot);
+    ShowLook(lkHot);
     PointerOut = 0;
 }
 
@@ -365,7 +365,7 @@ void TQevCustomButtonPrivate::PointerLeave()
         RepeatTimer->stop();
     }
     CaptionPlain = 1;
-    showLook(lkLeave);
+    ShowLook(lkLeave);
     PointerOut = 1;
 }
 
@@ -445,7 +445,7 @@ void TQevCustomButtonPrivate::Release(Qt::MouseButton button, Qt::KeyboardModifi
         RepeatTimer->stop();
     }
     PressOffset = 0;
-    showLook(lkHot);
+    ShowLook(lkHot);
     if (isFramedStyle())
         q->setFocus(Qt::MouseFocusReason);
     Q_EMIT q->OnMouseUp(button, shift, x, y);
@@ -486,10 +486,10 @@ void TQevCustomButtonPrivate::ShowPopup()
     if (!self)
         return;
     m_popupOpen = false;
-    QMetaObject::invokeMethod(self, [this] { syncPointer(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(self, [this] { SyncPointer(); }, Qt::QueuedConnection);
 }
 
-void TQevCustomButtonPrivate::syncPointer()
+void TQevCustomButtonPrivate::SyncPointer()
 {
     Q_Q(TQevCustomButton);
     if (m_popupOpen)
@@ -508,7 +508,7 @@ void TQevCustomButtonPrivate::StartTick()
 {
     StartTimer->stop();
     if (m_repeatAction)
-        startTimer(RepeatTimer);
+        ArmTimer(RepeatTimer);
 }
 
 void TQevCustomButtonPrivate::RepeatTick()
@@ -529,7 +529,7 @@ void TQevCustomButton::focusInEvent(QFocusEvent *event)
     QWidget::focusInEvent(event);
     if (d->isFramedStyle()) {
         d->FocusShown = true;
-        d->relayout();
+        d->Relayout();
     }
 }
 
@@ -539,7 +539,7 @@ void TQevCustomButton::focusOutEvent(QFocusEvent *event)
     QWidget::focusOutEvent(event);
     if (d->isFramedStyle()) {
         d->FocusShown = false;
-        d->relayout();
+        d->Relayout();
         if (d->m_showFocused)
             update();
     }

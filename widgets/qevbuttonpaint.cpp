@@ -40,7 +40,7 @@ void run(QPainter &p, int x0, int y0, int x1, int y1, const QColor &c, bool dott
 // The arrow beside the glyph never changes, so it is read once.
 const QImage &markImage()
 {
-    static const QImage image = qev::loadBitmap(QStringLiteral("Strela")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    static const QImage image = qev::LoadBitmap(QStringLiteral("Strela")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     return image;
 }
 
@@ -67,18 +67,18 @@ void TQevCustomButton::paintEvent(QPaintEvent *)
     d_func()->DrawFace(p);
 }
 
-void TQevCustomButtonPrivate::showLook(TLook look)
+void TQevCustomButtonPrivate::ShowLook(TLook look)
 {
     // repaint() paints at once, so the look a handler asks for is on screen before the
     // handler goes on; it then stays until anything repaints the button, which draws
     // the normal look again.
     Q_Q(TQevCustomButton);
     Look = look;
-    relayout();
+    Relayout();
     if (q->isVisible() && q->updatesEnabled())
         q->repaint();
     Look = lkNormal;
-    relayout();
+    Relayout();
 }
 
 QColor TQevCustomButtonPrivate::faceColor() const
@@ -86,7 +86,7 @@ QColor TQevCustomButtonPrivate::faceColor() const
     return isFramedStyle() ? qev::buttonFace(q_func()) : q_func()->Color();
 }
 
-void TQevCustomButtonPrivate::relayout()
+void TQevCustomButtonPrivate::Relayout()
 {
     const Q *q = q_func();
     const bool flat = m_style == Q::stFlat || m_style == Q::stFlatDot;
@@ -169,7 +169,7 @@ void TQevCustomButtonPrivate::DrawFace(QPainter &p) const
         else
             DrawFrame3D(p, WorkRect, light, dark, 1, false);
     }
-    drawGlyphCell(p);
+    DrawGlyphCell(p);
     if (isFramedStyle())
         DrawFocusMark(p);
     DrawCaption(p);
@@ -197,7 +197,7 @@ void TQevCustomButtonPrivate::DrawFrame3D(QPainter &p, TRect r, const QColor &to
     }
 }
 
-void TQevCustomButtonPrivate::drawGlyphCell(QPainter &p) const
+void TQevCustomButtonPrivate::DrawGlyphCell(QPainter &p) const
 {
     if (!DrawnStrip)
         return;

@@ -77,14 +77,14 @@ void TQevCustomButtonPrivate::init()
     q->setAttribute(Qt::WA_OpaquePaintEvent);
     // Not a tab stop unless asked for; the framed styles still take the focus by code.
     q->setFocusPolicy(Qt::NoFocus);
-    installApplicationHooks();
+    InstallApplicationHooks();
     // Qt's application-wide focus signal stands in for the form telling each of its
     // controls which one is focused now.
     QObject::connect(qApp, &QApplication::focusChanged, q, [this](QWidget *, QWidget *now) {
         if (now && now->window() == q_func()->window())
             FocusChanged(now);
     });
-    relayout();
+    Relayout();
 }
 
 TQevCustomButton::TQevCustomButton(QWidget *parent)
@@ -96,9 +96,9 @@ TQevCustomButton::TQevCustomButton(QWidget *parent)
 
 TQevCustomButton::~TQevCustomButton() = default;
 
-void TQevCustomButtonPrivate::changed()
+void TQevCustomButtonPrivate::Changed()
 {
-    relayout();
+    Relayout();
     q_func()->update();
 }
 
@@ -172,7 +172,7 @@ void TQevCustomButtonPrivate::setTimerInterval(QTimer *timer, int ms)
         timer->stop();
 }
 
-void TQevCustomButtonPrivate::startTimer(QTimer *timer)
+void TQevCustomButtonPrivate::ArmTimer(QTimer *timer)
 {
     if (timer->interval() > 0)
         timer->start();
@@ -189,23 +189,23 @@ void TQevCustomButton::setButtonKind(TKind kind)
         d->m_glyphPixmap = d->m_glyphHotPixmap = QPixmap();
     }
     if (kind != skCustom) {
-        d->loadKindGlyphs();
+        d->LoadKindGlyphs();
         // While a form file is read, an empty caption is kept: the caption stored in
         // the file follows the kind and has the last word.
         if (!(d->m_loading && d->m_caption.isEmpty()))
             setCaption(QString::fromLatin1(kKinds[kind].caption));
         d->m_numGlyphs = d->m_numGlyphsHot = 1;
     }
-    d->changed();
+    d->Changed();
     d->m_cancel = kind == skCancel || kind == skNo;
     d->m_default = kind == skOK || kind == skYes;
 }
 
-void TQevCustomButtonPrivate::loadKindGlyphs()
+void TQevCustomButtonPrivate::LoadKindGlyphs()
 {
     const KindInfo &info = kKinds[m_kind];
-    m_glyph = qev::loadBitmap(QString::fromLatin1(info.normalGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    m_glyphHot = qev::loadBitmap(QString::fromLatin1(info.hotGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_glyph = qev::LoadBitmap(QString::fromLatin1(info.normalGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_glyphHot = qev::LoadBitmap(QString::fromLatin1(info.hotGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_glyphPixmap = m_glyph.isNull() ? QPixmap() : QPixmap::fromImage(m_glyph);
     m_glyphHotPixmap = m_glyphHot.isNull() ? QPixmap() : QPixmap::fromImage(m_glyphHot);
 }
@@ -232,7 +232,7 @@ void TQevCustomButtonPrivate::setGlyphImage(const QPixmap &glyph, bool hot)
                 cells = w / h > 4 ? 1 : w / h;
             // A strip at least twice as wide as high but not whole cells keeps its count.
         }
-        changed();
+        Changed();
     }
     m_kind = Q::skCustom;
 }
@@ -259,10 +259,10 @@ void TQevCustomButtonPrivate::setMarginColor(int side, const QColor &c)
     (side == 1 ? FrameLeftTop : FrameRightBottom) = c;
     if (m_style != Q::stNone && m_colorMarginStyle == Q::cmDefault && c.rgba() != styleDefaultColor(side).rgba())
         m_colorMarginStyle = Q::cmCustom;
-    changed();
+    Changed();
 }
 
-void TQevCustomButtonPrivate::applyStyleColors()
+void TQevCustomButtonPrivate::ApplyStyleColors()
 {
     if (m_style == Q::stNone)
         return;
@@ -282,8 +282,8 @@ void TQevCustomButton::setColorMarginStyle(TColorMarginDefault style)
         return;
     d->m_colorMarginStyle = style;
     if (style == cmDefault)
-        d->applyStyleColors();
-    d->changed();
+        d->ApplyStyleColors();
+    d->Changed();
 }
 
 QString TQevCustomButton::Version() const { return kVersion; }
@@ -292,7 +292,7 @@ void TQevCustomButton::setPopupMenuMark(bool on)
 {
     Q_D(TQevCustomButton);
     d->m_popupMenuMark = on;
-    d->changed();
+    d->Changed();
 }
 
 void TQevCustomButton::setPopupMenuMarkGap(int gap)
@@ -301,7 +301,7 @@ void TQevCustomButton::setPopupMenuMarkGap(int gap)
     if (gap < 1 || gap > 5 || gap == d->m_popupMenuMarkGap)
         return;
     d->m_popupMenuMarkGap = gap;
-    d->changed();
+    d->Changed();
 }
 
 QMenu *TQevCustomButton::PopupMenu() const { return d_func()->m_popupMenu.data(); }
@@ -313,7 +313,7 @@ void TQevCustomButton::setPopupMenu(QMenu *menu)
     // reaches a dead one.
     d->m_popupMenu = menu;
     if (menu)
-        d->changed();
+        d->Changed();
 }
 
 void TQevCustomButton::setSpacing(int spacing)
@@ -322,7 +322,7 @@ void TQevCustomButton::setSpacing(int spacing)
     if (spacing < 1 || spacing > 5 || spacing == d->m_spacing)
         return;
     d->m_spacing = spacing;
-    d->changed();
+    d->Changed();
 }
 
 void TQevCustomButton::setSpacingLayout(int margin)
@@ -331,7 +331,7 @@ void TQevCustomButton::setSpacingLayout(int margin)
     if (margin < -5 || margin > 5 || margin == d->m_spacingLayout)
         return;
     d->m_spacingLayout = margin;
-    d->changed();
+    d->Changed();
 }
 
 void TQevCustomButton::setNumGlyphs(int cells)
@@ -340,7 +340,7 @@ void TQevCustomButton::setNumGlyphs(int cells)
     if (cells < 1 || cells > 4 || cells == d->m_numGlyphs)
         return;
     d->m_numGlyphs = cells;
-    d->changed();
+    d->Changed();
 }
 
 void TQevCustomButton::setNumGlyphsHot(int cells)
@@ -349,7 +349,7 @@ void TQevCustomButton::setNumGlyphsHot(int cells)
     if (cells < 1 || cells > 4 || cells == d->m_numGlyphsHot)
         return;
     d->m_numGlyphsHot = cells;
-    d->changed();
+    d->Changed();
 }
 
 void TQevCustomButton::setLayout(TLayout layout)
@@ -358,7 +358,7 @@ void TQevCustomButton::setLayout(TLayout layout)
     if (layout < blGlyphLeft || layout > blGlyphTop)
         return;
     d->m_layout = layout;
-    d->changed();
+    d->Changed();
 }
 
 void TQevCustomButton::setButtonStyle(TStyle style)
@@ -391,8 +391,8 @@ void TQevCustomButton::setButtonStyle(TStyle style)
         d->DottedFramePen = false;
         break;
     }
-    d->applyStyleColors();
-    d->changed();
+    d->ApplyStyleColors();
+    d->Changed();
 }
 
 void TQevCustomButton::setHintSecondLine(const QString &line)
@@ -409,7 +409,7 @@ void TQevCustomButton::setCaption(const QString &caption)
     if (caption == d->m_caption)
         return;
     d->m_caption = caption;
-    d->changed();
+    d->Changed();
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
@@ -420,7 +420,7 @@ void TQevCustomButton::setParentColor(bool on)
     if (on == d->m_parentColor)
         return;
     d->m_parentColor = on;
-    d->changed();
+    d->Changed();
 }
 
 QColor TQevCustomButton::Color() const
@@ -443,7 +443,7 @@ void TQevCustomButton::setColor(const QColor &c)
     // The framed styles keep the button-face colour whatever is written.
     if (d->isFramedStyle())
         d->m_color = qev::buttonFace(this);
-    d->changed();
+    d->Changed();
 }
 
 bool TQevCustomButton::TabStop() const { return focusPolicy() & Qt::TabFocus; }
@@ -510,10 +510,10 @@ void TQevCustomButton::Click()
 void TQevCustomButtonPrivate::StartPressedLook()
 {
     if (m_repeatAction)
-        startTimer(StartTimer);
+        ArmTimer(StartTimer);
     CaptionPlain = 0;
     PressOffset = 1;
-    showLook(lkPressed);
+    ShowLook(lkPressed);
 }
 
 bool TQevCustomButtonPrivate::PopupFromPressedLook()
@@ -525,7 +525,7 @@ bool TQevCustomButtonPrivate::PopupFromPressedLook()
         return false;
     PressOffset = 0;
     CaptionPlain = 1;
-    showLook(lkAfterPopup);
+    ShowLook(lkAfterPopup);
     if (m_repeatAction) {
         StartTimer->stop();
         RepeatTimer->stop();

@@ -38,15 +38,15 @@ public:
     void init();
     void setMarginColor(int side, const QColor &c);
     QColor styleDefaultColor(int side) const;
-    void applyStyleColors();
+    void ApplyStyleColors();
     void setGlyphImage(const QPixmap &glyph, bool hot);
-    void loadKindGlyphs();
+    void LoadKindGlyphs();
     void setTimerInterval(QTimer *timer, int ms);
-    static void startTimer(QTimer *timer);
+    static void ArmTimer(QTimer *timer);
     bool isFramedStyle() const;
     // A property that the face depends on changed: lay the face out again and have it
     // painted when the event loop comes round.
-    void changed();
+    void Changed();
 
     // Interaction.
     void PointerEnter();
@@ -59,7 +59,7 @@ public:
     // timers stopped. False when the button did not survive the menu.
     void StartPressedLook();
     bool PopupFromPressedLook();
-    void syncPointer();
+    void SyncPointer();
     QPoint popupPoint() const;
     void StartTick();
     void RepeatTick();
@@ -69,14 +69,14 @@ public:
     bool canFocus() const;
     void PlayResourceSound(const QString &name);
     // A key, activation or show that reached this button's window; true when taken.
-    bool windowEvent(QWidget *window, QEvent *event);
-    static bool routeWindowEvent(QWidget *window, QEvent *event);
-    static void installApplicationHooks();
+    bool WindowEvent(QWidget *window, QEvent *event);
+    static bool RouteWindowEvent(QWidget *window, QEvent *event);
+    static void InstallApplicationHooks();
 
-    // Drawing. showLook() paints one look at once; relayout() computes everything the
+    // Drawing. ShowLook() paints one look at once; Relayout() computes everything the
     // paint needs from the state; DrawFace() only reads.
-    void showLook(TLook look);
-    void relayout();
+    void ShowLook(TLook look);
+    void Relayout();
     void DrawFace(QPainter &p) const;
 
     // State of the face, written by the handlers and read by the layout.
@@ -96,7 +96,7 @@ public:
     // any repaint shows the normal look again.
     TLook Look = lkNormal;
 
-    // The layout of the face in Look, computed by relayout().
+    // The layout of the face in Look, computed by Relayout().
     TRect WorkRect, GlyphRect, CaptionRect, MarkRect;
     int FaceFrameWidth = 0;
     QColor FaceTop, FaceBottom;
@@ -152,7 +152,7 @@ public:
 private:
     QColor faceColor() const;
     void DrawFrame3D(QPainter &p, TRect r, const QColor &top, const QColor &bottom, int width, bool dotted) const;
-    void drawGlyphCell(QPainter &p) const;
+    void DrawGlyphCell(QPainter &p) const;
     void PlaceGlyph(int cw, int ch);
     void PlaceMark(int cw, int mw, int mh);
     void DrawDisabledImage(QPainter &p, const QImage &image, int x, int y) const;

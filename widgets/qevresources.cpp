@@ -23,7 +23,7 @@ static QString path(const QString &name, const char *suffix)
     return QStringLiteral(":/qevbutton/") + name.toLower() + QLatin1String(suffix);
 }
 
-QImage loadBitmap(const QString &name)
+QImage LoadBitmap(const QString &name)
 {
     QImage image(path(name, ".bmp"), "BMP");
     if (image.isNull())

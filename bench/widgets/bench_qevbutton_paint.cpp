@@ -24,7 +24,7 @@ public:
         d->CaptionPlain = (look == TQevCustomButtonPrivate::lkHot || look == TQevCustomButtonPrivate::lkPressed) ? 0 : 1;
         d->PressOffset = look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
         d->Look = look;
-        d->relayout();
+        d->Relayout();
     }
     void draw(QPainter &p) const { TQevCustomButtonPrivate::get(this)->DrawFace(p); }
 };

@@ -66,7 +66,7 @@ public:
         CaptionPlain = (look == lkHot || look == lkPressed) ? 0 : 1;
         PressOffset = look == lkPressed ? 1 : 0;
         d()->Look = look;
-        d()->relayout();
+        d()->Relayout();
         QImage image(size(), QImage::Format_RGB32);
         image.fill(Qt::magenta);
         QPainter p(&image);

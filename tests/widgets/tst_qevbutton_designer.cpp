@@ -39,6 +39,13 @@ QDesignerCustomWidgetInterface *loadPlugin(QPluginLoader &loader)
 
 } // namespace
 
+// A form's button with a kind, a style, a margin colour and a stored caption.
+const char *const StyleAndColours =
+    "   <property name=\"ButtonKind\"><enum>skCancel</enum></property>\n"
+    "   <property name=\"ColorMarginRightBottom\"><color><red>255</red><green>0</green><blue>0</blue></color></property>\n"
+    "   <property name=\"ButtonStyle\"><enum>TQevCustomButton::stRaised</enum></property>\n"
+    "   <property name=\"Caption\"><string>Stop</string></property>\n";
+
 class TestDesigner : public QObject
 {
     Q_OBJECT
@@ -83,12 +90,7 @@ private Q_SLOTS:
         QTest::newRow("kind, empty caption stored") << yes + "   <property name=\"Caption\"><string/></property>\n" << QString() << true;
         QTest::newRow("kind, caption stored")
             << yes + "   <property name=\"Caption\"><string>&amp;Sure</string></property>\n" << QStringLiteral("&Sure") << true;
-        QTest::newRow("style and colours")
-            << QByteArray("   <property name=\"ButtonKind\"><enum>skCancel</enum></property>\n"
-                          "   <property name=\"ColorMarginRightBottom\"><color><red>255</red><green>0</green><blue>0</blue></color></property>\n"
-                          "   <property name=\"ButtonStyle\"><enum>TQevCustomButton::stRaised</enum></property>\n"
-                          "   <property name=\"Caption\"><string>Stop</string></property>\n")
-            << QStringLiteral("Stop") << false;
+        QTest::newRow("style and colours") << QByteArray(StyleAndColours) << QStringLiteral("Stop") << false;
     }
 
     void loadForm()
@@ -107,18 +109,30 @@ private Q_SLOTS:
         QVERIFY(!button->Glyph().isNull());
         QCOMPARE(button->geometry(), QRect(10, 20, 75, 25));
         QVERIFY(!button->inFormDesigner());
-        if (QByteArray(QTest::currentDataTag()) == "style and colours") {
-            QCOMPARE(button->ButtonKind(), TQevButton::skCancel);
-            QVERIFY(button->Cancel());
-            QCOMPARE(button->ButtonStyle(), TQevButton::stRaised);
-            QCOMPARE(button->ColorMarginRightBottom(), QColor(Qt::red));
-            QCOMPARE(button->ColorMarginStyle(), TQevButton::cmCustom);
-        }
         // Once loaded, writing a kind sets the caption again.
         QTRY_VERIFY(!button->isLoading());
         button->setButtonKind(TQevButton::skNo);
         QCOMPARE(button->Caption(), QStringLiteral("&No"));
     }
+    // The properties after the kind survive loading: style, the margin colour (which
+    // makes the margin style custom) and the Cancel role that skCancel brings.
+    void loadFormStyleAndColours()
+    {
+        QByteArray ui = form(StyleAndColours);
+        QBuffer file(&ui);
+        QUiLoader loader;
+        loader.addPluginPath(QStringLiteral(QEV_PLUGIN_DIR));
+        std::unique_ptr<QWidget> w(loader.load(&file));
+        QVERIFY2(w, qPrintable(loader.errorString()));
+        auto *button = w->findChild<TQevButton *>(QStringLiteral("QevButton1"));
+        QVERIFY(button);
+        QCOMPARE(button->ButtonKind(), TQevButton::skCancel);
+        QVERIFY(button->Cancel());
+        QCOMPARE(button->ButtonStyle(), TQevButton::stRaised);
+        QCOMPARE(button->ColorMarginRightBottom(), QColor(Qt::red));
+        QCOMPARE(button->ColorMarginStyle(), TQevButton::cmCustom);
+    }
+
     // Last: the plugin instance is shared by the whole process, and once Designer has
     // initialized it every instance it creates is a designer one.
     void designerMarksItsInstances()

@@ -41,6 +41,14 @@ QRect box(const QImage &img, const std::function<bool(QColor)> &match)
 bool isBlueish(QColor c) { return c.blue() > 180 && c.red() < 80 && c.green() < 80; }
 bool isDarkText(QColor c) { return c.red() < 100 && c.green() < 100 && c.blue() < 100; }
 
+// A fixed face and pixel size, so the caption's size is the same on every machine.
+QFont CaptionFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    return font;
+}
+
 QRect toRect(const Probe::TRect &r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
 
 } // namespace
@@ -57,12 +65,15 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.setCaption(QStringLiteral("OK"));
+        b.setFont(CaptionFont());
+        const QFontMetrics fm(b.font());
+        QVERIFY2(fm.horizontalAdvance(QStringLiteral("OK")) == 17 && fm.height() == 14,
+                 "the rectangle below assumes \"OK\" is 17×14 pixels in DejaVu Sans at 12 pixels");
         const QImage img = b.face(Probe::lkNormal);
         for (QPoint p : {QPoint(0, 0), QPoint(74, 0), QPoint(0, 24), QPoint(74, 24), QPoint(37, 0)})
             QCOMPARE(at(img, p.x(), p.y()), tc::parentBack);
-        const QFontMetrics fm(b.font());
-        const int tw = fm.horizontalAdvance(QStringLiteral("OK")), th = fm.height();
-        const QRect expected((75 - tw) / 2, (25 - th) / 2, tw, th);
+        // Centred in the 75×25 face: ((75 − 17) div 2, (25 − 14) div 2).
+        const QRect expected(29, 5, 17, 14);
         QCOMPARE(toRect(b.CaptionRect), expected);
         const QRect ink = box(img, [](QColor c) { return c != tc::parentBack; });
         QVERIFY(!ink.isEmpty());
@@ -184,23 +195,30 @@ private Q_SLOTS:
         QVERIFY(lit > 30);
     }
 
+    // Worked out by hand from the layout rules for an 18×18 glyph, the caption "Go" in
+    // CaptionFont() (17×14 pixels), Spacing 4, Margin 3 and the flat style's frame
+    // (none in the normal look, one pixel otherwise; pressed moves the glyph by one).
     void glyphAndCaptionPlacement_data()
     {
         QTest::addColumn<int>("layout");
         QTest::addColumn<int>("look");
         QTest::addColumn<QSize>("size");
-        const struct
-        {
-            const char *name;
-            B::TLayout layout;
-            QSize size;
-        } layouts[] = {{"left", B::blGlyphLeft, {75, 25}}, {"bottom", B::blGlyphBottom, {75, 60}},
-                       {"right", B::blGlyphRight, {75, 25}}, {"top", B::blGlyphTop, {75, 60}}};
-        for (const auto &l : layouts) {
-            QTest::addRow("%s normal", l.name) << int(l.layout) << int(Probe::lkNormal) << l.size;
-            QTest::addRow("%s hot", l.name) << int(l.layout) << int(Probe::lkHot) << l.size;
-            QTest::addRow("%s pressed", l.name) << int(l.layout) << int(Probe::lkPressed) << l.size;
-        }
+        QTest::addColumn<QRect>("glyph");
+        QTest::addColumn<QRect>("caption");
+        // clang-format off
+        QTest::newRow("left normal") << int(B::blGlyphLeft) << int(Probe::lkNormal) << QSize(75, 25) << QRect(17, 3, 18, 18) << QRect(39, 5, 17, 14);
+        QTest::newRow("left hot") << int(B::blGlyphLeft) << int(Probe::lkHot) << QSize(75, 25) << QRect(17, 3, 18, 18) << QRect(39, 5, 17, 14);
+        QTest::newRow("left pressed") << int(B::blGlyphLeft) << int(Probe::lkPressed) << QSize(75, 25) << QRect(18, 4, 18, 18) << QRect(40, 6, 17, 14);
+        QTest::newRow("bottom normal") << int(B::blGlyphBottom) << int(Probe::lkNormal) << QSize(75, 60) << QRect(28, 31, 18, 18) << QRect(29, 12, 17, 14);
+        QTest::newRow("bottom hot") << int(B::blGlyphBottom) << int(Probe::lkHot) << QSize(75, 60) << QRect(28, 31, 18, 18) << QRect(29, 12, 17, 14);
+        QTest::newRow("bottom pressed") << int(B::blGlyphBottom) << int(Probe::lkPressed) << QSize(75, 60) << QRect(29, 32, 18, 18) << QRect(30, 13, 17, 14);
+        QTest::newRow("right normal") << int(B::blGlyphRight) << int(Probe::lkNormal) << QSize(75, 25) << QRect(40, 3, 18, 18) << QRect(19, 5, 17, 14);
+        QTest::newRow("right hot") << int(B::blGlyphRight) << int(Probe::lkHot) << QSize(75, 25) << QRect(40, 3, 18, 18) << QRect(19, 5, 17, 14);
+        QTest::newRow("right pressed") << int(B::blGlyphRight) << int(Probe::lkPressed) << QSize(75, 25) << QRect(41, 4, 18, 18) << QRect(20, 6, 17, 14);
+        QTest::newRow("top normal") << int(B::blGlyphTop) << int(Probe::lkNormal) << QSize(75, 60) << QRect(28, 11, 18, 18) << QRect(29, 33, 17, 14);
+        QTest::newRow("top hot") << int(B::blGlyphTop) << int(Probe::lkHot) << QSize(75, 60) << QRect(28, 11, 18, 18) << QRect(29, 33, 17, 14);
+        QTest::newRow("top pressed") << int(B::blGlyphTop) << int(Probe::lkPressed) << QSize(75, 60) << QRect(29, 12, 18, 18) << QRect(30, 34, 17, 14);
+        // clang-format on
     }
 
     void glyphAndCaptionPlacement()
@@ -208,47 +226,29 @@ private Q_SLOTS:
         QFETCH(int, layout);
         QFETCH(int, look);
         QFETCH(QSize, size);
+        QFETCH(QRect, glyph);
+        QFETCH(QRect, caption);
         QWidget parent;
         Probe b(&parent);
         b.resize(size);
         b.setGlyph(squareGlyph(kGreen));
         b.setCaption(QStringLiteral("Go"));
         b.setLayout(B::TLayout(layout));
+        b.setFont(CaptionFont());
+        const QFontMetrics fm(b.font());
+        QVERIFY2(fm.horizontalAdvance(QStringLiteral("Go")) == 17 && fm.height() == 14,
+                 "the rows assume \"Go\" is 17×14 pixels in DejaVu Sans at 12 pixels");
         const QImage img = b.face(Probe::TLook(look));
 
-        // WorkRect inside the flat style's frame: none in the normal look, one pixel hot.
-        const int f = look == Probe::lkNormal ? 0 : 1;
-        const int L = f, T = f, W = size.width() - 2 * f, H = size.height() - 2 * f;
-        const int p = look == Probe::lkPressed ? 1 : 0;
-        const QFontMetrics fm(b.font());
-        const int tw = fm.horizontalAdvance(QStringLiteral("Go")), th = fm.height();
-        const int cw = 18, ch = 18, SL = 3, S = 4;
-        int x = 0, y = 0;
-        switch (layout) {
-        case B::blGlyphLeft: x = L + (W - (tw + cw)) / 2 - SL; y = T + (H - ch) / 2; break;
-        case B::blGlyphBottom: x = L + (W - cw) / 2; y = T + (H - ch) / 2 + th / 2 + SL; break;
-        case B::blGlyphRight: x = L + (W - cw + tw) / 2 + SL; y = T + (H - ch) / 2; break;
-        case B::blGlyphTop: x = L + (W - cw) / 2; y = T + (H - ch) / 2 - th / 2 - SL; break;
-        }
-        x += p;
-        y += p;
-        QCOMPARE(toRect(b.GlyphRect), QRect(x, y, cw, ch));
+        QCOMPARE(toRect(b.GlyphRect), glyph);
         // The square starts one pixel in; the magenta border became the face colour.
+        const int x = glyph.x(), y = glyph.y();
         QCOMPARE(at(img, x + 1, y + 1), kGreen);
         QCOMPARE(at(img, x + 16, y + 16), kGreen);
         QCOMPARE(at(img, x, y + 1), tc::parentBack);
         QCOMPARE(at(img, x + 1, y), tc::parentBack);
         QCOMPARE(at(img, x + 17, y + 17), tc::parentBack);
 
-        const int gl = x, gt = y, gr = x + cw, gb = y + ch;
-        int cx = 0, cy = 0;
-        switch (layout) {
-        case B::blGlyphLeft: cx = gr + S; cy = gt + ((gb - gt) - th) / 2; break;
-        case B::blGlyphBottom: cx = gl + (gr - gl) / 2 - tw / 2; cy = gt - 8 - S - th / 2; break;
-        case B::blGlyphRight: cx = gl - tw - S; cy = gt + ((gb - gt) - th) / 2; break;
-        case B::blGlyphTop: cx = gl + (gr - gl) / 2 - tw / 2; cy = gb + S; break;
-        }
-        const QRect caption(cx, cy, tw, th);
         QCOMPARE(toRect(b.CaptionRect), caption);
         const QRect ink = box(img, [](QColor c) { return c != tc::parentBack && c != kGreen && c != tc::light && c != tc::dark; });
         QVERIFY(!ink.isEmpty());

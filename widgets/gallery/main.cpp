@@ -41,7 +41,7 @@ protected:
         d->PressOffset = m_look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
         d->FocusShown = m_focused && d->isFramedStyle();
         d->Look = m_look;
-        d->relayout();
+        d->Relayout();
         QPainter p(this);
         d->DrawFace(p);
     }
