@@ -7,12 +7,11 @@
 /// The class that forms and Qt Designer name. All state, behaviour and properties are
 /// TQevCustomButton's; this class adds nothing, so that a program can derive its own
 /// buttons from TQevCustomButton and still place the plain one by name.
-class QEVBUTTON_EXPORT TQevButton : public TQevCustomButton
-{
+class QEVBUTTON_EXPORT TQevButton : public TQevCustomButton {
     Q_OBJECT
 
 public:
     /// A 75x25 flat button without caption or glyph.
-    explicit TQevButton(QWidget *parent = nullptr);
+    explicit TQevButton(QWidget* parent = nullptr);
     ~TQevButton() override;
 };

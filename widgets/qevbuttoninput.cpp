@@ -20,15 +20,11 @@ namespace {
 
 // The press action of assistive tools is this toolkit's counterpart of the button's
 // "clicked" command notification: both run the click operation.
-class QevButtonAccessible : public QAccessibleWidget
-{
+class QevButtonAccessible : public QAccessibleWidget {
 public:
-    explicit QevButtonAccessible(QWidget *w)
-        : QAccessibleWidget(w, QAccessible::Button)
-    {
-    }
+    explicit QevButtonAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
 
-    TQevCustomButton *button() const { return static_cast<TQevCustomButton *>(widget()); }
+    TQevCustomButton* button() const { return static_cast<TQevCustomButton*>(widget()); }
 
     QString text(QAccessible::Text t) const override
     {
@@ -55,7 +51,7 @@ public:
         return names;
     }
 
-    void doAction(const QString &action) override
+    void doAction(const QString& action) override
     {
         if (action == pressAction() && widget()->isEnabled())
             button()->Click();
@@ -64,15 +60,15 @@ public:
     }
 };
 
-QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("TQevCustomButton") && object && object->isWidgetType())
-        return new QevButtonAccessible(static_cast<QWidget *>(object));
+        return new QevButtonAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
 // The accelerator of a caption: the character after a single "&", or none.
-QChar accelerator(const QString &caption)
+QChar accelerator(const QString& caption)
 {
     for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
         if (caption.at(i) != QLatin1Char('&'))
@@ -86,7 +82,7 @@ QChar accelerator(const QString &caption)
     return {};
 }
 
-const std::optional<QCursor> &handCursor()
+const std::optional<QCursor>& handCursor()
 {
     static const std::optional<QCursor> cursor = qev::loadCursor(QStringLiteral("HANDqevb"));
     return cursor;
@@ -99,20 +95,19 @@ const std::optional<QCursor> &handCursor()
 // its buttons at that moment. A filter fixed on the window a button had when it was
 // made would miss every button built on a page that joins its window later, as uic
 // and QUiLoader build tab, stacked and scroll-area pages.
-class DialogKeyRouter : public QObject
-{
+class DialogKeyRouter : public QObject {
 public:
     using QObject::QObject;
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
         const QEvent::Type type = event->type();
         if (type != QEvent::KeyPress && type != QEvent::WindowActivate && type != QEvent::Show)
             return false;
-        if (!watched->isWidgetType() || !static_cast<QWidget *>(watched)->isWindow())
+        if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
             return false;
-        return TQevCustomButtonPrivate::RouteWindowEvent(static_cast<QWidget *>(watched), event);
+        return TQevCustomButtonPrivate::RouteWindowEvent(static_cast<QWidget*>(watched), event);
     }
 };
 
@@ -133,20 +128,20 @@ void TQevCustomButtonPrivate::InstallApplicationHooks()
     }
 }
 
-bool TQevCustomButtonPrivate::RouteWindowEvent(QWidget *window, QEvent *event)
+bool TQevCustomButtonPrivate::RouteWindowEvent(QWidget* window, QEvent* event)
 {
     // A click may delete any of the buttons, or the window itself.
     QList<QPointer<TQevCustomButton>> buttons;
-    for (TQevCustomButton *b : window->findChildren<TQevCustomButton *>())
+    for (TQevCustomButton* b : window->findChildren<TQevCustomButton*>())
         if (b->window() == window)
             buttons.append(b);
-    for (const QPointer<TQevCustomButton> &b : std::as_const(buttons))
+    for (const QPointer<TQevCustomButton>& b : std::as_const(buttons))
         if (b && get(b)->WindowEvent(window, event))
             return true;
     return false;
 }
 
-bool TQevCustomButtonPrivate::WindowEvent(QWidget *window, QEvent *event)
+bool TQevCustomButtonPrivate::WindowEvent(QWidget* window, QEvent* event)
 {
     // A form that becomes active (or is shown, where no window manager activates it)
     // focuses itself or one of its controls; either way every button learns of it, so a
@@ -155,7 +150,7 @@ bool TQevCustomButtonPrivate::WindowEvent(QWidget *window, QEvent *event)
         FocusChanged(window->focusWidget());
         return false;
     }
-    auto *key = static_cast<QKeyEvent *>(event);
+    auto* key = static_cast<QKeyEvent*>(event);
     if (DialogKey(key->key(), key->modifiers())) {
         key->accept();
         return true;
@@ -165,7 +160,8 @@ bool TQevCustomButtonPrivate::WindowEvent(QWidget *window, QEvent *event)
         QChar c;
         if (key->text().size() == 1 && key->text().at(0).isPrint())
             c = key->text().at(0);
-        else if ((key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) || (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9))
+        else if ((key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
+                 (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9))
             c = QChar(key->key());
         if (!c.isNull() && DialogChar(c)) {
             key->accept();
@@ -204,12 +200,12 @@ bool TQevCustomButtonPrivate::DialogChar(QChar character)
     return true;
 }
 
-bool TQevCustomButton::event(QEvent *e)
+bool TQevCustomButton::event(QEvent* e)
 {
     Q_D(TQevCustomButton);
     switch (e->type()) {
     case QEvent::DynamicPropertyChange:
-        if (static_cast<QDynamicPropertyChangeEvent *>(e)->propertyName() == FormDesignerMark) {
+        if (static_cast<QDynamicPropertyChangeEvent*>(e)->propertyName() == FormDesignerMark) {
             d->m_inDesigner = property(FormDesignerMark).toBool();
             d->Changed();
         }
@@ -219,16 +215,13 @@ bool TQevCustomButton::event(QEvent *e)
         d->m_loading = false;
         break;
     case QEvent::Show:
-    case QEvent::Hide:
-        update();
-        break;
-    default:
-        break;
+    case QEvent::Hide: update(); break;
+    default: break;
     }
     return QWidget::event(e);
 }
 
-void TQevCustomButton::changeEvent(QEvent *e)
+void TQevCustomButton::changeEvent(QEvent* e)
 {
     Q_D(TQevCustomButton);
     QWidget::changeEvent(e);
@@ -255,15 +248,12 @@ void TQevCustomButton::changeEvent(QEvent *e)
             d->ApplyStyleColors();
         d->Changed();
         break;
-    case QEvent::FontChange:
-        d->Changed();
-        break;
-    default:
-        break;
+    case QEvent::FontChange: d->Changed(); break;
+    default: break;
     }
 }
 
-void TQevCustomButton::resizeEvent(QResizeEvent *event)
+void TQevCustomButton::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     d_func()->Relayout();
@@ -273,7 +263,7 @@ void TQevCustomButton::resizeEvent(QResizeEvent *event)
 // them back until the release. The button needs them at once (the leave look and the
 // stopped repeat while held outside), so a held pointer's moves are turned into the
 // same two handlers; m_pointerInside keeps each crossing from being reported twice.
-void TQevCustomButton::enterEvent(QEnterEvent *event)
+void TQevCustomButton::enterEvent(QEnterEvent* event)
 {
     Q_D(TQevCustomButton);
     QWidget::enterEvent(event);
@@ -283,7 +273,7 @@ void TQevCustomButton::enterEvent(QEnterEvent *event)
     d->PointerEnter();
 }
 
-void TQevCustomButton::leaveEvent(QEvent *event)
+void TQevCustomButton::leaveEvent(QEvent* event)
 {
     Q_D(TQevCustomButton);
     QWidget::leaveEvent(event);
@@ -293,7 +283,7 @@ void TQevCustomButton::leaveEvent(QEvent *event)
     d->PointerLeave();
 }
 
-void TQevCustomButton::mouseMoveEvent(QMouseEvent *event)
+void TQevCustomButton::mouseMoveEvent(QMouseEvent* event)
 {
     Q_D(TQevCustomButton);
     if (event->buttons() != Qt::NoButton) {
@@ -369,7 +359,7 @@ void TQevCustomButtonPrivate::PointerLeave()
     PointerOut = 1;
 }
 
-void TQevCustomButton::mousePressEvent(QMouseEvent *event)
+void TQevCustomButton::mousePressEvent(QMouseEvent* event)
 {
     Q_D(TQevCustomButton);
     // Qt grabs the mouse for the pressed widget itself; like the classic toolkit, a left
@@ -381,7 +371,7 @@ void TQevCustomButton::mousePressEvent(QMouseEvent *event)
     d->Press(event->button(), event->modifiers(), pos.x(), pos.y());
 }
 
-void TQevCustomButton::mouseReleaseEvent(QMouseEvent *event)
+void TQevCustomButton::mouseReleaseEvent(QMouseEvent* event)
 {
     Q_D(TQevCustomButton);
     QPointer<TQevCustomButton> self(this);
@@ -396,7 +386,7 @@ void TQevCustomButton::mouseReleaseEvent(QMouseEvent *event)
     d->Release(event->button(), event->modifiers(), pos.x(), pos.y());
 }
 
-void TQevCustomButton::mouseDoubleClickEvent(QMouseEvent *event)
+void TQevCustomButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
     Q_D(TQevCustomButton);
     // Qt 6 delivers the second press of a double click as a press and then this event
@@ -453,22 +443,19 @@ void TQevCustomButtonPrivate::Release(Qt::MouseButton button, Qt::KeyboardModifi
 
 QPoint TQevCustomButtonPrivate::popupPoint() const
 {
-    const Q *q = q_func();
+    const Q* q = q_func();
     const QPoint p = q->mapToGlobal(QPoint(0, 0));
     switch (m_positionPopup) {
-    case Q::puLeft:
-        return {p.x() - 1, p.y()};
-    case Q::puRight:
-        return {p.x() + q->width() + 1, p.y()};
+    case Q::puLeft: return {p.x() - 1, p.y()};
+    case Q::puRight: return {p.x() + q->width() + 1, p.y()};
     case Q::puDown:
-    default:
-        return {p.x() - 1, p.y() + q->height()};
+    default: return {p.x() - 1, p.y() + q->height()};
     }
 }
 
 void TQevCustomButtonPrivate::ShowPopup()
 {
-    QMenu *menu = m_popupMenu;
+    QMenu* menu = m_popupMenu;
     if (!menu)
         return;
     QPoint at = popupPoint();
@@ -486,7 +473,8 @@ void TQevCustomButtonPrivate::ShowPopup()
     if (!self)
         return;
     m_popupOpen = false;
-    QMetaObject::invokeMethod(self, [this] { SyncPointer(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        self, [this] { SyncPointer(); }, Qt::QueuedConnection);
 }
 
 void TQevCustomButtonPrivate::SyncPointer()
@@ -523,7 +511,7 @@ void TQevCustomButtonPrivate::RepeatTick()
         Q_EMIT q->OnClick();
 }
 
-void TQevCustomButton::focusInEvent(QFocusEvent *event)
+void TQevCustomButton::focusInEvent(QFocusEvent* event)
 {
     Q_D(TQevCustomButton);
     QWidget::focusInEvent(event);
@@ -533,7 +521,7 @@ void TQevCustomButton::focusInEvent(QFocusEvent *event)
     }
 }
 
-void TQevCustomButton::focusOutEvent(QFocusEvent *event)
+void TQevCustomButton::focusOutEvent(QFocusEvent* event)
 {
     Q_D(TQevCustomButton);
     QWidget::focusOutEvent(event);
@@ -545,10 +533,10 @@ void TQevCustomButton::focusOutEvent(QFocusEvent *event)
     }
 }
 
-void TQevCustomButtonPrivate::FocusChanged(QWidget *now)
+void TQevCustomButtonPrivate::FocusChanged(QWidget* now)
 {
     Q_Q(TQevCustomButton);
-    if (auto *button = qobject_cast<TQevCustomButton *>(now))
+    if (auto* button = qobject_cast<TQevCustomButton*>(now))
         ActiveDefault = button == q;
     else
         ActiveDefault = m_default;
@@ -557,7 +545,7 @@ void TQevCustomButtonPrivate::FocusChanged(QWidget *now)
         q->update();
 }
 
-void TQevCustomButtonPrivate::PlayResourceSound(const QString &name)
+void TQevCustomButtonPrivate::PlayResourceSound(const QString& name)
 {
     const QByteArray wave = qev::loadWave(name);
     if (!wave.isEmpty())

@@ -16,11 +16,14 @@
 
 namespace {
 
-QRect toQRect(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
+QRect toQRect(int l, int t, int r, int b)
+{
+    return QRect(l, t, r - l, b - t);
+}
 
 // A straight run of pixels from (x0, y0) towards (x1, y1), both ends included. The
 // dotted pen paints every other pixel, counting on from `step` along the polyline.
-void run(QPainter &p, int x0, int y0, int x1, int y1, const QColor &c, bool dotted, int &step)
+void run(QPainter& p, int x0, int y0, int x1, int y1, const QColor& c, bool dotted, int& step)
 {
     const int dx = x1 > x0 ? 1 : (x1 < x0 ? -1 : 0);
     const int dy = y1 > y0 ? 1 : (y1 < y0 ? -1 : 0);
@@ -38,21 +41,22 @@ void run(QPainter &p, int x0, int y0, int x1, int y1, const QColor &c, bool dott
 }
 
 // The arrow beside the glyph never changes, so it is read once.
-const QImage &markImage()
+const QImage& markImage()
 {
-    static const QImage image = qev::LoadBitmap(QStringLiteral("Strela")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    static const QImage image =
+        qev::LoadBitmap(QStringLiteral("Strela")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     return image;
 }
 
 // Paints every pixel of `image` that has the colour of its bottom-left pixel in `fill`.
-void replaceTransparent(QImage &image, const QColor &fill)
+void replaceTransparent(QImage& image, const QColor& fill)
 {
     if (image.isNull())
         return;
     const QRgb key = image.pixel(0, image.height() - 1);
     const QRgb with = fill.rgba();
     for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
             if (line[x] == key)
                 line[x] = with;
@@ -61,7 +65,7 @@ void replaceTransparent(QImage &image, const QColor &fill)
 
 } // namespace
 
-void TQevCustomButton::paintEvent(QPaintEvent *)
+void TQevCustomButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     d_func()->DrawFace(p);
@@ -88,7 +92,7 @@ QColor TQevCustomButtonPrivate::faceColor() const
 
 void TQevCustomButtonPrivate::Relayout()
 {
-    const Q *q = q_func();
+    const Q* q = q_func();
     const bool flat = m_style == Q::stFlat || m_style == Q::stFlatDot;
     // A flat button shows an outline while it sits on a form in the designer.
     const int normalFrame = flat ? (m_inDesigner ? 1 : 0) : NormalFrameWidth;
@@ -97,17 +101,14 @@ void TQevCustomButtonPrivate::Relayout()
     FaceBottom = FrameRightBottom;
     switch (Look) {
     case lkNormal:
-    case lkLeave:
-        break;
-    case lkHot:
-        FaceFrameWidth = HotFrameWidth;
-        break;
+    case lkLeave: break;
+    case lkHot: FaceFrameWidth = HotFrameWidth; break;
     case lkPressed:
         FaceFrameWidth = HotFrameWidth;
         std::swap(FaceTop, FaceBottom);
         break;
     case lkAfterPopup:
-        FaceFrameWidth = (flat || m_style == Q::stNone)                               ? 0
+        FaceFrameWidth = (flat || m_style == Q::stNone)                          ? 0
                          : (m_style == Q::stRaised || m_style == Q::stRaisedDot) ? 2
                                                                                  : 1;
         break;
@@ -145,7 +146,7 @@ void TQevCustomButtonPrivate::Relayout()
         const int cw = DrawnStrip->width() / DrawnCells;
         PlaceGlyph(cw, DrawnStrip->height());
         const bool besideCaption = (m_layout == Q::blGlyphLeft || m_layout == Q::blGlyphRight) && !m_caption.isEmpty();
-        const QImage &mark = markImage();
+        const QImage& mark = markImage();
         if (m_popupMenuMark && !besideCaption && !mark.isNull()) {
             PlaceMark(cw, mark.width(), mark.height());
             MarkShown = true;
@@ -154,9 +155,9 @@ void TQevCustomButtonPrivate::Relayout()
     PlaceCaption();
 }
 
-void TQevCustomButtonPrivate::DrawFace(QPainter &p) const
+void TQevCustomButtonPrivate::DrawFace(QPainter& p) const
 {
-    const Q *q = q_func();
+    const Q* q = q_func();
     DrawFrame3D(p, {0, 0, q->width(), q->height()}, FaceTop, FaceBottom, FaceFrameWidth, DottedFramePen);
     p.fillRect(toQRect(FaceRect.Left, FaceRect.Top, FaceRect.Right, FaceRect.Bottom), faceColor());
     if (isFramedStyle()) {
@@ -175,7 +176,8 @@ void TQevCustomButtonPrivate::DrawFace(QPainter &p) const
     DrawCaption(p);
 }
 
-void TQevCustomButtonPrivate::DrawFrame3D(QPainter &p, TRect r, const QColor &top, const QColor &bottom, int width, bool dotted) const
+void TQevCustomButtonPrivate::DrawFrame3D(QPainter& p, TRect r, const QColor& top, const QColor& bottom, int width,
+                                          bool dotted) const
 {
     // Two polylines per ring, each leaving out its last point, as a classic 3-D frame:
     // the top-right and bottom-left corners belong to the bottom colour.
@@ -197,11 +199,11 @@ void TQevCustomButtonPrivate::DrawFrame3D(QPainter &p, TRect r, const QColor &to
     }
 }
 
-void TQevCustomButtonPrivate::DrawGlyphCell(QPainter &p) const
+void TQevCustomButtonPrivate::DrawGlyphCell(QPainter& p) const
 {
     if (!DrawnStrip)
         return;
-    const QImage &strip = *DrawnStrip;
+    const QImage& strip = *DrawnStrip;
     const int cw = strip.width() / DrawnCells;
     const int sx = DrawnSecondCell ? strip.width() / 2 : 0;
     QImage cell = strip.copy(sx, 0, cw, strip.height());
@@ -266,16 +268,16 @@ void TQevCustomButtonPrivate::PlaceMark(int cw, int mw, int mh)
     MarkRect = {xm, ym, xm + mw, ym + mh};
 }
 
-void TQevCustomButtonPrivate::DrawDisabledImage(QPainter &p, const QImage &image, int x, int y) const
+void TQevCustomButtonPrivate::DrawDisabledImage(QPainter& p, const QImage& image, int x, int y) const
 {
     // The exactly black pixels of the image form the mask; it is painted in highlight
     // one pixel right and down, then in shadow on top: an engraved shape on the face.
     QImage mask(image.size(), QImage::Format_ARGB32_Premultiplied);
-    const auto paintMask = [&](const QColor &c, int px, int py) {
+    const auto paintMask = [&](const QColor& c, int px, int py) {
         const QRgb on = c.rgba();
         for (int row = 0; row < image.height(); ++row) {
-            const auto *src = reinterpret_cast<const QRgb *>(image.constScanLine(row));
-            auto *dst = reinterpret_cast<QRgb *>(mask.scanLine(row));
+            const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+            auto* dst = reinterpret_cast<QRgb*>(mask.scanLine(row));
             for (int col = 0; col < image.width(); ++col)
                 dst[col] = (src[col] & 0x00FFFFFF) == 0 && qAlpha(src[col]) == 255 ? on : 0;
         }
@@ -285,9 +287,9 @@ void TQevCustomButtonPrivate::DrawDisabledImage(QPainter &p, const QImage &image
     paintMask(qev::buttonShadow(q_func()), x, y);
 }
 
-void TQevCustomButtonPrivate::DrawCaption(QPainter &p) const
+void TQevCustomButtonPrivate::DrawCaption(QPainter& p) const
 {
-    const Q *q = q_func();
+    const Q* q = q_func();
     p.setFont(q->font());
     QColor color = qev::fontColor(q);
     if (m_hotTrack && CaptionPlain == 0)
@@ -303,11 +305,11 @@ void TQevCustomButtonPrivate::DrawCaption(QPainter &p) const
                Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs, m_caption);
 }
 
-void TQevCustomButtonPrivate::DrawDisabledCaption(QPainter &p) const
+void TQevCustomButtonPrivate::DrawDisabledCaption(QPainter& p) const
 {
     if (m_caption.isEmpty())
         return;
-    const Q *q = q_func();
+    const Q* q = q_func();
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs;
     const QRect r = toQRect(CaptionRect.Left, CaptionRect.Top, CaptionRect.Right, CaptionRect.Bottom);
     p.setFont(q->font());
@@ -355,7 +357,7 @@ void TQevCustomButtonPrivate::PlaceCaption()
     CaptionRect = {x, y, x + tw, y + th};
 }
 
-void TQevCustomButtonPrivate::DrawFocusMark(QPainter &p) const
+void TQevCustomButtonPrivate::DrawFocusMark(QPainter& p) const
 {
     if (!isFramedStyle() || !m_showFocused || !FocusShown)
         return;

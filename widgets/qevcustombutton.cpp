@@ -17,12 +17,11 @@
 
 namespace {
 
-struct KindInfo
-{
-    const char *caption;
-    const char *normalGlyph;
-    const char *hotGlyph;
-    int modalResult;  // 0: none
+struct KindInfo {
+    const char* caption;
+    const char* normalGlyph;
+    const char* hotGlyph;
+    int modalResult; // 0: none
 };
 
 // Indexed by TKind. Modal results follow the usual dialog numbering: 1 OK, 2 Cancel,
@@ -52,10 +51,7 @@ const QString kVersion = QStringLiteral("Version 4.01, Kolvane owner-drawn butto
 
 TQevCustomButton::HelpHandler TQevCustomButtonPrivate::s_helpHandler = nullptr;
 
-TQevCustomButtonPrivate::TQevCustomButtonPrivate(TQevCustomButton *q)
-    : q_ptr(q)
-{
-}
+TQevCustomButtonPrivate::TQevCustomButtonPrivate(TQevCustomButton* q) : q_ptr(q) {}
 
 void TQevCustomButtonPrivate::init()
 {
@@ -80,16 +76,15 @@ void TQevCustomButtonPrivate::init()
     InstallApplicationHooks();
     // Qt's application-wide focus signal stands in for the form telling each of its
     // controls which one is focused now.
-    QObject::connect(qApp, &QApplication::focusChanged, q, [this](QWidget *, QWidget *now) {
+    QObject::connect(qApp, &QApplication::focusChanged, q, [this](QWidget*, QWidget* now) {
         if (now && now->window() == q_func()->window())
             FocusChanged(now);
     });
     Relayout();
 }
 
-TQevCustomButton::TQevCustomButton(QWidget *parent)
-    : QWidget(parent)
-    , d_ptr(std::make_unique<TQevCustomButtonPrivate>(this))
+TQevCustomButton::TQevCustomButton(QWidget* parent)
+    : QWidget(parent), d_ptr(std::make_unique<TQevCustomButtonPrivate>(this))
 {
     d_func()->init();
 }
@@ -102,24 +97,75 @@ void TQevCustomButtonPrivate::Changed()
     q_func()->update();
 }
 
-int TQevCustomButton::HelpContext() const { return d_func()->m_helpContext; }
-void TQevCustomButton::setHelpContext(int context) { d_func()->m_helpContext = context; }
-bool TQevCustomButton::RepeatAction() const { return d_func()->m_repeatAction; }
-void TQevCustomButton::setRepeatAction(bool on) { d_func()->m_repeatAction = on; }
-bool TQevCustomButton::ShowFocused() const { return d_func()->m_showFocused; }
-void TQevCustomButton::setShowFocused(bool on) { d_func()->m_showFocused = on; }
-bool TQevCustomButton::CursorHandCustom() const { return d_func()->m_cursorHandCustom; }
-void TQevCustomButton::setCursorHandCustom(bool on) { d_func()->m_cursorHandCustom = on; }
-TQevCustomButton::TKind TQevCustomButton::ButtonKind() const { return d_func()->m_kind; }
-QColor TQevCustomButton::ColorMarginLeftTop() const { return d_func()->m_colorMarginLeftTop; }
-void TQevCustomButton::setColorMarginLeftTop(const QColor &c) { d_func()->setMarginColor(1, c); }
-QColor TQevCustomButton::ColorMarginRightBottom() const { return d_func()->m_colorMarginRightBottom; }
-void TQevCustomButton::setColorMarginRightBottom(const QColor &c) { d_func()->setMarginColor(2, c); }
-TQevCustomButton::TColorMarginDefault TQevCustomButton::ColorMarginStyle() const { return d_func()->m_colorMarginStyle; }
-void TQevCustomButton::setVersion(const QString &) {}
-bool TQevCustomButton::PopupMenuMark() const { return d_func()->m_popupMenuMark; }
-int TQevCustomButton::PopupMenuMarkGap() const { return d_func()->m_popupMenuMarkGap; }
-TQevCustomButton::TPositionPopup TQevCustomButton::PositionPopup() const { return d_func()->m_positionPopup; }
+int TQevCustomButton::HelpContext() const
+{
+    return d_func()->m_helpContext;
+}
+void TQevCustomButton::setHelpContext(int context)
+{
+    d_func()->m_helpContext = context;
+}
+bool TQevCustomButton::RepeatAction() const
+{
+    return d_func()->m_repeatAction;
+}
+void TQevCustomButton::setRepeatAction(bool on)
+{
+    d_func()->m_repeatAction = on;
+}
+bool TQevCustomButton::ShowFocused() const
+{
+    return d_func()->m_showFocused;
+}
+void TQevCustomButton::setShowFocused(bool on)
+{
+    d_func()->m_showFocused = on;
+}
+bool TQevCustomButton::CursorHandCustom() const
+{
+    return d_func()->m_cursorHandCustom;
+}
+void TQevCustomButton::setCursorHandCustom(bool on)
+{
+    d_func()->m_cursorHandCustom = on;
+}
+TQevCustomButton::TKind TQevCustomButton::ButtonKind() const
+{
+    return d_func()->m_kind;
+}
+QColor TQevCustomButton::ColorMarginLeftTop() const
+{
+    return d_func()->m_colorMarginLeftTop;
+}
+void TQevCustomButton::setColorMarginLeftTop(const QColor& c)
+{
+    d_func()->setMarginColor(1, c);
+}
+QColor TQevCustomButton::ColorMarginRightBottom() const
+{
+    return d_func()->m_colorMarginRightBottom;
+}
+void TQevCustomButton::setColorMarginRightBottom(const QColor& c)
+{
+    d_func()->setMarginColor(2, c);
+}
+TQevCustomButton::TColorMarginDefault TQevCustomButton::ColorMarginStyle() const
+{
+    return d_func()->m_colorMarginStyle;
+}
+void TQevCustomButton::setVersion(const QString&) {}
+bool TQevCustomButton::PopupMenuMark() const
+{
+    return d_func()->m_popupMenuMark;
+}
+int TQevCustomButton::PopupMenuMarkGap() const
+{
+    return d_func()->m_popupMenuMarkGap;
+}
+TQevCustomButton::TPositionPopup TQevCustomButton::PositionPopup() const
+{
+    return d_func()->m_positionPopup;
+}
 
 void TQevCustomButton::setPositionPopup(TPositionPopup position)
 {
@@ -127,41 +173,137 @@ void TQevCustomButton::setPositionPopup(TPositionPopup position)
         d_func()->m_positionPopup = position;
 }
 
-bool TQevCustomButton::PlayMusic() const { return d_func()->m_playMusic; }
-void TQevCustomButton::setPlayMusic(bool on) { d_func()->m_playMusic = on; }
-QColor TQevCustomButton::HotTrackColor() const { return d_func()->m_hotTrackColor; }
-void TQevCustomButton::setHotTrackColor(const QColor &c) { d_func()->m_hotTrackColor = c; }
-bool TQevCustomButton::HotTrack() const { return d_func()->m_hotTrack; }
-void TQevCustomButton::setHotTrack(bool on) { d_func()->m_hotTrack = on; }
-int TQevCustomButton::Spacing() const { return d_func()->m_spacing; }
-int TQevCustomButton::SpacingLayout() const { return d_func()->m_spacingLayout; }
-int TQevCustomButton::NumGlyphs() const { return d_func()->m_numGlyphs; }
-int TQevCustomButton::NumGlyphsHot() const { return d_func()->m_numGlyphsHot; }
-QPixmap TQevCustomButton::Glyph() const { return d_func()->m_glyphPixmap; }
-QPixmap TQevCustomButton::GlyphHot() const { return d_func()->m_glyphHotPixmap; }
-TQevCustomButton::TLayout TQevCustomButton::Layout() const { return d_func()->m_layout; }
-TQevCustomButton::TStyle TQevCustomButton::ButtonStyle() const { return d_func()->m_style; }
-bool TQevCustomButton::Cancel() const { return d_func()->m_cancel; }
-void TQevCustomButton::setCancel(bool on) { d_func()->m_cancel = on; }
-bool TQevCustomButton::Default() const { return d_func()->m_default; }
-void TQevCustomButton::setDefault(bool on) { d_func()->m_default = on; }
-QString TQevCustomButton::HintSecondLine() const { return d_func()->m_hintSecondLine; }
-QString TQevCustomButton::Caption() const { return d_func()->m_caption; }
-bool TQevCustomButton::ParentColor() const { return d_func()->m_parentColor; }
-QAction *TQevCustomButton::Action() const { return d_func()->m_action; }
-void TQevCustomButton::setAction(QAction *action) { d_func()->m_action = action; }
-void TQevCustomButton::beginLoading() { d_func()->m_loading = true; }
-void TQevCustomButton::endLoading() { d_func()->m_loading = false; }
-bool TQevCustomButton::isLoading() const { return d_func()->m_loading; }
-bool TQevCustomButton::inFormDesigner() const { return d_func()->m_inDesigner; }
-QSize TQevCustomButton::sizeHint() const { return {75, 25}; }
+bool TQevCustomButton::PlayMusic() const
+{
+    return d_func()->m_playMusic;
+}
+void TQevCustomButton::setPlayMusic(bool on)
+{
+    d_func()->m_playMusic = on;
+}
+QColor TQevCustomButton::HotTrackColor() const
+{
+    return d_func()->m_hotTrackColor;
+}
+void TQevCustomButton::setHotTrackColor(const QColor& c)
+{
+    d_func()->m_hotTrackColor = c;
+}
+bool TQevCustomButton::HotTrack() const
+{
+    return d_func()->m_hotTrack;
+}
+void TQevCustomButton::setHotTrack(bool on)
+{
+    d_func()->m_hotTrack = on;
+}
+int TQevCustomButton::Spacing() const
+{
+    return d_func()->m_spacing;
+}
+int TQevCustomButton::SpacingLayout() const
+{
+    return d_func()->m_spacingLayout;
+}
+int TQevCustomButton::NumGlyphs() const
+{
+    return d_func()->m_numGlyphs;
+}
+int TQevCustomButton::NumGlyphsHot() const
+{
+    return d_func()->m_numGlyphsHot;
+}
+QPixmap TQevCustomButton::Glyph() const
+{
+    return d_func()->m_glyphPixmap;
+}
+QPixmap TQevCustomButton::GlyphHot() const
+{
+    return d_func()->m_glyphHotPixmap;
+}
+TQevCustomButton::TLayout TQevCustomButton::Layout() const
+{
+    return d_func()->m_layout;
+}
+TQevCustomButton::TStyle TQevCustomButton::ButtonStyle() const
+{
+    return d_func()->m_style;
+}
+bool TQevCustomButton::Cancel() const
+{
+    return d_func()->m_cancel;
+}
+void TQevCustomButton::setCancel(bool on)
+{
+    d_func()->m_cancel = on;
+}
+bool TQevCustomButton::Default() const
+{
+    return d_func()->m_default;
+}
+void TQevCustomButton::setDefault(bool on)
+{
+    d_func()->m_default = on;
+}
+QString TQevCustomButton::HintSecondLine() const
+{
+    return d_func()->m_hintSecondLine;
+}
+QString TQevCustomButton::Caption() const
+{
+    return d_func()->m_caption;
+}
+bool TQevCustomButton::ParentColor() const
+{
+    return d_func()->m_parentColor;
+}
+QAction* TQevCustomButton::Action() const
+{
+    return d_func()->m_action;
+}
+void TQevCustomButton::setAction(QAction* action)
+{
+    d_func()->m_action = action;
+}
+void TQevCustomButton::beginLoading()
+{
+    d_func()->m_loading = true;
+}
+void TQevCustomButton::endLoading()
+{
+    d_func()->m_loading = false;
+}
+bool TQevCustomButton::isLoading() const
+{
+    return d_func()->m_loading;
+}
+bool TQevCustomButton::inFormDesigner() const
+{
+    return d_func()->m_inDesigner;
+}
+QSize TQevCustomButton::sizeHint() const
+{
+    return {75, 25};
+}
 
-int TQevCustomButton::RepeatInterval() const { return d_func()->RepeatTimer->interval(); }
-void TQevCustomButton::setRepeatInterval(int ms) { d_func()->setTimerInterval(d_func()->RepeatTimer, ms); }
-int TQevCustomButton::RepeatStartInterval() const { return d_func()->StartTimer->interval(); }
-void TQevCustomButton::setRepeatStartInterval(int ms) { d_func()->setTimerInterval(d_func()->StartTimer, ms); }
+int TQevCustomButton::RepeatInterval() const
+{
+    return d_func()->RepeatTimer->interval();
+}
+void TQevCustomButton::setRepeatInterval(int ms)
+{
+    d_func()->setTimerInterval(d_func()->RepeatTimer, ms);
+}
+int TQevCustomButton::RepeatStartInterval() const
+{
+    return d_func()->StartTimer->interval();
+}
+void TQevCustomButton::setRepeatStartInterval(int ms)
+{
+    d_func()->setTimerInterval(d_func()->StartTimer, ms);
+}
 
-void TQevCustomButtonPrivate::setTimerInterval(QTimer *timer, int ms)
+void TQevCustomButtonPrivate::setTimerInterval(QTimer* timer, int ms)
 {
     if (ms < 0)
         return;
@@ -172,7 +314,7 @@ void TQevCustomButtonPrivate::setTimerInterval(QTimer *timer, int ms)
         timer->stop();
 }
 
-void TQevCustomButtonPrivate::ArmTimer(QTimer *timer)
+void TQevCustomButtonPrivate::ArmTimer(QTimer* timer)
 {
     if (timer->interval() > 0)
         timer->start();
@@ -203,21 +345,29 @@ void TQevCustomButton::setButtonKind(TKind kind)
 
 void TQevCustomButtonPrivate::LoadKindGlyphs()
 {
-    const KindInfo &info = kKinds[m_kind];
-    m_glyph = qev::LoadBitmap(QString::fromLatin1(info.normalGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    m_glyphHot = qev::LoadBitmap(QString::fromLatin1(info.hotGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const KindInfo& info = kKinds[m_kind];
+    m_glyph =
+        qev::LoadBitmap(QString::fromLatin1(info.normalGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_glyphHot =
+        qev::LoadBitmap(QString::fromLatin1(info.hotGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_glyphPixmap = m_glyph.isNull() ? QPixmap() : QPixmap::fromImage(m_glyph);
     m_glyphHotPixmap = m_glyphHot.isNull() ? QPixmap() : QPixmap::fromImage(m_glyphHot);
 }
 
-void TQevCustomButton::setGlyph(const QPixmap &glyph) { d_func()->setGlyphImage(glyph, false); }
-void TQevCustomButton::setGlyphHot(const QPixmap &glyph) { d_func()->setGlyphImage(glyph, true); }
-
-void TQevCustomButtonPrivate::setGlyphImage(const QPixmap &glyph, bool hot)
+void TQevCustomButton::setGlyph(const QPixmap& glyph)
 {
-    QPixmap &ownPixmap = hot ? m_glyphHotPixmap : m_glyphPixmap;
-    QImage &own = hot ? m_glyphHot : m_glyph;
-    int &cells = hot ? m_numGlyphsHot : m_numGlyphs;
+    d_func()->setGlyphImage(glyph, false);
+}
+void TQevCustomButton::setGlyphHot(const QPixmap& glyph)
+{
+    d_func()->setGlyphImage(glyph, true);
+}
+
+void TQevCustomButtonPrivate::setGlyphImage(const QPixmap& glyph, bool hot)
+{
+    QPixmap& ownPixmap = hot ? m_glyphHotPixmap : m_glyphPixmap;
+    QImage& own = hot ? m_glyphHot : m_glyph;
+    int& cells = hot ? m_numGlyphsHot : m_numGlyphs;
     // Handing the button its own glyph back changes nothing but the kind.
     const bool same = !ownPixmap.isNull() && glyph.cacheKey() == ownPixmap.cacheKey();
     if (!same) {
@@ -239,20 +389,17 @@ void TQevCustomButtonPrivate::setGlyphImage(const QPixmap &glyph, bool hot)
 
 QColor TQevCustomButtonPrivate::styleDefaultColor(int side) const
 {
-    const Q *q = q_func();
+    const Q* q = q_func();
     switch (m_style) {
-    case Q::stDefault:
-        return side == 1 ? qev::buttonHighlight(q) : QColor(0, 0, 0);
-    case Q::stFrameLowered:
-        return side == 1 ? qev::buttonShadow(q) : qev::buttonHighlight(q);
-    default:
-        return side == 1 ? qev::buttonHighlight(q) : qev::buttonShadow(q);
+    case Q::stDefault: return side == 1 ? qev::buttonHighlight(q) : QColor(0, 0, 0);
+    case Q::stFrameLowered: return side == 1 ? qev::buttonShadow(q) : qev::buttonHighlight(q);
+    default: return side == 1 ? qev::buttonHighlight(q) : qev::buttonShadow(q);
     }
 }
 
-void TQevCustomButtonPrivate::setMarginColor(int side, const QColor &c)
+void TQevCustomButtonPrivate::setMarginColor(int side, const QColor& c)
 {
-    QColor &stored = side == 1 ? m_colorMarginLeftTop : m_colorMarginRightBottom;
+    QColor& stored = side == 1 ? m_colorMarginLeftTop : m_colorMarginRightBottom;
     if (stored.rgba() == c.rgba())
         return;
     stored = c;
@@ -286,7 +433,10 @@ void TQevCustomButton::setColorMarginStyle(TColorMarginDefault style)
     d->Changed();
 }
 
-QString TQevCustomButton::Version() const { return kVersion; }
+QString TQevCustomButton::Version() const
+{
+    return kVersion;
+}
 
 void TQevCustomButton::setPopupMenuMark(bool on)
 {
@@ -304,9 +454,12 @@ void TQevCustomButton::setPopupMenuMarkGap(int gap)
     d->Changed();
 }
 
-QMenu *TQevCustomButton::PopupMenu() const { return d_func()->m_popupMenu.data(); }
+QMenu* TQevCustomButton::PopupMenu() const
+{
+    return d_func()->m_popupMenu.data();
+}
 
-void TQevCustomButton::setPopupMenu(QMenu *menu)
+void TQevCustomButton::setPopupMenu(QMenu* menu)
 {
     Q_D(TQevCustomButton);
     // QPointer forgets a menu that is destroyed while attached, so the button never
@@ -374,9 +527,7 @@ void TQevCustomButton::setButtonStyle(TStyle style)
         d->HotFrameWidth = 1;
         d->DottedFramePen = style == stFlatDot;
         break;
-    case stNone:
-        d->NormalFrameWidth = d->HotFrameWidth = 0;
-        break;
+    case stNone: d->NormalFrameWidth = d->HotFrameWidth = 0; break;
     case stRaised:
     case stRaisedDot:
         d->NormalFrameWidth = d->HotFrameWidth = 2;
@@ -395,7 +546,7 @@ void TQevCustomButton::setButtonStyle(TStyle style)
     d->Changed();
 }
 
-void TQevCustomButton::setHintSecondLine(const QString &line)
+void TQevCustomButton::setHintSecondLine(const QString& line)
 {
     Q_D(TQevCustomButton);
     d->m_hintSecondLine = line;
@@ -403,7 +554,7 @@ void TQevCustomButton::setHintSecondLine(const QString &line)
         setToolTip(toolTip() + kHintLineBreak + line);
 }
 
-void TQevCustomButton::setCaption(const QString &caption)
+void TQevCustomButton::setCaption(const QString& caption)
 {
     Q_D(TQevCustomButton);
     if (caption == d->m_caption)
@@ -427,15 +578,15 @@ QColor TQevCustomButton::Color() const
 {
     Q_D(const TQevCustomButton);
     if (d->m_parentColor) {
-        if (auto *button = qobject_cast<const TQevCustomButton *>(parentWidget()))
+        if (auto* button = qobject_cast<const TQevCustomButton*>(parentWidget()))
             return button->Color();
-        if (const QWidget *p = parentWidget())
+        if (const QWidget* p = parentWidget())
             return p->palette().color(QPalette::Active, p->backgroundRole());
     }
     return d->m_color;
 }
 
-void TQevCustomButton::setColor(const QColor &c)
+void TQevCustomButton::setColor(const QColor& c)
 {
     Q_D(TQevCustomButton);
     d->m_color = c;
@@ -446,7 +597,10 @@ void TQevCustomButton::setColor(const QColor &c)
     d->Changed();
 }
 
-bool TQevCustomButton::TabStop() const { return focusPolicy() & Qt::TabFocus; }
+bool TQevCustomButton::TabStop() const
+{
+    return focusPolicy() & Qt::TabFocus;
+}
 
 void TQevCustomButton::setTabStop(bool on)
 {
@@ -458,9 +612,15 @@ bool TQevCustomButtonPrivate::isFramedStyle() const
     return m_style == Q::stDefault || m_style == Q::stFrameLowered || m_style == Q::stFrameRaised;
 }
 
-void TQevCustomButton::setHelpHandler(HelpHandler handler) { TQevCustomButtonPrivate::s_helpHandler = handler; }
+void TQevCustomButton::setHelpHandler(HelpHandler handler)
+{
+    TQevCustomButtonPrivate::s_helpHandler = handler;
+}
 
-void TQevCustomButton::UpdateDefaultStyle(bool active) { Q_UNUSED(active); }
+void TQevCustomButton::UpdateDefaultStyle(bool active)
+{
+    Q_UNUSED(active);
+}
 
 void TQevCustomButton::Click()
 {
@@ -475,18 +635,18 @@ void TQevCustomButton::Click()
         return;
 
     // The parent form is the top-level window of a button that has a parent at all.
-    QWidget *form = parentWidget() ? window() : nullptr;
-    const KindInfo &info = kKinds[d->m_kind];
+    QWidget* form = parentWidget() ? window() : nullptr;
+    const KindInfo& info = kKinds[d->m_kind];
     if (info.modalResult != 0) {
         // Only a dialog run modally closes on its result; any other just records it.
-        if (auto *dialog = qobject_cast<QDialog *>(form)) {
+        if (auto* dialog = qobject_cast<QDialog*>(form)) {
             if (dialog->isModal())
                 dialog->done(info.modalResult);
             else
                 dialog->setResult(info.modalResult);
         }
     } else if (d->m_kind == skHelp) {
-        for (QObject *o = this; o; o = o->parent()) {
+        for (QObject* o = this; o; o = o->parent()) {
             const int context = o->property("HelpContext").toInt();
             if (context != 0) {
                 if (TQevCustomButtonPrivate::s_helpHandler)

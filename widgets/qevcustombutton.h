@@ -27,8 +27,7 @@ class TQevCustomButtonPrivate;
 /// Enter clicks the focused button of this class or, while another kind of control has
 /// the focus, a button whose Default is on; Escape clicks a button whose Cancel is on;
 /// the caption's access key clicks the button from anywhere in its window.
-class QEVBUTTON_EXPORT TQevCustomButton : public QWidget
-{
+class QEVBUTTON_EXPORT TQevCustomButton : public QWidget {
     Q_OBJECT
 
 public:
@@ -37,7 +36,20 @@ public:
     enum TStyle : int { stFlat, stDefault, stNone, stRaised, stFlatDot, stRaisedDot, stFrameLowered, stFrameRaised };
     Q_ENUM(TStyle)
     /// Stock kinds: a caption, two glyphs and what a click does to the button's dialog.
-    enum TKind : int { skCustom, skOK, skCancel, skHelp, skYes, skNo, skClose, skAbort, skRetry, skIgnore, skAll, skSilly };
+    enum TKind : int {
+        skCustom,
+        skOK,
+        skCancel,
+        skHelp,
+        skYes,
+        skNo,
+        skClose,
+        skAbort,
+        skRetry,
+        skIgnore,
+        skAll,
+        skSilly
+    };
     Q_ENUM(TKind)
     /// Where the glyph sits relative to the caption.
     enum TLayout : int { blGlyphLeft, blGlyphBottom, blGlyphRight, blGlyphTop };
@@ -66,7 +78,7 @@ public:
     Q_PROPERTY(int PopupMenuMarkGap READ PopupMenuMarkGap WRITE setPopupMenuMarkGap)
     Q_PROPERTY(TPositionPopup PositionPopup READ PositionPopup WRITE setPositionPopup)
     Q_PROPERTY(bool PlayMusic READ PlayMusic WRITE setPlayMusic)
-    Q_PROPERTY(QMenu *PopupMenu READ PopupMenu WRITE setPopupMenu DESIGNABLE false)
+    Q_PROPERTY(QMenu* PopupMenu READ PopupMenu WRITE setPopupMenu DESIGNABLE false)
     Q_PROPERTY(QColor HotTrackColor READ HotTrackColor WRITE setHotTrackColor)
     Q_PROPERTY(bool HotTrack READ HotTrack WRITE setHotTrack)
     Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing)
@@ -88,12 +100,12 @@ public:
 
 public:
     /// A 75x25 flat button without caption or glyph.
-    explicit TQevCustomButton(QWidget *parent = nullptr);
+    explicit TQevCustomButton(QWidget* parent = nullptr);
     ~TQevCustomButton() override;
 
     /// The dynamic property that marks an instance living in Qt Designer's form editor;
     /// the Designer plugin sets it.
-    static constexpr const char *FormDesignerMark = "qevInFormDesigner";
+    static constexpr const char* FormDesignerMark = "qevInFormDesigner";
 
     /// The help context a skHelp button on this button or on one of its parents passes
     /// to the help handler; 0 means none.
@@ -124,15 +136,15 @@ public:
     /// The frame colours with cmCustom; writing one that differs from the style's own
     /// colour switches ColorMarginStyle to cmCustom.
     QColor ColorMarginLeftTop() const;
-    void setColorMarginLeftTop(const QColor &c);
+    void setColorMarginLeftTop(const QColor& c);
     QColor ColorMarginRightBottom() const;
-    void setColorMarginRightBottom(const QColor &c);
+    void setColorMarginRightBottom(const QColor& c);
     /// cmDefault: the style chooses the frame colours; cmCustom: the margin colours.
     TColorMarginDefault ColorMarginStyle() const;
     void setColorMarginStyle(TColorMarginDefault style);
     /// A fixed text naming this control's version; writing it changes nothing.
     QString Version() const;
-    void setVersion(const QString &);
+    void setVersion(const QString&);
     /// Whether an arrow beside the glyph shows that a popup menu is attached.
     bool PopupMenuMark() const;
     void setPopupMenuMark(bool on);
@@ -146,11 +158,11 @@ public:
     bool PlayMusic() const;
     void setPlayMusic(bool on);
     /// The menu a press or a click opens; not owned, and forgotten when destroyed.
-    QMenu *PopupMenu() const;
-    void setPopupMenu(QMenu *menu);
+    QMenu* PopupMenu() const;
+    void setPopupMenu(QMenu* menu);
     /// The caption's colour while the pointer is over the button (blue).
     QColor HotTrackColor() const;
-    void setHotTrackColor(const QColor &c);
+    void setHotTrackColor(const QColor& c);
     /// Whether the caption changes colour under the pointer (on).
     bool HotTrack() const;
     void setHotTrack(bool on);
@@ -169,10 +181,10 @@ public:
     /// The glyph strip. The colour of its bottom-left pixel is transparent. Writing
     /// one returns the button to skCustom and guesses the cell count from its shape.
     QPixmap Glyph() const;
-    void setGlyph(const QPixmap &glyph);
+    void setGlyph(const QPixmap& glyph);
     /// The glyph strip shown under the pointer; none means Glyph is shown.
     QPixmap GlyphHot() const;
-    void setGlyphHot(const QPixmap &glyph);
+    void setGlyphHot(const QPixmap& glyph);
     /// Where the glyph sits relative to the caption (blGlyphLeft).
     TLayout Layout() const;
     void setLayout(TLayout layout);
@@ -188,24 +200,24 @@ public:
     void setDefault(bool on);
     /// A line added below the tool tip; the tool tip must be set first.
     QString HintSecondLine() const;
-    void setHintSecondLine(const QString &line);
+    void setHintSecondLine(const QString& line);
     /// The text on the face; "&" marks the access key, "&&" is a literal "&".
     QString Caption() const;
-    void setCaption(const QString &caption);
+    void setCaption(const QString& caption);
     /// Whether the face takes its colour from the parent widget (on).
     bool ParentColor() const;
     void setParentColor(bool on);
     /// The face colour when ParentColor is off; writing it turns ParentColor off. The
     /// framed styles keep the palette's button colour whatever is written.
     QColor Color() const;
-    void setColor(const QColor &c);
+    void setColor(const QColor& c);
     /// Whether Tab stops on the button (off).
     bool TabStop() const;
     void setTabStop(bool on);
 
     /// A QAction that a click triggers when nothing is connected to OnClick.
-    QAction *Action() const;
-    void setAction(QAction *action);
+    QAction* Action() const;
+    void setAction(QAction* action);
 
     /// The click: OnClick (or the action), then the stock kind's action on the
     /// button's dialog (a result, the help handler, or closing it), then the popup
@@ -236,27 +248,27 @@ Q_SIGNALS:
     /// The second press of a left double click; a click follows it.
     void OnDblClick();
     /// The pointer entered the enabled button.
-    void OnMouseOver(QObject *Sender);
+    void OnMouseOver(QObject* Sender);
     /// The pointer left the enabled button.
-    void OnMouseOut(QObject *Sender);
+    void OnMouseOut(QObject* Sender);
     /// A left press that opened the popup menu, after the menu closed.
     void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
     /// A left release over the button.
     void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
 protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
     /// Called whenever the focus moves in the window, with whether this button now
     /// answers Enter; for buttons that want to look like the default one. This

@@ -10,8 +10,7 @@
 class QPainter;
 class QTimer;
 
-class TQevCustomButtonPrivate
-{
+class TQevCustomButtonPrivate {
     Q_DECLARE_PUBLIC(TQevCustomButton)
 
 public:
@@ -21,28 +20,27 @@ public:
     enum TLook : int { lkNormal, lkLeave, lkHot, lkPressed, lkAfterPopup };
 
     // Rectangles with an exclusive right and bottom, as the drawing formulas use them.
-    struct TRect
-    {
+    struct TRect {
         int Left = 0, Top = 0, Right = 0, Bottom = 0;
-        friend bool operator==(const TRect &, const TRect &) = default;
+        friend bool operator==(const TRect&, const TRect&) = default;
     };
 
-    explicit TQevCustomButtonPrivate(TQevCustomButton *q);
+    explicit TQevCustomButtonPrivate(TQevCustomButton* q);
 
-    static TQevCustomButtonPrivate *get(TQevCustomButton *button) { return button->d_func(); }
-    static const TQevCustomButtonPrivate *get(const TQevCustomButton *button) { return button->d_func(); }
+    static TQevCustomButtonPrivate* get(TQevCustomButton* button) { return button->d_func(); }
+    static const TQevCustomButtonPrivate* get(const TQevCustomButton* button) { return button->d_func(); }
 
-    TQevCustomButton *const q_ptr;
+    TQevCustomButton* const q_ptr;
 
     // Model: what writing a property does beyond storing it.
     void init();
-    void setMarginColor(int side, const QColor &c);
+    void setMarginColor(int side, const QColor& c);
     QColor styleDefaultColor(int side) const;
     void ApplyStyleColors();
-    void setGlyphImage(const QPixmap &glyph, bool hot);
+    void setGlyphImage(const QPixmap& glyph, bool hot);
     void LoadKindGlyphs();
-    void setTimerInterval(QTimer *timer, int ms);
-    static void ArmTimer(QTimer *timer);
+    void setTimerInterval(QTimer* timer, int ms);
+    static void ArmTimer(QTimer* timer);
     bool isFramedStyle() const;
     // A property that the face depends on changed: lay the face out again and have it
     // painted when the event loop comes round.
@@ -65,19 +63,19 @@ public:
     void RepeatTick();
     bool DialogKey(int key, Qt::KeyboardModifiers modifiers);
     bool DialogChar(QChar character);
-    void FocusChanged(QWidget *now);
+    void FocusChanged(QWidget* now);
     bool canFocus() const;
-    void PlayResourceSound(const QString &name);
+    void PlayResourceSound(const QString& name);
     // A key, activation or show that reached this button's window; true when taken.
-    bool WindowEvent(QWidget *window, QEvent *event);
-    static bool RouteWindowEvent(QWidget *window, QEvent *event);
+    bool WindowEvent(QWidget* window, QEvent* event);
+    static bool RouteWindowEvent(QWidget* window, QEvent* event);
     static void InstallApplicationHooks();
 
     // Drawing. ShowLook() paints one look at once; Relayout() computes everything the
     // paint needs from the state; DrawFace() only reads.
     void ShowLook(TLook look);
     void Relayout();
-    void DrawFace(QPainter &p) const;
+    void DrawFace(QPainter& p) const;
 
     // State of the face, written by the handlers and read by the layout.
     int NormalFrameWidth = 0;
@@ -90,8 +88,8 @@ public:
     bool ActiveDefault = false;
     bool FocusShown = false;
     bool DottedFramePen = false;
-    QTimer *RepeatTimer = nullptr;
-    QTimer *StartTimer = nullptr;
+    QTimer* RepeatTimer = nullptr;
+    QTimer* StartTimer = nullptr;
     // The look the next paint shows; a handler's look is shown at once, after which
     // any repaint shows the normal look again.
     TLook Look = lkNormal;
@@ -100,8 +98,8 @@ public:
     TRect WorkRect, GlyphRect, CaptionRect, MarkRect;
     int FaceFrameWidth = 0;
     QColor FaceTop, FaceBottom;
-    TRect FaceRect;           // inside the frame, filled with the face colour
-    const QImage *DrawnStrip = nullptr;  // the glyph strip drawn, or none
+    TRect FaceRect;                     // inside the frame, filled with the face colour
+    const QImage* DrawnStrip = nullptr; // the glyph strip drawn, or none
     int DrawnCells = 1;
     bool DrawnSecondCell = false;
     bool DrawnTransparent = true;
@@ -142,7 +140,7 @@ public:
     QColor m_color;
     bool m_loading = false;
     bool m_inDesigner = false;
-    bool m_pointerInside = false;  // where the pointer is, as far as the handlers were told
+    bool m_pointerInside = false; // where the pointer is, as far as the handlers were told
     bool m_clickPending = false;
     quint64 m_lastPressTime = 0;
     bool m_popupOpen = false;
@@ -151,13 +149,13 @@ public:
 
 private:
     QColor faceColor() const;
-    void DrawFrame3D(QPainter &p, TRect r, const QColor &top, const QColor &bottom, int width, bool dotted) const;
-    void DrawGlyphCell(QPainter &p) const;
+    void DrawFrame3D(QPainter& p, TRect r, const QColor& top, const QColor& bottom, int width, bool dotted) const;
+    void DrawGlyphCell(QPainter& p) const;
     void PlaceGlyph(int cw, int ch);
     void PlaceMark(int cw, int mw, int mh);
-    void DrawDisabledImage(QPainter &p, const QImage &image, int x, int y) const;
-    void DrawCaption(QPainter &p) const;
+    void DrawDisabledImage(QPainter& p, const QImage& image, int x, int y) const;
+    void DrawCaption(QPainter& p) const;
     void PlaceCaption();
-    void DrawDisabledCaption(QPainter &p) const;
-    void DrawFocusMark(QPainter &p) const;
+    void DrawDisabledCaption(QPainter& p) const;
+    void DrawFocusMark(QPainter& p) const;
 };

@@ -12,24 +12,24 @@
 
 namespace {
 
-class Bench : public TQevButton
-{
+class Bench : public TQevButton {
 public:
     using TQevButton::TQevButton;
     // The layout for the look is computed once, as the button does when its state
     // changes; the loop measures the paint alone.
     void prepare(TQevCustomButtonPrivate::TLook look)
     {
-        TQevCustomButtonPrivate *d = d_ptr.get();
-        d->CaptionPlain = (look == TQevCustomButtonPrivate::lkHot || look == TQevCustomButtonPrivate::lkPressed) ? 0 : 1;
+        TQevCustomButtonPrivate* d = d_ptr.get();
+        d->CaptionPlain =
+            (look == TQevCustomButtonPrivate::lkHot || look == TQevCustomButtonPrivate::lkPressed) ? 0 : 1;
         d->PressOffset = look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
         d->Look = look;
         d->Relayout();
     }
-    void draw(QPainter &p) const { TQevCustomButtonPrivate::get(this)->DrawFace(p); }
+    void draw(QPainter& p) const { TQevCustomButtonPrivate::get(this)->DrawFace(p); }
 };
 
-void faceInLook(benchmark::State &state, TQevCustomButtonPrivate::TLook look, TQevCustomButton::TStyle style)
+void faceInLook(benchmark::State& state, TQevCustomButtonPrivate::TLook look, TQevCustomButton::TStyle style)
 {
     QWidget parent;
     Bench b(&parent);
@@ -44,7 +44,7 @@ void faceInLook(benchmark::State &state, TQevCustomButtonPrivate::TLook look, TQ
     }
 }
 
-void qevButtonRender(benchmark::State &state)
+void qevButtonRender(benchmark::State& state)
 {
     QWidget parent;
     TQevButton b(&parent);
@@ -57,7 +57,7 @@ void qevButtonRender(benchmark::State &state)
     }
 }
 
-void qPushButtonRender(benchmark::State &state)
+void qPushButtonRender(benchmark::State& state)
 {
     QWidget parent;
     QPushButton b(&parent);
@@ -89,7 +89,7 @@ BENCHMARK(qPushButtonRender);
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -22,7 +22,7 @@
 namespace {
 
 // Runs the dialog modally and presses the key in the line edit once it is up.
-int resultOfKey(QDialog &dialog, QWidget *edit, int key)
+int resultOfKey(QDialog& dialog, QWidget* edit, int key)
 {
     QTimer::singleShot(0, edit, [edit, key] {
         edit->setFocus();
@@ -36,7 +36,7 @@ int resultOfKey(QDialog &dialog, QWidget *edit, int key)
 
 // A form read at run time creates its buttons through the plugin; they must be of the
 // very class this program links.
-bool pluginMakesTheButton(const QString &dir, QTextStream &out)
+bool pluginMakesTheButton(const QString& dir, QTextStream& out)
 {
     QUiLoader loader;
     loader.clearPluginPaths();
@@ -50,7 +50,7 @@ bool pluginMakesTheButton(const QString &dir, QTextStream &out)
                       "<enum>TQevCustomButton::skYes</enum></property></widget></widget></ui>";
     QBuffer buffer(&form);
     std::unique_ptr<QWidget> w(loader.load(&buffer));
-    auto *button = w ? w->findChild<TQevButton *>(QStringLiteral("b")) : nullptr;
+    auto* button = w ? w->findChild<TQevButton*>(QStringLiteral("b")) : nullptr;
     if (!button || button->Caption() != QStringLiteral("&Yes")) {
         out << "the plugin's button is missing or not this program's class\n";
         return false;
@@ -60,7 +60,7 @@ bool pluginMakesTheButton(const QString &dir, QTextStream &out)
 
 } // namespace
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
@@ -81,8 +81,8 @@ int main(int argc, char *argv[])
 
     const int enter = resultOfKey(dialog, ui.name, Qt::Key_Return);
     const int escape = resultOfKey(dialog, ui.name, Qt::Key_Escape);
-    out << "Enter gave " << enter << " (" << okClicks << " OK click), Escape gave " << escape << " ("
-        << cancelClicks << " Cancel click)\n";
+    out << "Enter gave " << enter << " (" << okClicks << " OK click), Escape gave " << escape << " (" << cancelClicks
+        << " Cancel click)\n";
     bool passed = enter == 1 && escape == 2 && okClicks == 1 && cancelClicks == 1;
 
     const qsizetype at = args.indexOf(QStringLiteral("--designer-plugins"));

@@ -12,14 +12,14 @@
 #include <QTimer>
 
 // The pointer entering and leaving a widget, as the window system reports it.
-inline void SendEnter(QWidget *w)
+inline void SendEnter(QWidget* w)
 {
     const QPointF local(5, 5);
     QEnterEvent e(local, local, w->mapToGlobal(local));
     QApplication::sendEvent(w, &e);
 }
 
-inline void SendLeave(QWidget *w)
+inline void SendLeave(QWidget* w)
 {
     QEvent e(QEvent::Leave);
     QApplication::sendEvent(w, &e);
@@ -27,31 +27,30 @@ inline void SendLeave(QWidget *w)
 
 // A button whose private state the tests read and write under the names the drawing
 // and the handlers use, and which counts the faces it paints.
-class Probe : public TQevButton
-{
+class Probe : public TQevButton {
 public:
     using TQevButton::TQevButton;
     using TLook = TQevCustomButtonPrivate::TLook;
     using enum TQevCustomButtonPrivate::TLook;
     using TRect = TQevCustomButtonPrivate::TRect;
 
-    TQevCustomButtonPrivate *d() { return d_ptr.get(); }
+    TQevCustomButtonPrivate* d() { return d_ptr.get(); }
 
-    bool &ActiveDefault = d()->ActiveDefault;
-    int &CaptionPlain = d()->CaptionPlain;
-    TRect &CaptionRect = d()->CaptionRect;
-    bool &FocusShown = d()->FocusShown;
-    QColor &FrameLeftTop = d()->FrameLeftTop;
-    QColor &FrameRightBottom = d()->FrameRightBottom;
-    TRect &GlyphRect = d()->GlyphRect;
-    int &HotFrameWidth = d()->HotFrameWidth;
-    TRect &MarkRect = d()->MarkRect;
-    int &NormalFrameWidth = d()->NormalFrameWidth;
-    int &PointerOut = d()->PointerOut;
-    int &PressOffset = d()->PressOffset;
-    QTimer *&RepeatTimer = d()->RepeatTimer;
-    QTimer *&StartTimer = d()->StartTimer;
-    TRect &WorkRect = d()->WorkRect;
+    bool& ActiveDefault = d()->ActiveDefault;
+    int& CaptionPlain = d()->CaptionPlain;
+    TRect& CaptionRect = d()->CaptionRect;
+    bool& FocusShown = d()->FocusShown;
+    QColor& FrameLeftTop = d()->FrameLeftTop;
+    QColor& FrameRightBottom = d()->FrameRightBottom;
+    TRect& GlyphRect = d()->GlyphRect;
+    int& HotFrameWidth = d()->HotFrameWidth;
+    TRect& MarkRect = d()->MarkRect;
+    int& NormalFrameWidth = d()->NormalFrameWidth;
+    int& PointerOut = d()->PointerOut;
+    int& PressOffset = d()->PressOffset;
+    QTimer*& RepeatTimer = d()->RepeatTimer;
+    QTimer*& StartTimer = d()->StartTimer;
+    TRect& WorkRect = d()->WorkRect;
 
     void RepeatTick() { d()->RepeatTick(); }
     void StartTick() { d()->StartTick(); }
@@ -76,7 +75,7 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent *event) override
+    void paintEvent(QPaintEvent* event) override
     {
         ++m_facesDrawn;
         m_lastLook = d()->Look;

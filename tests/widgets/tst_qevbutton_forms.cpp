@@ -38,23 +38,24 @@ std::unique_ptr<QDialog> buildForm(Build how)
             return nullptr;
         QUiLoader loader;
         loader.addPluginPath(QStringLiteral(QEV_PLUGIN_DIR));
-        return std::unique_ptr<QDialog>(qobject_cast<QDialog *>(loader.load(&file)));
+        return std::unique_ptr<QDialog>(qobject_cast<QDialog*>(loader.load(&file)));
     }
     case Build::LaterRow: {
         auto dialog = std::make_unique<QDialog>();
-        auto *layout = new QVBoxLayout(dialog.get());
-        auto *edit = new QLineEdit(dialog.get());
+        auto* layout = new QVBoxLayout(dialog.get());
+        auto* edit = new QLineEdit(dialog.get());
         edit->setObjectName(QStringLiteral("edit"));
         layout->addWidget(edit);
-        auto *check = new QCheckBox(QStringLiteral("Check"), dialog.get());
+        auto* check = new QCheckBox(QStringLiteral("Check"), dialog.get());
         check->setObjectName(QStringLiteral("check"));
         layout->addWidget(check);
         // The row and its buttons exist before they belong to any window.
-        auto *row = new QWidget;
-        auto *rowLayout = new QHBoxLayout(row);
-        const std::pair<const char *, B::TKind> kinds[] = {{"ok", B::skOK}, {"cancel", B::skCancel}, {"help", B::skHelp}};
-        for (const auto &[name, kind] : kinds) {
-            auto *b = new TQevButton(row);
+        auto* row = new QWidget;
+        auto* rowLayout = new QHBoxLayout(row);
+        const std::pair<const char*, B::TKind> kinds[] = {
+            {"ok", B::skOK}, {"cancel", B::skCancel}, {"help", B::skHelp}};
+        for (const auto& [name, kind] : kinds) {
+            auto* b = new TQevButton(row);
             b->setObjectName(QString::fromLatin1(name));
             b->setButtonKind(kind);
             rowLayout->addWidget(b);
@@ -68,8 +69,7 @@ std::unique_ptr<QDialog> buildForm(Build how)
 
 } // namespace
 
-class TestForms : public QObject
-{
+class TestForms : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -81,14 +81,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("clicked");
         QTest::addColumn<int>("result");
-        const std::pair<const char *, Build> builds[] = {
+        const std::pair<const char*, Build> builds[] = {
             {"uic", Build::Uic}, {"QUiLoader", Build::Loader}, {"row added later", Build::LaterRow}};
-        for (const auto &[name, how] : builds) {
+        for (const auto& [name, how] : builds) {
             const QByteArray n(name);
-            QTest::newRow(n + ", Enter") << how << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "edit" << "ok" << 1;
-            QTest::newRow(n + ", Escape") << how << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << "edit" << "cancel" << 2;
-            QTest::newRow(n + ", h") << how << int(Qt::Key_H) << Qt::KeyboardModifiers() << "check" << "help" << 0;
-            QTest::newRow(n + ", Alt+H") << how << int(Qt::Key_H) << Qt::KeyboardModifiers(Qt::AltModifier) << "check" << "help" << 0;
+            QTest::newRow(n + ", Enter") << how << int(Qt::Key_Return) << Qt::KeyboardModifiers() << "edit"
+                                         << "ok" << 1;
+            QTest::newRow(n + ", Escape") << how << int(Qt::Key_Escape) << Qt::KeyboardModifiers() << "edit"
+                                          << "cancel" << 2;
+            QTest::newRow(n + ", h") << how << int(Qt::Key_H) << Qt::KeyboardModifiers() << "check"
+                                     << "help" << 0;
+            QTest::newRow(n + ", Alt+H") << how << int(Qt::Key_H) << Qt::KeyboardModifiers(Qt::AltModifier) << "check"
+                                         << "help" << 0;
         }
     }
 
@@ -101,9 +105,9 @@ private Q_SLOTS:
         QFETCH(QString, clicked);
         std::unique_ptr<QDialog> dialog = buildForm(how);
         QVERIFY(dialog);
-        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("edit"));
-        auto *focused = dialog->findChild<QWidget *>(from);
-        auto *target = dialog->findChild<TQevButton *>(clicked);
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("edit"));
+        auto* focused = dialog->findChild<QWidget*>(from);
+        auto* target = dialog->findChild<TQevButton*>(clicked);
         QVERIFY(edit && focused && target);
         QSignalSpy clicks(target, &B::OnClick);
         dialog->show();
@@ -125,25 +129,26 @@ private Q_SLOTS:
         for (Build how : {Build::Uic, Build::Loader}) {
             std::unique_ptr<QDialog> dialog = buildForm(how);
             QVERIFY(dialog);
-            QCOMPARE(dialog->findChild<TQevButton *>(QStringLiteral("ok"))->Caption(), QStringLiteral("OK"));
-            QCOMPARE(dialog->findChild<TQevButton *>(QStringLiteral("help"))->Caption(), QStringLiteral("&Help"));
+            QCOMPARE(dialog->findChild<TQevButton*>(QStringLiteral("ok"))->Caption(), QStringLiteral("OK"));
+            QCOMPARE(dialog->findChild<TQevButton*>(QStringLiteral("help"))->Caption(), QStringLiteral("&Help"));
         }
     }
 
     void accessibleNameInsideAGroupBox()
     {
         QWidget window;
-        auto *box = new QGroupBox(QStringLiteral("Tools"), &window);
-        auto *layout = new QHBoxLayout(box);
-        auto *button = new TQevButton(box);
+        auto* box = new QGroupBox(QStringLiteral("Tools"), &window);
+        auto* layout = new QHBoxLayout(box);
+        auto* button = new TQevButton(box);
         button->setCaption(QStringLiteral("&Print && save"));
-        auto *plain = new QPushButton(QStringLiteral("&Save"), box);
+        auto* plain = new QPushButton(QStringLiteral("&Save"), box);
         layout->addWidget(button);
         layout->addWidget(plain);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(QAccessible::queryAccessibleInterface(plain)->text(QAccessible::Name), QStringLiteral("Save"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), QStringLiteral("Print & save"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+                 QStringLiteral("Print & save"));
         button->setAccessibleName(QStringLiteral("Printer"));
         QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), QStringLiteral("Printer"));
     }

@@ -15,7 +15,7 @@ const QColor kGreen(0, 160, 0);
 const QColor kRed(200, 0, 0);
 
 // An 18x18 glyph: magenta background (its bottom-left pixel), a square of `fill` at 1..16.
-QPixmap squareGlyph(const QColor &fill, int w = 18, int h = 18)
+QPixmap squareGlyph(const QColor& fill, int w = 18, int h = 18)
 {
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(Qt::magenta);
@@ -25,10 +25,13 @@ QPixmap squareGlyph(const QColor &fill, int w = 18, int h = 18)
     return QPixmap::fromImage(img);
 }
 
-QColor at(const QImage &img, int x, int y) { return img.pixelColor(x, y); }
+QColor at(const QImage& img, int x, int y)
+{
+    return img.pixelColor(x, y);
+}
 
 // Bounding box of the pixels that match.
-QRect box(const QImage &img, const std::function<bool(QColor)> &match)
+QRect box(const QImage& img, const std::function<bool(QColor)>& match)
 {
     QRect r;
     for (int y = 0; y < img.height(); ++y)
@@ -38,8 +41,14 @@ QRect box(const QImage &img, const std::function<bool(QColor)> &match)
     return r;
 }
 
-bool isBlueish(QColor c) { return c.blue() > 180 && c.red() < 80 && c.green() < 80; }
-bool isDarkText(QColor c) { return c.red() < 100 && c.green() < 100 && c.blue() < 100; }
+bool isBlueish(QColor c)
+{
+    return c.blue() > 180 && c.red() < 80 && c.green() < 80;
+}
+bool isDarkText(QColor c)
+{
+    return c.red() < 100 && c.green() < 100 && c.blue() < 100;
+}
 
 // A fixed face and pixel size, so the caption's size is the same on every machine.
 QFont CaptionFont()
@@ -49,12 +58,14 @@ QFont CaptionFont()
     return font;
 }
 
-QRect toRect(const Probe::TRect &r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
+QRect toRect(const Probe::TRect& r)
+{
+    return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+}
 
 } // namespace
 
-class TestPaint : public QObject
-{
+class TestPaint : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -114,18 +125,21 @@ private Q_SLOTS:
         QTest::addColumn<int>("look");
         QTest::addColumn<int>("width");
         QTest::addColumn<bool>("swapped");
-        const struct
-        {
-            const char *name;
+        const struct {
+            const char* name;
             B::TStyle style;
-            int widths[4];  // normal, hot, pressed, after-popup
-        } styles[] = {{"Flat", B::stFlat, {0, 1, 1, 0}}, {"None", B::stNone, {0, 0, 0, 0}}, {"Raised", B::stRaised, {2, 2, 2, 2}}};
-        const struct
-        {
-            const char *name;
+            int widths[4]; // normal, hot, pressed, after-popup
+        } styles[] = {{"Flat", B::stFlat, {0, 1, 1, 0}},
+                      {"None", B::stNone, {0, 0, 0, 0}},
+                      {"Raised", B::stRaised, {2, 2, 2, 2}}};
+        const struct {
+            const char* name;
             Probe::TLook look;
-        } looks[] = {{"normal", Probe::lkNormal}, {"hot", Probe::lkHot}, {"pressed", Probe::lkPressed}, {"afterPopup", Probe::lkAfterPopup}};
-        for (const auto &s : styles)
+        } looks[] = {{"normal", Probe::lkNormal},
+                     {"hot", Probe::lkHot},
+                     {"pressed", Probe::lkPressed},
+                     {"afterPopup", Probe::lkAfterPopup}};
+        for (const auto& s : styles)
             for (int l = 0; l < 4; ++l)
                 QTest::addRow("%s %s", s.name, looks[l].name)
                     << int(s.style) << int(looks[l].look) << s.widths[l] << (looks[l].look == Probe::lkPressed);
@@ -158,23 +172,23 @@ private Q_SLOTS:
         Probe b;
         b.setButtonStyle(B::stFrameRaised);
         const QImage normal = b.face(Probe::lkNormal);
-        QCOMPARE(at(normal, 0, 12), tc::light);   // frame
+        QCOMPARE(at(normal, 0, 12), tc::light); // frame
         QCOMPARE(at(normal, 74, 12), tc::dark);
-        QCOMPARE(at(normal, 1, 12), tc::face);    // ring in button face
+        QCOMPARE(at(normal, 1, 12), tc::face); // ring in button face
         QCOMPARE(at(normal, 73, 12), tc::face);
-        QCOMPARE(at(normal, 2, 12), tc::light);   // raised inner edge
+        QCOMPARE(at(normal, 2, 12), tc::light); // raised inner edge
         QCOMPARE(at(normal, 37, 2), tc::light);
         QCOMPARE(at(normal, 72, 12), tc::dark);
         QCOMPARE(at(normal, 37, 22), tc::dark);
-        QCOMPARE(at(normal, 3, 12), tc::face);    // middle
+        QCOMPARE(at(normal, 3, 12), tc::face); // middle
 
         const QImage pressed = b.face(Probe::lkPressed);
         QCOMPARE(at(pressed, 0, 12), tc::dark);
         QCOMPARE(at(pressed, 1, 12), tc::face);
-        QCOMPARE(at(pressed, 2, 12), tc::dark);   // sunken inner edge
+        QCOMPARE(at(pressed, 2, 12), tc::dark); // sunken inner edge
         QCOMPARE(at(pressed, 72, 12), tc::light);
 
-        b.setButtonStyle(B::stDefault);  // black bottom, the edge right inside the frame
+        b.setButtonStyle(B::stDefault); // black bottom, the edge right inside the frame
         const QImage hot = b.face(Probe::lkHot);
         QCOMPARE(at(hot, 74, 12), QColor(Qt::black));
         QCOMPARE(at(hot, 1, 12), tc::light);
@@ -250,7 +264,8 @@ private Q_SLOTS:
         QCOMPARE(at(img, x + 17, y + 17), tc::parentBack);
 
         QCOMPARE(toRect(b.CaptionRect), caption);
-        const QRect ink = box(img, [](QColor c) { return c != tc::parentBack && c != kGreen && c != tc::light && c != tc::dark; });
+        const QRect ink =
+            box(img, [](QColor c) { return c != tc::parentBack && c != kGreen && c != tc::light && c != tc::dark; });
         QVERIFY(!ink.isEmpty());
         QVERIFY2(caption.contains(ink), "caption drawn only inside its rectangle");
     }
@@ -353,7 +368,7 @@ private Q_SLOTS:
         QCOMPARE(at(img, x + 10, y + 10), tc::light);
         QCOMPARE(at(img, x + 10, y + 6), tc::light);
         QCOMPARE(at(img, x + 4, y + 5), tc::parentBack);
-        QCOMPARE(at(img, x + 1, y + 1), tc::parentBack);  // white is left out
+        QCOMPARE(at(img, x + 1, y + 1), tc::parentBack); // white is left out
     }
 
     void disabledCaption()
@@ -365,7 +380,8 @@ private Q_SLOTS:
         const QImage img = b.face(Probe::lkNormal);
         // Text is antialiased: count pixels near each colour.
         const auto near = [](QColor a, QColor b) {
-            return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 && std::abs(a.blue() - b.blue()) < 12;
+            return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 &&
+                   std::abs(a.blue() - b.blue()) < 12;
         };
         const QRect shadow = box(img, [&](QColor c) { return near(c, tc::dark); });
         const QRect light = box(img, [&](QColor c) { return near(c, tc::light); });
@@ -404,7 +420,7 @@ private Q_SLOTS:
         QCOMPARE(at(img, 5, 11), inverted);
         QCOMPARE(at(img, 5, 12), tc::face);
         QCOMPARE(at(img, 4, 4), tc::face);
-        QCOMPARE(at(img, 2, 2), tc::light);  // the inner edge, untouched
+        QCOMPARE(at(img, 2, 2), tc::light); // the inner edge, untouched
         QCOMPARE(at(img, 71, 21), tc::face);
 
         b.setShowFocused(false);

@@ -5,20 +5,29 @@
 #include <QIcon>
 #include <QImage>
 
-QevButtonPlugin::QevButtonPlugin(QObject *parent)
-    : QObject(parent)
-{
-}
+QevButtonPlugin::QevButtonPlugin(QObject* parent) : QObject(parent) {}
 
-QString QevButtonPlugin::name() const { return QStringLiteral("TQevButton"); }
-QString QevButtonPlugin::group() const { return QStringLiteral("Kolvane"); }
-QString QevButtonPlugin::toolTip() const { return QStringLiteral("Owner-drawn push button"); }
+QString QevButtonPlugin::name() const
+{
+    return QStringLiteral("TQevButton");
+}
+QString QevButtonPlugin::group() const
+{
+    return QStringLiteral("Kolvane");
+}
+QString QevButtonPlugin::toolTip() const
+{
+    return QStringLiteral("Owner-drawn push button");
+}
 QString QevButtonPlugin::whatsThis() const
 {
     return QStringLiteral("A push button that draws itself: frame styles, hot tracking, stock kinds, "
                           "glyphs, a popup menu and auto-repeat.");
 }
-QString QevButtonPlugin::includeFile() const { return QStringLiteral("qevbutton.h"); }
+QString QevButtonPlugin::includeFile() const
+{
+    return QStringLiteral("qevbutton.h");
+}
 
 QIcon QevButtonPlugin::icon() const
 {
@@ -37,11 +46,14 @@ QIcon QevButtonPlugin::icon() const
     return QIcon(QPixmap::fromImage(glyph));
 }
 
-bool QevButtonPlugin::isContainer() const { return false; }
-
-QWidget *QevButtonPlugin::createWidget(QWidget *parent)
+bool QevButtonPlugin::isContainer() const
 {
-    auto *button = new TQevButton(parent);
+    return false;
+}
+
+QWidget* QevButtonPlugin::createWidget(QWidget* parent)
+{
+    auto* button = new TQevButton(parent);
     // QUiLoader would overwrite an object name, so the designer state is a property.
     // A form loader gets a button that is not in the loading state: a kind written by
     // the loader then sets its caption, as the uic-generated code does, and a caption
@@ -51,9 +63,12 @@ QWidget *QevButtonPlugin::createWidget(QWidget *parent)
     return button;
 }
 
-bool QevButtonPlugin::isInitialized() const { return m_core != nullptr; }
+bool QevButtonPlugin::isInitialized() const
+{
+    return m_core != nullptr;
+}
 
-void QevButtonPlugin::initialize(QDesignerFormEditorInterface *core)
+void QevButtonPlugin::initialize(QDesignerFormEditorInterface* core)
 {
     if (!m_core)
         m_core = core;
@@ -61,13 +76,12 @@ void QevButtonPlugin::initialize(QDesignerFormEditorInterface *core)
 
 QString QevButtonPlugin::domXml() const
 {
-    return QStringLiteral(
-        "<ui language=\"c++\">\n"
-        " <widget class=\"TQevButton\" name=\"qevButton\">\n"
-        "  <property name=\"geometry\">\n"
-        "   <rect><x>0</x><y>0</y><width>75</width><height>25</height></rect>\n"
-        "  </property>\n"
-        "  <property name=\"Caption\"><string>QevButton</string></property>\n"
-        " </widget>\n"
-        "</ui>\n");
+    return QStringLiteral("<ui language=\"c++\">\n"
+                          " <widget class=\"TQevButton\" name=\"qevButton\">\n"
+                          "  <property name=\"geometry\">\n"
+                          "   <rect><x>0</x><y>0</y><width>75</width><height>25</height></rect>\n"
+                          "  </property>\n"
+                          "  <property name=\"Caption\"><string>QevButton</string></property>\n"
+                          " </widget>\n"
+                          "</ui>\n");
 }
