@@ -79,9 +79,9 @@ void MainFormTest::startUp()
     const std::array<std::int8_t, 6> digits = {-1, -1, -1, 0, 0, 0};
     QCOMPARE(BandDigits, digits);
     // The dialogs exist from the start, hidden, owned by the main window.
-    QVERIFY(host->windows.colorForm && !host->windows.colorForm->isVisible());
-    QVERIFY(host->windows.about && !host->windows.about->isVisible());
-    QCOMPARE(host->windows.colorForm->windowTitle(), QStringLiteral("Kolvane"));
+    QVERIFY(host->windows.colorForm() && !host->windows.colorForm()->isVisible());
+    QVERIFY(host->windows.about() && !host->windows.about()->isVisible());
+    QCOMPARE(host->windows.colorForm()->windowTitle(), QStringLiteral("Kolvane"));
 }
 
 void MainFormTest::menusAndAccessKeys()
@@ -156,7 +156,7 @@ void MainFormTest::aboutOpensFromAField()
     ModalWatch watch;
     QTest::keyClick(host->f().Edit1, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(watch.dialogs(), 1);
-    QVERIFY(!host->windows.about->isVisible());
+    QVERIFY(!host->windows.about()->isVisible());
 
     // The capacitor's tolerance list has an edit part that would select all.
     host->f().PageControl1->setCurrentIndex(1);
@@ -164,7 +164,7 @@ void MainFormTest::aboutOpensFromAField()
     host->f().ComboBox2->setFocus();
     QTest::keyClick(host->f().ComboBox2, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(watch.dialogs(), 2);
-    QVERIFY(!host->windows.about->isVisible());
+    QVERIFY(!host->windows.about()->isVisible());
 }
 
 void MainFormTest::errorBoxFullStopRule_data()

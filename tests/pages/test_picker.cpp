@@ -79,7 +79,7 @@ private:
         });
         QTest::mousePress(band(target), button);
         QCOMPARE(watch.dialogs(), 1);
-        QVERIFY(!host->windows.colorForm->isVisible());
+        QVERIFY(!host->windows.colorForm()->isVisible());
     }
     std::unique_ptr<AppHost> host;
 };
@@ -111,7 +111,7 @@ void PickerTest::offersOnlyAcceptedColours()
     (offer.fourBands ? f.RadioButton4 : f.RadioButton3)->click();
     QString seen, caption;
     pickOn(offer.target, Qt::RightButton, [&] {
-        caption = host->windows.colorForm->windowTitle();
+        caption = host->windows.colorForm()->windowTitle();
         for (int i = 0; i < 12; ++i)
             seen += swatch(i)->isVisible() ? QLatin1Char('y') : QLatin1Char('-');
         seen += picker().Panel1->isVisible() ? QLatin1Char('y') : QLatin1Char('-');
@@ -182,7 +182,7 @@ void PickerTest::closingWithoutPickChangesNothing()
 {
     auto& f = host->f();
     pickOn(1, Qt::LeftButton, [&] { QTest::mousePress(swatch(4), Qt::LeftButton); });
-    const QDialog* first = host->windows.colorForm;
+    const QDialog* first = host->windows.colorForm();
     PickedColour = 0x123456;
     pickOn(5, Qt::LeftButton, [] {});
     pickOn(2, Qt::MiddleButton, [] {});
@@ -192,8 +192,8 @@ void PickerTest::closingWithoutPickChangesNothing()
     QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("20%"));
     QCOMPARE(PickedColour, BandColour(0x123456));
     // The same picker serves every band, and keeps its caption while hidden.
-    QCOMPARE(host->windows.colorForm, first);
-    QCOMPARE(host->windows.colorForm->windowTitle(), QStringLiteral("Second bound of resistor"));
+    QCOMPARE(host->windows.colorForm(), first);
+    QCOMPARE(host->windows.colorForm()->windowTitle(), QStringLiteral("Second bound of resistor"));
 }
 
 void PickerTest::noneTakesOnlyThePrimaryButton()
