@@ -51,6 +51,8 @@ private slots:
     void closingWithoutPickChangesNothing();
     void noneTakesOnlyThePrimaryButton();
     void assistiveToolsPressBandsAndSwatches();
+    void firstShowingMatchesLaterOnes_data();
+    void firstShowingMatchesLaterOnes();
 
 private:
     kolvane::test::PickerControls& picker() { return host->picker(); }
@@ -229,6 +231,54 @@ void PickerTest::assistiveToolsPressBandsAndSwatches()
     QCOMPARE(bandFace->text(QAccessible::Name), QStringLiteral("Second digit: violet, 7"));
     // The drawing's body is a picture, not a button.
     QCOMPARE(QAccessible::queryAccessibleInterface(f.Shape13)->role(), QAccessible::Graphic);
+}
+
+// The picker is made on the first press of a band; that first showing has the same
+// caption, swatches and pixels as a later one for the same band, whatever band was
+// picked in between, and one picker serves them all.
+void PickerTest::firstShowingMatchesLaterOnes_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<int>("between");
+    QTest::newRow("first band, then a tolerance band") << 1 << 10;
+    QTest::newRow("tolerance band, then a first band") << 5 << 6;
+    QTest::newRow("TFR band, then a fourth band") << 11 << 4;
+    QTest::newRow("third band with 4 bands, then a second band") << 3 << 7;
+}
+
+void PickerTest::firstShowingMatchesLaterOnes()
+{
+    QFETCH(int, target);
+    QFETCH(int, between);
+    QVERIFY(host->main().findChildren<TColorForm*>().isEmpty());
+    struct Showing {
+        QDialog* dialog = nullptr;
+        QString caption;
+        QImage pixels;
+    };
+    const auto show = [&](int band) {
+        Showing seen;
+        pickOn(band, Qt::LeftButton, [&] {
+            seen.dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (seen.dialog) {
+                seen.caption = seen.dialog->windowTitle();
+                seen.pixels = seen.dialog->grab().toImage();
+            }
+        });
+        return seen;
+    };
+    const Showing first = show(target);
+    const Showing other = show(between);
+    const Showing later = show(target);
+    QVERIFY(first.dialog);
+    QCOMPARE(later.dialog, first.dialog);
+    QCOMPARE(other.dialog, first.dialog);
+    QCOMPARE(host->main().findChildren<TColorForm*>(), QList<TColorForm*>{host->windows.colorForm()});
+    QCOMPARE(later.caption, first.caption);
+    QVERIFY(other.caption != first.caption);
+    QCOMPARE(later.pixels, first.pixels);
+    // The band in between offers other swatches, so a stale picture would show.
+    QVERIFY(other.pixels != first.pixels);
 }
 
 QTEST_MAIN(PickerTest)
