@@ -1,6 +1,7 @@
 #include "about.h"
 
 #include "addresses.h"
+#include "fonts.h"
 #include "version.h"
 #include "ui_about.h"
 
@@ -16,8 +17,7 @@ const QColor kVisitedMaroon(128, 0, 0);
 
 void SetLinkLook(QLabel* label)
 {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(13);
+    QFont font = PixelFont(QStringLiteral("Arial"), 13);
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();
@@ -50,9 +50,7 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
     // A dialog frame with only the close button, fixed at its client size.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(205, 194);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(PixelFont(QStringLiteral("MS Sans Serif"), 11));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Qt::white);
     setPalette(palette);

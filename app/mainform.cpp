@@ -99,10 +99,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
-    QFont tabFont(QStringLiteral("Tahoma"));
-    tabFont.setPixelSize(13);
-    tabFont.setBold(true);
-    ui->PageControl1->tabBar()->setFont(tabFont);
+    ui->PageControl1->tabBar()->setFont(PixelFont(QStringLiteral("Tahoma"), 13, true));
 
     AssignAccessKeys(ui->MainMenu1->actions());
     for (QMenu* menu : {ui->File1, ui->Unit1, ui->Help1})
@@ -120,7 +117,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     wiring.resistorTfr = ui->ComboBox3;
     wiring.recomputeResistor = [this] { m_resistor->RecomputeResistor(); };
     wiring.recomputeCapacitor = [this] { m_capacitor->RecomputeCapacitor(); };
-    m_picking = new BandPicking(std::move(wiring), this);
+    m_picking = new BandPicking(
+        std::move(wiring), [this]() -> QDialog* { return colorForm(); }, this);
 
     connect(ui->Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(ui->Resistor1, &QAction::triggered, this, &TMainForm::Resistor1Click);
@@ -151,9 +149,18 @@ void TMainForm::FormCreate()
     BandDigits[0] = BandDigits[1] = BandDigits[2] = -1;
 }
 
-void TMainForm::setPicker(TColorForm* picker)
+TColorForm* TMainForm::colorForm()
 {
-    m_picking->setPicker(picker);
+    if (!m_colorForm)
+        m_colorForm = new TColorForm(this, ui->RadioButton1, ui->RadioButton4, [this] { ApplyPickedColour(); });
+    return m_colorForm;
+}
+
+QDialog* TMainForm::about()
+{
+    if (!m_about)
+        m_about = new TAbout(this);
+    return m_about;
 }
 
 void TMainForm::ApplyPickedColour()
@@ -206,8 +213,7 @@ void TMainForm::Pellmoorhomepage1Click()
 
 void TMainForm::About1Click()
 {
-    if (m_about)
-        m_about->exec();
+    about()->exec();
 }
 
 void AssignAccessKeys(const QList<QAction*>& entries)
@@ -235,12 +241,6 @@ Windows CreateWindows()
 {
     Windows w;
     w.mainForm = std::make_unique<TMainForm>();
-    TMainForm* main = w.mainForm.get();
-    const Ui::TMainForm& f = *main->ui;
-    w.colorForm = new TColorForm(main, f.RadioButton1, f.RadioButton4, [main] { main->ApplyPickedColour(); });
-    main->setPicker(w.colorForm);
-    w.about = new TAbout(main);
-    main->setAbout(w.about);
     return w;
 }
 

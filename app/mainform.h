@@ -30,9 +30,10 @@ public:
     ResistorPage& resistorPage() { return *m_resistor; }
     CapacitorPage& capacitorPage() { return *m_capacitor; }
 
-    // The dialogs are created after the main window, once, and reused.
-    void setPicker(TColorForm* picker);
-    void setAbout(QDialog* about) { m_about = about; }
+    // The dialogs are made on first use, once, hidden, and reused until the main
+    // window goes; a start-up that shows only the main window does not pay for them.
+    TColorForm* colorForm();
+    QDialog* about();
 
     void ApplyPickedColour();
 
@@ -47,7 +48,6 @@ public:
     void About1Click();
 
 private:
-    friend Windows CreateWindows();
     void FormCreate();
 
     std::unique_ptr<Ui::TMainForm> ui;
@@ -55,6 +55,7 @@ private:
     CapacitorPage* m_capacitor = nullptr;
     CombinePage* m_combine = nullptr;
     BandPicking* m_picking = nullptr;
+    TColorForm* m_colorForm = nullptr;
     QDialog* m_about = nullptr;
 };
 
@@ -62,11 +63,12 @@ private:
 // earlier entry of the same menu has taken.
 void AssignAccessKeys(const QList<QAction*>& entries);
 
-// Creates the three windows in their order and wires them together.
+// The program's three windows: the main window, created here, and the two dialogs
+// that it owns and makes when they are first asked for.
 struct Windows {
     std::unique_ptr<TMainForm> mainForm;
-    TColorForm* colorForm = nullptr; // owned by the main window
-    QDialog* about = nullptr;        // owned by the main window
+    TColorForm* colorForm() const { return mainForm->colorForm(); }
+    QDialog* about() const { return mainForm->about(); }
 };
 Windows CreateWindows();
 

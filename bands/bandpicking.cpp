@@ -8,7 +8,8 @@
 
 namespace kolvane {
 
-BandPicking::BandPicking(PickWiring wiring, QObject* parent) : QObject(parent), m_w(std::move(wiring))
+BandPicking::BandPicking(PickWiring wiring, std::function<QDialog*()> picker, QObject* parent)
+    : QObject(parent), m_w(std::move(wiring)), m_picker(std::move(picker))
 {
     for (TShape* band : m_w.bands)
         band->setPressable(true);
@@ -20,8 +21,8 @@ BandPicking::BandPicking(PickWiring wiring, QObject* parent) : QObject(parent), 
 void BandPicking::ShapeMouseDown(int target)
 {
     PickTarget = static_cast<std::uint8_t>(target);
-    if (m_picker)
-        m_picker->exec();
+    if (QDialog* picker = m_picker ? m_picker() : nullptr)
+        picker->exec();
 }
 
 void BandPicking::ApplyPickedColour()

@@ -27,10 +27,9 @@ struct PickWiring {
 class BandPicking : public QObject {
     Q_OBJECT
 public:
-    BandPicking(PickWiring wiring, QObject* parent);
-
-    // The picker is created after the main window; it is shown for every band press.
-    void setPicker(QDialog* picker) { m_picker = picker; }
+    // `picker` gives the one picker dialog, which is shown for every band press; it is
+    // asked for only then, so the dialog may be made on the first press.
+    BandPicking(PickWiring wiring, std::function<QDialog*()> picker, QObject* parent);
 
     // Any mouse button on band n: remember the band and let the user pick.
     void ShapeMouseDown(int target);
@@ -38,7 +37,7 @@ public:
 
 private:
     PickWiring m_w;
-    QDialog* m_picker = nullptr;
+    std::function<QDialog*()> m_picker;
 };
 
 } // namespace kolvane

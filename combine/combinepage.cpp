@@ -8,12 +8,14 @@
 #include "jpegdecoder.h"
 
 #include <QAbstractButton>
+#include <QEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 
+#include <array>
 #include <cstdint>
 
 namespace kolvane {
@@ -65,10 +67,10 @@ CombinePage::CombinePage(const CombineControls& controls, QWidget* owner, QObjec
         calculator.result->setMaxLength(32767);
     }
 
-    ShowDiagram(m_c.calculators[0].diagram, QStringLiteral(":/diagrams/resistors-series.jpg"));
-    ShowDiagram(m_c.calculators[1].diagram, QStringLiteral(":/diagrams/resistors-parallel.jpg"));
-    ShowDiagram(m_c.calculators[2].diagram, QStringLiteral(":/diagrams/capacitors-series.jpg"));
-    ShowDiagram(m_c.calculators[3].diagram, QStringLiteral(":/diagrams/capacitors-parallel.jpg"));
+    // The diagrams sit on pages that start hidden: each is decoded when its frame is
+    // first shown, just before it is painted, instead of on every start-up.
+    for (const CalculatorControls& calculator : m_c.calculators)
+        calculator.diagram->installEventFilter(this);
 
     connect(m_c.calculators[0].button, &QAbstractButton::clicked, this,
             Guarded(owner, [this](bool) { Button3Click(); }));
@@ -78,6 +80,23 @@ CombinePage::CombinePage(const CombineControls& controls, QWidget* owner, QObjec
             Guarded(owner, [this](bool) { Button5Click(); }));
     connect(m_c.calculators[3].button, &QAbstractButton::clicked, this,
             Guarded(owner, [this](bool) { Button6Click(); }));
+}
+
+bool CombinePage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show) {
+        static const std::array<const char*, 4> resources = {
+            ":/diagrams/resistors-series.jpg", ":/diagrams/resistors-parallel.jpg", ":/diagrams/capacitors-series.jpg",
+            ":/diagrams/capacitors-parallel.jpg"};
+        for (std::size_t i = 0; i < m_c.calculators.size(); ++i) {
+            QLabel* frame = m_c.calculators[i].diagram;
+            if (watched == frame) {
+                frame->removeEventFilter(this);
+                ShowDiagram(frame, QString::fromLatin1(resources[i]));
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void CombinePage::Button3Click()

@@ -43,6 +43,9 @@ public slots:
     void Button5Click(); // capacitors in series: product over sum
     void Button6Click(); // capacitors in parallel: sum
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     enum class Rule { Sum, ProductOverSum };
     static void Calculate(const CalculatorControls& calculator, Rule rule);

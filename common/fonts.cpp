@@ -2,31 +2,82 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontDatabase>
+#include <QHash>
 #include <QPalette>
-#include <QWidget>
 #include <QStringList>
+#include <QWidget>
+
+#include <array>
 
 namespace kolvane {
+namespace {
+
+struct StandIns {
+    const char* family;
+    QStringList substitutes;
+};
+
+const std::array<StandIns, 4>& Families()
+{
+    static const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                     QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")};
+    // Verdana is wide; DejaVu Sans comes closest to its shapes, but its condensed
+    // cut keeps the values inside their fixed labels.
+    static const std::array<StandIns, 4> families = {{
+        {"MS Sans Serif", sans},
+        {"Tahoma", sans},
+        {"Arial", sans},
+        {"Verdana",
+         {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")}},
+    }};
+    return families;
+}
+
+// Named family -> the family that serves it. Asking Qt for a missing family costs a
+// failed match and a fontconfig fallback sort for every size and weight before the
+// substitutes are tried; asking for the substitute that Qt would end on costs one match.
+QHash<QString, QString>& Settled()
+{
+    static QHash<QString, QString> settled;
+    return settled;
+}
+
+} // namespace
 
 void InstallFontSubstitutes()
 {
-    const QStringList sans = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                              QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans")};
-    for (const char* family : {"MS Sans Serif", "Tahoma", "Arial"})
-        QFont::insertSubstitutions(QString::fromLatin1(family), sans);
-    // Verdana is wide; DejaVu Sans comes closest to its shapes, but its condensed
-    // cut keeps the values inside their fixed labels.
-    QFont::insertSubstitutions(
-        QStringLiteral("Verdana"),
-        {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    // Qt's own substitution stays in place for any font derived from a named one.
+    for (const StandIns& s : Families())
+        QFont::insertSubstitutions(QString::fromLatin1(s.family), s.substitutes);
+
+    // Qt takes a named family when it is installed, else the first installed substitute.
+    const QStringList installed = QFontDatabase::families();
+    const auto has = [&installed](const QString& family) { return installed.contains(family, Qt::CaseInsensitive); };
+    for (const StandIns& s : Families()) {
+        const QString named = QString::fromLatin1(s.family);
+        if (has(named))
+            continue;
+        for (const QString& substitute : s.substitutes) {
+            if (has(substitute)) {
+                Settled().insert(named, substitute);
+                break;
+            }
+        }
+    }
+}
+
+QFont PixelFont(const QString& family, int pixelSize, bool bold)
+{
+    QFont font(Settled().value(family, family));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
 }
 
 void ApplyPixelFont(QWidget* widget, const QString& family, int pixelSize, bool bold, const QColor& colour)
 {
-    QFont font(family);
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    widget->setFont(font);
+    widget->setFont(PixelFont(family, pixelSize, bold));
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, colour);
     palette.setColor(QPalette::Text, colour);

@@ -4,15 +4,22 @@
 #pragma once
 
 class QColor;
+class QFont;
 class QString;
 class QWidget;
 
 namespace kolvane {
 
+// Settles, once per run and before any control asks, which installed family stands in
+// for each named one.
 void InstallFontSubstitutes();
 
-// A font request in pixels, as the layout gives it, and the colour of the widget's
-// text. Buttons keep the system's button text colour, as they always have.
+// A font request in pixels, as the layout gives it, for the family that serves the
+// named one in this run.
+QFont PixelFont(const QString& family, int pixelSize, bool bold = false);
+
+// The same font set on a widget, with the colour of the widget's text. Buttons keep
+// the system's button text colour, as they always have.
 void ApplyPixelFont(QWidget* widget, const QString& family, int pixelSize, bool bold, const QColor& colour);
 
 } // namespace kolvane

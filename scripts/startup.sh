@@ -21,7 +21,7 @@ cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DKOLVANE_BUILD_TESTS=OFF >/de
 cmake --build "$BUILD" --target kolvane bare_window startwatch -j"${JOBS:-2}" >/dev/null
 
 # KOLVANE may name another build of the program, to compare two builds against one bare window.
-KOLVANE=$(realpath "${KOLVANE:-$BUILD/kolvane}")
+KOLVANE=$(realpath "${KOLVANE:-$BUILD/app/kolvane}")
 BARE="$BUILD/bench/startup/bare_window"
 WATCH="$BUILD/bench/startup/startwatch"
 

@@ -71,9 +71,9 @@ void BM_RefuseTruncated(benchmark::State& state)
 }
 BENCHMARK(BM_RefuseTruncated)->Unit(benchmark::kMicrosecond);
 
-// The whole start-up of the windows offscreen, in the same run, so the diagrams'
-// share of it can be read off: create all three windows, show the main one, and let
-// it lay out and paint.
+// The whole start-up of the windows offscreen, in the same run, beside the decoding
+// above: create the main window (the dialogs wait for their first use, the diagrams
+// for their page), show it, and let it lay out and paint.
 void BM_StartUpWindows(benchmark::State& state)
 {
     for (auto _ : state) {

@@ -45,7 +45,7 @@ BENCHMARK(CalculateClick);
 void WholePick(benchmark::State& state)
 {
     const test::MainControls f(App().mainForm.get());
-    const test::PickerControls picker(App().colorForm);
+    const test::PickerControls picker(App().colorForm());
     int swatch = 0;
     for (auto _ : state) {
         TShape* target = (swatch++ % 2) ? picker.Shape3 : picker.Shape4;
@@ -53,7 +53,7 @@ void WholePick(benchmark::State& state)
         QTest::mousePress(f.Shape2, Qt::LeftButton);
         benchmark::DoNotOptimize(f.Label3->text());
     }
-    if (App().colorForm->isVisible())
+    if (App().colorForm()->isVisible())
         state.SkipWithError("picker left open");
 }
 BENCHMARK(WholePick)->Unit(benchmark::kMicrosecond);

@@ -3,11 +3,18 @@
 // window's first painted content; then its peak resident memory. The program itself
 // is not changed or told anything.
 //
-//   startwatch [-settle MS] [-timeout MS] program [arguments...]
+//   startwatch [-settle MS] [-timeout MS] [-input COMMAND] program [arguments...]
 //
 // Prints one line: "mapped_ms=M painted_ms=P cpu_ms=C hwm_kib=K", C being the CPU
 // time the program had used when its window was painted. Exits 1 when no window of
 // the program was painted in time.
+//
+// With -input, the first use of something the program opens is timed as well: once
+// the window is painted and the program has settled, COMMAND is run through sh ("%w"
+// stands for the window's id, e.g. "xdotool key ctrl+a"), and the line gains
+// "opened_ms=O opened_painted_ms=Q", from the start of COMMAND to the program's next
+// window being mapped and painted. The command's own start-up (a few ms for xdotool)
+// is included, the same in every run. Peak memory is then read after that opening.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -114,17 +121,20 @@ double CpuMs(pid_t pid)
 int main(int argc, char** argv)
 {
     int settleMs = 500, timeoutMs = 30000, first = 1;
+    std::string input;
     while (first + 1 < argc && argv[first][0] == '-') {
         if (!std::strcmp(argv[first], "-settle"))
             settleMs = std::atoi(argv[first + 1]);
         else if (!std::strcmp(argv[first], "-timeout"))
             timeoutMs = std::atoi(argv[first + 1]);
+        else if (!std::strcmp(argv[first], "-input"))
+            input = argv[first + 1];
         else
             break;
         first += 2;
     }
     if (first >= argc) {
-        std::fprintf(stderr, "usage: startwatch [-settle MS] [-timeout MS] program [arguments...]\n");
+        std::fprintf(stderr, "usage: startwatch [-settle MS] [-timeout MS] [-input COMMAND] program [arguments...]\n");
         return 2;
     }
     Display* dpy = XOpenDisplay(nullptr);
@@ -147,9 +157,6 @@ int main(int argc, char** argv)
     }
 
     std::unordered_set<Window> watched;
-    Window window = None;
-    Damage damage = None;
-    double mappedMs = -1, paintedMs = -1;
     const auto watch = [&](Window w) {
         if (!watched.insert(w).second)
             return;
@@ -164,44 +171,86 @@ int main(int argc, char** argv)
             XPutBackEvent(dpy, &fake);
         }
     };
+    const auto stop = [&] {
+        kill(pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+    };
 
-    while (paintedMs < 0) {
-        if (MsSince(start) > timeoutMs) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-            std::fprintf(stderr, "startwatch: no painted window within %d ms\n", timeoutMs);
-            return 1;
-        }
-        if (!XPending(dpy)) {
-            pollfd p{ConnectionNumber(dpy), POLLIN, 0};
-            poll(&p, 1, 50);
-            int status = 0;
-            if (waitpid(pid, &status, WNOHANG) == pid) {
-                std::fprintf(stderr, "startwatch: the program ended before painting\n");
-                return 1;
+    // Waits for the next top-level window of the program other than `other` to be
+    // mapped and painted; the times are measured from `from`. False when it never is.
+    const auto awaitWindow = [&](Clock::time_point from, Window other, Window& window, double& mappedMs,
+                                 double& paintedMs) {
+        Damage damage = None;
+        while (paintedMs < 0) {
+            if (MsSince(start) > timeoutMs) {
+                std::fprintf(stderr, "startwatch: no painted window within %d ms\n", timeoutMs);
+                return false;
             }
-            continue;
+            if (!XPending(dpy)) {
+                pollfd p{ConnectionNumber(dpy), POLLIN, 0};
+                poll(&p, 1, 50);
+                int status = 0;
+                if (waitpid(pid, &status, WNOHANG) == pid) {
+                    std::fprintf(stderr, "startwatch: the program ended before painting\n");
+                    return false;
+                }
+                continue;
+            }
+            XEvent e;
+            XNextEvent(dpy, &e);
+            if (e.type == CreateNotify && e.xcreatewindow.parent == root) {
+                watch(e.xcreatewindow.window);
+            } else if (e.type == MapNotify && window == None && e.xmap.window == e.xmap.event &&
+                       e.xmap.window != other && WindowPid(dpy, e.xmap.window) == pid) {
+                mappedMs = MsSince(from);
+                window = e.xmap.window;
+                damage = XDamageCreate(dpy, window, XDamageReportNonEmpty);
+                XSync(dpy, False);
+                if (Painted(dpy, window))
+                    paintedMs = MsSince(from);
+            } else if (e.type == damageEvent + XDamageNotify && window != None &&
+                       reinterpret_cast<XDamageNotifyEvent*>(&e)->drawable == window) {
+                XDamageSubtract(dpy, damage, None, None);
+                if (Painted(dpy, window))
+                    paintedMs = MsSince(from);
+            }
         }
-        XEvent e;
-        XNextEvent(dpy, &e);
-        if (e.type == CreateNotify && e.xcreatewindow.parent == root) {
-            watch(e.xcreatewindow.window);
-        } else if (e.type == MapNotify && window == None && e.xmap.window == e.xmap.event &&
-                   WindowPid(dpy, e.xmap.window) == pid) {
-            mappedMs = MsSince(start);
-            window = e.xmap.window;
-            damage = XDamageCreate(dpy, window, XDamageReportNonEmpty);
-            XSync(dpy, False);
-            if (Painted(dpy, window))
-                paintedMs = MsSince(start);
-        } else if (e.type == damageEvent + XDamageNotify && window != None) {
-            XDamageSubtract(dpy, damage, None, None);
-            if (Painted(dpy, window))
-                paintedMs = MsSince(start);
-        }
+        XDamageDestroy(dpy, damage);
+        return true;
+    };
+
+    Window window = None;
+    double mappedMs = -1, paintedMs = -1;
+    if (!awaitWindow(start, None, window, mappedMs, paintedMs)) {
+        stop();
+        return 1;
     }
 
     const double cpuMs = CpuMs(pid);
+
+    // A first use: once the program has settled, the input is given and the next window
+    // it opens is timed from the moment the input command starts.
+    double openedMs = -1, openedPaintedMs = -1;
+    if (!input.empty()) {
+        usleep(static_cast<useconds_t>(settleMs) * 1000);
+        std::string command = input;
+        for (std::size_t at = command.find("%w"); at != std::string::npos; at = command.find("%w"))
+            command.replace(at, 2, std::to_string(window));
+        const Clock::time_point from = Clock::now();
+        if (const pid_t sender = fork(); sender == 0) {
+            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        } else if (sender > 0) {
+            Window dialog = None;
+            const bool opened = awaitWindow(from, window, dialog, openedMs, openedPaintedMs);
+            waitpid(sender, nullptr, 0);
+            if (!opened) {
+                stop();
+                return 1;
+            }
+        }
+    }
+
     usleep(static_cast<useconds_t>(settleMs) * 1000);
     const long hwm = PeakResidentKiB(pid);
     kill(pid, SIGTERM);
@@ -212,6 +261,9 @@ int main(int argc, char** argv)
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
     }
-    std::printf("mapped_ms=%.1f painted_ms=%.1f cpu_ms=%.1f hwm_kib=%ld\n", mappedMs, paintedMs, cpuMs, hwm);
+    std::printf("mapped_ms=%.1f painted_ms=%.1f cpu_ms=%.1f hwm_kib=%ld", mappedMs, paintedMs, cpuMs, hwm);
+    if (!input.empty())
+        std::printf(" opened_ms=%.1f opened_painted_ms=%.1f", openedMs, openedPaintedMs);
+    std::printf("\n");
     return 0;
 }

@@ -3,9 +3,14 @@
 #include "about.h"
 #include "addresses.h"
 #include "fonts.h"
+#include "mainform.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
@@ -58,6 +63,9 @@ private slots:
     void clickNeedsPressAndReleaseOnTheLabel();
     void coloursPersistAcrossShowings();
     void keyboardReachesOnlyOk();
+    void madeOnceOnFirstUseAndKept();
+    void standInsAreWhatQtWouldPick_data();
+    void standInsAreWhatQtWouldPick();
 
 private:
     UrlCatcher m_catcher;
@@ -240,6 +248,91 @@ void TestAbout::keyboardReachesOnlyOk()
     // Enter presses the one button.
     const int result = ExecWith(about, [&] { QTest::keyClick(&about, Qt::Key_Return); });
     QCOMPARE(result, int(QDialog::Accepted));
+}
+
+// The main window makes its About dialog when Help, About first asks for it, and
+// keeps that one: the first showing looks as the later ones do, and a link clicked
+// in one showing is maroon in the next.
+void TestAbout::madeOnceOnFirstUseAndKept()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_catcher, "open");
+    TMainForm main;
+    main.show();
+    QVERIFY(main.findChildren<TAbout*>().isEmpty());
+
+    QList<TAbout*> seen;
+    QList<QImage> shown;
+    const auto open = [&](const std::function<void(TAbout&)>& step) {
+        QTimer::singleShot(0, &main, [&] {
+            auto* about = qobject_cast<TAbout*>(QApplication::activeModalWidget());
+            if (!about) {
+                if (QWidget* other = QApplication::activeModalWidget())
+                    other->close();
+                return;
+            }
+            seen << about;
+            shown << about->grab().toImage();
+            step(*about);
+            about->close();
+        });
+        main.About1Click();
+    };
+    open([](TAbout&) {});
+    open([](TAbout& about) { QTest::mouseClick(about.Label1, Qt::LeftButton); });
+    open([](TAbout&) {});
+
+    QCOMPARE(seen.size(), 3);
+    QCOMPARE(main.findChildren<TAbout*>(), QList<TAbout*>{seen[0]});
+    QCOMPARE(seen[1], seen[0]);
+    QCOMPARE(seen[2], seen[0]);
+    QCOMPARE(main.about(), seen[0]);
+    QCOMPARE(shown[1], shown[0]);
+    QVERIFY(shown[2] != shown[0]);
+    QCOMPARE(TextColour(seen[0]->Label1), Maroon);
+    QCOMPARE(TextColour(seen[0]->Label2), Blue);
+}
+
+// Asking for the stand-in directly gives the very font that Qt reaches through the
+// substitutes of the named family: same face, and the same pixels for a line of text.
+void TestAbout::standInsAreWhatQtWouldPick_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("pixelSize");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("window") << "MS Sans Serif" << 11 << false;
+    QTest::newRow("picker caption") << "MS Sans Serif" << 11 << true;
+    QTest::newRow("frames") << "MS Sans Serif" << 13 << false;
+    QTest::newRow("tabs") << "Tahoma" << 13 << true;
+    QTest::newRow("fields") << "Verdana" << 13 << false;
+    QTest::newRow("units") << "Verdana" << 11 << true;
+    QTest::newRow("links") << "Arial" << 13 << false;
+}
+
+void TestAbout::standInsAreWhatQtWouldPick()
+{
+    QFETCH(QString, family);
+    QFETCH(int, pixelSize);
+    QFETCH(bool, bold);
+    QFont named(family);
+    named.setPixelSize(pixelSize);
+    named.setBold(bold);
+    const QFont standIn = PixelFont(family, pixelSize, bold);
+    // The stand-in is asked for by its own name, so no failed lookup comes first.
+    QVERIFY(QFontDatabase::hasFamily(standIn.family()));
+
+    const QFontInfo a(named), b(standIn);
+    QCOMPARE(b.family().toLower(), a.family().toLower());
+    QCOMPARE(b.styleName(), a.styleName());
+    QCOMPARE(b.pixelSize(), a.pixelSize());
+    const auto render = [](const QFont& font) {
+        QImage image(240, 24, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.drawText(2, 18, QStringLiteral("Tolerance 4.70 KOhm 0,05% \u00B5F Wa"));
+        return image;
+    };
+    QCOMPARE(render(standIn), render(named));
 }
 
 QTEST_MAIN(TestAbout)

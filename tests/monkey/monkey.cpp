@@ -891,10 +891,11 @@ void Monkey::answerModal()
             box->close();
         return;
     }
-    if (modal == m_host.windows.colorForm)
-        return answerPicker(m_host.windows.colorForm);
-    if (modal == m_host.windows.about)
-        return answerAbout(m_host.windows.about);
+    // Asking the main window for its dialogs would make the one not yet opened.
+    if (auto* picker = qobject_cast<TColorForm*>(modal); picker && picker->parent() == &m_host.main())
+        return answerPicker(picker);
+    if (auto* about = qobject_cast<TAbout*>(modal); about && about->parent() == &m_host.main())
+        return answerAbout(about);
     fail(QStringLiteral("an unexpected modal window: %1 \"%2\"")
              .arg(QString::fromLatin1(modal->metaObject()->className()), modal->windowTitle()));
     modal->close();

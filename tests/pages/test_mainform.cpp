@@ -37,6 +37,7 @@ private slots:
     void errorBoxFullStopRule_data();
     void errorBoxFullStopRule();
     void exitClosesTheWindow();
+    void dialogsAreMadeOnFirstUseOnly();
 
 private:
     void activate()
@@ -78,10 +79,10 @@ void MainFormTest::startUp()
         QCOMPARE(host->f().PageControl1->tabText(i), tabs[i]);
     const std::array<std::int8_t, 6> digits = {-1, -1, -1, 0, 0, 0};
     QCOMPARE(BandDigits, digits);
-    // The dialogs exist from the start, hidden, owned by the main window.
-    QVERIFY(host->windows.colorForm && !host->windows.colorForm->isVisible());
-    QVERIFY(host->windows.about && !host->windows.about->isVisible());
-    QCOMPARE(host->windows.colorForm->windowTitle(), QStringLiteral("Kolvane"));
+    // The dialogs come hidden, owned by the main window.
+    QVERIFY(host->windows.colorForm() && !host->windows.colorForm()->isVisible());
+    QVERIFY(host->windows.about() && !host->windows.about()->isVisible());
+    QCOMPARE(host->windows.colorForm()->windowTitle(), QStringLiteral("Kolvane"));
 }
 
 void MainFormTest::menusAndAccessKeys()
@@ -156,7 +157,7 @@ void MainFormTest::aboutOpensFromAField()
     ModalWatch watch;
     QTest::keyClick(host->f().Edit1, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(watch.dialogs(), 1);
-    QVERIFY(!host->windows.about->isVisible());
+    QVERIFY(!host->windows.about()->isVisible());
 
     // The capacitor's tolerance list has an edit part that would select all.
     host->f().PageControl1->setCurrentIndex(1);
@@ -164,7 +165,7 @@ void MainFormTest::aboutOpensFromAField()
     host->f().ComboBox2->setFocus();
     QTest::keyClick(host->f().ComboBox2, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(watch.dialogs(), 2);
-    QVERIFY(!host->windows.about->isVisible());
+    QVERIFY(!host->windows.about()->isVisible());
 }
 
 void MainFormTest::errorBoxFullStopRule_data()
@@ -209,6 +210,30 @@ void MainFormTest::exitClosesTheWindow()
     QVERIFY(host->main().isVisible());
     host->f().Exit1->trigger();
     QVERIFY(!host->main().isVisible());
+}
+
+// Neither dialog exists until it is first opened; each is made then, once, and the
+// same one opens every time after.
+void MainFormTest::dialogsAreMadeOnFirstUseOnly()
+{
+    auto& main = host->main();
+    QVERIFY(main.findChildren<TColorForm*>().isEmpty());
+    QVERIFY(main.findChildren<QDialog*>().isEmpty());
+    QList<QWidget*> opened;
+    ModalWatch watch([&](QDialog* dialog) {
+        opened << dialog;
+        dialog->reject();
+    });
+    for (int i = 0; i < 2; ++i) {
+        activate();
+        QTest::keyClick(&main, Qt::Key_A, Qt::ControlModifier);
+        QTest::mousePress(host->f().Shape3, Qt::LeftButton);
+    }
+    QCOMPARE(watch.dialogs(), 4);
+    QCOMPARE(opened, (QList<QWidget*>{host->windows.about(), host->windows.colorForm(), host->windows.about(),
+                                      host->windows.colorForm()}));
+    QCOMPARE(main.findChildren<QDialog*>().size(), 2);
+    QVERIFY(!host->windows.about()->isVisible() && !host->windows.colorForm()->isVisible());
 }
 
 QTEST_MAIN(MainFormTest)

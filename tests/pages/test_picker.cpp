@@ -51,6 +51,8 @@ private slots:
     void closingWithoutPickChangesNothing();
     void noneTakesOnlyThePrimaryButton();
     void assistiveToolsPressBandsAndSwatches();
+    void firstShowingMatchesLaterOnes_data();
+    void firstShowingMatchesLaterOnes();
 
 private:
     kolvane::test::PickerControls& picker() { return host->picker(); }
@@ -79,7 +81,7 @@ private:
         });
         QTest::mousePress(band(target), button);
         QCOMPARE(watch.dialogs(), 1);
-        QVERIFY(!host->windows.colorForm->isVisible());
+        QVERIFY(!host->windows.colorForm()->isVisible());
     }
     std::unique_ptr<AppHost> host;
 };
@@ -111,7 +113,7 @@ void PickerTest::offersOnlyAcceptedColours()
     (offer.fourBands ? f.RadioButton4 : f.RadioButton3)->click();
     QString seen, caption;
     pickOn(offer.target, Qt::RightButton, [&] {
-        caption = host->windows.colorForm->windowTitle();
+        caption = host->windows.colorForm()->windowTitle();
         for (int i = 0; i < 12; ++i)
             seen += swatch(i)->isVisible() ? QLatin1Char('y') : QLatin1Char('-');
         seen += picker().Panel1->isVisible() ? QLatin1Char('y') : QLatin1Char('-');
@@ -182,7 +184,7 @@ void PickerTest::closingWithoutPickChangesNothing()
 {
     auto& f = host->f();
     pickOn(1, Qt::LeftButton, [&] { QTest::mousePress(swatch(4), Qt::LeftButton); });
-    const QDialog* first = host->windows.colorForm;
+    const QDialog* first = host->windows.colorForm();
     PickedColour = 0x123456;
     pickOn(5, Qt::LeftButton, [] {});
     pickOn(2, Qt::MiddleButton, [] {});
@@ -192,8 +194,8 @@ void PickerTest::closingWithoutPickChangesNothing()
     QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("20%"));
     QCOMPARE(PickedColour, BandColour(0x123456));
     // The same picker serves every band, and keeps its caption while hidden.
-    QCOMPARE(host->windows.colorForm, first);
-    QCOMPARE(host->windows.colorForm->windowTitle(), QStringLiteral("Second bound of resistor"));
+    QCOMPARE(host->windows.colorForm(), first);
+    QCOMPARE(host->windows.colorForm()->windowTitle(), QStringLiteral("Second bound of resistor"));
 }
 
 void PickerTest::noneTakesOnlyThePrimaryButton()
@@ -229,6 +231,54 @@ void PickerTest::assistiveToolsPressBandsAndSwatches()
     QCOMPARE(bandFace->text(QAccessible::Name), QStringLiteral("Second digit: violet, 7"));
     // The drawing's body is a picture, not a button.
     QCOMPARE(QAccessible::queryAccessibleInterface(f.Shape13)->role(), QAccessible::Graphic);
+}
+
+// The picker is made on the first press of a band; that first showing has the same
+// caption, swatches and pixels as a later one for the same band, whatever band was
+// picked in between, and one picker serves them all.
+void PickerTest::firstShowingMatchesLaterOnes_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<int>("between");
+    QTest::newRow("first band, then a tolerance band") << 1 << 10;
+    QTest::newRow("tolerance band, then a first band") << 5 << 6;
+    QTest::newRow("TFR band, then a fourth band") << 11 << 4;
+    QTest::newRow("third band with 4 bands, then a second band") << 3 << 7;
+}
+
+void PickerTest::firstShowingMatchesLaterOnes()
+{
+    QFETCH(int, target);
+    QFETCH(int, between);
+    QVERIFY(host->main().findChildren<TColorForm*>().isEmpty());
+    struct Showing {
+        QDialog* dialog = nullptr;
+        QString caption;
+        QImage pixels;
+    };
+    const auto show = [&](int band) {
+        Showing seen;
+        pickOn(band, Qt::LeftButton, [&] {
+            seen.dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (seen.dialog) {
+                seen.caption = seen.dialog->windowTitle();
+                seen.pixels = seen.dialog->grab().toImage();
+            }
+        });
+        return seen;
+    };
+    const Showing first = show(target);
+    const Showing other = show(between);
+    const Showing later = show(target);
+    QVERIFY(first.dialog);
+    QCOMPARE(later.dialog, first.dialog);
+    QCOMPARE(other.dialog, first.dialog);
+    QCOMPARE(host->main().findChildren<TColorForm*>(), QList<TColorForm*>{host->windows.colorForm()});
+    QCOMPARE(later.caption, first.caption);
+    QVERIFY(other.caption != first.caption);
+    QCOMPARE(later.pixels, first.pixels);
+    // The band in between offers other swatches, so a stale picture would show.
+    QVERIFY(other.pixels != first.pixels);
 }
 
 QTEST_MAIN(PickerTest)

@@ -35,11 +35,16 @@ struct AppHost {
         windows = CreateWindows();
         windows.mainForm->show();
         controls = std::make_unique<MainControls>(windows.mainForm.get());
-        pickerControls = std::make_unique<PickerControls>(windows.colorForm);
     }
     TMainForm& main() { return *windows.mainForm; }
     MainControls& f() { return *controls; }
-    PickerControls& picker() { return *pickerControls; }
+    // Finding the picker's controls makes the picker, as its first use would.
+    PickerControls& picker()
+    {
+        if (!pickerControls)
+            pickerControls = std::make_unique<PickerControls>(windows.colorForm());
+        return *pickerControls;
+    }
 
     Windows windows;
     std::unique_ptr<MainControls> controls;

@@ -1,0 +1,70 @@
+#!/usr/bin/env bash
+# Time to the first opening of the colour picker and of the About dialog: from the
+# press (a click on the resistor's first band, Ctrl+A) to the dialog's window mapped
+# and painted, in a freshly started Kolvane each time. Runs under Xvfb with a window
+# manager, RUNS times each; with COMPARE naming another build, the two alternate run
+# by run, so both see the same load. Prints every run and the medians.
+#
+#   scripts/firstopen.sh                              # RUNS=10, build folder build-startup
+#   COMPARE=/tmp/base/app/kolvane RUNS=20 scripts/firstopen.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+RUNS=${RUNS:-10}
+DISPLAY_NUM=${DISPLAY_NUM:-83}
+BUILD=${BUILD:-build-startup}
+
+bash scripts/deps.sh --test
+cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DKOLVANE_BUILD_TESTS=OFF >/dev/null
+cmake --build "$BUILD" --target kolvane startwatch -j"${JOBS:-2}" >/dev/null
+
+KOLVANE=$(realpath "${KOLVANE:-$BUILD/app/kolvane}")
+COMPARE=${COMPARE:+$(realpath "$COMPARE")}
+WATCH="$BUILD/bench/startup/startwatch"
+
+export DISPLAY=":$DISPLAY_NUM"
+XDG_RUNTIME_DIR=$(mktemp -d)
+export XDG_RUNTIME_DIR
+Xvfb "$DISPLAY" -screen 0 1280x1024x24 -noreset -br -nolisten tcp >/dev/null 2>&1 &
+XVFB=$!
+trap 'kill $XVFB 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+
+# The first band of the resistor lies here in the main window, below the menu bar and tabs.
+BAND="xdotool mousemove --window %w 230 130 click 1"
+ABOUT="xdotool key ctrl+a"
+
+OUT=$(mktemp)
+dbus-run-session -- bash -c '
+  watch=$1 runs=$2 band=$3 about=$4; shift 4
+  openbox >/dev/null 2>&1 &
+  WM=$!
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+  "$watch" "$1" >/dev/null   # warm-up: file cache, font cache
+  for i in $(seq "$runs"); do
+    n=0
+    for program in "$@"; do
+      n=$((n + 1))
+      printf "build%s picker %s\n" $n "$("$watch" -settle 300 -input "$band" "$program")"
+      printf "build%s about %s\n" $n "$("$watch" -settle 300 -input "$about" "$program")"
+    done
+  done
+  kill $WM' _ "$WATCH" "$RUNS" "$BAND" "$ABOUT" "$KOLVANE" ${COMPARE:+"$COMPARE"} >"$OUT"
+
+cat "$OUT"
+echo "build1: $KOLVANE${COMPARE:+, build2: $COMPARE}"
+awk '
+  function median(list, n,   i, j, t, a) {
+    n = split(list, a, " ")
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
+    return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
+  }
+  {
+    key = $1 " " $2
+    if (!(key in seen)) { seen[key] = 1; order[++count] = key }
+    for (f = 3; f <= NF; f++) { split($f, kv, "="); v[key, kv[1]] = v[key, kv[1]] " " kv[2] }
+  }
+  END {
+    for (k = 1; k <= count; k++)
+      printf "median %-14s first opening: mapped %6.1f ms  painted %6.1f ms\n", order[k], median(v[order[k], "opened_ms"]), median(v[order[k], "opened_painted_ms"])
+  }' "$OUT"
+rm -f "$OUT"
