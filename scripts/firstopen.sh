@@ -6,7 +6,7 @@
 # by run, so both see the same load. Prints every run and the medians.
 #
 #   scripts/firstopen.sh                              # RUNS=10, build folder build-startup
-#   COMPARE=/tmp/base/app/kolvane RUNS=20 scripts/firstopen.sh
+#   COMPARE=/tmp/base/kolvane RUNS=20 scripts/firstopen.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
 RUNS=${RUNS:-10}
@@ -17,7 +17,8 @@ bash scripts/deps.sh --test
 cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DKOLVANE_BUILD_TESTS=OFF >/dev/null
 cmake --build "$BUILD" --target kolvane startwatch -j"${JOBS:-2}" >/dev/null
 
-KOLVANE=$(realpath "${KOLVANE:-$BUILD/app/kolvane}")
+KOLVANE=$(realpath "${KOLVANE:-$BUILD/kolvane}")
+[ -x "$KOLVANE" ] || { echo "$(basename "$0"): no program at $KOLVANE" >&2; exit 1; }
 COMPARE=${COMPARE:+$(realpath "$COMPARE")}
 WATCH="$BUILD/bench/startup/startwatch"
 

@@ -21,7 +21,8 @@ cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DKOLVANE_BUILD_TESTS=OFF >/de
 cmake --build "$BUILD" --target kolvane bare_window startwatch -j"${JOBS:-2}" >/dev/null
 
 # KOLVANE may name another build of the program, to compare two builds against one bare window.
-KOLVANE=$(realpath "${KOLVANE:-$BUILD/app/kolvane}")
+KOLVANE=$(realpath "${KOLVANE:-$BUILD/kolvane}")
+[ -x "$KOLVANE" ] || { echo "$(basename "$0"): no program at $KOLVANE" >&2; exit 1; }
 BARE="$BUILD/bench/startup/bare_window"
 WATCH="$BUILD/bench/startup/startwatch"
 
