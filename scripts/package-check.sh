@@ -326,6 +326,7 @@ install_test() {
   while read -r path; do
     if [ -e "$path" ] || [ -L "$path" ]; then echo "left behind: $path"; leftover=1; fi
   done <"$work/gone"
+  echo "after removal: $(wc -l <"$work/gone") files and folders of ours checked"
   for pkg in $ours; do
     if dpkg-query -W -f='${db:Status-Abbrev}' "$pkg" 2>/dev/null | grep -q '^.[ic]'; then
       echo "$pkg is still known to dpkg after removal"
