@@ -190,7 +190,7 @@ start_and_close() {
   openbox >/dev/null 2>&1 &
   wm=$!
   sleep 0.5
-  kolvane >"$work/kolvane.log" 2>&1 &
+  /usr/bin/kolvane >"$work/kolvane.log" 2>&1 &
   app=$!
   local window=""
   for _ in $(seq 100); do
@@ -230,7 +230,8 @@ consumer_example() {
   local src=examples/qevbutton-consumer dir="$work/consumer" exe
   [ -f "$src/CMakeLists.txt" ] || { echo "no $src"; return 1; }
   rm -rf "$dir" && cp -r "$src" "$dir" || return 1
-  cmake -S "$dir" -B "$dir/build" -DCMAKE_BUILD_TYPE=Release >/dev/null &&
+  # A copy under /usr/local from an earlier "cmake --install" must not stand in for it.
+  cmake -S "$dir" -B "$dir/build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_IGNORE_PREFIX_PATH=/usr/local >/dev/null &&
     cmake --build "$dir/build" -j"$(nproc)" >/dev/null || return 1
   local found
   found=$(grep -E '^QevButton_DIR:' "$dir/build/CMakeCache.txt" | cut -d= -f2)
@@ -250,9 +251,9 @@ designer_plugin() {
 
 cli_decodes() {
   local out
-  out=$(kolvane-cli decode red red orange) || return 1
+  out=$(/usr/bin/kolvane-cli decode red red orange) || return 1
   echo "kolvane-cli decode red red orange: $out"
-  out=$(kolvane-cli decode --json red red orange) || return 1
+  out=$(/usr/bin/kolvane-cli decode --json red red orange) || return 1
   echo "  as JSON: $out"
   # 22 × 1000 ohms, a plain number in the base unit.
   grep -Eq '(^|[^0-9.])22000(\.0+)?([^0-9]|$)' <<<"$out"
