@@ -1,6 +1,7 @@
-#include "app/about.h"
+#include "about.h"
 
-#include "app/addresses.h"
+#include "addresses.h"
+#include "version.h"
 #include "ui_about.h"
 
 #include <QDesktopServices>
@@ -43,6 +44,8 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
     Image1 = ui->Image1;
     Label1 = ui->Label1;
     Label2 = ui->Label2;
+    // The picture carries the maker and the version; assistive tools read them here.
+    Image1->setAccessibleName(QStringLiteral("Tarnwick Ltd. Kolvane v" KOLVANE_VERSION));
 
     // A dialog frame with only the close button, fixed at its client size.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);

@@ -1,6 +1,7 @@
 // Kolvane: reads and writes the colour codes of resistors and capacitors.
-#include "app/fonts.h"
-#include "app/mainform.h"
+#include "fonts.h"
+#include "mainform.h"
+#include "version.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -10,7 +11,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(kolvane);
     QCoreApplication::setApplicationName(QStringLiteral("Kolvane"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.15.1"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KOLVANE_FILE_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick Ltd."));
     // The desktop entry names the running program and its icon on a taskbar; the
     // window icon serves desktops that look at the window instead.

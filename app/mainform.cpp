@@ -1,17 +1,18 @@
-#include "app/mainform.h"
+#include "mainform.h"
 
-#include "app/about.h"
-#include "app/addresses.h"
-#include "app/banddigits.h"
-#include "app/keyfilters.h"
-#include "bands/bandpicking.h"
-#include "app/fonts.h"
-#include "bands/bandshape.h"
-#include "bands/codepage.h"
-#include "bands/colorform.h"
-#include "capacitor/capacitorpage.h"
-#include "combine/combinepage.h"
-#include "resistor/resistorpage.h"
+#include "about.h"
+#include "addresses.h"
+#include "banddigits.h"
+#include "keyfilters.h"
+#include "bandpicking.h"
+#include "fonts.h"
+#include "bandshape.h"
+#include "codepage.h"
+#include "colorform.h"
+#include "capacitorpage.h"
+#include "combinepage.h"
+#include "resistorpage.h"
+#include "version.h"
 #include "ui_mainform.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,68 @@
 #include <set>
 
 namespace kolvane {
+namespace {
+
+// Each page gets the controls it works on and nothing else of the window.
+ResistorControls ResistorPageControls(Ui::TMainForm& ui)
+{
+    ResistorControls r;
+    CodePageControls& c = r.code;
+    c.groupBoxes = {ui.GroupBox1, ui.GroupBox2, ui.GroupBox3, ui.GroupBox4, ui.GroupBox8};
+    c.body = ui.Shape12;
+    c.leads = {ui.Shape14, ui.Shape15};
+    c.bandCountButtons = {ui.RadioButton1, ui.RadioButton2, ui.RadioButton11};
+    c.valueBands = {ui.Shape1, ui.Shape2, ui.Shape3, ui.Shape4};
+    c.toleranceBand = ui.Shape5;
+    c.toleranceList = ui.ComboBox1;
+    c.fourBands = ui.RadioButton1;
+    c.valueLabel = ui.Label1;
+    c.valueField = ui.Edit1;
+    c.valueFieldColour = Qt::black;
+    c.unitButtons = {ui.RadioButton5, ui.RadioButton6, ui.RadioButton7};
+    r.calculate = ui.Button1;
+    r.fiveBands = ui.RadioButton2;
+    r.sixBands = ui.RadioButton11;
+    r.tfrBand = ui.Shape11;
+    r.tfrList = ui.ComboBox3;
+    return r;
+}
+
+CapacitorControls CapacitorPageControls(Ui::TMainForm& ui)
+{
+    CapacitorControls r;
+    CodePageControls& c = r.code;
+    c.groupBoxes = {ui.GroupBox5, ui.GroupBox6, ui.GroupBox7, ui.GroupBox10};
+    c.body = ui.Shape13;
+    c.leads = {ui.Shape16, ui.Shape17};
+    c.bandCountButtons = {ui.RadioButton3, ui.RadioButton4};
+    c.valueBands = {ui.Shape6, ui.Shape7, ui.Shape8, ui.Shape9};
+    c.toleranceBand = ui.Shape10;
+    c.toleranceList = ui.ComboBox2;
+    c.fourBands = ui.RadioButton4;
+    c.valueLabel = ui.Label3;
+    c.valueField = ui.Edit2;
+    c.valueFieldColour = QColor(0, 0, 128);
+    c.unitButtons = {ui.RadioButton10, ui.RadioButton9, ui.RadioButton8};
+    r.calculate = ui.Button2;
+    r.fiveBands = ui.RadioButton3;
+    return r;
+}
+
+CombineControls CombinePageControls(Ui::TMainForm& ui)
+{
+    CombineControls c;
+    c.groupBoxes = {ui.GroupBox9, ui.GroupBox11, ui.GroupBox12, ui.GroupBox13};
+    c.labels = {ui.Label4,  ui.Label5,  ui.Label6,  ui.Label7,  ui.Label8,  ui.Label9,
+                ui.Label10, ui.Label11, ui.Label12, ui.Label13, ui.Label14, ui.Label15};
+    c.calculators = {{{ui.Edit3, ui.Edit4, ui.Edit5, ui.Button3, ui.Image1},
+                      {ui.Edit6, ui.Edit7, ui.Edit8, ui.Button4, ui.Image2},
+                      {ui.Edit9, ui.Edit10, ui.Edit11, ui.Button5, ui.Image3},
+                      {ui.Edit12, ui.Edit13, ui.Edit14, ui.Button6, ui.Image4}}};
+    return c;
+}
+
+} // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>())
 {
@@ -32,6 +95,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     // laid out once with the system font and again when it changes.
     ApplyPixelFont(this, QStringLiteral("MS Sans Serif"), 11, false, palette().color(QPalette::WindowText));
     ui->setupUi(this);
+    setWindowTitle(QStringLiteral("Kolvane v" KOLVANE_VERSION));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -44,12 +108,12 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     for (QMenu* menu : {ui->File1, ui->Unit1, ui->Help1})
         AssignAccessKeys(menu->actions());
 
-    m_resistor = new ResistorPage(*ui, this, this);
-    m_capacitor = new CapacitorPage(*ui, this, this);
-    m_combine = new CombinePage(*ui, this, this);
+    m_resistor = new ResistorPage(ResistorPageControls(*ui), this, this);
+    m_capacitor = new CapacitorPage(CapacitorPageControls(*ui), this, this);
+    m_combine = new CombinePage(CombinePageControls(*ui), this, this);
 
     PickWiring wiring;
-    wiring.bands = {ui->Shape1, ui->Shape2, ui->Shape3, ui->Shape4, ui->Shape5, ui->Shape6,
+    wiring.bands = {ui->Shape1, ui->Shape2, ui->Shape3, ui->Shape4,  ui->Shape5, ui->Shape6,
                     ui->Shape7, ui->Shape8, ui->Shape9, ui->Shape10, ui->Shape11};
     wiring.resistorTolerance = ui->ComboBox1;
     wiring.capacitorTolerance = ui->ComboBox2;
@@ -156,8 +220,8 @@ void AssignAccessKeys(const QList<QAction*>& entries)
         caption.remove(QLatin1Char('&'));
         for (qsizetype i = 0; i < caption.size(); ++i) {
             const QChar c = caption[i].toUpper();
-            const bool eligible = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-                                  (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
+            const bool eligible =
+                (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));
             if (eligible && taken.insert(c).second) {
                 caption.insert(i, QLatin1Char('&'));
                 break;
@@ -172,7 +236,7 @@ Windows CreateWindows()
     Windows w;
     w.mainForm = std::make_unique<TMainForm>();
     TMainForm* main = w.mainForm.get();
-    auto& f = main->form();
+    const Ui::TMainForm& f = *main->ui;
     w.colorForm = new TColorForm(main, f.RadioButton1, f.RadioButton4, [main] { main->ApplyPickedColour(); });
     main->setPicker(w.colorForm);
     w.about = new TAbout(main);

@@ -14,6 +14,7 @@ class QDialog;
 
 namespace kolvane {
 
+struct Windows;
 class BandPicking;
 class CapacitorPage;
 class CombinePage;
@@ -26,7 +27,6 @@ public:
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
 
-    Ui::TMainForm& form() { return *ui; }
     ResistorPage& resistorPage() { return *m_resistor; }
     CapacitorPage& capacitorPage() { return *m_capacitor; }
 
@@ -47,6 +47,7 @@ public:
     void About1Click();
 
 private:
+    friend Windows CreateWindows();
     void FormCreate();
 
     std::unique_ptr<Ui::TMainForm> ui;
@@ -64,8 +65,8 @@ void AssignAccessKeys(const QList<QAction*>& entries);
 // Creates the three windows in their order and wires them together.
 struct Windows {
     std::unique_ptr<TMainForm> mainForm;
-    TColorForm* colorForm = nullptr;  // owned by the main window
-    QDialog* about = nullptr;         // owned by the main window
+    TColorForm* colorForm = nullptr; // owned by the main window
+    QDialog* about = nullptr;        // owned by the main window
 };
 Windows CreateWindows();
 

@@ -1,7 +1,7 @@
-#include "bands/bandpicking.h"
+#include "bandpicking.h"
 
-#include "bands/bandshape.h"
-#include "bands/pick.h"
+#include "bandshape.h"
+#include "pick.h"
 
 #include <QComboBox>
 #include <QDialog>

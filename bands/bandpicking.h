@@ -16,7 +16,7 @@ namespace kolvane {
 class TShape;
 
 struct PickWiring {
-    std::array<TShape*, 11> bands{};  // the band of PickTarget n at index n - 1
+    std::array<TShape*, 11> bands{}; // the band of PickTarget n at index n - 1
     QComboBox* resistorTolerance = nullptr;
     QComboBox* capacitorTolerance = nullptr;
     QComboBox* resistorTfr = nullptr;

@@ -1,4 +1,4 @@
-#include "bands/bandshape.h"
+#include "bandshape.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

@@ -2,7 +2,7 @@
 // picker's swatches. Its fill colour is a band's whole state; pages read it back.
 #pragma once
 
-#include "bands/bandcolours.h"
+#include "bandcolours.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
-#include "bands/codepage.h"
+#include "codepage.h"
 
-#include "app/feedback.h"
-#include "app/fonts.h"
-#include "app/keyfilters.h"
-#include "app/numbers.h"
-#include "bands/bandshape.h"
+#include "feedback.h"
+#include "fonts.h"
+#include "keyfilters.h"
+#include "numbers.h"
+#include "bandshape.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -29,8 +29,8 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
     list->setMaxVisibleItems(ToleranceItemCount);
 
     // A band is described again whenever it is painted.
-    for (TShape* band : {m_c.valueBands[0], m_c.valueBands[1], m_c.valueBands[2], m_c.valueBands[3],
-                         m_c.toleranceBand}) {
+    for (TShape* band :
+         {m_c.valueBands[0], m_c.valueBands[1], m_c.valueBands[2], m_c.valueBands[3], m_c.toleranceBand}) {
         connect(band, &TShape::painted, this, [this, band] { DescribeBand(band); });
         DescribeBand(band);
     }

@@ -3,7 +3,7 @@
 // the tolerance list, and the band descriptions for assistive tools.
 #pragma once
 
-#include "bands/colourcode.h"
+#include "colourcode.h"
 
 #include <QObject>
 
@@ -28,14 +28,14 @@ struct CodePageControls {
     TShape* body = nullptr;
     std::array<TShape*, 2> leads{};
     std::vector<QWidget*> bandCountButtons;
-    std::array<TShape*, 4> valueBands{};  // first, second, third, fourth band
+    std::array<TShape*, 4> valueBands{}; // first, second, third, fourth band
     TShape* toleranceBand = nullptr;
     QComboBox* toleranceList = nullptr;
-    QRadioButton* fourBands = nullptr;    // checked: two digits; otherwise three
+    QRadioButton* fourBands = nullptr; // checked: two digits; otherwise three
     QLabel* valueLabel = nullptr;
     QLineEdit* valueField = nullptr;
     QColor valueFieldColour;
-    std::array<QRadioButton*, 3> unitButtons{};  // base unit first
+    std::array<QRadioButton*, 3> unitButtons{}; // base unit first
 };
 
 class ColourCodePage : public QObject {

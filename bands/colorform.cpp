@@ -1,9 +1,9 @@
-#include "bands/colorform.h"
+#include "colorform.h"
 
-#include "app/fonts.h"
-#include "bands/bandshape.h"
-#include "bands/codepage.h"
-#include "bands/pick.h"
+#include "fonts.h"
+#include "bandshape.h"
+#include "codepage.h"
+#include "pick.h"
 #include "ui_colorform.h"
 
 #include <QMouseEvent>
@@ -15,15 +15,15 @@ namespace kolvane {
 namespace {
 
 constexpr std::array<const char*, PickTargetCount> Captions = {
-    "First bound of resistor",  "Second bound of resistor", "Third bound of resistor",
-    "Fourth bound of resistor", "Tolerance bound of resistor", "First bound of capasitor",
-    "Second bound of capasitor", "Third bound of capasitor", "Fourth bound of capasitor",
+    "First bound of resistor",      "Second bound of resistor",    "Third bound of resistor",
+    "Fourth bound of resistor",     "Tolerance bound of resistor", "First bound of capasitor",
+    "Second bound of capasitor",    "Third bound of capasitor",    "Fourth bound of capasitor",
     "Tolerance bound of capasitor", "TFR-bound of resistor"};
 
 } // namespace
 
-TColorForm::TColorForm(QWidget* parent, const QRadioButton* resistorFourBands,
-                       const QRadioButton* capacitorFourBands, std::function<void()> apply)
+TColorForm::TColorForm(QWidget* parent, const QRadioButton* resistorFourBands, const QRadioButton* capacitorFourBands,
+                       std::function<void()> apply)
     : QDialog(parent), ui(std::make_unique<Ui::TColorForm>()), m_resistorFour(resistorFourBands),
       m_capacitorFour(capacitorFourBands), m_apply(std::move(apply))
 {
@@ -34,10 +34,18 @@ TColorForm::TColorForm(QWidget* parent, const QRadioButton* resistorFourBands,
     ApplyPixelFont(ui->Label1, QStringLiteral("MS Sans Serif"), 11, true, Qt::black);
 
     using namespace colours;
-    const std::array<std::pair<TShape*, BandColour>, 12> swatches = {{
-        {ui->Shape1, Black}, {ui->Shape2, Brown}, {ui->Shape3, Red}, {ui->Shape4, Orange},
-        {ui->Shape5, Yellow}, {ui->Shape6, Green}, {ui->Shape7, Blue}, {ui->Shape8, Violet},
-        {ui->Shape9, Grey}, {ui->Shape10, White}, {ui->Shape11, Gold}, {ui->Shape12, Silver}}};
+    const std::array<std::pair<TShape*, BandColour>, 12> swatches = {{{ui->Shape1, Black},
+                                                                      {ui->Shape2, Brown},
+                                                                      {ui->Shape3, Red},
+                                                                      {ui->Shape4, Orange},
+                                                                      {ui->Shape5, Yellow},
+                                                                      {ui->Shape6, Green},
+                                                                      {ui->Shape7, Blue},
+                                                                      {ui->Shape8, Violet},
+                                                                      {ui->Shape9, Grey},
+                                                                      {ui->Shape10, White},
+                                                                      {ui->Shape11, Gold},
+                                                                      {ui->Shape12, Silver}}};
     for (const auto& [shape, colour] : swatches) {
         shape->setBrushColour(colour);
         shape->setPressable(true);
@@ -60,8 +68,8 @@ void TColorForm::FormActivate()
         setWindowTitle(QString::fromLatin1(Captions[PickTarget - 1]));
 
     auto& f = *ui;
-    for (TShape* s : {f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape6, f.Shape7, f.Shape8, f.Shape9,
-                      f.Shape10})
+    for (TShape* s :
+         {f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape6, f.Shape7, f.Shape8, f.Shape9, f.Shape10})
         s->show();
     f.Shape11->hide();
     f.Shape12->hide();

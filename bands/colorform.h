@@ -24,8 +24,6 @@ public:
                std::function<void()> apply);
     ~TColorForm() override;
 
-    Ui::TColorForm& form() { return *ui; }
-
     void FormActivate();
     void Pick(std::uint32_t colour);
 

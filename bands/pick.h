@@ -2,7 +2,7 @@
 // for (1 to 11; 0 before the first click) and the colour of the last pick.
 #pragma once
 
-#include "bands/bandcolours.h"
+#include "bandcolours.h"
 
 #include <cstdint>
 

@@ -2,13 +2,18 @@
 // the typed capacitance painted as bands.
 #pragma once
 
-#include "bands/codepage.h"
+#include "codepage.h"
 
-namespace Ui {
-class TMainForm;
-}
+class QAbstractButton;
 
 namespace kolvane {
+
+// The capacitor page's controls: the shared code controls, then what only it has.
+struct CapacitorControls {
+    CodePageControls code;
+    QAbstractButton* calculate = nullptr;
+    QRadioButton* fiveBands = nullptr;
+};
 
 // The multiplier last read from the capacitor's multiplier band, in picofarads.
 inline long double CapacitorMultiplier = 0.0L;
@@ -16,7 +21,7 @@ inline long double CapacitorMultiplier = 0.0L;
 class CapacitorPage : public ColourCodePage {
     Q_OBJECT
 public:
-    CapacitorPage(Ui::TMainForm& ui, QWidget* owner, QObject* parent);
+    CapacitorPage(const CapacitorControls& controls, QWidget* owner, QObject* parent);
 
     void RecomputeCapacitor();
     void Button2Click();

@@ -4,21 +4,38 @@
 
 #include <QObject>
 
+#include <array>
+
+class QAbstractButton;
+class QLabel;
 class QLineEdit;
 class QWidget;
 
-namespace Ui {
-class TMainForm;
-}
-
 namespace kolvane {
+
+// One two-value calculator: its two fields, the result, "General" and the diagram.
+struct CalculatorControls {
+    QLineEdit* first = nullptr;
+    QLineEdit* second = nullptr;
+    QLineEdit* result = nullptr;
+    QAbstractButton* button = nullptr;
+    QLabel* diagram = nullptr;
+};
+
+// The controls of both pages, calculators in the order resistors in series, resistors
+// in parallel, capacitors in series, capacitors in parallel.
+struct CombineControls {
+    std::array<QWidget*, 4> groupBoxes{};
+    std::array<QLabel*, 12> labels{};
+    std::array<CalculatorControls, 4> calculators{};
+};
 
 class CombinePage : public QObject {
     Q_OBJECT
 public:
     // Wires the four "General" buttons, the key filters, the fonts and the diagrams
     // of the controls that the main window's layout already holds.
-    CombinePage(Ui::TMainForm& ui, QWidget* owner, QObject* parent);
+    CombinePage(const CombineControls& controls, QWidget* owner, QObject* parent);
 
 public slots:
     void Button3Click(); // resistors in series: sum
@@ -28,9 +45,9 @@ public slots:
 
 private:
     enum class Rule { Sum, ProductOverSum };
-    static void Calculate(QLineEdit* first, QLineEdit* second, QLineEdit* result, Rule rule);
+    static void Calculate(const CalculatorControls& calculator, Rule rule);
 
-    Ui::TMainForm& m_ui;
+    CombineControls m_c;
 };
 
 } // namespace kolvane

@@ -1,4 +1,4 @@
-#include "combine/jpegdecoder.h"
+#include "jpegdecoder.h"
 
 #include <csetjmp>
 #include <cstdio>
@@ -67,8 +67,8 @@ struct Decoder {
             jpeg_destroy_decompress(&info);
             return false;
         }
-        image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                       QImage::Format_RGB888);
+        image =
+            QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
         if (image.isNull()) {
             jpeg_destroy_decompress(&info);
             return false;

@@ -4,7 +4,7 @@
 // libjpeg is Debian's uninstrumented build, so coverage feedback stops at its door:
 // the seeds carry the variety (baseline, progressive, greyscale, restart markers and
 // 4:2:0 sampling, a cut-off file) and the mutations work around them.
-#include "combine/jpegdecoder.h"
+#include "jpegdecoder.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -7,8 +7,8 @@
 //   bit 3     two or three digit bands
 //   bit 4     instead, format a long double: next byte the significant-digit cap,
 //             then eight bytes of mantissa and two of sign and exponent
-#include "app/numbers.h"
-#include "bands/colourcode.h"
+#include "numbers.h"
+#include "colourcode.h"
 
 #include <QLocale>
 #include <QString>
@@ -38,7 +38,7 @@ namespace {
 // 128 bits, so overflow of 64 or 32 bits is decided by a plain comparison.
 struct Reference {
     bool wellFormed = false;
-    bool huge = false;  // past 2^100, far outside every width checked here
+    bool huge = false; // past 2^100, far outside every width checked here
     __int128 value = 0;
 };
 
@@ -127,8 +127,8 @@ void CheckValueToText(std::int64_t number, int unit, int digits)
             const QString got = ValueText(*value, *units, *locale);
             const QString want = ExpectedText(base, digits, *units, locale == &point ? u'.' : u',');
             if (got != want)
-                Fail("ValueText", QStringLiteral("%1 with %2 bands: got \"%3\", want \"%4\"")
-                                      .arg(base).arg(digits).arg(got, want));
+                Fail("ValueText",
+                     QStringLiteral("%1 with %2 bands: got \"%3\", want \"%4\"").arg(base).arg(digits).arg(got, want));
         }
     }
 }

@@ -42,8 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Fail("samples outside the input");
     if (std::memcmp(begin - 8, "data", 4) != 0)
         Fail("samples do not follow a data chunk header");
-    const std::size_t declared = std::size_t(begin[-4]) | std::size_t(begin[-3]) << 8 |
-                                 std::size_t(begin[-2]) << 16 | std::size_t(begin[-1]) << 24;
+    const std::size_t declared = std::size_t(begin[-4]) | std::size_t(begin[-3]) << 8 | std::size_t(begin[-2]) << 16 |
+                                 std::size_t(begin[-1]) << 24;
     const std::size_t available = size - offset;
     const std::size_t whole = std::min(declared, available);
     if (pcm->samples.size() != whole - whole % static_cast<std::size_t>(pcm->frameBytes()))

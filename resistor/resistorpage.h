@@ -2,15 +2,23 @@
 // typed resistance painted as bands.
 #pragma once
 
-#include "bands/codepage.h"
+#include "codepage.h"
 
 #include <cstdint>
 
-namespace Ui {
-class TMainForm;
-}
+class QAbstractButton;
 
 namespace kolvane {
+
+// The resistor page's controls: the shared code controls, then what only it has.
+struct ResistorControls {
+    CodePageControls code;
+    QAbstractButton* calculate = nullptr;
+    QRadioButton* fiveBands = nullptr;
+    QRadioButton* sixBands = nullptr;
+    TShape* tfrBand = nullptr;
+    QComboBox* tfrList = nullptr;
+};
 
 // The multiplier last read from the resistor's multiplier band, kept between readings.
 inline long double ResistorMultiplier = 0.0L;
@@ -18,7 +26,7 @@ inline long double ResistorMultiplier = 0.0L;
 class ResistorPage : public ColourCodePage {
     Q_OBJECT
 public:
-    ResistorPage(Ui::TMainForm& ui, QWidget* owner, QObject* parent);
+    ResistorPage(const ResistorControls& controls, QWidget* owner, QObject* parent);
 
     void RecomputeResistor();
     void Button1Click();
@@ -32,7 +40,7 @@ protected:
     void DescribeBand(TShape* band) override;
 
 private:
-    Ui::TMainForm& m_ui;
+    ResistorControls m_r;
 };
 
 } // namespace kolvane

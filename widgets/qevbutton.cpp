@@ -1,8 +1,5 @@
 #include "qevbutton.h"
 
-TQevButton::TQevButton(QWidget *parent)
-    : TQevCustomButton(parent)
-{
-}
+TQevButton::TQevButton(QWidget* parent) : TQevCustomButton(parent) {}
 
 TQevButton::~TQevButton() = default;

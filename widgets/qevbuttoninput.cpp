@@ -1,7 +1,7 @@
 // The button in use: pointer enter and leave, press, release and click, the popup
 // menu, auto-repeat, the hand cursor and hover sound, Enter/Escape/accelerator keys,
 // focus, and the reactions to the widget's change notifications.
-#include "qevcustombutton.h"
+#include "qevcustombutton_p.h"
 
 #include "qevresources.h"
 #include "qevsystemcolors.h"
@@ -20,20 +20,18 @@ namespace {
 
 // The press action of assistive tools is this toolkit's counterpart of the button's
 // "clicked" command notification: both run the click operation.
-class QevButtonAccessible : public QAccessibleWidget
-{
+class QevButtonAccessible : public QAccessibleWidget {
 public:
-    explicit QevButtonAccessible(QWidget *w)
-        : QAccessibleWidget(w, QAccessible::Button)
-    {
-    }
+    explicit QevButtonAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
 
-    TQevCustomButton *button() const { return static_cast<TQevCustomButton *>(widget()); }
+    TQevCustomButton* button() const { return static_cast<TQevCustomButton*>(widget()); }
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name) {
-            QString name = QAccessibleWidget::text(t);
+            // QAccessibleWidget would fall back on a buddy label, and inside a group box
+            // on the box's title; a button is named by its own caption, as QPushButton is.
+            QString name = widget()->accessibleName();
             if (name.isEmpty()) {
                 name = button()->Caption();
                 name.replace(QLatin1String("&&"), QLatin1String("\x01"));
@@ -53,7 +51,7 @@ public:
         return names;
     }
 
-    void doAction(const QString &action) override
+    void doAction(const QString& action) override
     {
         if (action == pressAction() && widget()->isEnabled())
             button()->Click();
@@ -62,15 +60,15 @@ public:
     }
 };
 
-QAccessibleInterface *accessibleFactory(const QString &className, QObject *object)
+QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("TQevCustomButton") && object && object->isWidgetType())
-        return new QevButtonAccessible(static_cast<QWidget *>(object));
+        return new QevButtonAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
 // The accelerator of a caption: the character after a single "&", or none.
-QChar accelerator(const QString &caption)
+QChar accelerator(const QString& caption)
 {
     for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
         if (caption.at(i) != QLatin1Char('&'))
@@ -84,73 +82,102 @@ QChar accelerator(const QString &caption)
     return {};
 }
 
-const std::optional<QCursor> &handCursor()
+const std::optional<QCursor>& handCursor()
 {
     static const std::optional<QCursor> cursor = qev::loadCursor(QStringLiteral("HANDqevb"));
     return cursor;
 }
 
+// Enter, Escape and accelerators reach a form's buttons the way Qt propagates a key
+// that the focused widget left unhandled: up the parent chain to the window. One
+// filter on the application sees the key when it gets there, before the window's own
+// key handling (a QDialog would otherwise reject on Escape), and asks the window for
+// its buttons at that moment. A filter fixed on the window a button had when it was
+// made would miss every button built on a page that joins its window later, as uic
+// and QUiLoader build tab, stacked and scroll-area pages.
+class DialogKeyRouter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::WindowActivate && type != QEvent::Show)
+            return false;
+        if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
+            return false;
+        return TQevCustomButtonPrivate::RouteWindowEvent(static_cast<QWidget*>(watched), event);
+    }
+};
+
 } // namespace
 
-void TQevCustomButton::installDialogFilter()
+void TQevCustomButtonPrivate::InstallApplicationHooks()
 {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(accessibleFactory);
         return true;
     }();
     Q_UNUSED(factoryInstalled);
-
-    // Enter, Escape and accelerators reach a form's buttons the way Qt propagates a key
-    // that the focused widget left unhandled: up the parent chain to the window. A
-    // filter on the window sees it there, before the window's own key handling (a
-    // QDialog would otherwise reject on Escape), and each button offered the key in
-    // turn may take it.
-    QWidget *w = window();
-    if (w == m_filteredWindow)
-        return;
-    if (m_filteredWindow)
-        m_filteredWindow->removeEventFilter(this);
-    m_filteredWindow = w != this ? w : nullptr;
-    if (m_filteredWindow)
-        m_filteredWindow->installEventFilter(this);
+    // One router per application object; a program (or a test) may make a new one.
+    static QPointer<DialogKeyRouter> router;
+    if (!router && qApp) {
+        router = new DialogKeyRouter(qApp);
+        qApp->installEventFilter(router);
+    }
 }
 
-bool TQevCustomButton::eventFilter(QObject *watched, QEvent *event)
+bool TQevCustomButtonPrivate::RouteWindowEvent(QWidget* window, QEvent* event)
+{
+    // A click may delete any of the buttons, or the window itself.
+    QList<QPointer<TQevCustomButton>> buttons;
+    for (TQevCustomButton* b : window->findChildren<TQevCustomButton*>())
+        if (b->window() == window)
+            buttons.append(b);
+    for (const QPointer<TQevCustomButton>& b : std::as_const(buttons))
+        if (b && get(b)->WindowEvent(window, event))
+            return true;
+    return false;
+}
+
+bool TQevCustomButtonPrivate::WindowEvent(QWidget* window, QEvent* event)
 {
     // A form that becomes active (or is shown, where no window manager activates it)
     // focuses itself or one of its controls; either way every button learns of it, so a
     // Default button answers Enter on a form whose buttons take no focus.
-    if (watched == m_filteredWindow && (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show))
-        FocusChanged(m_filteredWindow->focusWidget());
-    if (watched == m_filteredWindow && event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        if (DialogKey(key->key(), key->modifiers())) {
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
+        FocusChanged(window->focusWidget());
+        return false;
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (DialogKey(key->key(), key->modifiers())) {
+        key->accept();
+        return true;
+    }
+    // A typed character, plain or with Alt, may be this caption's accelerator.
+    if (!(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
+        QChar c;
+        if (key->text().size() == 1 && key->text().at(0).isPrint())
+            c = key->text().at(0);
+        else if ((key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
+                 (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9))
+            c = QChar(key->key());
+        if (!c.isNull() && DialogChar(c)) {
             key->accept();
             return true;
         }
-        // A typed character, plain or with Alt, may be this caption's accelerator.
-        if (!(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
-            QChar c;
-            if (key->text().size() == 1 && key->text().at(0).isPrint())
-                c = key->text().at(0);
-            else if ((key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) || (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9))
-                c = QChar(key->key());
-            if (!c.isNull() && DialogChar(c)) {
-                key->accept();
-                return true;
-            }
-        }
     }
-    return QWidget::eventFilter(watched, event);
+    return false;
 }
 
-bool TQevCustomButton::canFocus() const
+bool TQevCustomButtonPrivate::canFocus() const
 {
     // isVisible and isEnabled already look at every parent.
-    return isVisible() && isEnabled();
+    return q_func()->isVisible() && q_func()->isEnabled();
 }
 
-bool TQevCustomButton::DialogKey(int key, Qt::KeyboardModifiers modifiers)
+bool TQevCustomButtonPrivate::DialogKey(int key, Qt::KeyboardModifiers modifiers)
 {
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     const bool escape = key == Qt::Key_Escape;
@@ -160,291 +187,302 @@ bool TQevCustomButton::DialogKey(int key, Qt::KeyboardModifiers modifiers)
         return false;
     if (!canFocus())
         return false;
-    Click();
+    q_func()->Click();
     return true;
 }
 
-bool TQevCustomButton::DialogChar(QChar character)
+bool TQevCustomButtonPrivate::DialogChar(QChar character)
 {
     const QChar accel = accelerator(m_caption);
     if (accel.isNull() || accel.toCaseFolded() != character.toCaseFolded() || !canFocus())
         return false;
-    Click();
+    q_func()->Click();
     return true;
 }
 
-bool TQevCustomButton::event(QEvent *e)
+bool TQevCustomButton::event(QEvent* e)
 {
+    Q_D(TQevCustomButton);
     switch (e->type()) {
     case QEvent::DynamicPropertyChange:
-        if (static_cast<QDynamicPropertyChangeEvent *>(e)->propertyName() == FormDesignerMark)
-            m_inDesigner = property(FormDesignerMark).toBool();
+        if (static_cast<QDynamicPropertyChangeEvent*>(e)->propertyName() == FormDesignerMark) {
+            d->m_inDesigner = property(FormDesignerMark).toBool();
+            d->Changed();
+        }
         break;
     case QEvent::Polish:
         // A loader has applied every stored property by the time the widget is polished.
-        m_loading = false;
-        break;
-    case QEvent::ParentChange:
-        installDialogFilter();
+        d->m_loading = false;
         break;
     case QEvent::Show:
-    case QEvent::Hide:
-        update();
-        break;
-    default:
-        break;
+    case QEvent::Hide: update(); break;
+    default: break;
     }
     return QWidget::event(e);
 }
 
-void TQevCustomButton::changeEvent(QEvent *e)
+void TQevCustomButton::changeEvent(QEvent* e)
 {
+    Q_D(TQevCustomButton);
     QWidget::changeEvent(e);
     switch (e->type()) {
     case QEvent::EnabledChange:
         if (!isEnabled()) {
             // A disabled button receives no release or leave that would stop the repeat.
-            StartTimer->stop();
-            RepeatTimer->stop();
-            if (!m_inDesigner) {
-                PressOffset = 0;
-                CaptionPlain = 1;
-                showLook(lkHot);
+            d->StartTimer->stop();
+            d->RepeatTimer->stop();
+            if (!d->m_inDesigner) {
+                d->PressOffset = 0;
+                d->CaptionPlain = 1;
+                d->ShowLook(TQevCustomButtonPrivate::lkHot);
             }
         }
-        update();
+        d->Changed();
         break;
     case QEvent::PaletteChange:
         // The palette holds the system colours: the framed styles keep button face and
         // the style's default frame colours follow the new scheme.
-        if (isFramedStyle())
-            m_color = qev::buttonFace(this);
-        if (m_colorMarginStyle == cmDefault)
-            applyStyleColors();
-        update();
+        if (d->isFramedStyle())
+            d->m_color = qev::buttonFace(this);
+        if (d->m_colorMarginStyle == cmDefault)
+            d->ApplyStyleColors();
+        d->Changed();
         break;
-    case QEvent::FontChange:
-        update();
-        break;
-    default:
-        break;
+    case QEvent::FontChange: d->Changed(); break;
+    default: break;
     }
+}
+
+void TQevCustomButton::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    d_func()->Relayout();
 }
 
 // Qt sends Enter and Leave to a widget, but while a mouse button is held it keeps
 // them back until the release. The button needs them at once (the leave look and the
 // stopped repeat while held outside), so a held pointer's moves are turned into the
 // same two handlers; m_pointerInside keeps each crossing from being reported twice.
-void TQevCustomButton::enterEvent(QEnterEvent *event)
+void TQevCustomButton::enterEvent(QEnterEvent* event)
 {
+    Q_D(TQevCustomButton);
     QWidget::enterEvent(event);
-    if (m_pointerInside || m_popupOpen)
+    if (d->m_pointerInside || d->m_popupOpen)
         return;
-    m_pointerInside = true;
-    PointerEnter();
+    d->m_pointerInside = true;
+    d->PointerEnter();
 }
 
-void TQevCustomButton::leaveEvent(QEvent *event)
+void TQevCustomButton::leaveEvent(QEvent* event)
 {
+    Q_D(TQevCustomButton);
     QWidget::leaveEvent(event);
-    if (!m_pointerInside || m_popupOpen)
+    if (!d->m_pointerInside || d->m_popupOpen)
         return;
-    m_pointerInside = false;
-    PointerLeave();
+    d->m_pointerInside = false;
+    d->PointerLeave();
 }
 
-void TQevCustomButton::mouseMoveEvent(QMouseEvent *event)
+void TQevCustomButton::mouseMoveEvent(QMouseEvent* event)
 {
+    Q_D(TQevCustomButton);
     if (event->buttons() != Qt::NoButton) {
         const bool inside = rect().contains(event->position().toPoint());
-        if (inside != m_pointerInside) {
-            m_pointerInside = inside;
+        if (inside != d->m_pointerInside) {
+            d->m_pointerInside = inside;
             if (inside)
-                PointerEnter();
+                d->PointerEnter();
             else
-                PointerLeave();
+                d->PointerLeave();
         }
     }
     QWidget::mouseMoveEvent(event);
 }
 
-void TQevCustomButton::PointerEnter()
+void TQevCustomButtonPrivate::PointerEnter()
 {
-    if (!isEnabled())
+    Q_Q(TQevCustomButton);
+    if (!q->isEnabled())
         return;
-    QPointer<TQevCustomButton> self(this);
-    Q_EMIT OnMouseOver(this);
+    QPointer<TQevCustomButton> self(q);
+    Q_EMIT q->OnMouseOver(q);
     if (!self)
         return;
     PressOffset = 0;
     if (isFramedStyle() && m_popupMenu)
-        setFocus(Qt::MouseFocusReason);
+        q->setFocus(Qt::MouseFocusReason);
     // The widget's own cursor is Qt's counterpart of the application's cursor table:
     // set on each entry, removed on leave.
     if (m_cursorHandCustom) {
         if (handCursor())
-            setCursor(*handCursor());
+            q->setCursor(*handCursor());
         else
-            unsetCursor();
+            q->unsetCursor();
     }
     CaptionPlain = 0;
     if (m_playMusic)
         PlayResourceSound(QStringLiteral("PREKO"));
-    if (m_style == stFlat) {
+    if (m_style == Q::stFlat) {
         NormalFrameWidth = 0;
         HotFrameWidth = 1;
         DottedFramePen = false;
-        if (m_colorMarginStyle == cmDefault) {
-            FrameLeftTop = m_colorMarginLeftTop = qev::buttonHighlight(this);
-            FrameRightBottom = m_colorMarginRightBottom = qev::buttonShadow(this);
+        if (m_colorMarginStyle == Q::cmDefault) {
+            FrameLeftTop = m_colorMarginLeftTop = qev::buttonHighlight(q);
+            FrameRightBottom = m_colorMarginRightBottom = qev::buttonShadow(q);
         } else {
             FrameLeftTop = m_colorMarginLeftTop;
             FrameRightBottom = m_colorMarginRightBottom;
         }
     }
-    showLook(lkHot);
+    ShowLook(lkHot);
     PointerOut = 0;
 }
 
-void TQevCustomButton::PointerLeave()
+void TQevCustomButtonPrivate::PointerLeave()
 {
-    if (!isEnabled())
+    Q_Q(TQevCustomButton);
+    if (!q->isEnabled())
         return;
-    QPointer<TQevCustomButton> self(this);
-    Q_EMIT OnMouseOut(this);
+    QPointer<TQevCustomButton> self(q);
+    Q_EMIT q->OnMouseOut(q);
     if (!self)
         return;
     PressOffset = 0;
     if (m_cursorHandCustom)
-        unsetCursor();
+        q->unsetCursor();
     if (m_repeatAction) {
         StartTimer->stop();
         RepeatTimer->stop();
     }
     CaptionPlain = 1;
-    showLook(lkLeave);
+    ShowLook(lkLeave);
     PointerOut = 1;
 }
 
-void TQevCustomButton::mousePressEvent(QMouseEvent *event)
+void TQevCustomButton::mousePressEvent(QMouseEvent* event)
 {
+    Q_D(TQevCustomButton);
     // Qt grabs the mouse for the pressed widget itself; like the classic toolkit, a left
     // press marks a click that a release inside the button completes.
     if (event->button() == Qt::LeftButton)
-        m_clickPending = true;
-    m_lastPressTime = event->timestamp();
+        d->m_clickPending = true;
+    d->m_lastPressTime = event->timestamp();
     const QPoint pos = event->position().toPoint();
-    Press(event->button(), event->modifiers(), pos.x(), pos.y());
+    d->Press(event->button(), event->modifiers(), pos.x(), pos.y());
 }
 
-void TQevCustomButton::mouseReleaseEvent(QMouseEvent *event)
+void TQevCustomButton::mouseReleaseEvent(QMouseEvent* event)
 {
+    Q_D(TQevCustomButton);
     QPointer<TQevCustomButton> self(this);
     const QPoint pos = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && m_clickPending) {
-        m_clickPending = false;
+    if (event->button() == Qt::LeftButton && d->m_clickPending) {
+        d->m_clickPending = false;
         if (rect().contains(pos))
             Click();
         if (!self)
             return;
     }
-    Release(event->button(), event->modifiers(), pos.x(), pos.y());
+    d->Release(event->button(), event->modifiers(), pos.x(), pos.y());
 }
 
-void TQevCustomButton::mouseDoubleClickEvent(QMouseEvent *event)
+void TQevCustomButton::mouseDoubleClickEvent(QMouseEvent* event)
 {
+    Q_D(TQevCustomButton);
     // Qt 6 delivers the second press of a double click as a press and then this event
     // with the same time stamp; a synthesized double click may come alone. Either way
     // the press handler runs once, no click is left pending, and this adds the click.
     const QPoint pos = event->position().toPoint();
-    const bool pressSeen = m_lastPressTime != 0 && event->timestamp() == m_lastPressTime;
+    const bool pressSeen = d->m_lastPressTime != 0 && event->timestamp() == d->m_lastPressTime;
     if (event->button() != Qt::LeftButton) {
         if (!pressSeen)
-            Press(event->button(), event->modifiers(), pos.x(), pos.y());
+            d->Press(event->button(), event->modifiers(), pos.x(), pos.y());
         return;
     }
     QPointer<TQevCustomButton> self(this);
-    m_clickPending = false;
+    d->m_clickPending = false;
     Q_EMIT OnDblClick();
     if (!self)
         return;
     if (!pressSeen) {
-        Press(event->button(), event->modifiers(), pos.x(), pos.y());
+        d->Press(event->button(), event->modifiers(), pos.x(), pos.y());
         if (!self)
             return;
     }
     Click();
 }
 
-void TQevCustomButton::Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void TQevCustomButtonPrivate::Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
-    if (button != Qt::LeftButton || !isEnabled())
+    Q_Q(TQevCustomButton);
+    if (button != Qt::LeftButton || !q->isEnabled())
         return;
     StartPressedLook();
     if (!m_popupMenu)
         return;
     if (!PopupFromPressedLook())
         return;
-    Q_EMIT OnMouseDown(button, shift, x, y);
+    Q_EMIT q->OnMouseDown(button, shift, x, y);
 }
 
-void TQevCustomButton::Release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void TQevCustomButtonPrivate::Release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
-    if (button != Qt::LeftButton || !isEnabled() || PointerOut == 1)
+    Q_Q(TQevCustomButton);
+    if (button != Qt::LeftButton || !q->isEnabled() || PointerOut == 1)
         return;
     if (m_repeatAction) {
         StartTimer->stop();
         RepeatTimer->stop();
     }
     PressOffset = 0;
-    showLook(lkHot);
+    ShowLook(lkHot);
     if (isFramedStyle())
-        setFocus(Qt::MouseFocusReason);
-    Q_EMIT OnMouseUp(button, shift, x, y);
+        q->setFocus(Qt::MouseFocusReason);
+    Q_EMIT q->OnMouseUp(button, shift, x, y);
 }
 
-QPoint TQevCustomButton::popupPoint() const
+QPoint TQevCustomButtonPrivate::popupPoint() const
 {
-    const QPoint p = mapToGlobal(QPoint(0, 0));
+    const Q* q = q_func();
+    const QPoint p = q->mapToGlobal(QPoint(0, 0));
     switch (m_positionPopup) {
-    case puLeft:
-        return {p.x() - 1, p.y()};
-    case puRight:
-        return {p.x() + width() + 1, p.y()};
-    case puDown:
-    default:
-        return {p.x() - 1, p.y() + height()};
+    case Q::puLeft: return {p.x() - 1, p.y()};
+    case Q::puRight: return {p.x() + q->width() + 1, p.y()};
+    case Q::puDown:
+    default: return {p.x() - 1, p.y() + q->height()};
     }
 }
 
-void TQevCustomButton::ShowPopup()
+void TQevCustomButtonPrivate::ShowPopup()
 {
-    QMenu *menu = m_popupMenu;
+    QMenu* menu = m_popupMenu;
     if (!menu)
         return;
     QPoint at = popupPoint();
     // puLeft puts the menu's right edge at the point; QMenu places its top-left corner.
-    if (m_positionPopup == puLeft)
+    if (m_positionPopup == Q::puLeft)
         at.rx() -= menu->sizeHint().width();
     // exec() runs a nested event loop until the menu closes; the repeat timers go on
     // ticking in it. Qt tells the button that the pointer left when the menu grabs the
     // mouse; the pressed look and the repeat stay, so those notices are not handlers'
     // business while the menu is open. Once the handler is done, the pointer is looked
     // at afresh, as an idle-time check would.
-    QPointer<TQevCustomButton> self(this);
+    QPointer<TQevCustomButton> self(q_func());
     m_popupOpen = true;
     menu->exec(at);
     if (!self)
         return;
     m_popupOpen = false;
-    QMetaObject::invokeMethod(this, &TQevCustomButton::syncPointer, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        self, [this] { SyncPointer(); }, Qt::QueuedConnection);
 }
 
-void TQevCustomButton::syncPointer()
+void TQevCustomButtonPrivate::SyncPointer()
 {
+    Q_Q(TQevCustomButton);
     if (m_popupOpen)
         return;
-    const bool inside = isVisible() && rect().contains(mapFromGlobal(QCursor::pos()));
+    const bool inside = q->isVisible() && q->rect().contains(q->mapFromGlobal(QCursor::pos()));
     if (inside == m_pointerInside)
         return;
     m_pointerInside = inside;
@@ -454,53 +492,60 @@ void TQevCustomButton::syncPointer()
         PointerLeave();
 }
 
-void TQevCustomButton::StartTick()
+void TQevCustomButtonPrivate::StartTick()
 {
     StartTimer->stop();
     if (m_repeatAction)
-        RepeatTimer->start();
+        ArmTimer(RepeatTimer);
 }
 
-void TQevCustomButton::RepeatTick()
+void TQevCustomButtonPrivate::RepeatTick()
 {
+    Q_Q(TQevCustomButton);
     if (!m_repeatAction) {
         // Turned off while held: nothing will stop this timer any more.
         RepeatTimer->stop();
         return;
     }
-    if (isSignalConnected(QMetaMethod::fromSignal(&TQevCustomButton::OnClick)))
-        Q_EMIT OnClick();
+    if (q->isSignalConnected(QMetaMethod::fromSignal(&TQevCustomButton::OnClick)))
+        Q_EMIT q->OnClick();
 }
 
-void TQevCustomButton::focusInEvent(QFocusEvent *event)
+void TQevCustomButton::focusInEvent(QFocusEvent* event)
 {
+    Q_D(TQevCustomButton);
     QWidget::focusInEvent(event);
-    if (isFramedStyle())
-        FocusShown = true;
+    if (d->isFramedStyle()) {
+        d->FocusShown = true;
+        d->Relayout();
+    }
 }
 
-void TQevCustomButton::focusOutEvent(QFocusEvent *event)
+void TQevCustomButton::focusOutEvent(QFocusEvent* event)
 {
+    Q_D(TQevCustomButton);
     QWidget::focusOutEvent(event);
-    if (isFramedStyle()) {
-        FocusShown = false;
-        if (m_showFocused)
+    if (d->isFramedStyle()) {
+        d->FocusShown = false;
+        d->Relayout();
+        if (d->m_showFocused)
             update();
     }
 }
 
-void TQevCustomButton::FocusChanged(QWidget *now)
+void TQevCustomButtonPrivate::FocusChanged(QWidget* now)
 {
-    if (auto *button = qobject_cast<TQevCustomButton *>(now))
-        ActiveDefault = button == this;
+    Q_Q(TQevCustomButton);
+    if (auto* button = qobject_cast<TQevCustomButton*>(now))
+        ActiveDefault = button == q;
     else
         ActiveDefault = m_default;
-    UpdateDefaultStyle(ActiveDefault);
+    q->UpdateDefaultStyle(ActiveDefault);
     if (isFramedStyle() && FocusShown && m_showFocused)
-        update();
+        q->update();
 }
 
-void TQevCustomButton::PlayResourceSound(const QString &name)
+void TQevCustomButtonPrivate::PlayResourceSound(const QString& name)
 {
     const QByteArray wave = qev::loadWave(name);
     if (!wave.isEmpty())

@@ -1,6 +1,7 @@
 // Drawing the button's face: frame, face colour, inner edge, glyph cell, popup mark,
-// caption and focus mark, in one of five looks.
-#include "qevcustombutton.h"
+// caption and focus mark, in one of five looks. The layout is worked out whenever the
+// state changes; painting only reads it.
+#include "qevcustombutton_p.h"
 
 #include "qevresources.h"
 #include "qevsystemcolors.h"
@@ -15,11 +16,14 @@
 
 namespace {
 
-QRect toQRect(int l, int t, int r, int b) { return QRect(l, t, r - l, b - t); }
+QRect toQRect(int l, int t, int r, int b)
+{
+    return QRect(l, t, r - l, b - t);
+}
 
 // A straight run of pixels from (x0, y0) towards (x1, y1), both ends included. The
 // dotted pen paints every other pixel, counting on from `step` along the polyline.
-void run(QPainter &p, int x0, int y0, int x1, int y1, const QColor &c, bool dotted, int &step)
+void run(QPainter& p, int x0, int y0, int x1, int y1, const QColor& c, bool dotted, int& step)
 {
     const int dx = x1 > x0 ? 1 : (x1 < x0 ? -1 : 0);
     const int dy = y1 > y0 ? 1 : (y1 < y0 ? -1 : 0);
@@ -37,21 +41,22 @@ void run(QPainter &p, int x0, int y0, int x1, int y1, const QColor &c, bool dott
 }
 
 // The arrow beside the glyph never changes, so it is read once.
-const QImage &markImage()
+const QImage& markImage()
 {
-    static const QImage image = qev::loadBitmap(QStringLiteral("Strela")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    static const QImage image =
+        qev::LoadBitmap(QStringLiteral("Strela")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     return image;
 }
 
 // Paints every pixel of `image` that has the colour of its bottom-left pixel in `fill`.
-void replaceTransparent(QImage &image, const QColor &fill)
+void replaceTransparent(QImage& image, const QColor& fill)
 {
     if (image.isNull())
         return;
     const QRgb key = image.pixel(0, image.height() - 1);
     const QRgb with = fill.rgba();
     for (int y = 0; y < image.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x)
             if (line[x] == key)
                 line[x] = with;
@@ -60,95 +65,119 @@ void replaceTransparent(QImage &image, const QColor &fill)
 
 } // namespace
 
-void TQevCustomButton::paintEvent(QPaintEvent *)
+void TQevCustomButton::paintEvent(QPaintEvent*)
 {
-    // A flat button shows an outline while it sits on a form in the designer.
-    if (m_style == stFlat || m_style == stFlatDot)
-        NormalFrameWidth = m_inDesigner ? 1 : 0;
-    const TLook look = m_lookRequested ? m_requestedLook : lkNormal;
-    m_lookRequested = false;
     QPainter p(this);
-    DrawFace(p, look);
+    d_func()->DrawFace(p);
 }
 
-void TQevCustomButton::showLook(TLook look)
+void TQevCustomButtonPrivate::ShowLook(TLook look)
 {
     // repaint() paints at once, so the look a handler asks for is on screen before the
     // handler goes on; it then stays until anything repaints the button, which draws
     // the normal look again.
-    m_requestedLook = look;
-    m_lookRequested = true;
-    if (isVisible() && updatesEnabled())
-        repaint();
-    m_lookRequested = false;
+    Q_Q(TQevCustomButton);
+    Look = look;
+    Relayout();
+    if (q->isVisible() && q->updatesEnabled())
+        q->repaint();
+    Look = lkNormal;
+    Relayout();
 }
 
-QColor TQevCustomButton::faceColor() const
+QColor TQevCustomButtonPrivate::faceColor() const
 {
-    return isFramedStyle() ? qev::buttonFace(this) : Color();
+    return isFramedStyle() ? qev::buttonFace(q_func()) : q_func()->Color();
 }
 
-void TQevCustomButton::DrawFace(QPainter &p, TLook look)
+void TQevCustomButtonPrivate::Relayout()
 {
-    m_lastLook = look;
-    ++m_facesDrawn;
-    WorkRect = {0, 0, width(), height()};
-    const QColor face = faceColor();
-
-    int frame = NormalFrameWidth;
-    QColor top = FrameLeftTop;
-    QColor bottom = FrameRightBottom;
-    switch (look) {
+    const Q* q = q_func();
+    const bool flat = m_style == Q::stFlat || m_style == Q::stFlatDot;
+    // A flat button shows an outline while it sits on a form in the designer.
+    const int normalFrame = flat ? (m_inDesigner ? 1 : 0) : NormalFrameWidth;
+    FaceFrameWidth = normalFrame;
+    FaceTop = FrameLeftTop;
+    FaceBottom = FrameRightBottom;
+    switch (Look) {
     case lkNormal:
-    case lkLeave:
-        break;
-    case lkHot:
-        frame = HotFrameWidth;
-        break;
+    case lkLeave: break;
+    case lkHot: FaceFrameWidth = HotFrameWidth; break;
     case lkPressed:
-        frame = HotFrameWidth;
-        std::swap(top, bottom);
+        FaceFrameWidth = HotFrameWidth;
+        std::swap(FaceTop, FaceBottom);
         break;
     case lkAfterPopup:
-        frame = (m_style == stFlat || m_style == stNone || m_style == stFlatDot) ? 0
-                : (m_style == stRaised || m_style == stRaisedDot)               ? 2
-                                                                                : 1;
+        FaceFrameWidth = (flat || m_style == Q::stNone)                          ? 0
+                         : (m_style == Q::stRaised || m_style == Q::stRaisedDot) ? 2
+                                                                                 : 1;
         break;
     }
-    DrawFrame3D(p, WorkRect, top, bottom, frame, DottedFramePen);
-    p.fillRect(toQRect(WorkRect.Left, WorkRect.Top, WorkRect.Right, WorkRect.Bottom), face);
-    if (m_style == stFrameRaised)
+    const int f = FaceFrameWidth;
+    FaceRect = {f, f, q->width() - f, q->height() - f};
+    WorkRect = FaceRect;
+    if (m_style == Q::stFrameRaised)
         WorkRect = {WorkRect.Left + 1, WorkRect.Top + 1, WorkRect.Right - 1, WorkRect.Bottom - 1};
-    if (isFramedStyle()) {
-        // A one-pixel 3-D edge around a middle filled in button face; WorkRect stays.
-        TRect edge = WorkRect;
-        p.fillRect(toQRect(edge.Left, edge.Top, edge.Right, edge.Bottom), qev::buttonFace(this));
-        const QColor light = qev::buttonHighlight(this);
-        const QColor dark = qev::buttonShadow(this);
-        if (look == lkPressed)
-            DrawFrame3D(p, edge, dark, light, 1, false);
-        else
-            DrawFrame3D(p, edge, light, dark, 1, false);
-    }
 
-    if (look == lkHot || look == lkPressed) {
-        if (m_glyphHot.isNull())
-            DrawGlyph(p);
-        else if (!m_glyph.isNull()) {
-            if (isEnabled())
-                DrawHotGlyph(p);
-            else
-                DrawGlyph(p);
+    // Under the pointer the hot strip replaces the normal one, unless the button is
+    // disabled or has no normal glyph at all.
+    DrawnStrip = nullptr;
+    MarkShown = false;
+    const bool enabled = q->isEnabled();
+    const bool hotLook = Look == lkHot || Look == lkPressed;
+    if (hotLook && !m_glyphHot.isNull()) {
+        if (!m_glyph.isNull() && enabled) {
+            DrawnStrip = &m_glyphHot;
+            DrawnCells = m_numGlyphsHot;
+            DrawnSecondCell = false;
+            DrawnTransparent = true;
+        } else if (!m_glyph.isNull()) {
+            DrawnStrip = &m_glyph;
         }
-    } else {
-        DrawGlyph(p);
+    } else if (!m_glyph.isNull()) {
+        DrawnStrip = &m_glyph;
     }
+    if (DrawnStrip == &m_glyph) {
+        DrawnCells = m_numGlyphs;
+        DrawnSecondCell = m_numGlyphs == 2 && !enabled;
+        DrawnTransparent = enabled || m_numGlyphs == 2;
+    }
+    if (DrawnStrip) {
+        const int cw = DrawnStrip->width() / DrawnCells;
+        PlaceGlyph(cw, DrawnStrip->height());
+        const bool besideCaption = (m_layout == Q::blGlyphLeft || m_layout == Q::blGlyphRight) && !m_caption.isEmpty();
+        const QImage& mark = markImage();
+        if (m_popupMenuMark && !besideCaption && !mark.isNull()) {
+            PlaceMark(cw, mark.width(), mark.height());
+            MarkShown = true;
+        }
+    }
+    PlaceCaption();
+}
+
+void TQevCustomButtonPrivate::DrawFace(QPainter& p) const
+{
+    const Q* q = q_func();
+    DrawFrame3D(p, {0, 0, q->width(), q->height()}, FaceTop, FaceBottom, FaceFrameWidth, DottedFramePen);
+    p.fillRect(toQRect(FaceRect.Left, FaceRect.Top, FaceRect.Right, FaceRect.Bottom), faceColor());
+    if (isFramedStyle()) {
+        // A one-pixel 3-D edge around a middle filled in button face.
+        p.fillRect(toQRect(WorkRect.Left, WorkRect.Top, WorkRect.Right, WorkRect.Bottom), qev::buttonFace(q));
+        const QColor light = qev::buttonHighlight(q);
+        const QColor dark = qev::buttonShadow(q);
+        if (Look == lkPressed)
+            DrawFrame3D(p, WorkRect, dark, light, 1, false);
+        else
+            DrawFrame3D(p, WorkRect, light, dark, 1, false);
+    }
+    DrawGlyphCell(p);
     if (isFramedStyle())
         DrawFocusMark(p);
     DrawCaption(p);
 }
 
-void TQevCustomButton::DrawFrame3D(QPainter &p, TRect &r, const QColor &top, const QColor &bottom, int width, bool dotted)
+void TQevCustomButtonPrivate::DrawFrame3D(QPainter& p, TRect r, const QColor& top, const QColor& bottom, int width,
+                                          bool dotted) const
 {
     // Two polylines per ring, each leaving out its last point, as a classic 3-D frame:
     // the top-right and bottom-left corners belong to the bottom colour.
@@ -168,53 +197,39 @@ void TQevCustomButton::DrawFrame3D(QPainter &p, TRect &r, const QColor &top, con
         }
         r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
     }
-    r.Right += 1;
-    r.Bottom += 1;
 }
 
-void TQevCustomButton::drawCell(QPainter &p, const QImage &strip, int cells, bool secondCell, bool transparent)
+void TQevCustomButtonPrivate::DrawGlyphCell(QPainter& p) const
 {
-    const int cw = strip.width() / cells;
-    const int h = strip.height();
-    const int sx = secondCell ? strip.width() / 2 : 0;
-    // The scratch cell is reused from face to face; it is only reallocated on a new size.
-    if (CellBitmap.size() != QSize(cw, h) || CellBitmap.format() != QImage::Format_ARGB32_Premultiplied)
-        CellBitmap = QImage(cw, h, QImage::Format_ARGB32_Premultiplied);
-    const int copyWidth = std::min(cw, strip.width() - sx);
-    for (int y = 0; y < h; ++y)
-        std::memcpy(CellBitmap.scanLine(y), strip.constScanLine(y) + std::ptrdiff_t(sx) * 4, std::size_t(copyWidth) * 4);
-    PlaceGlyph(cw, h);
-    if (transparent) {
-        replaceTransparent(CellBitmap, faceColor());
-        p.drawImage(GlyphRect.Left, GlyphRect.Top, CellBitmap);
+    if (!DrawnStrip)
+        return;
+    const QImage& strip = *DrawnStrip;
+    const int cw = strip.width() / DrawnCells;
+    const int sx = DrawnSecondCell ? strip.width() / 2 : 0;
+    QImage cell = strip.copy(sx, 0, cw, strip.height());
+    if (DrawnTransparent) {
+        replaceTransparent(cell, faceColor());
+        p.drawImage(GlyphRect.Left, GlyphRect.Top, cell);
     } else {
-        DrawDisabledImage(p, CellBitmap, GlyphRect.Left, GlyphRect.Top);
+        DrawDisabledImage(p, cell, GlyphRect.Left, GlyphRect.Top);
+    }
+    if (!MarkShown)
+        return;
+    if (q_func()->isEnabled()) {
+        QImage copy = markImage();
+        replaceTransparent(copy, faceColor());
+        p.drawImage(MarkRect.Left, MarkRect.Top, copy);
+    } else {
+        DrawDisabledImage(p, markImage(), MarkRect.Left, MarkRect.Top);
     }
 }
 
-void TQevCustomButton::DrawGlyph(QPainter &p)
-{
-    if (m_glyph.isNull())
-        return;
-    const bool second = m_numGlyphs == 2 && !isEnabled();
-    drawCell(p, m_glyph, m_numGlyphs, second, isEnabled() || m_numGlyphs == 2);
-    DrawPopupMark(p);
-}
-
-void TQevCustomButton::DrawHotGlyph(QPainter &p)
-{
-    if (m_glyphHot.isNull())
-        return;
-    drawCell(p, m_glyphHot, m_numGlyphsHot, false, true);
-    DrawPopupMark(p);
-}
-
-void TQevCustomButton::PlaceGlyph(int cw, int ch)
+void TQevCustomButtonPrivate::PlaceGlyph(int cw, int ch)
 {
     const int L = WorkRect.Left, T = WorkRect.Top;
     const int W = WorkRect.Right - WorkRect.Left, H = WorkRect.Bottom - WorkRect.Top;
     // Measured as stored: an "&" counts although it is not drawn.
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(q_func()->font());
     const int tw = fm.horizontalAdvance(m_caption);
     const int th = fm.height();
     const int SL = m_spacingLayout;
@@ -224,19 +239,19 @@ void TQevCustomButton::PlaceGlyph(int cw, int ch)
         y = T + (H - ch) / 2;
     } else {
         switch (m_layout) {
-        case blGlyphLeft:
+        case Q::blGlyphLeft:
             x = L + (W - (tw + cw)) / 2 - SL;
             y = T + (H - ch) / 2;
             break;
-        case blGlyphBottom:
+        case Q::blGlyphBottom:
             x = L + (W - cw) / 2;
             y = T + (H - ch) / 2 + th / 2 + SL;
             break;
-        case blGlyphRight:
+        case Q::blGlyphRight:
             x = L + (W - cw + tw) / 2 + SL;
             y = T + (H - ch) / 2;
             break;
-        case blGlyphTop:
+        case Q::blGlyphTop:
             x = L + (W - cw) / 2;
             y = T + (H - ch) / 2 - th / 2 - SL;
             break;
@@ -246,62 +261,42 @@ void TQevCustomButton::PlaceGlyph(int cw, int ch)
     GlyphRect = {x + p, y + p, x + cw + p, y + ch + p};
 }
 
-void TQevCustomButton::DrawPopupMark(QPainter &p)
-{
-    if (m_glyph.isNull() || !m_popupMenuMark)
-        return;
-    if ((m_layout == blGlyphLeft || m_layout == blGlyphRight) && !m_caption.isEmpty())
-        return;
-    const QImage &mark = markImage();
-    if (mark.isNull())
-        return;
-    PlaceMark(mark.width(), mark.height());
-    if (isEnabled()) {
-        QImage copy = mark;
-        replaceTransparent(copy, faceColor());
-        p.drawImage(MarkRect.Left, MarkRect.Top, copy);
-    } else {
-        DrawDisabledImage(p, mark, MarkRect.Left, MarkRect.Top);
-    }
-}
-
-void TQevCustomButton::PlaceMark(int mw, int mh)
+void TQevCustomButtonPrivate::PlaceMark(int cw, int mw, int mh)
 {
     const int ym = GlyphRect.Top + ((GlyphRect.Bottom - GlyphRect.Top) - mh) / 2;
-    const int xm = CellBitmap.width() + GlyphRect.Left + m_popupMenuMarkGap;
+    const int xm = cw + GlyphRect.Left + m_popupMenuMarkGap;
     MarkRect = {xm, ym, xm + mw, ym + mh};
 }
 
-void TQevCustomButton::DrawDisabledImage(QPainter &p, const QImage &image, int x, int y)
+void TQevCustomButtonPrivate::DrawDisabledImage(QPainter& p, const QImage& image, int x, int y) const
 {
     // The exactly black pixels of the image form the mask; it is painted in highlight
     // one pixel right and down, then in shadow on top: an engraved shape on the face.
-    if (MaskBitmap.size() != image.size() || MaskBitmap.format() != QImage::Format_ARGB32_Premultiplied)
-        MaskBitmap = QImage(image.size(), QImage::Format_ARGB32_Premultiplied);
-    const auto paintMask = [&](const QColor &c, int px, int py) {
+    QImage mask(image.size(), QImage::Format_ARGB32_Premultiplied);
+    const auto paintMask = [&](const QColor& c, int px, int py) {
         const QRgb on = c.rgba();
         for (int row = 0; row < image.height(); ++row) {
-            const auto *src = reinterpret_cast<const QRgb *>(image.constScanLine(row));
-            auto *dst = reinterpret_cast<QRgb *>(MaskBitmap.scanLine(row));
+            const auto* src = reinterpret_cast<const QRgb*>(image.constScanLine(row));
+            auto* dst = reinterpret_cast<QRgb*>(mask.scanLine(row));
             for (int col = 0; col < image.width(); ++col)
                 dst[col] = (src[col] & 0x00FFFFFF) == 0 && qAlpha(src[col]) == 255 ? on : 0;
         }
-        p.drawImage(px, py, MaskBitmap);
+        p.drawImage(px, py, mask);
     };
-    paintMask(qev::buttonHighlight(this), x + 1, y + 1);
-    paintMask(qev::buttonShadow(this), x, y);
+    paintMask(qev::buttonHighlight(q_func()), x + 1, y + 1);
+    paintMask(qev::buttonShadow(q_func()), x, y);
 }
 
-void TQevCustomButton::DrawCaption(QPainter &p)
+void TQevCustomButtonPrivate::DrawCaption(QPainter& p) const
 {
-    p.setFont(font());
-    QColor color = qev::fontColor(this);
+    const Q* q = q_func();
+    p.setFont(q->font());
+    QColor color = qev::fontColor(q);
     if (m_hotTrack && CaptionPlain == 0)
         color = m_hotTrackColor;
-    PlaceCaption();
-    if (!isEnabled()) {
+    if (!q->isEnabled()) {
         DrawDisabledCaption(p);
-        color = qev::buttonShadow(this);
+        color = qev::buttonShadow(q);
     }
     if (m_caption.isEmpty())
         return;
@@ -310,24 +305,25 @@ void TQevCustomButton::DrawCaption(QPainter &p)
                Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs, m_caption);
 }
 
-void TQevCustomButton::DrawDisabledCaption(QPainter &p)
+void TQevCustomButtonPrivate::DrawDisabledCaption(QPainter& p) const
 {
     if (m_caption.isEmpty())
         return;
+    const Q* q = q_func();
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs;
     const QRect r = toQRect(CaptionRect.Left, CaptionRect.Top, CaptionRect.Right, CaptionRect.Bottom);
-    p.setFont(font());
-    p.setPen(qev::fontColor(this));
+    p.setFont(q->font());
+    p.setPen(qev::fontColor(q));
     p.drawText(r, flags, m_caption);
-    p.setPen(qev::buttonHighlight(this));
+    p.setPen(qev::buttonHighlight(q));
     p.drawText(r.translated(1, 1), flags, m_caption);
 }
 
-void TQevCustomButton::PlaceCaption()
+void TQevCustomButtonPrivate::PlaceCaption()
 {
     const int L = WorkRect.Left, T = WorkRect.Top;
     const int W = WorkRect.Right - WorkRect.Left, H = WorkRect.Bottom - WorkRect.Top;
-    const QFontMetrics fm(font());
+    const QFontMetrics fm(q_func()->font());
     const int tw = fm.horizontalAdvance(m_caption);
     const int th = fm.height();
     const int S = m_spacing;
@@ -341,19 +337,19 @@ void TQevCustomButton::PlaceCaption()
     }
     int x = 0, y = 0;
     switch (m_layout) {
-    case blGlyphLeft:
+    case Q::blGlyphLeft:
         x = gr + S;
         y = gt + ((gb - gt) - th) / 2;
         break;
-    case blGlyphBottom:
+    case Q::blGlyphBottom:
         x = gl + (gr - gl) / 2 - tw / 2;
         y = gt - 8 - S - th / 2;
         break;
-    case blGlyphRight:
+    case Q::blGlyphRight:
         x = gl - tw - S;
         y = gt + ((gb - gt) - th) / 2;
         break;
-    case blGlyphTop:
+    case Q::blGlyphTop:
         x = gl + (gr - gl) / 2 - tw / 2;
         y = gb + S;
         break;
@@ -361,7 +357,7 @@ void TQevCustomButton::PlaceCaption()
     CaptionRect = {x, y, x + tw, y + th};
 }
 
-void TQevCustomButton::DrawFocusMark(QPainter &p)
+void TQevCustomButtonPrivate::DrawFocusMark(QPainter& p) const
 {
     if (!isFramedStyle() || !m_showFocused || !FocusShown)
         return;

@@ -1,6 +1,6 @@
 // The button's state and what writing each property does; the click operation with
 // the stock kinds' actions.
-#include "qevcustombutton.h"
+#include "qevcustombutton_p.h"
 
 #include "qevresources.h"
 #include "qevsystemcolors.h"
@@ -17,12 +17,11 @@
 
 namespace {
 
-struct KindInfo
-{
-    const char *caption;
-    const char *normalGlyph;
-    const char *hotGlyph;
-    int modalResult;  // 0: none
+struct KindInfo {
+    const char* caption;
+    const char* normalGlyph;
+    const char* hotGlyph;
+    int modalResult; // 0: none
 };
 
 // Indexed by TKind. Modal results follow the usual dialog numbering: 1 OK, 2 Cancel,
@@ -50,84 +49,325 @@ const QString kVersion = QStringLiteral("Version 4.01, Kolvane owner-drawn butto
 
 } // namespace
 
-TQevCustomButton::HelpHandler TQevCustomButton::s_helpHandler = nullptr;
+TQevCustomButton::HelpHandler TQevCustomButtonPrivate::s_helpHandler = nullptr;
 
-TQevCustomButton::TQevCustomButton(QWidget *parent)
-    : QWidget(parent)
+TQevCustomButtonPrivate::TQevCustomButtonPrivate(TQevCustomButton* q) : q_ptr(q) {}
+
+void TQevCustomButtonPrivate::init()
 {
-    setGeometry(0, 0, 75, 25);
-    FrameLeftTop = m_colorMarginLeftTop = qev::buttonHighlight(this);
-    FrameRightBottom = m_colorMarginRightBottom = qev::buttonShadow(this);
+    Q_Q(TQevCustomButton);
+    q->setGeometry(0, 0, 75, 25);
+    FrameLeftTop = m_colorMarginLeftTop = qev::buttonHighlight(q);
+    FrameRightBottom = m_colorMarginRightBottom = qev::buttonShadow(q);
     m_hotTrackColor = QColor(0, 0, 255);
-    m_color = qev::windowColor(this);
+    m_color = qev::windowColor(q);
 
-    RepeatTimer = new QTimer(this);
+    RepeatTimer = new QTimer(q);
     RepeatTimer->setInterval(50);
-    connect(RepeatTimer, &QTimer::timeout, this, &TQevCustomButton::RepeatTick);
-    StartTimer = new QTimer(this);
+    QObject::connect(RepeatTimer, &QTimer::timeout, q, [this] { RepeatTick(); });
+    StartTimer = new QTimer(q);
     StartTimer->setInterval(50);
-    connect(StartTimer, &QTimer::timeout, this, &TQevCustomButton::StartTick);
+    QObject::connect(StartTimer, &QTimer::timeout, q, [this] { StartTick(); });
 
     // Every pixel of the face is painted, so Qt need not clear the background first.
-    setAttribute(Qt::WA_OpaquePaintEvent);
+    q->setAttribute(Qt::WA_OpaquePaintEvent);
     // Not a tab stop unless asked for; the framed styles still take the focus by code.
-    setFocusPolicy(Qt::NoFocus);
-    installDialogFilter();
+    q->setFocusPolicy(Qt::NoFocus);
+    InstallApplicationHooks();
     // Qt's application-wide focus signal stands in for the form telling each of its
     // controls which one is focused now.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && now->window() == window())
+    QObject::connect(qApp, &QApplication::focusChanged, q, [this](QWidget*, QWidget* now) {
+        if (now && now->window() == q_func()->window())
             FocusChanged(now);
     });
+    Relayout();
+}
+
+TQevCustomButton::TQevCustomButton(QWidget* parent)
+    : QWidget(parent), d_ptr(std::make_unique<TQevCustomButtonPrivate>(this))
+{
+    d_func()->init();
 }
 
 TQevCustomButton::~TQevCustomButton() = default;
 
-int TQevCustomButton::RepeatInterval() const { return RepeatTimer->interval(); }
-void TQevCustomButton::setRepeatInterval(int ms) { RepeatTimer->setInterval(ms); }
-int TQevCustomButton::RepeatStartInterval() const { return StartTimer->interval(); }
-void TQevCustomButton::setRepeatStartInterval(int ms) { StartTimer->setInterval(ms); }
+void TQevCustomButtonPrivate::Changed()
+{
+    Relayout();
+    q_func()->update();
+}
+
+int TQevCustomButton::HelpContext() const
+{
+    return d_func()->m_helpContext;
+}
+void TQevCustomButton::setHelpContext(int context)
+{
+    d_func()->m_helpContext = context;
+}
+bool TQevCustomButton::RepeatAction() const
+{
+    return d_func()->m_repeatAction;
+}
+void TQevCustomButton::setRepeatAction(bool on)
+{
+    d_func()->m_repeatAction = on;
+}
+bool TQevCustomButton::ShowFocused() const
+{
+    return d_func()->m_showFocused;
+}
+void TQevCustomButton::setShowFocused(bool on)
+{
+    d_func()->m_showFocused = on;
+}
+bool TQevCustomButton::CursorHandCustom() const
+{
+    return d_func()->m_cursorHandCustom;
+}
+void TQevCustomButton::setCursorHandCustom(bool on)
+{
+    d_func()->m_cursorHandCustom = on;
+}
+TQevCustomButton::TKind TQevCustomButton::ButtonKind() const
+{
+    return d_func()->m_kind;
+}
+QColor TQevCustomButton::ColorMarginLeftTop() const
+{
+    return d_func()->m_colorMarginLeftTop;
+}
+void TQevCustomButton::setColorMarginLeftTop(const QColor& c)
+{
+    d_func()->setMarginColor(1, c);
+}
+QColor TQevCustomButton::ColorMarginRightBottom() const
+{
+    return d_func()->m_colorMarginRightBottom;
+}
+void TQevCustomButton::setColorMarginRightBottom(const QColor& c)
+{
+    d_func()->setMarginColor(2, c);
+}
+TQevCustomButton::TColorMarginDefault TQevCustomButton::ColorMarginStyle() const
+{
+    return d_func()->m_colorMarginStyle;
+}
+void TQevCustomButton::setVersion(const QString&) {}
+bool TQevCustomButton::PopupMenuMark() const
+{
+    return d_func()->m_popupMenuMark;
+}
+int TQevCustomButton::PopupMenuMarkGap() const
+{
+    return d_func()->m_popupMenuMarkGap;
+}
+TQevCustomButton::TPositionPopup TQevCustomButton::PositionPopup() const
+{
+    return d_func()->m_positionPopup;
+}
+
+void TQevCustomButton::setPositionPopup(TPositionPopup position)
+{
+    if (position >= puDown && position <= puRight)
+        d_func()->m_positionPopup = position;
+}
+
+bool TQevCustomButton::PlayMusic() const
+{
+    return d_func()->m_playMusic;
+}
+void TQevCustomButton::setPlayMusic(bool on)
+{
+    d_func()->m_playMusic = on;
+}
+QColor TQevCustomButton::HotTrackColor() const
+{
+    return d_func()->m_hotTrackColor;
+}
+void TQevCustomButton::setHotTrackColor(const QColor& c)
+{
+    d_func()->m_hotTrackColor = c;
+}
+bool TQevCustomButton::HotTrack() const
+{
+    return d_func()->m_hotTrack;
+}
+void TQevCustomButton::setHotTrack(bool on)
+{
+    d_func()->m_hotTrack = on;
+}
+int TQevCustomButton::Spacing() const
+{
+    return d_func()->m_spacing;
+}
+int TQevCustomButton::SpacingLayout() const
+{
+    return d_func()->m_spacingLayout;
+}
+int TQevCustomButton::NumGlyphs() const
+{
+    return d_func()->m_numGlyphs;
+}
+int TQevCustomButton::NumGlyphsHot() const
+{
+    return d_func()->m_numGlyphsHot;
+}
+QPixmap TQevCustomButton::Glyph() const
+{
+    return d_func()->m_glyphPixmap;
+}
+QPixmap TQevCustomButton::GlyphHot() const
+{
+    return d_func()->m_glyphHotPixmap;
+}
+TQevCustomButton::TLayout TQevCustomButton::Layout() const
+{
+    return d_func()->m_layout;
+}
+TQevCustomButton::TStyle TQevCustomButton::ButtonStyle() const
+{
+    return d_func()->m_style;
+}
+bool TQevCustomButton::Cancel() const
+{
+    return d_func()->m_cancel;
+}
+void TQevCustomButton::setCancel(bool on)
+{
+    d_func()->m_cancel = on;
+}
+bool TQevCustomButton::Default() const
+{
+    return d_func()->m_default;
+}
+void TQevCustomButton::setDefault(bool on)
+{
+    d_func()->m_default = on;
+}
+QString TQevCustomButton::HintSecondLine() const
+{
+    return d_func()->m_hintSecondLine;
+}
+QString TQevCustomButton::Caption() const
+{
+    return d_func()->m_caption;
+}
+bool TQevCustomButton::ParentColor() const
+{
+    return d_func()->m_parentColor;
+}
+QAction* TQevCustomButton::Action() const
+{
+    return d_func()->m_action;
+}
+void TQevCustomButton::setAction(QAction* action)
+{
+    d_func()->m_action = action;
+}
+void TQevCustomButton::beginLoading()
+{
+    d_func()->m_loading = true;
+}
+void TQevCustomButton::endLoading()
+{
+    d_func()->m_loading = false;
+}
+bool TQevCustomButton::isLoading() const
+{
+    return d_func()->m_loading;
+}
+bool TQevCustomButton::inFormDesigner() const
+{
+    return d_func()->m_inDesigner;
+}
+QSize TQevCustomButton::sizeHint() const
+{
+    return {75, 25};
+}
+
+int TQevCustomButton::RepeatInterval() const
+{
+    return d_func()->RepeatTimer->interval();
+}
+void TQevCustomButton::setRepeatInterval(int ms)
+{
+    d_func()->setTimerInterval(d_func()->RepeatTimer, ms);
+}
+int TQevCustomButton::RepeatStartInterval() const
+{
+    return d_func()->StartTimer->interval();
+}
+void TQevCustomButton::setRepeatStartInterval(int ms)
+{
+    d_func()->setTimerInterval(d_func()->StartTimer, ms);
+}
+
+void TQevCustomButtonPrivate::setTimerInterval(QTimer* timer, int ms)
+{
+    if (ms < 0)
+        return;
+    timer->setInterval(ms);
+    // QTimer runs a zero interval as "whenever the event loop is idle", which would
+    // fire OnClick as fast as the machine can; a zero interval means no repeat.
+    if (ms == 0)
+        timer->stop();
+}
+
+void TQevCustomButtonPrivate::ArmTimer(QTimer* timer)
+{
+    if (timer->interval() > 0)
+        timer->start();
+}
 
 void TQevCustomButton::setButtonKind(TKind kind)
 {
+    Q_D(TQevCustomButton);
     if (kind < skCustom || kind > skSilly)
         return;
-    if (kind != m_kind) {
-        m_kind = kind;
-        m_glyph = m_glyphHot = QImage();
-        m_glyphPixmap = m_glyphHotPixmap = QPixmap();
-        CellBitmap = MaskBitmap = QImage();
+    if (kind != d->m_kind) {
+        d->m_kind = kind;
+        d->m_glyph = d->m_glyphHot = QImage();
+        d->m_glyphPixmap = d->m_glyphHotPixmap = QPixmap();
     }
     if (kind != skCustom) {
-        loadKindGlyphs();
+        d->LoadKindGlyphs();
         // While a form file is read, an empty caption is kept: the caption stored in
         // the file follows the kind and has the last word.
-        if (!(m_loading && m_caption.isEmpty()))
+        if (!(d->m_loading && d->m_caption.isEmpty()))
             setCaption(QString::fromLatin1(kKinds[kind].caption));
-        m_numGlyphs = m_numGlyphsHot = 1;
+        d->m_numGlyphs = d->m_numGlyphsHot = 1;
     }
-    requestRepaint();
-    m_cancel = kind == skCancel || kind == skNo;
-    m_default = kind == skOK || kind == skYes;
+    d->Changed();
+    d->m_cancel = kind == skCancel || kind == skNo;
+    d->m_default = kind == skOK || kind == skYes;
 }
 
-void TQevCustomButton::loadKindGlyphs()
+void TQevCustomButtonPrivate::LoadKindGlyphs()
 {
-    const KindInfo &info = kKinds[m_kind];
-    m_glyph = qev::loadBitmap(QString::fromLatin1(info.normalGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    m_glyphHot = qev::loadBitmap(QString::fromLatin1(info.hotGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const KindInfo& info = kKinds[m_kind];
+    m_glyph =
+        qev::LoadBitmap(QString::fromLatin1(info.normalGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    m_glyphHot =
+        qev::LoadBitmap(QString::fromLatin1(info.hotGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_glyphPixmap = m_glyph.isNull() ? QPixmap() : QPixmap::fromImage(m_glyph);
     m_glyphHotPixmap = m_glyphHot.isNull() ? QPixmap() : QPixmap::fromImage(m_glyphHot);
 }
 
-void TQevCustomButton::setGlyph(const QPixmap &glyph) { setGlyphImage(glyph, false); }
-void TQevCustomButton::setGlyphHot(const QPixmap &glyph) { setGlyphImage(glyph, true); }
-
-void TQevCustomButton::setGlyphImage(const QPixmap &glyph, bool hot)
+void TQevCustomButton::setGlyph(const QPixmap& glyph)
 {
-    QPixmap &ownPixmap = hot ? m_glyphHotPixmap : m_glyphPixmap;
-    QImage &own = hot ? m_glyphHot : m_glyph;
-    int &cells = hot ? m_numGlyphsHot : m_numGlyphs;
+    d_func()->setGlyphImage(glyph, false);
+}
+void TQevCustomButton::setGlyphHot(const QPixmap& glyph)
+{
+    d_func()->setGlyphImage(glyph, true);
+}
+
+void TQevCustomButtonPrivate::setGlyphImage(const QPixmap& glyph, bool hot)
+{
+    QPixmap& ownPixmap = hot ? m_glyphHotPixmap : m_glyphPixmap;
+    QImage& own = hot ? m_glyphHot : m_glyph;
+    int& cells = hot ? m_numGlyphsHot : m_numGlyphs;
     // Handing the button its own glyph back changes nothing but the kind.
     const bool same = !ownPixmap.isNull() && glyph.cacheKey() == ownPixmap.cacheKey();
     if (!same) {
@@ -142,40 +382,38 @@ void TQevCustomButton::setGlyphImage(const QPixmap &glyph, bool hot)
                 cells = w / h > 4 ? 1 : w / h;
             // A strip at least twice as wide as high but not whole cells keeps its count.
         }
-        requestRepaint();
+        Changed();
     }
-    m_kind = skCustom;
+    m_kind = Q::skCustom;
 }
 
-QColor TQevCustomButton::styleDefaultColor(int side) const
+QColor TQevCustomButtonPrivate::styleDefaultColor(int side) const
 {
+    const Q* q = q_func();
     switch (m_style) {
-    case stDefault:
-        return side == 1 ? qev::buttonHighlight(this) : QColor(0, 0, 0);
-    case stFrameLowered:
-        return side == 1 ? qev::buttonShadow(this) : qev::buttonHighlight(this);
-    default:
-        return side == 1 ? qev::buttonHighlight(this) : qev::buttonShadow(this);
+    case Q::stDefault: return side == 1 ? qev::buttonHighlight(q) : QColor(0, 0, 0);
+    case Q::stFrameLowered: return side == 1 ? qev::buttonShadow(q) : qev::buttonHighlight(q);
+    default: return side == 1 ? qev::buttonHighlight(q) : qev::buttonShadow(q);
     }
 }
 
-void TQevCustomButton::setMarginColor(int side, const QColor &c)
+void TQevCustomButtonPrivate::setMarginColor(int side, const QColor& c)
 {
-    QColor &stored = side == 1 ? m_colorMarginLeftTop : m_colorMarginRightBottom;
+    QColor& stored = side == 1 ? m_colorMarginLeftTop : m_colorMarginRightBottom;
     if (stored.rgba() == c.rgba())
         return;
     stored = c;
     (side == 1 ? FrameLeftTop : FrameRightBottom) = c;
-    if (m_style != stNone && m_colorMarginStyle == cmDefault && c.rgba() != styleDefaultColor(side).rgba())
-        m_colorMarginStyle = cmCustom;
-    requestRepaint();
+    if (m_style != Q::stNone && m_colorMarginStyle == Q::cmDefault && c.rgba() != styleDefaultColor(side).rgba())
+        m_colorMarginStyle = Q::cmCustom;
+    Changed();
 }
 
-void TQevCustomButton::applyStyleColors()
+void TQevCustomButtonPrivate::ApplyStyleColors()
 {
-    if (m_style == stNone)
+    if (m_style == Q::stNone)
         return;
-    if (m_colorMarginStyle == cmDefault) {
+    if (m_colorMarginStyle == Q::cmDefault) {
         FrameLeftTop = m_colorMarginLeftTop = styleDefaultColor(1);
         FrameRightBottom = m_colorMarginRightBottom = styleDefaultColor(2);
     } else {
@@ -186,239 +424,268 @@ void TQevCustomButton::applyStyleColors()
 
 void TQevCustomButton::setColorMarginStyle(TColorMarginDefault style)
 {
+    Q_D(TQevCustomButton);
     if (style != cmDefault && style != cmCustom)
         return;
-    m_colorMarginStyle = style;
+    d->m_colorMarginStyle = style;
     if (style == cmDefault)
-        applyStyleColors();
-    requestRepaint();
+        d->ApplyStyleColors();
+    d->Changed();
 }
 
-QString TQevCustomButton::Version() const { return kVersion; }
+QString TQevCustomButton::Version() const
+{
+    return kVersion;
+}
 
 void TQevCustomButton::setPopupMenuMark(bool on)
 {
-    m_popupMenuMark = on;
-    requestRepaint();
+    Q_D(TQevCustomButton);
+    d->m_popupMenuMark = on;
+    d->Changed();
 }
 
 void TQevCustomButton::setPopupMenuMarkGap(int gap)
 {
-    if (gap < 1 || gap > 5 || gap == m_popupMenuMarkGap)
+    Q_D(TQevCustomButton);
+    if (gap < 1 || gap > 5 || gap == d->m_popupMenuMarkGap)
         return;
-    m_popupMenuMarkGap = gap;
-    requestRepaint();
+    d->m_popupMenuMarkGap = gap;
+    d->Changed();
 }
 
-QMenu *TQevCustomButton::PopupMenu() const { return m_popupMenu.data(); }
-
-void TQevCustomButton::setPopupMenu(QMenu *menu)
+QMenu* TQevCustomButton::PopupMenu() const
 {
+    return d_func()->m_popupMenu.data();
+}
+
+void TQevCustomButton::setPopupMenu(QMenu* menu)
+{
+    Q_D(TQevCustomButton);
     // QPointer forgets a menu that is destroyed while attached, so the button never
     // reaches a dead one.
-    m_popupMenu = menu;
+    d->m_popupMenu = menu;
     if (menu)
-        requestRepaint();
+        d->Changed();
 }
 
 void TQevCustomButton::setSpacing(int spacing)
 {
-    if (spacing < 1 || spacing > 5 || spacing == m_spacing)
+    Q_D(TQevCustomButton);
+    if (spacing < 1 || spacing > 5 || spacing == d->m_spacing)
         return;
-    m_spacing = spacing;
-    requestRepaint();
+    d->m_spacing = spacing;
+    d->Changed();
 }
 
 void TQevCustomButton::setSpacingLayout(int margin)
 {
-    if (margin < -5 || margin > 5 || margin == m_spacingLayout)
+    Q_D(TQevCustomButton);
+    if (margin < -5 || margin > 5 || margin == d->m_spacingLayout)
         return;
-    m_spacingLayout = margin;
-    requestRepaint();
+    d->m_spacingLayout = margin;
+    d->Changed();
 }
 
 void TQevCustomButton::setNumGlyphs(int cells)
 {
-    if (cells < 1 || cells > 4 || cells == m_numGlyphs)
+    Q_D(TQevCustomButton);
+    if (cells < 1 || cells > 4 || cells == d->m_numGlyphs)
         return;
-    m_numGlyphs = cells;
-    requestRepaint();
+    d->m_numGlyphs = cells;
+    d->Changed();
 }
 
 void TQevCustomButton::setNumGlyphsHot(int cells)
 {
-    if (cells < 1 || cells > 4 || cells == m_numGlyphsHot)
+    Q_D(TQevCustomButton);
+    if (cells < 1 || cells > 4 || cells == d->m_numGlyphsHot)
         return;
-    m_numGlyphsHot = cells;
-    requestRepaint();
+    d->m_numGlyphsHot = cells;
+    d->Changed();
 }
 
 void TQevCustomButton::setLayout(TLayout layout)
 {
+    Q_D(TQevCustomButton);
     if (layout < blGlyphLeft || layout > blGlyphTop)
         return;
-    m_layout = layout;
-    requestRepaint();
+    d->m_layout = layout;
+    d->Changed();
 }
 
 void TQevCustomButton::setButtonStyle(TStyle style)
 {
+    Q_D(TQevCustomButton);
     if (style < stFlat || style > stFrameRaised)
         return;
-    m_style = style;
+    d->m_style = style;
     switch (style) {
     case stFlat:
     case stFlatDot:
-        NormalFrameWidth = 0;
-        HotFrameWidth = 1;
-        DottedFramePen = style == stFlatDot;
+        d->NormalFrameWidth = 0;
+        d->HotFrameWidth = 1;
+        d->DottedFramePen = style == stFlatDot;
         break;
-    case stNone:
-        NormalFrameWidth = HotFrameWidth = 0;
-        break;
+    case stNone: d->NormalFrameWidth = d->HotFrameWidth = 0; break;
     case stRaised:
     case stRaisedDot:
-        NormalFrameWidth = HotFrameWidth = 2;
-        DottedFramePen = style == stRaisedDot;
+        d->NormalFrameWidth = d->HotFrameWidth = 2;
+        d->DottedFramePen = style == stRaisedDot;
         break;
     case stDefault:
     case stFrameLowered:
     case stFrameRaised:
-        m_parentColor = false;
-        m_color = qev::buttonFace(this);
-        NormalFrameWidth = HotFrameWidth = 1;
-        DottedFramePen = false;
+        d->m_parentColor = false;
+        d->m_color = qev::buttonFace(this);
+        d->NormalFrameWidth = d->HotFrameWidth = 1;
+        d->DottedFramePen = false;
         break;
     }
-    applyStyleColors();
-    requestRepaint();
+    d->ApplyStyleColors();
+    d->Changed();
 }
 
-void TQevCustomButton::setHintSecondLine(const QString &line)
+void TQevCustomButton::setHintSecondLine(const QString& line)
 {
-    m_hintSecondLine = line;
-    if (!m_inDesigner && !toolTip().isEmpty() && !line.isEmpty())
+    Q_D(TQevCustomButton);
+    d->m_hintSecondLine = line;
+    if (!d->m_inDesigner && !toolTip().isEmpty() && !line.isEmpty())
         setToolTip(toolTip() + kHintLineBreak + line);
 }
 
-void TQevCustomButton::setCaption(const QString &caption)
+void TQevCustomButton::setCaption(const QString& caption)
 {
-    if (caption == m_caption)
+    Q_D(TQevCustomButton);
+    if (caption == d->m_caption)
         return;
-    m_caption = caption;
-    requestRepaint();
+    d->m_caption = caption;
+    d->Changed();
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
 
 void TQevCustomButton::setParentColor(bool on)
 {
-    if (on == m_parentColor)
+    Q_D(TQevCustomButton);
+    if (on == d->m_parentColor)
         return;
-    m_parentColor = on;
-    requestRepaint();
+    d->m_parentColor = on;
+    d->Changed();
 }
 
 QColor TQevCustomButton::Color() const
 {
-    if (m_parentColor) {
-        if (auto *button = qobject_cast<const TQevCustomButton *>(parentWidget()))
+    Q_D(const TQevCustomButton);
+    if (d->m_parentColor) {
+        if (auto* button = qobject_cast<const TQevCustomButton*>(parentWidget()))
             return button->Color();
-        if (const QWidget *p = parentWidget())
+        if (const QWidget* p = parentWidget())
             return p->palette().color(QPalette::Active, p->backgroundRole());
     }
-    return m_color;
+    return d->m_color;
 }
 
-void TQevCustomButton::setColor(const QColor &c)
+void TQevCustomButton::setColor(const QColor& c)
 {
-    m_color = c;
-    m_parentColor = false;
+    Q_D(TQevCustomButton);
+    d->m_color = c;
+    d->m_parentColor = false;
     // The framed styles keep the button-face colour whatever is written.
-    if (isFramedStyle())
-        m_color = qev::buttonFace(this);
-    requestRepaint();
+    if (d->isFramedStyle())
+        d->m_color = qev::buttonFace(this);
+    d->Changed();
 }
 
-bool TQevCustomButton::TabStop() const { return focusPolicy() & Qt::TabFocus; }
+bool TQevCustomButton::TabStop() const
+{
+    return focusPolicy() & Qt::TabFocus;
+}
 
 void TQevCustomButton::setTabStop(bool on)
 {
     setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
 }
 
-bool TQevCustomButton::isFramedStyle() const
+bool TQevCustomButtonPrivate::isFramedStyle() const
 {
-    return m_style == stDefault || m_style == stFrameLowered || m_style == stFrameRaised;
+    return m_style == Q::stDefault || m_style == Q::stFrameLowered || m_style == Q::stFrameRaised;
 }
 
-void TQevCustomButton::setHelpHandler(HelpHandler handler) { s_helpHandler = handler; }
+void TQevCustomButton::setHelpHandler(HelpHandler handler)
+{
+    TQevCustomButtonPrivate::s_helpHandler = handler;
+}
 
-void TQevCustomButton::UpdateDefaultStyle(bool active) { Q_UNUSED(active); }
+void TQevCustomButton::UpdateDefaultStyle(bool active)
+{
+    Q_UNUSED(active);
+}
 
 void TQevCustomButton::Click()
 {
+    Q_D(TQevCustomButton);
     // OnClick may close or delete the form and this button with it.
     QPointer<TQevCustomButton> self(this);
-    if (m_action && !isSignalConnected(QMetaMethod::fromSignal(&TQevCustomButton::OnClick)))
-        m_action->trigger();
+    if (d->m_action && !isSignalConnected(QMetaMethod::fromSignal(&TQevCustomButton::OnClick)))
+        d->m_action->trigger();
     else
         Q_EMIT OnClick();
     if (!self)
         return;
 
     // The parent form is the top-level window of a button that has a parent at all.
-    QWidget *form = parentWidget() ? window() : nullptr;
-    const KindInfo &info = kKinds[m_kind];
+    QWidget* form = parentWidget() ? window() : nullptr;
+    const KindInfo& info = kKinds[d->m_kind];
     if (info.modalResult != 0) {
         // Only a dialog run modally closes on its result; any other just records it.
-        if (auto *dialog = qobject_cast<QDialog *>(form)) {
+        if (auto* dialog = qobject_cast<QDialog*>(form)) {
             if (dialog->isModal())
                 dialog->done(info.modalResult);
             else
                 dialog->setResult(info.modalResult);
         }
-    } else if (m_kind == skHelp) {
-        for (QObject *o = this; o; o = o->parent()) {
+    } else if (d->m_kind == skHelp) {
+        for (QObject* o = this; o; o = o->parent()) {
             const int context = o->property("HelpContext").toInt();
             if (context != 0) {
-                if (s_helpHandler)
-                    s_helpHandler(context);
+                if (TQevCustomButtonPrivate::s_helpHandler)
+                    TQevCustomButtonPrivate::s_helpHandler(context);
                 break;
             }
         }
-    } else if (m_kind == skClose) {
+    } else if (d->m_kind == skClose) {
         if (form)
             form->close();
     }
     if (!self)
         return;
 
-    if (m_popupMenu && isEnabled()) {
-        StartPressedLook();
-        PopupFromPressedLook();
+    if (d->m_popupMenu && isEnabled()) {
+        d->StartPressedLook();
+        d->PopupFromPressedLook();
     }
 }
 
-void TQevCustomButton::StartPressedLook()
+void TQevCustomButtonPrivate::StartPressedLook()
 {
     if (m_repeatAction)
-        StartTimer->start();
+        ArmTimer(StartTimer);
     CaptionPlain = 0;
     PressOffset = 1;
-    showLook(lkPressed);
+    ShowLook(lkPressed);
 }
 
-bool TQevCustomButton::PopupFromPressedLook()
+bool TQevCustomButtonPrivate::PopupFromPressedLook()
 {
-    QPointer<TQevCustomButton> self(this);
+    QPointer<TQevCustomButton> self(q_func());
     ShowPopup();
     // A menu command may delete the button; then nothing of it is touched again.
     if (!self)
         return false;
     PressOffset = 0;
     CaptionPlain = 1;
-    showLook(lkAfterPopup);
+    ShowLook(lkAfterPopup);
     if (m_repeatAction) {
         StartTimer->stop();
         RepeatTimer->stop();

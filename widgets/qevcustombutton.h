@@ -1,41 +1,67 @@
 // TQevCustomButton: an owner-drawn push button with frame styles, hot tracking, stock
 // kinds, glyph strips, a popup menu with its arrow mark, auto-repeat and a hover sound.
+//
+// Only properties, signals and virtual functions are public; the state lives behind a
+// private pointer, so that it can change without changing this class's size or layout.
 #pragma once
 
+#include "qevbutton_export.h"
+
 #include <QColor>
-#include <QImage>
 #include <QMenu>
 #include <QPixmap>
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 
-class QAction;
-class QPainter;
-class QTimer;
+#include <memory>
 
-class TQevCustomButton : public QWidget
-{
+class QAction;
+class TQevCustomButtonPrivate;
+
+/// A push button that draws its own face: a frame in one of eight styles, a glyph cut
+/// from a strip of up to four cells, a caption with an access key, and an optional
+/// arrow mark for an attached popup menu. While the pointer is over it the caption
+/// changes colour and a second ("hot") glyph can be shown. A stock kind gives it a
+/// caption, glyphs and the action of a dialog button (OK, Cancel, Help, ...).
+///
+/// Enter clicks the focused button of this class or, while another kind of control has
+/// the focus, a button whose Default is on; Escape clicks a button whose Cancel is on;
+/// the caption's access key clicks the button from anywhere in its window.
+class QEVBUTTON_EXPORT TQevCustomButton : public QWidget {
     Q_OBJECT
 
 public:
-    // A fixed underlying type: a stored or scripted value out of range is then a plain
-    // number the setters can refuse, not undefined behaviour.
+    /// The frame drawn around the face. The flat styles show a frame only under the
+    /// pointer; the last three keep the face in the palette's button colour.
     enum TStyle : int { stFlat, stDefault, stNone, stRaised, stFlatDot, stRaisedDot, stFrameLowered, stFrameRaised };
     Q_ENUM(TStyle)
-    enum TKind : int { skCustom, skOK, skCancel, skHelp, skYes, skNo, skClose, skAbort, skRetry, skIgnore, skAll, skSilly };
+    /// Stock kinds: a caption, two glyphs and what a click does to the button's dialog.
+    enum TKind : int {
+        skCustom,
+        skOK,
+        skCancel,
+        skHelp,
+        skYes,
+        skNo,
+        skClose,
+        skAbort,
+        skRetry,
+        skIgnore,
+        skAll,
+        skSilly
+    };
     Q_ENUM(TKind)
+    /// Where the glyph sits relative to the caption.
     enum TLayout : int { blGlyphLeft, blGlyphBottom, blGlyphRight, blGlyphTop };
     Q_ENUM(TLayout)
+    /// Which side of the button the popup menu opens on.
     enum TPositionPopup : int { puDown, puLeft, puRight };
     Q_ENUM(TPositionPopup)
+    /// Whether the frame colours follow the style (cmDefault) or the two margin colours.
     enum TColorMarginDefault : int { cmDefault, cmCustom };
     Q_ENUM(TColorMarginDefault)
-    // The five faces the button can show; normal and leave draw alike.
-    enum TLook : int { lkNormal, lkLeave, lkHot, lkPressed, lkAfterPopup };
-    Q_ENUM(TLook)
 
-    // Declared here, in the order a form file stores them, so that Designer writes and
+    // Declared in the order a form file stores them, so that Designer writes and
     // QUiLoader applies them in that order (ButtonKind before Caption matters).
     Q_PROPERTY(int HelpContext READ HelpContext WRITE setHelpContext)
     Q_PROPERTY(bool RepeatAction READ RepeatAction WRITE setRepeatAction)
@@ -52,7 +78,7 @@ public:
     Q_PROPERTY(int PopupMenuMarkGap READ PopupMenuMarkGap WRITE setPopupMenuMarkGap)
     Q_PROPERTY(TPositionPopup PositionPopup READ PositionPopup WRITE setPositionPopup)
     Q_PROPERTY(bool PlayMusic READ PlayMusic WRITE setPlayMusic)
-    Q_PROPERTY(QMenu *PopupMenu READ PopupMenu WRITE setPopupMenu DESIGNABLE false)
+    Q_PROPERTY(QMenu* PopupMenu READ PopupMenu WRITE setPopupMenu DESIGNABLE false)
     Q_PROPERTY(QColor HotTrackColor READ HotTrackColor WRITE setHotTrackColor)
     Q_PROPERTY(bool HotTrack READ HotTrack WRITE setHotTrack)
     Q_PROPERTY(int Spacing READ Spacing WRITE setSpacing)
@@ -66,256 +92,193 @@ public:
     Q_PROPERTY(bool Cancel READ Cancel WRITE setCancel)
     Q_PROPERTY(bool Default READ Default WRITE setDefault)
     Q_PROPERTY(QString HintSecondLine READ HintSecondLine WRITE setHintSecondLine)
-    // The toolkit's own properties that QWidget does not already carry.
+    // The classic toolkit's own properties that QWidget does not already carry.
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE setParentColor)
     Q_PROPERTY(QColor Color READ Color WRITE setColor)
     Q_PROPERTY(bool TabStop READ TabStop WRITE setTabStop)
 
 public:
-    explicit TQevCustomButton(QWidget *parent = nullptr);
+    /// A 75x25 flat button without caption or glyph.
+    explicit TQevCustomButton(QWidget* parent = nullptr);
     ~TQevCustomButton() override;
 
-    // The dynamic property that marks an instance living in Qt Designer's form editor.
-    static constexpr const char *FormDesignerMark = "qevInFormDesigner";
+    /// The dynamic property that marks an instance living in Qt Designer's form editor;
+    /// the Designer plugin sets it.
+    static constexpr const char* FormDesignerMark = "qevInFormDesigner";
 
-    int HelpContext() const { return m_helpContext; }
-    void setHelpContext(int context) { m_helpContext = context; }
-    bool RepeatAction() const { return m_repeatAction; }
-    void setRepeatAction(bool on) { m_repeatAction = on; }
+    /// The help context a skHelp button on this button or on one of its parents passes
+    /// to the help handler; 0 means none.
+    int HelpContext() const;
+    void setHelpContext(int context);
+    /// Whether holding the left button down repeats OnClick.
+    bool RepeatAction() const;
+    void setRepeatAction(bool on);
+    /// Milliseconds between repeated OnClick signals (50). 0 turns the repeat off;
+    /// negative values are refused.
     int RepeatInterval() const;
     void setRepeatInterval(int ms);
+    /// Milliseconds from the press to the start of the repeat (50); 0 turns the repeat
+    /// off; negative values are refused.
     int RepeatStartInterval() const;
     void setRepeatStartInterval(int ms);
-    bool ShowFocused() const { return m_showFocused; }
-    void setShowFocused(bool on) { m_showFocused = on; }
-    bool CursorHandCustom() const { return m_cursorHandCustom; }
-    void setCursorHandCustom(bool on) { m_cursorHandCustom = on; }
-    TKind ButtonKind() const { return m_kind; }
+    /// Whether a framed style draws the dotted focus rectangle (on).
+    bool ShowFocused() const;
+    void setShowFocused(bool on);
+    /// Whether the pointer shows a hand over the button (on).
+    bool CursorHandCustom() const;
+    void setCursorHandCustom(bool on);
+    /// The stock kind. Writing one other than skCustom sets the kind's glyphs, one cell
+    /// per strip, Cancel and Default, and the kind's caption (except while loading,
+    /// see beginLoading()).
+    TKind ButtonKind() const;
     void setButtonKind(TKind kind);
-    QColor ColorMarginLeftTop() const { return m_colorMarginLeftTop; }
-    void setColorMarginLeftTop(const QColor &c) { setMarginColor(1, c); }
-    QColor ColorMarginRightBottom() const { return m_colorMarginRightBottom; }
-    void setColorMarginRightBottom(const QColor &c) { setMarginColor(2, c); }
-    TColorMarginDefault ColorMarginStyle() const { return m_colorMarginStyle; }
+    /// The frame colours with cmCustom; writing one that differs from the style's own
+    /// colour switches ColorMarginStyle to cmCustom.
+    QColor ColorMarginLeftTop() const;
+    void setColorMarginLeftTop(const QColor& c);
+    QColor ColorMarginRightBottom() const;
+    void setColorMarginRightBottom(const QColor& c);
+    /// cmDefault: the style chooses the frame colours; cmCustom: the margin colours.
+    TColorMarginDefault ColorMarginStyle() const;
     void setColorMarginStyle(TColorMarginDefault style);
+    /// A fixed text naming this control's version; writing it changes nothing.
     QString Version() const;
-    void setVersion(const QString &) {}
-    bool PopupMenuMark() const { return m_popupMenuMark; }
+    void setVersion(const QString&);
+    /// Whether an arrow beside the glyph shows that a popup menu is attached.
+    bool PopupMenuMark() const;
     void setPopupMenuMark(bool on);
-    int PopupMenuMarkGap() const { return m_popupMenuMarkGap; }
+    /// Pixels between the glyph and the arrow mark, 1 to 5 (5).
+    int PopupMenuMarkGap() const;
     void setPopupMenuMarkGap(int gap);
-    TPositionPopup PositionPopup() const { return m_positionPopup; }
-    void setPositionPopup(TPositionPopup position)
-    {
-        if (position >= puDown && position <= puRight)
-            m_positionPopup = position;
-    }
-    bool PlayMusic() const { return m_playMusic; }
-    void setPlayMusic(bool on) { m_playMusic = on; }
-    QMenu *PopupMenu() const;
-    void setPopupMenu(QMenu *menu);
-    QColor HotTrackColor() const { return m_hotTrackColor; }
-    void setHotTrackColor(const QColor &c) { m_hotTrackColor = c; }
-    bool HotTrack() const { return m_hotTrack; }
-    void setHotTrack(bool on) { m_hotTrack = on; }
-    int Spacing() const { return m_spacing; }
+    /// Where the popup menu opens (puDown).
+    TPositionPopup PositionPopup() const;
+    void setPositionPopup(TPositionPopup position);
+    /// Whether a short sound plays when the pointer enters (off).
+    bool PlayMusic() const;
+    void setPlayMusic(bool on);
+    /// The menu a press or a click opens; not owned, and forgotten when destroyed.
+    QMenu* PopupMenu() const;
+    void setPopupMenu(QMenu* menu);
+    /// The caption's colour while the pointer is over the button (blue).
+    QColor HotTrackColor() const;
+    void setHotTrackColor(const QColor& c);
+    /// Whether the caption changes colour under the pointer (on).
+    bool HotTrack() const;
+    void setHotTrack(bool on);
+    /// Pixels between glyph and caption, 1 to 5 (4).
+    int Spacing() const;
     void setSpacing(int spacing);
-    int SpacingLayout() const { return m_spacingLayout; }
+    /// Shift of the glyph away from the centre, -5 to 5 (3).
+    int SpacingLayout() const;
     void setSpacingLayout(int margin);
-    int NumGlyphs() const { return m_numGlyphs; }
+    /// Cells in the Glyph strip, 1 to 4; the second cell is the disabled face.
+    int NumGlyphs() const;
     void setNumGlyphs(int cells);
-    int NumGlyphsHot() const { return m_numGlyphsHot; }
+    /// Cells in the GlyphHot strip, 1 to 4.
+    int NumGlyphsHot() const;
     void setNumGlyphsHot(int cells);
-    QPixmap Glyph() const { return m_glyphPixmap; }
-    void setGlyph(const QPixmap &glyph);
-    QPixmap GlyphHot() const { return m_glyphHotPixmap; }
-    void setGlyphHot(const QPixmap &glyph);
-    TLayout Layout() const { return m_layout; }
+    /// The glyph strip. The colour of its bottom-left pixel is transparent. Writing
+    /// one returns the button to skCustom and guesses the cell count from its shape.
+    QPixmap Glyph() const;
+    void setGlyph(const QPixmap& glyph);
+    /// The glyph strip shown under the pointer; none means Glyph is shown.
+    QPixmap GlyphHot() const;
+    void setGlyphHot(const QPixmap& glyph);
+    /// Where the glyph sits relative to the caption (blGlyphLeft).
+    TLayout Layout() const;
     void setLayout(TLayout layout);
-    TStyle ButtonStyle() const { return m_style; }
+    /// The frame style (stFlat).
+    TStyle ButtonStyle() const;
     void setButtonStyle(TStyle style);
-    bool Cancel() const { return m_cancel; }
-    void setCancel(bool on) { m_cancel = on; }
-    bool Default() const { return m_default; }
-    void setDefault(bool on) { m_default = on; }
-    QString HintSecondLine() const { return m_hintSecondLine; }
-    void setHintSecondLine(const QString &line);
-    QString Caption() const { return m_caption; }
-    void setCaption(const QString &caption);
-    bool ParentColor() const { return m_parentColor; }
+    /// Whether Escape in the window clicks this button.
+    bool Cancel() const;
+    void setCancel(bool on);
+    /// Whether Enter clicks this button while a control of another class has the focus;
+    /// a change counts from the next focus change.
+    bool Default() const;
+    void setDefault(bool on);
+    /// A line added below the tool tip; the tool tip must be set first.
+    QString HintSecondLine() const;
+    void setHintSecondLine(const QString& line);
+    /// The text on the face; "&" marks the access key, "&&" is a literal "&".
+    QString Caption() const;
+    void setCaption(const QString& caption);
+    /// Whether the face takes its colour from the parent widget (on).
+    bool ParentColor() const;
     void setParentColor(bool on);
+    /// The face colour when ParentColor is off; writing it turns ParentColor off. The
+    /// framed styles keep the palette's button colour whatever is written.
     QColor Color() const;
-    void setColor(const QColor &c);
+    void setColor(const QColor& c);
+    /// Whether Tab stops on the button (off).
     bool TabStop() const;
     void setTabStop(bool on);
 
-    // A QAction run by a click when no OnClick handler is connected.
-    QAction *Action() const { return m_action; }
-    void setAction(QAction *action) { m_action = action; }
+    /// A QAction that a click triggers when nothing is connected to OnClick.
+    QAction* Action() const;
+    void setAction(QAction* action);
 
-    // The click operation: OnClick (or the action), the stock kind's action, then the
-    // popup menu.
+    /// The click: OnClick (or the action), then the stock kind's action on the
+    /// button's dialog (a result, the help handler, or closing it), then the popup
+    /// menu. Keys, the mouse and assistive tools all click through here.
     virtual void Click();
 
-    // Form loaders call these around applying stored properties: while loading, a
-    // stock kind keeps an empty caption so that the stored caption wins.
-    void beginLoading() { m_loading = true; }
-    void endLoading() { m_loading = false; }
-    bool isLoading() const { return m_loading; }
-    bool inFormDesigner() const { return m_inDesigner; }
+    /// A form reader that wants the caption stored in its file to survive an earlier
+    /// ButtonKind calls beginLoading() before and endLoading() after applying the
+    /// properties: while loading, a stock kind leaves an empty caption empty. Qt's
+    /// uic code and QUiLoader need neither, as they write Caption after ButtonKind.
+    /// Polishing the widget ends the loading as well.
+    void beginLoading();
+    void endLoading();
+    bool isLoading() const;
+    /// Whether the button sits in Qt Designer's form editor (see FormDesignerMark).
+    bool inFormDesigner() const;
 
-    // Where the application's help lives; skHelp passes its context number here.
+    /// Receives the help context of a clicked skHelp button.
     using HelpHandler = void (*)(int context);
+    /// Sets the application's help handler; nullptr for none.
     static void setHelpHandler(HelpHandler handler);
 
-    QSize sizeHint() const override { return {75, 25}; }
+    QSize sizeHint() const override;
 
 Q_SIGNALS:
+    /// The button was clicked, or repeats while held (RepeatAction).
     void OnClick();
+    /// The second press of a left double click; a click follows it.
     void OnDblClick();
-    void OnMouseOver(QObject *Sender);
-    void OnMouseOut(QObject *Sender);
+    /// The pointer entered the enabled button.
+    void OnMouseOver(QObject* Sender);
+    /// The pointer left the enabled button.
+    void OnMouseOut(QObject* Sender);
+    /// A left press that opened the popup menu, after the menu closed.
     void OnMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    /// A left release over the button.
     void OnMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
 
 protected:
-    // Rectangles with an exclusive right and bottom, as the drawing formulas use them.
-    struct TRect
-    {
-        int Left = 0, Top = 0, Right = 0, Bottom = 0;
-        friend bool operator==(const TRect &, const TRect &) = default;
-    };
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void enterEvent(QEnterEvent *event) override;
-    void leaveEvent(QEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void focusOutEvent(QFocusEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-    // Kept as an overridable hook for buttons that want to look like the default one;
-    // this button's own drawing does not depend on it.
+    /// Called whenever the focus moves in the window, with whether this button now
+    /// answers Enter; for buttons that want to look like the default one. This
+    /// button's own drawing does not depend on it.
     virtual void UpdateDefaultStyle(bool active);
 
-    // Shows one look now and keeps it until the next face is drawn.
-    void showLook(TLook look);
-    // Draws the whole face in one look with the given painter.
-    void DrawFace(QPainter &p, TLook look);
-
-    void PointerEnter();
-    void PointerLeave();
-    void Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void ShowPopup();
-    // A press and a click with a popup menu share these steps: the pressed look (and
-    // the repeat's start timer), then the menu, then the after-popup look with the
-    // timers stopped. False when the button did not survive the menu.
-    void StartPressedLook();
-    bool PopupFromPressedLook();
-    void syncPointer();
-    QPoint popupPoint() const;
-    void StartTick();
-    void RepeatTick();
-    bool DialogKey(int key, Qt::KeyboardModifiers modifiers);
-    bool DialogChar(QChar character);
-    void FocusChanged(QWidget *now);
-    bool canFocus() const;
-    bool isFramedStyle() const;
-    void PlayResourceSound(const QString &name);
-
-    // State of the face, read by the drawing and written by the handlers.
-    int NormalFrameWidth = 0;
-    int HotFrameWidth = 1;
-    QColor FrameLeftTop;
-    QColor FrameRightBottom;
-    int PressOffset = 0;
-    int CaptionPlain = 2;
-    int PointerOut = 0;
-    bool ActiveDefault = false;
-    bool FocusShown = false;
-    QTimer *RepeatTimer = nullptr;
-    QTimer *StartTimer = nullptr;
-    QImage CellBitmap;
-    QImage MaskBitmap;
-    TRect WorkRect, GlyphRect, CaptionRect, MarkRect;
-    bool DottedFramePen = false;
-
-    // Which face a handler asked for; the next paint shows it, later paints the normal look.
-    TLook m_requestedLook = lkNormal;
-    bool m_lookRequested = false;
-    TLook m_lastLook = lkNormal;
-    int m_facesDrawn = 0;
+    /// The button's state; its class is not part of the installed headers.
+    const std::unique_ptr<TQevCustomButtonPrivate> d_ptr;
 
 private:
-    void setMarginColor(int side, const QColor &c);
-    QColor styleDefaultColor(int side) const;
-    void applyStyleColors();
-    void setGlyphImage(const QPixmap &glyph, bool hot);
-    void loadKindGlyphs();
-    void installDialogFilter();
-    void requestRepaint() { update(); }
-
-    // Drawing routines.
-    QColor faceColor() const;
-    void DrawFrame3D(QPainter &p, TRect &r, const QColor &top, const QColor &bottom, int width, bool dotted);
-    void DrawGlyph(QPainter &p);
-    void DrawHotGlyph(QPainter &p);
-    void drawCell(QPainter &p, const QImage &strip, int cells, bool secondCell, bool transparent);
-    void PlaceGlyph(int cw, int ch);
-    void DrawPopupMark(QPainter &p);
-    void PlaceMark(int mw, int mh);
-    void DrawDisabledImage(QPainter &p, const QImage &image, int x, int y);
-    void DrawCaption(QPainter &p);
-    void PlaceCaption();
-    void DrawDisabledCaption(QPainter &p);
-    void DrawFocusMark(QPainter &p);
-
-    int m_helpContext = 0;
-    bool m_repeatAction = false;
-    bool m_showFocused = true;
-    bool m_cursorHandCustom = true;
-    TKind m_kind = skCustom;
-    QColor m_colorMarginLeftTop;
-    QColor m_colorMarginRightBottom;
-    TColorMarginDefault m_colorMarginStyle = cmDefault;
-    bool m_popupMenuMark = false;
-    int m_popupMenuMarkGap = 5;
-    TPositionPopup m_positionPopup = puDown;
-    bool m_playMusic = false;
-    QPointer<QMenu> m_popupMenu;
-    QPointer<QAction> m_action;
-    QColor m_hotTrackColor;
-    bool m_hotTrack = true;
-    int m_spacing = 4;
-    int m_spacingLayout = 3;
-    int m_numGlyphs = 2;
-    int m_numGlyphsHot = 2;
-    QImage m_glyph;
-    QImage m_glyphHot;
-    QPixmap m_glyphPixmap;
-    QPixmap m_glyphHotPixmap;
-    TLayout m_layout = blGlyphLeft;
-    TStyle m_style = stFlat;
-    bool m_cancel = false;
-    bool m_default = false;
-    QString m_hintSecondLine;
-    QString m_caption;
-    bool m_parentColor = true;
-    QColor m_color;
-    bool m_loading = false;
-    bool m_inDesigner = false;
-    bool m_pointerInside = false;  // where the pointer is, as far as the handlers were told
-    bool m_clickPending = false;
-    quint64 m_lastPressTime = 0;
-    bool m_popupOpen = false;
-    QPointer<QWidget> m_filteredWindow;
-
-    static HelpHandler s_helpHandler;
+    Q_DECLARE_PRIVATE(TQevCustomButton)
+    Q_DISABLE_COPY_MOVE(TQevCustomButton)
 };

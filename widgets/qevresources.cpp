@@ -17,13 +17,13 @@ static void initResources()
 
 namespace qev {
 
-static QString path(const QString &name, const char *suffix)
+static QString path(const QString& name, const char* suffix)
 {
     initResources();
     return QStringLiteral(":/qevbutton/") + name.toLower() + QLatin1String(suffix);
 }
 
-QImage loadBitmap(const QString &name)
+QImage LoadBitmap(const QString& name)
 {
     QImage image(path(name, ".bmp"), "BMP");
     if (image.isNull())
@@ -31,7 +31,7 @@ QImage loadBitmap(const QString &name)
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-static QPoint hotSpot(const QString &file)
+static QPoint hotSpot(const QString& file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
@@ -44,7 +44,7 @@ static QPoint hotSpot(const QString &file)
     return {mx.hasMatch() ? mx.captured(1).toInt() : 0, my.hasMatch() ? my.captured(1).toInt() : 0};
 }
 
-std::optional<QCursor> loadCursor(const QString &name)
+std::optional<QCursor> loadCursor(const QString& name)
 {
     const QString bitsFile = path(name, ".xbm");
     const QString maskFile = path(name + QStringLiteral("_mask"), ".xbm");
@@ -56,7 +56,7 @@ std::optional<QCursor> loadCursor(const QString &name)
     return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), hot.x(), hot.y());
 }
 
-QByteArray loadWave(const QString &name)
+QByteArray loadWave(const QString& name)
 {
     QFile f(path(name, ".wav"));
     if (!f.open(QIODevice::ReadOnly))

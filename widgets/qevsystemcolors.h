@@ -7,11 +7,26 @@
 
 namespace qev {
 
-inline QColor buttonFace(const QWidget *w) { return w->palette().color(QPalette::Active, QPalette::Button); }
-inline QColor buttonHighlight(const QWidget *w) { return w->palette().color(QPalette::Active, QPalette::Light); }
-inline QColor buttonShadow(const QWidget *w) { return w->palette().color(QPalette::Active, QPalette::Dark); }
-inline QColor windowColor(const QWidget *w) { return w->palette().color(QPalette::Active, QPalette::Base); }
+inline QColor buttonFace(const QWidget* w)
+{
+    return w->palette().color(QPalette::Active, QPalette::Button);
+}
+inline QColor buttonHighlight(const QWidget* w)
+{
+    return w->palette().color(QPalette::Active, QPalette::Light);
+}
+inline QColor buttonShadow(const QWidget* w)
+{
+    return w->palette().color(QPalette::Active, QPalette::Dark);
+}
+inline QColor windowColor(const QWidget* w)
+{
+    return w->palette().color(QPalette::Active, QPalette::Base);
+}
 // The font's own colour: Qt fonts carry none, so the widget's text role stands in.
-inline QColor fontColor(const QWidget *w) { return w->palette().color(QPalette::Active, w->foregroundRole()); }
+inline QColor fontColor(const QWidget* w)
+{
+    return w->palette().color(QPalette::Active, w->foregroundRole());
+}
 
 } // namespace qev

@@ -13,11 +13,10 @@ namespace qev {
 namespace {
 
 // ALSA reports missing cards on stderr by default; the button must stay silent.
-void quietAlsa(const char *, int, const char *, int, const char *, ...) {}
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
-struct PcmCloser
-{
-    snd_pcm_t *pcm = nullptr;
+struct PcmCloser {
+    snd_pcm_t* pcm = nullptr;
     ~PcmCloser()
     {
         if (pcm) {
@@ -29,9 +28,9 @@ struct PcmCloser
 
 } // namespace
 
-bool playWaveSync(const QByteArray &wave)
+bool playWaveSync(const QByteArray& wave)
 {
-    const auto pcmData = parseWav({reinterpret_cast<const std::uint8_t *>(wave.constData()), std::size_t(wave.size())});
+    const auto pcmData = parseWav({reinterpret_cast<const std::uint8_t*>(wave.constData()), std::size_t(wave.size())});
     if (!pcmData || pcmData->frames() == 0)
         return false;
 
@@ -50,8 +49,7 @@ bool playWaveSync(const QByteArray &wave)
     }
     const snd_pcm_format_t format = pcmData->bitsPerSample == 16 ? SND_PCM_FORMAT_S16_LE : SND_PCM_FORMAT_U8;
     if (snd_pcm_set_params(device.pcm, format, SND_PCM_ACCESS_RW_INTERLEAVED, unsigned(pcmData->channels),
-                           unsigned(pcmData->sampleRate), 1, 100000)
-        < 0)
+                           unsigned(pcmData->sampleRate), 1, 100000) < 0)
         return false;
 
     using Clock = std::chrono::steady_clock;
@@ -62,7 +60,7 @@ bool playWaveSync(const QByteArray &wave)
             0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count()));
     };
 
-    const std::uint8_t *data = pcmData->samples.data();
+    const std::uint8_t* data = pcmData->samples.data();
     snd_pcm_uframes_t left = pcmData->frames();
     const int frameBytes = pcmData->frameBytes();
     while (left > 0) {

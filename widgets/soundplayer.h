@@ -8,6 +8,6 @@ namespace qev {
 
 // Returns true when the samples went to a device. Never blocks much longer than the
 // sound lasts: every wait on the device has a deadline.
-bool playWaveSync(const QByteArray &wave);
+bool playWaveSync(const QByteArray& wave);
 
 } // namespace qev

@@ -6,17 +6,20 @@ namespace qev {
 
 namespace {
 
-std::uint32_t u32(const std::uint8_t *p)
+std::uint32_t u32(const std::uint8_t* p)
 {
     return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
 }
 
-std::uint16_t u16(const std::uint8_t *p) { return std::uint16_t(p[0] | p[1] << 8); }
-
-bool tagIs(const std::uint8_t *p, const char (&tag)[5])
+std::uint16_t u16(const std::uint8_t* p)
 {
-    return p[0] == std::uint8_t(tag[0]) && p[1] == std::uint8_t(tag[1]) && p[2] == std::uint8_t(tag[2])
-           && p[3] == std::uint8_t(tag[3]);
+    return std::uint16_t(p[0] | p[1] << 8);
+}
+
+bool tagIs(const std::uint8_t* p, const char (&tag)[5])
+{
+    return p[0] == std::uint8_t(tag[0]) && p[1] == std::uint8_t(tag[1]) && p[2] == std::uint8_t(tag[2]) &&
+           p[3] == std::uint8_t(tag[3]);
 }
 
 } // namespace
@@ -31,21 +34,22 @@ std::optional<WavPcm> parseWav(std::span<const std::uint8_t> bytes)
     bool haveFormat = false;
     WavPcm pcm;
     while (end - pos >= 8) {
-        const std::uint8_t *chunk = bytes.data() + pos;
+        const std::uint8_t* chunk = bytes.data() + pos;
         const std::size_t size = u32(chunk + 4);
         const std::size_t body = pos + 8;
         const std::size_t available = end - body;
         if (tagIs(chunk, "fmt ")) {
             if (size < 16 || available < 16)
                 return std::nullopt;
-            const std::uint8_t *f = bytes.data() + body;
+            const std::uint8_t* f = bytes.data() + body;
             const int format = u16(f);
             pcm.channels = u16(f + 2);
             pcm.sampleRate = int(std::min<std::uint32_t>(u32(f + 4), 0x7FFFFFFF));
             const int blockAlign = u16(f + 12);
             pcm.bitsPerSample = u16(f + 14);
-            if (format != 1 || pcm.channels < 1 || pcm.channels > 2 || (pcm.bitsPerSample != 8 && pcm.bitsPerSample != 16)
-                || pcm.sampleRate < 1 || pcm.sampleRate > 384000 || blockAlign != pcm.frameBytes())
+            if (format != 1 || pcm.channels < 1 || pcm.channels > 2 ||
+                (pcm.bitsPerSample != 8 && pcm.bitsPerSample != 16) || pcm.sampleRate < 1 || pcm.sampleRate > 384000 ||
+                blockAlign != pcm.frameBytes())
                 return std::nullopt;
             haveFormat = true;
         } else if (tagIs(chunk, "data")) {

@@ -9,11 +9,10 @@
 
 namespace qev {
 
-struct WavPcm
-{
+struct WavPcm {
     int channels = 0;
     int sampleRate = 0;
-    int bitsPerSample = 0;  // 8 (unsigned) or 16 (signed, little-endian)
+    int bitsPerSample = 0; // 8 (unsigned) or 16 (signed, little-endian)
     // The sample bytes inside the given buffer, cut to whole frames.
     std::span<const std::uint8_t> samples;
 

@@ -1,5 +1,5 @@
 // Bands to value and value to bands in the pure library, over every accepted code.
-#include "bands/colourcode.h"
+#include "colourcode.h"
 
 #include <benchmark/benchmark.h>
 

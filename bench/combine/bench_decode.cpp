@@ -1,6 +1,6 @@
 // Decoding the four circuit diagrams, the JPEG work the main window does at start-up.
-#include "app/mainform.h"
-#include "combine/jpegdecoder.h"
+#include "jpegdecoder.h"
+#include "mainform.h"
 
 #include <QApplication>
 #include <QFile>
@@ -19,8 +19,7 @@ static void InitResources()
 namespace {
 
 const std::array<const char*, 4> Diagrams = {":/diagrams/resistors-series.jpg", ":/diagrams/resistors-parallel.jpg",
-                                             ":/diagrams/capacitors-series.jpg",
-                                             ":/diagrams/capacitors-parallel.jpg"};
+                                             ":/diagrams/capacitors-series.jpg", ":/diagrams/capacitors-parallel.jpg"};
 
 QByteArray Load(const char* name)
 {

@@ -1,11 +1,10 @@
 // Whole user actions through the widgets, offscreen: a "Calculate" click, and one
 // pick from the press on a band to the hidden picker, beside the cost of showing and
 // hiding an empty dialog.
-#include "app/mainform.h"
-#include "bands/colorform.h"
-#include "resistor/resistorpage.h"
-#include "ui_colorform.h"
-#include "ui_mainform.h"
+#include "mainform.h"
+#include "colorform.h"
+#include "resistorpage.h"
+#include "tests/support/controls.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -30,7 +29,7 @@ Windows& App()
 
 void CalculateClick(benchmark::State& state)
 {
-    auto& f = App().mainForm->form();
+    const test::MainControls f(App().mainForm.get());
     const QString values[] = {QStringLiteral("4700"), QStringLiteral("4751"), QStringLiteral("999000000")};
     std::size_t i = 0;
     for (auto _ : state) {
@@ -45,8 +44,8 @@ BENCHMARK(CalculateClick);
 // as a user would once the picker is up.
 void WholePick(benchmark::State& state)
 {
-    auto& f = App().mainForm->form();
-    auto& picker = App().colorForm->form();
+    const test::MainControls f(App().mainForm.get());
+    const test::PickerControls picker(App().colorForm);
     int swatch = 0;
     for (auto _ : state) {
         TShape* target = (swatch++ % 2) ? picker.Shape3 : picker.Shape4;

@@ -66,8 +66,8 @@ bool Painted(Display* dpy, Window w)
     XWindowAttributes a;
     if (!XGetWindowAttributes(dpy, w, &a) || a.map_state != IsViewable || a.width < 2 || a.height < 2)
         return false;
-    XImage* image = XGetImage(dpy, w, 0, 0, static_cast<unsigned>(a.width), static_cast<unsigned>(a.height), AllPlanes,
-                              ZPixmap);
+    XImage* image =
+        XGetImage(dpy, w, 0, 0, static_cast<unsigned>(a.width), static_cast<unsigned>(a.height), AllPlanes, ZPixmap);
     if (!image)
         return false;
     const unsigned long first = XGetPixel(image, 0, 0);

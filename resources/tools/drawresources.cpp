@@ -218,16 +218,14 @@ QImage AboutPicture(const QString& version)
 // at 32 pixels it is the window icon.
 constexpr int kIconGrid = 32;
 
-struct IconLine
-{
+struct IconLine {
     QPointF from;
     QPointF to;
     QColor colour;
     qreal width;
 };
 
-struct IconBox
-{
+struct IconBox {
     QRectF rect;
     qreal radius; // 0: square corners
     QColor fill;

@@ -1,8 +1,8 @@
 // The About dialog: its layout and picture, the two links (intercepted, or with
 // nothing to open them), their colours across reopenings, and the ways it closes.
-#include "app/about.h"
-#include "app/addresses.h"
-#include "app/fonts.h"
+#include "about.h"
+#include "addresses.h"
+#include "fonts.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -238,9 +238,7 @@ void TestAbout::keyboardReachesOnlyOk()
     for (QWidget* child : about.findChildren<QWidget*>())
         QCOMPARE(bool(child->focusPolicy() & Qt::TabFocus), child == about.BitBtn1);
     // Enter presses the one button.
-    const int result = ExecWith(about, [&] {
-        QTest::keyClick(&about, Qt::Key_Return);
-    });
+    const int result = ExecWith(about, [&] { QTest::keyClick(&about, Qt::Key_Return); });
     QCOMPARE(result, int(QDialog::Accepted));
 }
 

@@ -1,13 +1,13 @@
 // The four series and parallel calculators on the main window's layout: wiring of
 // buttons, fields and rules, start texts, error reports, key filters, diagrams.
-#include "app/feedback.h"
-#include "combine/combinepage.h"
-#include "ui_mainform.h"
+#include "feedback.h"
+#include "combinepage.h"
 
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/support/apphost.h"
 #include "tests/support/modalwatch.h"
 
 #include <memory>
@@ -17,15 +17,9 @@ using kolvane::test::ModalWatch;
 
 namespace {
 
-// The main window's layout on a plain window, with only the calculators behind it.
+// The program's windows; the calculators are the main window's own.
 struct Harness {
-    Harness()
-    {
-        ui.setupUi(&window);
-        page = std::make_unique<CombinePage>(ui, &window, &window);
-        window.show();
-    }
-    ~Harness() { page.reset(); }
+    Harness() : window(*host.windows.mainForm), ui(host.f()) {}
 
     struct Calculator {
         QPushButton* button;
@@ -50,9 +44,9 @@ struct Harness {
         QTest::mouseClick(c.button, Qt::LeftButton);
     }
 
-    QMainWindow window;
-    Ui::TMainForm ui;
-    std::unique_ptr<CombinePage> page;
+    kolvane::test::AppHost host;
+    QMainWindow& window;
+    kolvane::test::MainControls& ui;
 };
 
 const char* const CalculatorNames[] = {"resistors in series", "resistors in parallel", "capacitors in series",
@@ -137,19 +131,39 @@ void TestCombinePage::calculators_data()
     // over the sum for the other two; asymmetric inputs catch swapped fields.
     for (int index : {0, 3}) {
         const QByteArray name = CalculatorNames[index];
-        QTest::newRow(name + ": 47 and 33") << index << "47" << "33" << "80,00";
-        QTest::newRow(name + ": largest") << index << "99999" << "99999" << "199998,00";
-        QTest::newRow(name + ": zeros") << index << "0" << "0" << "0,00";
-        QTest::newRow(name + ": 9 and 15") << index << "9" << "15" << "24,00";
+        QTest::newRow(name + ": 47 and 33") << index << "47"
+                                            << "33"
+                                            << "80,00";
+        QTest::newRow(name + ": largest") << index << "99999"
+                                          << "99999"
+                                          << "199998,00";
+        QTest::newRow(name + ": zeros") << index << "0"
+                                        << "0"
+                                        << "0,00";
+        QTest::newRow(name + ": 9 and 15") << index << "9"
+                                           << "15"
+                                           << "24,00";
     }
     for (int index : {1, 2}) {
         const QByteArray name = CalculatorNames[index];
-        QTest::newRow(name + ": 100 and 200") << index << "100" << "200" << "66,67";
-        QTest::newRow(name + ": 9 and 15") << index << "9" << "15" << "5,63";
-        QTest::newRow(name + ": 1 and 7") << index << "1" << "7" << "0,88";
-        QTest::newRow(name + ": 0 and 500") << index << "0" << "500" << "0,00";
-        QTest::newRow(name + ": largest") << index << "99999" << "99999" << "49999,50";
-        QTest::newRow(name + ": leading zeros") << index << "00001" << "1" << "0,50";
+        QTest::newRow(name + ": 100 and 200") << index << "100"
+                                              << "200"
+                                              << "66,67";
+        QTest::newRow(name + ": 9 and 15") << index << "9"
+                                           << "15"
+                                           << "5,63";
+        QTest::newRow(name + ": 1 and 7") << index << "1"
+                                          << "7"
+                                          << "0,88";
+        QTest::newRow(name + ": 0 and 500") << index << "0"
+                                            << "500"
+                                            << "0,00";
+        QTest::newRow(name + ": largest") << index << "99999"
+                                          << "99999"
+                                          << "49999,50";
+        QTest::newRow(name + ": leading zeros") << index << "00001"
+                                                << "1"
+                                                << "0,50";
     }
 }
 
@@ -216,17 +230,32 @@ void TestCombinePage::badInput_data()
     QTest::addColumn<QString>("message");
     for (int index = 0; index < 4; ++index) {
         const QByteArray name = CalculatorNames[index];
-        QTest::newRow(name + ": first empty") << index << "" << "100" << "'' is not a valid integer value.";
-        QTest::newRow(name + ": second empty") << index << "100" << "" << "'' is not a valid integer value.";
-        QTest::newRow(name + ": pasted letters") << index << "12a" << "100" << "'12a' is not a valid integer value.";
+        QTest::newRow(name + ": first empty") << index << ""
+                                              << "100"
+                                              << "'' is not a valid integer value.";
+        QTest::newRow(name + ": second empty") << index << "100"
+                                               << ""
+                                               << "'' is not a valid integer value.";
+        QTest::newRow(name + ": pasted letters") << index << "12a"
+                                                 << "100"
+                                                 << "'12a' is not a valid integer value.";
         // The first field is parsed first: its error is the one reported.
-        QTest::newRow(name + ": both bad") << index << "x" << "<b>" << "'x' is not a valid integer value.";
-        QTest::newRow(name + ": markup shown as typed") << index << "1" << "<b>" << "'<b>' is not a valid integer value.";
-        QTest::newRow(name + ": spaces") << index << " 12" << "100" << "' 12' is not a valid integer value.";
+        QTest::newRow(name + ": both bad") << index << "x"
+                                           << "<b>"
+                                           << "'x' is not a valid integer value.";
+        QTest::newRow(name + ": markup shown as typed") << index << "1"
+                                                        << "<b>"
+                                                        << "'<b>' is not a valid integer value.";
+        QTest::newRow(name + ": spaces") << index << " 12"
+                                         << "100"
+                                         << "' 12' is not a valid integer value.";
     }
     // Only a pasted sign can make the sum zero; the sum rule has no division.
-    QTest::newRow("resistors in parallel: division by zero") << 1 << "-5" << "5" << "Floating point division by zero.";
-    QTest::newRow("capacitors in series: division by zero") << 2 << "9999" << "-9999"
+    QTest::newRow("resistors in parallel: division by zero") << 1 << "-5"
+                                                             << "5"
+                                                             << "Floating point division by zero.";
+    QTest::newRow("capacitors in series: division by zero") << 2 << "9999"
+                                                            << "-9999"
                                                             << "Floating point division by zero.";
 }
 

@@ -1,6 +1,6 @@
 // The JPEG decoder on the program's own diagrams and on damaged input, which must
 // give a null image and never end the process.
-#include "combine/jpegdecoder.h"
+#include "jpegdecoder.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -122,23 +122,23 @@ void TestJpegDecoder::diagrams_data()
     QTest::addColumn<PixelList>("pixels");
     // Every diagram: the dark-blue frame on all four sides, white ground inside,
     // the open terminals at either end.
-    const PixelList frame = {{{0, 39}, FrameBlue},   {{82, 0}, FrameBlue}, {{163, 39}, FrameBlue},
-                             {{82, 77}, FrameBlue},  {{20, 15}, White},    {{145, 65}, White},
-                             {{12, 39}, White}};
+    const PixelList frame = {{{0, 39}, FrameBlue}, {{82, 0}, FrameBlue}, {{163, 39}, FrameBlue}, {{82, 77}, FrameBlue},
+                             {{20, 15}, White},    {{145, 65}, White},   {{12, 39}, White}};
     QTest::newRow("resistors in series")
         << "resistors-series.jpg"
         << (frame + PixelList{{{58, 39}, Yellow}, {{106, 39}, Yellow}, {{82, 39}, Black}, {{82, 20}, White}});
     QTest::newRow("resistors in parallel")
         << "resistors-parallel.jpg"
-        << (frame + PixelList{{{82, 20}, Yellow}, {{82, 58}, Yellow}, {{42, 39}, Black}, {{122, 39}, Black},
-                              {{82, 39}, White}});
+        << (frame +
+            PixelList{
+                {{82, 20}, Yellow}, {{82, 58}, Yellow}, {{42, 39}, Black}, {{122, 39}, Black}, {{82, 39}, White}});
     QTest::newRow("capacitors in series")
         << "capacitors-series.jpg"
         << (frame + PixelList{{{53, 39}, Black}, {{63, 39}, Black}, {{58, 39}, White}, {{82, 39}, Black}});
     QTest::newRow("capacitors in parallel")
         << "capacitors-parallel.jpg"
-        << (frame + PixelList{{{77, 20}, Black}, {{87, 58}, Black}, {{82, 20}, White}, {{42, 39}, Black},
-                              {{82, 39}, White}});
+        << (frame +
+            PixelList{{{77, 20}, Black}, {{87, 58}, Black}, {{82, 20}, White}, {{42, 39}, Black}, {{82, 39}, White}});
 }
 
 void TestJpegDecoder::diagrams()
@@ -265,22 +265,20 @@ void TestJpegDecoder::absurdDimensions_data()
 {
     QTest::addColumn<int>("width");
     QTest::addColumn<int>("height");
-    QTest::addColumn<bool>("decodes");
-    QTest::newRow("largest possible") << 65535 << 65535 << false;
-    QTest::newRow("wide") << 65000 << 78 << false;
-    QTest::newRow("tall") << 164 << 60000 << false;
-    QTest::newRow("just above the limit") << kMaxJpegSide + 1 << 78 << false;
-    QTest::newRow("zero height") << 164 << 0 << false;
-    QTest::newRow("zero width") << 0 << 78 << false;
+    QTest::newRow("largest possible") << 65535 << 65535;
+    QTest::newRow("wide") << 65000 << 78;
+    QTest::newRow("tall") << 164 << 60000;
+    QTest::newRow("just above the limit") << kMaxJpegSide + 1 << 78;
+    QTest::newRow("zero height") << 164 << 0;
+    QTest::newRow("zero width") << 0 << 78;
 }
 
 void TestJpegDecoder::absurdDimensions()
 {
     QFETCH(int, width);
     QFETCH(int, height);
-    QFETCH(bool, decodes);
     const QByteArray data = WithSize(Resource(QStringLiteral("resistors-series.jpg")), width, height);
-    QCOMPARE(!DecodeJpeg(data).isNull(), decodes);
+    QVERIFY(DecodeJpeg(data).isNull());
 }
 
 QTEST_APPLESS_MAIN(TestJpegDecoder)

@@ -1,10 +1,10 @@
+#include "version.h"
 #include "tests/monkey/monkey.h"
 
-#include "app/about.h"
-#include "app/feedback.h"
+#include "about.h"
+#include "feedback.h"
 #include "tests/support/codechecks.h"
 #include "tests/support/expected.h"
-#include "ui_colorform.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -68,7 +68,7 @@ struct Item {
     const char* text;
     int colour;
 };
-constexpr Item ToleranceList[9] = {{"0,05%", 8}, {"0,1%", 7}, {"0,25%", 6},     {"0,5%", 5},   {"1%", 1},
+constexpr Item ToleranceList[9] = {{"0,05%", 8}, {"0,1%", 7},    {"0,25%", 6},      {"0,5%", 5},    {"1%", 1},
                                    {"2%", 2},    {"5%", GoldIx}, {"10%", SilverIx}, {"20%", NoneIx}};
 constexpr Item TfrList[8] = {{"1", 9},  {"5", 7},  {"10", 6},  {"15", 3},
                              {"25", 4}, {"50", 2}, {"100", 1}, {"none", NoneIx}};
@@ -86,7 +86,7 @@ const char* const Captions[12] = {"",
                                   "Tolerance bound of capasitor",
                                   "TFR-bound of resistor"};
 
-const QString Title = QStringLiteral("Kolvane v.1.0.15");
+const QString Title = QStringLiteral("Kolvane v." KOLVANE_VERSION);
 
 // A strict whole number: optional sign, ASCII digits, within 64 bits.
 std::optional<std::int64_t> WholeNumber(const QString& text)
@@ -139,8 +139,9 @@ QString Visible(const QString& text, int max = 40)
 {
     QString out;
     for (const QChar c : text.left(max))
-        out += c.unicode() < 0x20 || c.unicode() == 0x7f ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
-                                                           : QString(c);
+        out += c.unicode() < 0x20 || c.unicode() == 0x7f
+                   ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                   : QString(c);
     return text.size() > max ? out + QStringLiteral("...") : out;
 }
 
@@ -152,11 +153,9 @@ public slots:
     void open(const QUrl&) { ++*count; }
 };
 
-enum Kind {
-    KPage, KAbout, KHelp, KBand, KCount, KUnit, KList, KListKeys, KType, KPaste, KCalculate, KGeneral, KKinds
-};
-const char* const KindNames[] = {"page", "about", "help", "band", "band count", "unit", "list",
-                                 "list keys", "typing", "paste", "calculate", "general"};
+enum Kind { KPage, KAbout, KHelp, KBand, KCount, KUnit, KList, KListKeys, KType, KPaste, KCalculate, KGeneral, KKinds };
+const char* const KindNames[] = {"page", "about",     "help",   "band",  "band count", "unit",
+                                 "list", "list keys", "typing", "paste", "calculate",  "general"};
 
 UrlSink* Sink()
 {
@@ -169,22 +168,56 @@ UrlSink* Sink()
 const QStringList& Samples()
 {
     static const QStringList samples = {
-        QString(), QStringLiteral("0"), QStringLiteral("000"), QStringLiteral("1"), QStringLiteral("0047"),
-        QStringLiteral("999"), QStringLiteral("1000"), QStringLiteral("999000"), QStringLiteral("999001"),
-        QStringLiteral("999000000"), QStringLiteral("999000001"), QStringLiteral("99999"), QStringLiteral("-1"),
-        QStringLiteral("+47"), QStringLiteral("-0"), QStringLiteral("+0"), QStringLiteral("-99999"),
-        QStringLiteral("-47"), QStringLiteral("--5"), QStringLiteral("+-5"), QStringLiteral("5-"), QStringLiteral("+"),
-        QStringLiteral("-"), QStringLiteral(" 5"), QStringLiteral("5 "), QStringLiteral("4,7"), QStringLiteral("4.7"),
-        QStringLiteral("1e3"), QStringLiteral("0x1F"), QStringLiteral("$FF"), QStringLiteral("<b>47</b>"),
-        QStringLiteral("<img src=x>"), QStringLiteral("<font color=red>12</font>"), QStringLiteral("&amp;1"),
-        QStringLiteral("%1%s%n"), QStringLiteral("'47'"), QStringLiteral("\t12"), QStringLiteral("1\n2"),
-        QString(QChar(0)) + QStringLiteral("1"), QString(QChar(0x0664)) + QChar(0x0667),   // Arabic-Indic 47
-        QString(QChar(0x096A)) + QChar(0x096D),                                           // Devanagari 47
-        QString(QChar(0xFF14)) + QChar(0xFF17),                                           // full-width 47
-        QString::fromUcs4(U"\U0001D7D2\U0001D7D5"),                                       // mathematical 47
-        QString(QChar(0x2163)), QString(QChar(0x00BD)), QString(QChar(0xB5)) + QStringLiteral("F"),
-        QString(QChar(0x0417)) + QChar(0x041E), QStringLiteral("9223372036854775807"),
-        QStringLiteral("9223372036854775808"), QStringLiteral("-9223372036854775808"),
+        QString(),
+        QStringLiteral("0"),
+        QStringLiteral("000"),
+        QStringLiteral("1"),
+        QStringLiteral("0047"),
+        QStringLiteral("999"),
+        QStringLiteral("1000"),
+        QStringLiteral("999000"),
+        QStringLiteral("999001"),
+        QStringLiteral("999000000"),
+        QStringLiteral("999000001"),
+        QStringLiteral("99999"),
+        QStringLiteral("-1"),
+        QStringLiteral("+47"),
+        QStringLiteral("-0"),
+        QStringLiteral("+0"),
+        QStringLiteral("-99999"),
+        QStringLiteral("-47"),
+        QStringLiteral("--5"),
+        QStringLiteral("+-5"),
+        QStringLiteral("5-"),
+        QStringLiteral("+"),
+        QStringLiteral("-"),
+        QStringLiteral(" 5"),
+        QStringLiteral("5 "),
+        QStringLiteral("4,7"),
+        QStringLiteral("4.7"),
+        QStringLiteral("1e3"),
+        QStringLiteral("0x1F"),
+        QStringLiteral("$FF"),
+        QStringLiteral("<b>47</b>"),
+        QStringLiteral("<img src=x>"),
+        QStringLiteral("<font color=red>12</font>"),
+        QStringLiteral("&amp;1"),
+        QStringLiteral("%1%s%n"),
+        QStringLiteral("'47'"),
+        QStringLiteral("\t12"),
+        QStringLiteral("1\n2"),
+        QString(QChar(0)) + QStringLiteral("1"),
+        QString(QChar(0x0664)) + QChar(0x0667),     // Arabic-Indic 47
+        QString(QChar(0x096A)) + QChar(0x096D),     // Devanagari 47
+        QString(QChar(0xFF14)) + QChar(0xFF17),     // full-width 47
+        QString::fromUcs4(U"\U0001D7D2\U0001D7D5"), // mathematical 47
+        QString(QChar(0x2163)),
+        QString(QChar(0x00BD)),
+        QString(QChar(0xB5)) + QStringLiteral("F"),
+        QString(QChar(0x0417)) + QChar(0x041E),
+        QStringLiteral("9223372036854775807"),
+        QStringLiteral("9223372036854775808"),
+        QStringLiteral("-9223372036854775808"),
     };
     return samples;
 }
@@ -293,7 +326,8 @@ QString Monkey::tally() const
 {
     QStringList parts;
     for (int k = 0; k < KKinds; ++k)
-        parts << QStringLiteral("%1 %2").arg(QString::fromLatin1(KindNames[k])).arg(m_kinds[static_cast<std::size_t>(k)]);
+        parts
+            << QStringLiteral("%1 %2").arg(QString::fromLatin1(KindNames[k])).arg(m_kinds[static_cast<std::size_t>(k)]);
     return parts.join(QStringLiteral(", ")) + QStringLiteral("; modal windows answered %1").arg(m_modalsAnswered);
 }
 
@@ -324,12 +358,16 @@ bool Monkey::capacitorFourBands() const
 int Monkey::roleOf(int target) const
 {
     switch (target) {
-    case 1: case 6: return FirstDigit;
-    case 2: case 7: return Digit09;
+    case 1:
+    case 6: return FirstDigit;
+    case 2:
+    case 7: return Digit09;
     case 3: return resistorBands() == 4 ? MultiplierOfFour : Digit09;
     case 8: return capacitorFourBands() ? MultiplierOfFour : Digit09;
-    case 4: case 9: return MultiplierOfMore;
-    case 5: case 10: return Tolerance;
+    case 4:
+    case 9: return MultiplierOfMore;
+    case 5:
+    case 10: return Tolerance;
     default: return Tfr;
     }
 }
@@ -437,8 +475,9 @@ void Monkey::codePageAction(bool resistor)
         pressBand(targets[static_cast<std::size_t>(pick(static_cast<int>(targets.size())))]);
     } else if (r < 38) {
         ++m_kinds[KCount];
-        std::vector<QRadioButton*> radios = resistor ? std::vector<QRadioButton*>{f.RadioButton1, f.RadioButton2, f.RadioButton11}
-                                                     : std::vector<QRadioButton*>{f.RadioButton4, f.RadioButton3};
+        std::vector<QRadioButton*> radios =
+            resistor ? std::vector<QRadioButton*>{f.RadioButton1, f.RadioButton2, f.RadioButton11}
+                     : std::vector<QRadioButton*>{f.RadioButton4, f.RadioButton3};
         QRadioButton* radio = radios[static_cast<std::size_t>(pick(static_cast<int>(radios.size())))];
         if (chance(75)) {
             note(QStringLiteral("click %1").arg(radio->objectName()));
@@ -454,8 +493,8 @@ void Monkey::codePageAction(bool resistor)
         }
     } else if (r < 44) {
         ++m_kinds[KUnit];
-        QRadioButton* units[] = {f.RadioButton5, f.RadioButton6, f.RadioButton7, f.RadioButton10, f.RadioButton9,
-                                 f.RadioButton8};
+        QRadioButton* units[] = {f.RadioButton5,  f.RadioButton6, f.RadioButton7,
+                                 f.RadioButton10, f.RadioButton9, f.RadioButton8};
         QRadioButton* radio = units[(resistor ? 0 : 3) + pick(3)];
         note(QStringLiteral("click %1").arg(radio->objectName()));
         QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
@@ -480,7 +519,7 @@ void Monkey::codePageAction(bool resistor)
 void Monkey::combinePageAction()
 {
     auto& f = m_host.f();
-    const int base = m_page == 2 ? 0 : 2;  // calculators 0, 1 on one page, 2, 3 on the other
+    const int base = m_page == 2 ? 0 : 2; // calculators 0, 1 on one page, 2, 3 on the other
     const int calculator = base + pick(2);
     QLineEdit* inputs[4][3] = {{f.Edit3, f.Edit4, f.Edit5},
                                {f.Edit6, f.Edit7, f.Edit8},
@@ -501,8 +540,8 @@ void Monkey::pressBand(int target)
 {
     ++m_kinds[KBand];
     auto& f = m_host.f();
-    TShape* bands[] = {nullptr, f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape6,
-                       f.Shape7, f.Shape8, f.Shape9, f.Shape10, f.Shape11};
+    TShape* bands[] = {nullptr,  f.Shape1, f.Shape2, f.Shape3, f.Shape4,  f.Shape5,
+                       f.Shape6, f.Shape7, f.Shape8, f.Shape9, f.Shape10, f.Shape11};
     const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
     const Qt::MouseButton button = buttons[pick(4)];
     TShape* band = bands[target];
@@ -550,7 +589,8 @@ void Monkey::chooseListItem(int list)
     emit box->activated(index);
     m_list[static_cast<std::size_t>(list)] = index;
     const int bandOf[] = {5, 10, 11};
-    m_band[static_cast<std::size_t>(bandOf[list])] = ColourAt(list == 2 ? TfrList[index].colour : ToleranceList[index].colour);
+    m_band[static_cast<std::size_t>(bandOf[list])] =
+        ColourAt(list == 2 ? TfrList[index].colour : ToleranceList[index].colour);
 }
 
 // A key a person can press: its key code and the text the keyboard gives with it.
@@ -562,12 +602,18 @@ struct Key {
 void Monkey::typeInto(QWidget* widget, bool digitsField)
 {
     static const std::vector<Key> special = {
-        {Qt::Key_Backspace, QStringLiteral("\b")}, {Qt::Key_Return, QStringLiteral("\r")},
-        {Qt::Key_Enter, QStringLiteral("\r")},     {Qt::Key_Escape, QString(QChar(27))},
-        {Qt::Key_Delete, QString(QChar(0x7f))},    {Qt::Key_Left, QString()},
-        {Qt::Key_Right, QString()},                {Qt::Key_Home, QString()},
-        {Qt::Key_End, QString()},                  {Qt::Key_Up, QString()},
-        {Qt::Key_Down, QString()},                 {Qt::Key_PageDown, QString()},
+        {Qt::Key_Backspace, QStringLiteral("\b")},
+        {Qt::Key_Return, QStringLiteral("\r")},
+        {Qt::Key_Enter, QStringLiteral("\r")},
+        {Qt::Key_Escape, QString(QChar(27))},
+        {Qt::Key_Delete, QString(QChar(0x7f))},
+        {Qt::Key_Left, QString()},
+        {Qt::Key_Right, QString()},
+        {Qt::Key_Home, QString()},
+        {Qt::Key_End, QString()},
+        {Qt::Key_Up, QString()},
+        {Qt::Key_Down, QString()},
+        {Qt::Key_PageDown, QString()},
     };
     static const QString letters = QStringLiteral("abcXYZ +-.,/*eE$#_'\"<>&;") + QChar(0xB5) + QChar(0x0663) +
                                    QChar(0xFF15) + QChar(0x0416) + QChar(0x00E9);
@@ -688,9 +734,7 @@ void Monkey::pasteInto(QLineEdit* field)
 {
     ++m_kinds[KPaste];
     const QString text = randomPaste();
-    note(QStringLiteral("paste %1 chars \"%2\" into %3")
-             .arg(text.size())
-             .arg(Visible(text, 40), field->objectName()));
+    note(QStringLiteral("paste %1 chars \"%2\" into %3").arg(text.size()).arg(Visible(text, 40), field->objectName()));
     withModals([&] { field->setText(text); });
     // The field keeps what fits, as a paste would.
     if (field->text() != text.left(field->maxLength()))
@@ -733,7 +777,8 @@ void Monkey::calculate(bool resistor)
             fail(QStringLiteral("expected one box \"%1\", saw %2 box(es)%3")
                      .arg(Visible(want, 60))
                      .arg(m_boxes.size())
-                     .arg(m_boxes.empty() ? QString() : QStringLiteral(", first \"%1\"").arg(Visible(m_boxes[0].text, 60))));
+                     .arg(m_boxes.empty() ? QString()
+                                          : QStringLiteral(", first \"%1\"").arg(Visible(m_boxes[0].text, 60))));
     };
     if (text.isEmpty()) {
         if (!m_boxes.empty() || m_beeps)
@@ -780,7 +825,8 @@ void Monkey::general(int calculator)
     const auto error = [&](const QString& want) {
         if (m_boxes.size() != 1 || m_boxes[0].text != want || m_boxes[0].icon != QMessageBox::Critical ||
             m_boxes[0].title != Title)
-            fail(QStringLiteral("expected the error \"%1\", saw %2 box(es)").arg(Visible(want, 60)).arg(m_boxes.size()));
+            fail(
+                QStringLiteral("expected the error \"%1\", saw %2 box(es)").arg(Visible(want, 60)).arg(m_boxes.size()));
     };
     if (m_beeps)
         fail(QStringLiteral("General beeped"));
@@ -856,7 +902,7 @@ void Monkey::answerModal()
 
 void Monkey::answerPicker(QDialog* dialog)
 {
-    auto& p = m_host.windows.colorForm->form();
+    auto& p = m_host.picker();
     const int target = m_pressedTarget;
     if (dialog->windowTitle() != QString::fromLatin1(Captions[target]))
         fail(QStringLiteral("picker caption \"%1\" for band %2").arg(dialog->windowTitle()).arg(target));
@@ -867,7 +913,10 @@ void Monkey::answerPicker(QDialog* dialog)
         offered |= swatches[i]->isVisible() ? 1 << i : 0;
     const int role = roleOf(target);
     if (offered != Offered[role])
-        fail(QStringLiteral("picker offers %1 to band %2 as %3").arg(offered, 0, 2).arg(target).arg(QString::fromLatin1(RoleNames[role])));
+        fail(QStringLiteral("picker offers %1 to band %2 as %3")
+                 .arg(offered, 0, 2)
+                 .arg(target)
+                 .arg(QString::fromLatin1(RoleNames[role])));
 
     const int r = pick(100);
     if (r < 72) {
@@ -926,13 +975,14 @@ void Monkey::answerAbout(QDialog* dialog)
 void Monkey::check()
 {
     auto& f = m_host.f();
-    TShape* bands[] = {nullptr, f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape6,
-                       f.Shape7, f.Shape8, f.Shape9, f.Shape10, f.Shape11};
+    TShape* bands[] = {nullptr,  f.Shape1, f.Shape2, f.Shape3, f.Shape4,  f.Shape5,
+                       f.Shape6, f.Shape7, f.Shape8, f.Shape9, f.Shape10, f.Shape11};
 
     // No window but the main one is open between actions.
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w != &m_host.main() && w->isVisible())
-            return fail(QStringLiteral("left open: %1 \"%2\"").arg(QString::fromLatin1(w->metaObject()->className()), w->windowTitle()));
+            return fail(QStringLiteral("left open: %1 \"%2\"")
+                            .arg(QString::fromLatin1(w->metaObject()->className()), w->windowTitle()));
 
     // Band counts: a change clears a third band that its new role cannot read.
     const int rb = resistorBands();
@@ -981,7 +1031,10 @@ void Monkey::check()
         if (l == 1 && m_list[1] == -1 && index == 8)
             m_list[1] = 8;
         if (index != m_list[static_cast<std::size_t>(l)])
-            return fail(QStringLiteral("%1 selects %2, the model says %3").arg(lists[l]->objectName()).arg(index).arg(m_list[static_cast<std::size_t>(l)]));
+            return fail(QStringLiteral("%1 selects %2, the model says %3")
+                            .arg(lists[l]->objectName())
+                            .arg(index)
+                            .arg(m_list[static_cast<std::size_t>(l)]));
         const Item* items = l == 2 ? TfrList : ToleranceList;
         const int bandIx = IndexOf(bands[listBand[l]]->brushColour());
         const QString shown = lists[l]->currentText();

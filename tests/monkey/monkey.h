@@ -111,8 +111,8 @@ private:
     int m_beeps = 0;
     std::vector<Box> m_boxes;
     int m_pressedTarget = 0;
-    int m_pickedIndex = -1;  // colour index of the last pick, -1 for none
-    int m_modalAnswers = 0;  // within one action, to stop a dialog that never closes
+    int m_pickedIndex = -1; // colour index of the last pick, -1 for none
+    int m_modalAnswers = 0; // within one action, to stop a dialog that never closes
     QTimer m_modalTimer;
     std::array<std::int64_t, 16> m_kinds{};
     std::int64_t m_modalsAnswered = 0;

@@ -23,18 +23,17 @@ namespace {
 std::uint64_t Seed = 1;
 std::int64_t Actions = 10000;
 
-class ButtonMonkey
-{
+class ButtonMonkey {
 public:
     explicit ButtonMonkey(std::uint64_t seed) : m_rng(seed)
     {
         m_host.resize(420, 200);
         m_menu = new QMenu(&m_host);
-        for (const char *item : {"First", "Second", "Third"})
+        for (const char* item : {"First", "Second", "Third"})
             m_menu->addAction(QString::fromLatin1(item));
-        const char *const names[] = {"down", "left", "right", "repeat", "ok", "cancel", "help", "close", "plain"};
+        const char* const names[] = {"down", "left", "right", "repeat", "ok", "cancel", "help", "close", "plain"};
         for (int i = 0; i < 9; ++i) {
-            auto *b = new Probe(&m_host);
+            auto* b = new Probe(&m_host);
             b->setObjectName(QString::fromLatin1(names[i]));
             b->setGeometry(10 + (i % 4) * 100, 10 + (i / 4) * 50, 90, 30);
             b->setCaption(caption(i, 0));
@@ -47,7 +46,8 @@ public:
         for (int i = 0; i < 3; ++i) {
             m_buttons[static_cast<std::size_t>(i)]->setPopupMenu(m_menu);
             m_buttons[static_cast<std::size_t>(i)]->setPositionPopup(TQevButton::TPositionPopup(i));
-            m_buttons[static_cast<std::size_t>(i)]->setButtonStyle(i == 0 ? TQevButton::stFlat : TQevButton::stFrameRaised);
+            m_buttons[static_cast<std::size_t>(i)]->setButtonStyle(i == 0 ? TQevButton::stFlat
+                                                                          : TQevButton::stFrameRaised);
         }
         m_buttons[3]->setRepeatAction(true);
         m_buttons[4]->setButtonKind(TQevButton::skOK);
@@ -79,7 +79,10 @@ public:
         return m_failure.isEmpty();
     }
 
-    QString failure() const { return m_failure + QStringLiteral("\n  last actions:\n    ") + m_recent.join(QStringLiteral("\n    ")); }
+    QString failure() const
+    {
+        return m_failure + QStringLiteral("\n  last actions:\n    ") + m_recent.join(QStringLiteral("\n    "));
+    }
     std::int64_t steps() const { return m_step; }
     std::int64_t repeatsPastRelease() const { return m_repeatsPastRelease; }
     std::int64_t menusShown() const { return m_menusShown; }
@@ -100,14 +103,14 @@ private:
 
     int pick(int n) { return static_cast<int>(m_rng() % static_cast<std::uint64_t>(n)); }
 
-    void fail(const QString &what)
+    void fail(const QString& what)
     {
         if (m_failure.isEmpty())
             m_failure = QStringLiteral("seed %1, step %2: %3").arg(Seed).arg(m_step).arg(what);
     }
 
     template <typename Fn>
-    void withMenus(Fn &&fn)
+    void withMenus(Fn&& fn)
     {
         m_menuTimer.start();
         fn();
@@ -116,19 +119,22 @@ private:
 
     void closeMenu()
     {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
         ++m_menusShown;
         switch (pick(3)) {
         case 0: QTest::keyClick(menu, Qt::Key_Escape); break;
-        case 1: menu->actions().at(pick(3))->trigger(); menu->close(); break;
+        case 1:
+            menu->actions().at(pick(3))->trigger();
+            menu->close();
+            break;
         default: menu->close(); break;
         }
     }
 
     // The pointer is over one button at most: entering one leaves the last.
-    void hover(Probe *b)
+    void hover(Probe* b)
     {
         if (m_hovered == b)
             return;
@@ -141,7 +147,7 @@ private:
 
     // A double click as the window system delivers it: a click, then a press and a
     // double-click event with the same time stamp, then the release.
-    void doubleClick(QWidget *w, QPoint pos)
+    void doubleClick(QWidget* w, QPoint pos)
     {
         QTest::mouseClick(w, Qt::LeftButton, {}, pos);
         const auto send = [&](QEvent::Type type, Qt::MouseButtons held, quint64 time) {
@@ -158,7 +164,7 @@ private:
     void act()
     {
         const int i = pick(static_cast<int>(m_buttons.size()));
-        Probe *b = m_buttons[static_cast<std::size_t>(i)];
+        Probe* b = m_buttons[static_cast<std::size_t>(i)];
         const std::int64_t before = m_clicks[static_cast<std::size_t>(i)];
         const bool countable = !b->PopupMenu() && b->isEnabled();
         const QPoint inside(1 + pick(b->width() - 2), 1 + pick(b->height() - 2));
@@ -166,7 +172,7 @@ private:
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         const Qt::MouseButton button = buttons[pick(4)];
         const int r = pick(100);
-        std::int64_t expected = -1;  // the clicks this action must add, when known
+        std::int64_t expected = -1; // the clicks this action must add, when known
         if (r < 30) {
             m_last = QStringLiteral("click %1 with %2").arg(b->objectName()).arg(int(button));
             hover(b);
@@ -194,10 +200,11 @@ private:
             const Qt::Key keys[] = {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space, Qt::Key_Tab};
             const Qt::Key key = keys[pick(5)];
             const bool alt = pick(4) == 0;
-            m_last = QStringLiteral("key %1%2 on %3").arg(alt ? QStringLiteral("Alt+") : QString(), QKeySequence(key).toString(), b->objectName());
+            m_last = QStringLiteral("key %1%2 on %3")
+                         .arg(alt ? QStringLiteral("Alt+") : QString(), QKeySequence(key).toString(), b->objectName());
             if (b->isEnabled())
                 b->setFocus();
-            QWidget *target = QApplication::focusWidget() ? QApplication::focusWidget() : &m_host;
+            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &m_host;
             withMenus([&] { QTest::keyClick(target, key, alt ? Qt::AltModifier : Qt::NoModifier); });
             // Enter clicks the focused button of this kind once.
             if (target == b && !alt && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
@@ -250,11 +257,12 @@ private:
             fail(QStringLiteral("a menu is left open after \"%1\"").arg(m_last));
         if (QWidget::mouseGrabber())
             fail(QStringLiteral("the mouse is still grabbed after \"%1\"").arg(m_last));
-        for (Probe *b : m_buttons) {
+        for (Probe* b : m_buttons) {
             // A button that the pointer entered while it was disabled ignores releases
             // until the pointer leaves (the documented release rule), so its repeat may
             // run on until then; that case is counted, not failed.
-            const bool running = (b->RepeatTimer && b->RepeatTimer->isActive()) || (b->StartTimer && b->StartTimer->isActive());
+            const bool running =
+                (b->RepeatTimer && b->RepeatTimer->isActive()) || (b->StartTimer && b->StartTimer->isActive());
             if (running && b->PointerOut == 1) {
                 ++m_repeatsPastRelease;
                 continue;
@@ -272,14 +280,14 @@ private:
 
     std::mt19937_64 m_rng;
     QDialog m_host;
-    QMenu *m_menu = nullptr;
-    std::vector<Probe *> m_buttons;
+    QMenu* m_menu = nullptr;
+    std::vector<Probe*> m_buttons;
     std::array<std::int64_t, 9> m_clicks{};
     QTimer m_menuTimer;
     std::int64_t m_step = 0;
     std::int64_t m_menusShown = 0;
     quint64 m_time = 1ull << 40;
-    Probe *m_hovered = nullptr;
+    Probe* m_hovered = nullptr;
     std::int64_t m_repeatsPastRelease = 0;
     std::int64_t m_keyedClicks = 0;
     QString m_failure, m_last;
@@ -288,8 +296,7 @@ private:
 
 } // namespace
 
-class ButtonMonkeyTest : public QObject
-{
+class ButtonMonkeyTest : public QObject {
     Q_OBJECT
 private slots:
     void walk()
@@ -306,7 +313,7 @@ private slots:
     }
 };
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     if (qEnvironmentVariableIsSet("KOLVANE_MONKEY_SEED"))

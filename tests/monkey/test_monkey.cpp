@@ -46,7 +46,8 @@ QString Parts()
 
 QString Report(const Monkey& monkey)
 {
-    return monkey.failure() + QStringLiteral("\n  last actions:\n    ") + monkey.recent().join(QStringLiteral("\n    "));
+    return monkey.failure() + QStringLiteral("\n  last actions:\n    ") +
+           monkey.recent().join(QStringLiteral("\n    "));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // The "Capasitor" page through its widgets: every code it accepts in pF, nF and µF,
 // typed values, the band-count switch, the list with its edit part, and the messages.
-#include "app/feedback.h"
+#include "feedback.h"
 #include "tests/support/apphost.h"
 #include "tests/support/codechecks.h"
 #include "tests/support/modalwatch.h"
@@ -30,8 +30,9 @@ private:
     PageUnderTest page()
     {
         auto& f = host->f();
-        return {{f.Shape6, f.Shape7, f.Shape8, f.Shape9}, f.Label3, f.Edit2, f.Button2, FaradUnits,
-                [this] { host->main().capacitorPage().RecomputeCapacitor(); }};
+        return {{f.Shape6, f.Shape7, f.Shape8, f.Shape9}, f.Label3, f.Edit2, f.Button2, FaradUnits, [this] {
+                    host->main().capacitorPage().RecomputeCapacitor();
+                }};
     }
     std::unique_ptr<AppHost> host;
     int beeps = 0;
@@ -102,7 +103,7 @@ void CapacitorPageTest::typedValuesPaintBands()
     f.Shape9->setBrushColour(Digit[3]);
     CheckTypedValues(page(), unit == 0 ? 1 : unit == 1 ? 1000 : 1000000, bands == 4 ? 2 : 3);
     if (bands == 4)
-        QCOMPARE(f.Shape9->brushColour(), Digit[3]);  // hidden, and kept
+        QCOMPARE(f.Shape9->brushColour(), Digit[3]); // hidden, and kept
     QCOMPARE(f.Shape10->brushColour(), None);
     QCOMPARE(f.ComboBox2->currentIndex(), -1);
 }

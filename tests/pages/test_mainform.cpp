@@ -1,7 +1,8 @@
 // The frame: start-up state, the window's fixed size, menus with their access keys and
 // shortcuts, the help page, the maker's pages, and the general error box.
-#include "app/addresses.h"
-#include "app/feedback.h"
+#include "version.h"
+#include "addresses.h"
+#include "feedback.h"
 #include "tests/support/apphost.h"
 #include "tests/support/modalwatch.h"
 
@@ -65,7 +66,7 @@ void MainFormTest::cleanup()
 void MainFormTest::startUp()
 {
     auto& main = host->main();
-    QCOMPARE(main.windowTitle(), QStringLiteral("Kolvane v1.0.15"));
+    QCOMPARE(main.windowTitle(), QStringLiteral("Kolvane v" KOLVANE_VERSION));
     QCOMPARE(host->f().centralwidget->size(), QSize(586, 283));
     QCOMPARE(main.minimumSize(), main.maximumSize());
     QVERIFY(!(main.windowFlags() & Qt::WindowMaximizeButtonHint));
@@ -97,8 +98,8 @@ void MainFormTest::menusAndAccessKeys()
         return out;
     };
     QCOMPARE(texts(f.File1), (QStringList{"&Exit|"}));
-    QCOMPARE(texts(f.Unit1), (QStringList{"&Resistor|Ctrl+F1", "&Capasitor|Ctrl+F2", "-",
-                                          "&Amount of resistor|Ctrl+F3", "A&mount of capasitor|Ctrl+F4"}));
+    QCOMPARE(texts(f.Unit1), (QStringList{"&Resistor|Ctrl+F1", "&Capasitor|Ctrl+F2", "-", "&Amount of resistor|Ctrl+F3",
+                                          "A&mount of capasitor|Ctrl+F4"}));
     QCOMPARE(texts(f.Help1), (QStringList{"&Support|F1", "-", "&Tarnwick Ltd. home page|", "&Kolvane home page|", "-",
                                           "&About|Ctrl+A"}));
 }
@@ -110,8 +111,8 @@ void MainFormTest::shortcutsSwitchPagesAndKeepTheirState()
     f.Edit1->setText(QStringLiteral("4700"));
     f.Button1->click();
     f.Edit3->setText(QStringLiteral("7"));
-    for (const auto& [key, page] : {std::pair{Qt::Key_F2, 1}, {Qt::Key_F4, 3}, {Qt::Key_F4, 3}, {Qt::Key_F3, 2},
-                                    {Qt::Key_F1, 0}}) {
+    for (const auto& [key, page] :
+         {std::pair{Qt::Key_F2, 1}, {Qt::Key_F4, 3}, {Qt::Key_F4, 3}, {Qt::Key_F3, 2}, {Qt::Key_F1, 0}}) {
         QTest::keyClick(&host->main(), key, Qt::ControlModifier);
         QCOMPARE(f.PageControl1->currentIndex(), page);
     }
@@ -142,8 +143,8 @@ void MainFormTest::makerPages()
 {
     host->f().homepage->trigger();
     host->f().Pellmoorhomepage1->trigger();
-    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl(QString::fromLatin1(HomePageAddress)),
-                                           QUrl(QString::fromLatin1(ProductPageAddress))}));
+    QCOMPARE(recorder.opened,
+             (QList<QUrl>{QUrl(QString::fromLatin1(HomePageAddress)), QUrl(QString::fromLatin1(ProductPageAddress))}));
     // The product's page lies under the maker's site.
     QVERIFY(QUrl(QString::fromLatin1(HomePageAddress)).isParentOf(QUrl(QString::fromLatin1(ProductPageAddress))));
 }
@@ -170,13 +171,20 @@ void MainFormTest::errorBoxFullStopRule_data()
 {
     QTest::addColumn<QString>("message");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("letter") << "Floating point division by zero" << "Floating point division by zero.";
-    QTest::newRow("digit") << "code 7" << "code 7.";
-    QTest::newRow("full stop") << "done." << "done.";
-    QTest::newRow("exclamation") << "stop!" << "stop!";
-    QTest::newRow("parenthesis") << "(none)" << "(none)";
-    QTest::newRow("slash") << "a/" << "a/.";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("letter") << "Floating point division by zero"
+                            << "Floating point division by zero.";
+    QTest::newRow("digit") << "code 7"
+                           << "code 7.";
+    QTest::newRow("full stop") << "done."
+                               << "done.";
+    QTest::newRow("exclamation") << "stop!"
+                                 << "stop!";
+    QTest::newRow("parenthesis") << "(none)"
+                                 << "(none)";
+    QTest::newRow("slash") << "a/"
+                           << "a/.";
+    QTest::newRow("empty") << ""
+                           << "";
     // A pasted NUL character is part of the message, not its end.
     const QString nul = QStringLiteral("'") + QChar(0) + QStringLiteral("1' is not a valid integer value");
     QTest::newRow("nul") << nul << nul + QLatin1Char('.');
@@ -193,7 +201,7 @@ void MainFormTest::errorBoxFullStopRule()
     QCOMPARE(watch.boxes().size(), std::size_t(1));
     QCOMPARE(watch.boxes().front().text, shown);
     QCOMPARE(watch.boxes().front().icon, QMessageBox::Critical);
-    QCOMPARE(watch.boxes().front().title, QStringLiteral("Kolvane v.1.0.15"));
+    QCOMPARE(watch.boxes().front().title, QStringLiteral("Kolvane v." KOLVANE_VERSION));
 }
 
 void MainFormTest::exitClosesTheWindow()

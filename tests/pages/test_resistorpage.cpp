@@ -1,6 +1,7 @@
 // The "Resistor" page through its widgets: every code it accepts, typed values painted
 // as bands, the band-count switch, the lists, the key filter and the messages.
-#include "app/feedback.h"
+#include "version.h"
+#include "feedback.h"
 #include "tests/support/apphost.h"
 #include "tests/support/codechecks.h"
 #include "tests/support/modalwatch.h"
@@ -9,7 +10,6 @@
 
 using namespace kolvane;
 using namespace kolvane::test;
-
 
 class ResistorPageTest : public QObject {
     Q_OBJECT
@@ -34,8 +34,9 @@ private:
     PageUnderTest page()
     {
         auto& f = host->f();
-        return {{f.Shape1, f.Shape2, f.Shape3, f.Shape4}, f.Label1, f.Edit1, f.Button1, OhmUnits,
-                [this] { host->main().resistorPage().RecomputeResistor(); }};
+        return {{f.Shape1, f.Shape2, f.Shape3, f.Shape4}, f.Label1, f.Edit1, f.Button1, OhmUnits, [this] {
+                    host->main().resistorPage().RecomputeResistor();
+                }};
     }
     std::unique_ptr<AppHost> host;
     int beeps = 0;
@@ -243,7 +244,7 @@ void ResistorPageTest::refusedValues()
     QCOMPARE(watch.boxes().size(), std::size_t(1));
     const SeenBox& box = watch.boxes().front();
     QCOMPARE(box.text, message);
-    QCOMPARE(box.title, QStringLiteral("Kolvane v.1.0.15"));
+    QCOMPARE(box.title, QStringLiteral("Kolvane v." KOLVANE_VERSION));
     QCOMPARE(box.icon, QMessageBox::NoIcon);
     QCOMPARE(box.buttons, 1);
     QCOMPARE(f.Label1->text(), QStringLiteral("47.00 Ohm"));
@@ -274,7 +275,7 @@ void ResistorPageTest::pastedTextGoesToErrorBox()
     QCOMPARE(box.text, QStringLiteral("'%1' is not a valid integer value.").arg(text));
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(box.format, Qt::PlainText);
-    QCOMPARE(box.title, QStringLiteral("Kolvane v.1.0.15"));
+    QCOMPARE(box.title, QStringLiteral("Kolvane v." KOLVANE_VERSION));
     QCOMPARE(beeps, 0);
     QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
     QCOMPARE(f.Shape1->brushColour(), None);

@@ -2,15 +2,17 @@
 // back at their start-up state.
 #pragma once
 
-#include "app/banddigits.h"
-#include "app/mainform.h"
-#include "bands/colorform.h"
-#include "bands/pick.h"
-#include "capacitor/capacitorpage.h"
-#include "resistor/resistorpage.h"
-#include "ui_mainform.h"
+#include "banddigits.h"
+#include "mainform.h"
+#include "colorform.h"
+#include "pick.h"
+#include "capacitorpage.h"
+#include "resistorpage.h"
+#include "tests/support/controls.h"
 
 #include <QLocale>
+
+#include <memory>
 
 // The pictures are compiled into the application library; a test program registers
 // them itself, as main() does.
@@ -32,11 +34,16 @@ struct AppHost {
         CapacitorMultiplier = 0.0L;
         windows = CreateWindows();
         windows.mainForm->show();
+        controls = std::make_unique<MainControls>(windows.mainForm.get());
+        pickerControls = std::make_unique<PickerControls>(windows.colorForm);
     }
     TMainForm& main() { return *windows.mainForm; }
-    Ui::TMainForm& f() { return windows.mainForm->form(); }
+    MainControls& f() { return *controls; }
+    PickerControls& picker() { return *pickerControls; }
 
     Windows windows;
+    std::unique_ptr<MainControls> controls;
+    std::unique_ptr<PickerControls> pickerControls;
 };
 
 } // namespace kolvane::test

@@ -2,7 +2,7 @@
 // bands, and typed values painted as bands, each against an integer computation.
 #pragma once
 
-#include "bands/bandshape.h"
+#include "bandshape.h"
 #include "tests/support/expected.h"
 
 #include <QAbstractButton>
@@ -41,8 +41,7 @@ inline void CheckEveryCode(const PageUnderTest& page, int digits, int maxExponen
     int checked = 0;
     const int codes = digits == 2 ? 100 : 1000;
     for (int code = codes / 10; code < codes; ++code) {
-        const int d[3] = {digits == 2 ? code / 10 : code / 100, digits == 2 ? code % 10 : code / 10 % 10,
-                          code % 10};
+        const int d[3] = {digits == 2 ? code / 10 : code / 100, digits == 2 ? code % 10 : code / 10 % 10, code % 10};
         for (int i = 0; i < digits; ++i)
             page.bands[static_cast<std::size_t>(i)]->setBrushColour(Digit[d[i]]);
         for (int exponent = -2; exponent <= maxExponent; ++exponent) {
@@ -51,7 +50,9 @@ inline void CheckEveryCode(const PageUnderTest& page, int digits, int maxExponen
             const QString want = ExpectedText(code * Pow10(exponent + 2), page.units, separator);
             if (page.label->text() != want)
                 QFAIL(qPrintable(QStringLiteral("code %1 x10^%2: got %3, want %4")
-                                     .arg(code).arg(exponent).arg(page.label->text(), want)));
+                                     .arg(code)
+                                     .arg(exponent)
+                                     .arg(page.label->text(), want)));
             ++checked;
         }
     }

@@ -1,7 +1,8 @@
-// Opens the button's protected state and drawing to the tests.
+// Opens the button's private state and drawing to the tests.
 #pragma once
 
 #include "qevbutton.h"
+#include "qevcustombutton_p.h"
 
 #include <QApplication>
 #include <QEnterEvent>
@@ -11,57 +12,79 @@
 #include <QTimer>
 
 // The pointer entering and leaving a widget, as the window system reports it.
-inline void SendEnter(QWidget *w)
+inline void SendEnter(QWidget* w)
 {
     const QPointF local(5, 5);
     QEnterEvent e(local, local, w->mapToGlobal(local));
     QApplication::sendEvent(w, &e);
 }
 
-inline void SendLeave(QWidget *w)
+inline void SendLeave(QWidget* w)
 {
     QEvent e(QEvent::Leave);
     QApplication::sendEvent(w, &e);
 }
 
-class Probe : public TQevButton
-{
+// A button whose private state the tests read and write under the names the drawing
+// and the handlers use, and which counts the faces it paints.
+class Probe : public TQevButton {
 public:
     using TQevButton::TQevButton;
-    using TQevCustomButton::ActiveDefault;
-    using TQevCustomButton::CaptionPlain;
-    using TQevCustomButton::CaptionRect;
-    using TQevCustomButton::FocusShown;
-    using TQevCustomButton::FrameLeftTop;
-    using TQevCustomButton::FrameRightBottom;
-    using TQevCustomButton::GlyphRect;
-    using TQevCustomButton::HotFrameWidth;
-    using TQevCustomButton::MarkRect;
-    using TQevCustomButton::NormalFrameWidth;
-    using TQevCustomButton::PointerOut;
-    using TQevCustomButton::PressOffset;
-    using TQevCustomButton::RepeatTick;
-    using TQevCustomButton::RepeatTimer;
-    using TQevCustomButton::StartTick;
-    using TQevCustomButton::StartTimer;
-    using TQevCustomButton::TRect;
-    using TQevCustomButton::WorkRect;
+    using TLook = TQevCustomButtonPrivate::TLook;
+    using enum TQevCustomButtonPrivate::TLook;
+    using TRect = TQevCustomButtonPrivate::TRect;
+
+    TQevCustomButtonPrivate* d() { return d_ptr.get(); }
+
+    bool& ActiveDefault = d()->ActiveDefault;
+    int& CaptionPlain = d()->CaptionPlain;
+    TRect& CaptionRect = d()->CaptionRect;
+    bool& FocusShown = d()->FocusShown;
+    QColor& FrameLeftTop = d()->FrameLeftTop;
+    QColor& FrameRightBottom = d()->FrameRightBottom;
+    TRect& GlyphRect = d()->GlyphRect;
+    int& HotFrameWidth = d()->HotFrameWidth;
+    TRect& MarkRect = d()->MarkRect;
+    int& NormalFrameWidth = d()->NormalFrameWidth;
+    int& PointerOut = d()->PointerOut;
+    int& PressOffset = d()->PressOffset;
+    QTimer*& RepeatTimer = d()->RepeatTimer;
+    QTimer*& StartTimer = d()->StartTimer;
+    TRect& WorkRect = d()->WorkRect;
+
+    void RepeatTick() { d()->RepeatTick(); }
+    void StartTick() { d()->StartTick(); }
 
     int facesDrawn() const { return m_facesDrawn; }
     TLook lastLook() const { return m_lastLook; }
 
     // Draws one face into an image with the caption colour and press offset that the
-    // handlers set for that look.
+    // handlers set for that look. The rectangles keep that face's layout afterwards.
     QImage face(TLook look)
     {
         CaptionPlain = (look == lkHot || look == lkPressed) ? 0 : 1;
         PressOffset = look == lkPressed ? 1 : 0;
+        d()->Look = look;
+        d()->Relayout();
         QImage image(size(), QImage::Format_RGB32);
         image.fill(Qt::magenta);
         QPainter p(&image);
-        DrawFace(p, look);
+        d()->DrawFace(p);
+        d()->Look = lkNormal;
         return image;
     }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        ++m_facesDrawn;
+        m_lastLook = d()->Look;
+        TQevButton::paintEvent(event);
+    }
+
+private:
+    int m_facesDrawn = 0;
+    TLook m_lastLook = lkNormal;
 };
 
 // Fixed system colours, distinct from each other, so pixels say which one was used.

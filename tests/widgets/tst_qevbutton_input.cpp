@@ -18,17 +18,16 @@ using B = TQevCustomButton;
 namespace {
 
 // An active window with one button at (20, 30) whose notifications are logged.
-struct Stage
-{
+struct Stage {
     QWidget window;
-    Probe *button = new Probe(&window);
+    Probe* button = new Probe(&window);
     QStringList log;
 
     Stage()
     {
         window.resize(300, 200);
         button->move(20, 30);
-        const auto note = [this](const char *what) { return [this, what] { log << QString::fromLatin1(what); }; };
+        const auto note = [this](const char* what) { return [this, what] { log << QString::fromLatin1(what); }; };
         QObject::connect(button, &B::OnClick, note("click"));
         QObject::connect(button, &B::OnMouseDown, note("down"));
         QObject::connect(button, &B::OnMouseUp, note("up"));
@@ -49,8 +48,7 @@ const QPoint kOut(150, 10);
 
 } // namespace
 
-class TestInput : public QObject
-{
+class TestInput : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -60,12 +58,12 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         SendEnter(&b);
-        QCOMPARE(b.lastLook(), B::lkHot);
+        QCOMPARE(b.lastLook(), Probe::lkHot);
         QCOMPARE(b.CaptionPlain, 0);
         SendLeave(&b);
-        QCOMPARE(b.lastLook(), B::lkLeave);
+        QCOMPARE(b.lastLook(), Probe::lkLeave);
         QCOMPARE(b.CaptionPlain, 1);
         QCOMPARE(b.PointerOut, 1);
 
@@ -93,15 +91,15 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
-        QCOMPARE(b.lastLook(), B::lkPressed);
+        QCOMPARE(b.lastLook(), Probe::lkPressed);
         QCOMPARE(b.PressOffset, 1);
         QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
         // No OnMouseDown without a menu; the click comes before OnMouseUp.
         QCOMPARE(s.log, QStringList({"over", "click", "up"}));
-        QCOMPARE(b.lastLook(), B::lkHot);
+        QCOMPARE(b.lastLook(), Probe::lkHot);
         QCOMPARE(b.PressOffset, 0);
     }
 
@@ -109,19 +107,19 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         QTest::mouseMove(&b, kOut);
-        QCOMPARE(b.lastLook(), B::lkLeave);
+        QCOMPARE(b.lastLook(), Probe::lkLeave);
         QTest::mouseRelease(&b, Qt::LeftButton, {}, kOut);
-        QCOMPARE(s.log, QStringList({"over", "out"}));  // released outside: nothing
+        QCOMPARE(s.log, QStringList({"over", "out"})); // released outside: nothing
 
         SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         QTest::mouseMove(&b, kOut);
         QTest::mouseMove(&b, kIn);
-        QCOMPARE(b.lastLook(), B::lkHot);  // the pressed look is not restored
+        QCOMPARE(b.lastLook(), Probe::lkHot); // the pressed look is not restored
         QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
         QCOMPARE(s.log.mid(2), QStringList({"over", "out", "over", "click", "up"}));
     }
@@ -130,7 +128,7 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         QSignalSpy dbl(&b, &B::OnDblClick);
         SendEnter(&b);
         QTest::mouseClick(&b, Qt::LeftButton, {}, kIn);
@@ -143,7 +141,7 @@ private Q_SLOTS:
         send(QEvent::MouseButtonPress, Qt::LeftButton);
         const int faces = b.facesDrawn();
         send(QEvent::MouseButtonDblClick, Qt::LeftButton);
-        QCOMPARE(b.facesDrawn(), faces);  // the press handler ran once
+        QCOMPARE(b.facesDrawn(), faces); // the press handler ran once
         send(QEvent::MouseButtonRelease, Qt::NoButton);
         QCOMPARE(dbl.count(), 1);
         QCOMPARE(s.log.count(QStringLiteral("click")), 2);
@@ -151,14 +149,14 @@ private Q_SLOTS:
         // A double click that comes alone runs the press handler itself.
         QTest::mouseDClick(&b, Qt::LeftButton, {}, kIn);
         QCOMPARE(s.log.count(QStringLiteral("click")), 3);
-        QCOMPARE(b.lastLook(), B::lkPressed);
+        QCOMPARE(b.lastLook(), Probe::lkPressed);
     }
 
     void popupMenuThenMouseDown()
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         QMenu menu;
         menu.addAction(QStringLiteral("One"));
         b.setPopupMenu(&menu);
@@ -168,7 +166,7 @@ private Q_SLOTS:
         QTimer::singleShot(0, &menu, [&] {
             // Opening a menu makes Qt send a leave; the pressed look and the repeat stay.
             SendLeave(&b);
-            pressedWhileOpen = b.lastLook() == B::lkPressed;
+            pressedWhileOpen = b.lastLook() == Probe::lkPressed;
             timerWhileOpen = b.StartTimer->isActive();
             s.log << QStringLiteral("menu");
             menu.close();
@@ -178,7 +176,7 @@ private Q_SLOTS:
         QVERIFY(timerWhileOpen);
         QVERIFY(!b.StartTimer->isActive());
         QCOMPARE(s.log, QStringList({"over", "menu", "down"}));
-        QCOMPARE(b.lastLook(), B::lkAfterPopup);
+        QCOMPARE(b.lastLook(), Probe::lkAfterPopup);
     }
 
     void popupPositions_data()
@@ -208,7 +206,7 @@ private Q_SLOTS:
             where = menu.geometry();
             menu.close();
         });
-        s.button->Click();  // the click operation opens the attached menu as well
+        s.button->Click(); // the click operation opens the attached menu as well
         const QPoint expected = s.button->mapToGlobal(QPoint(0, 0)) + corner;
         QCOMPARE(rightEdge ? QPoint(where.right() + 1, where.top()) : where.topLeft(), expected);
     }
@@ -217,9 +215,9 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         b.setRepeatAction(true);
-        b.setRepeatStartInterval(3600 * 1000);  // no real tick gets in the way
+        b.setRepeatStartInterval(3600 * 1000); // no real tick gets in the way
         b.setRepeatInterval(3600 * 1000);
         SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
@@ -231,11 +229,11 @@ private Q_SLOTS:
         QCOMPARE(s.log.count(QStringLiteral("click")), 2);
         QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
         QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
-        QCOMPARE(s.log.count(QStringLiteral("click")), 3);  // plus the ordinary click
+        QCOMPARE(s.log.count(QStringLiteral("click")), 3); // plus the ordinary click
 
         QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
         b.StartTick();
-        QTest::mouseMove(&b, kOut);  // leaving while held stops the repeat
+        QTest::mouseMove(&b, kOut); // leaving while held stops the repeat
         QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
 
         // Switched off while running, the timer stops itself instead of idling on.
@@ -249,7 +247,7 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         b.setRepeatAction(true);
         QList<qint64> at;
         QElapsedTimer clock;
@@ -267,6 +265,55 @@ private Q_SLOTS:
         QCOMPARE(at.size(), afterRelease);
     }
 
+    void repeatIntervalsOfZeroAndBelow_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("storedStart");
+        QTest::addColumn<int>("storedInterval");
+        // A zero interval is a timer that never runs; a negative one is refused.
+        QTest::newRow("zero repeat interval") << 50 << 0 << 50 << 0;
+        QTest::newRow("zero start interval") << 0 << 50 << 0 << 50;
+        QTest::newRow("negative intervals") << -1 << -50 << 50 << 50;
+    }
+
+    void repeatIntervalsOfZeroAndBelow()
+    {
+        QFETCH(int, start);
+        QFETCH(int, interval);
+        Stage s;
+        QVERIFY(s.show());
+        Probe& b = *s.button;
+        b.setRepeatAction(true);
+        b.setRepeatStartInterval(start);
+        b.setRepeatInterval(interval);
+        QTEST(b.RepeatStartInterval(), "storedStart");
+        QTEST(b.RepeatInterval(), "storedInterval");
+        const bool repeats = b.RepeatStartInterval() > 0 && b.RepeatInterval() > 0;
+        int clicks = 0;
+        QObject::connect(&b, &B::OnClick, [&] { ++clicks; });
+        SendEnter(&b);
+        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        if (repeats) {
+            QTRY_VERIFY(clicks >= 1);
+        } else {
+            QTest::qWait(200);
+            QCOMPARE(clicks, 0);
+            QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
+        }
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        // Written as zero while held, the running repeat stops rather than spinning.
+        if (repeats) {
+            QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+            QTRY_VERIFY(b.RepeatTimer->isActive());
+            b.setRepeatInterval(0);
+            const int before = clicks;
+            QTest::qWait(100);
+            QCOMPARE(clicks, before);
+            QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        }
+    }
+
     void stockKindActions()
     {
         QDialog dialog;
@@ -276,7 +323,7 @@ private Q_SLOTS:
         QObject::connect(&ok, &B::OnClick, [&] { resultDuringClick = dialog.isVisible() ? dialog.result() : -2; });
         QTimer::singleShot(0, &ok, [&] { QTest::mouseClick(&ok, Qt::LeftButton, {}, kIn); });
         QCOMPARE(dialog.exec(), 1);
-        QCOMPARE(resultDuringClick, 0);  // OnClick ran while the dialog was still open
+        QCOMPARE(resultDuringClick, 0); // OnClick ran while the dialog was still open
 
         Probe no(&dialog);
         no.setButtonKind(B::skNo);
@@ -289,7 +336,7 @@ private Q_SLOTS:
         modeless.show();
         retry.Click();
         QCOMPARE(modeless.result(), 4);
-        QVERIFY(modeless.isVisible());  // only a modal dialog closes on its result
+        QVERIFY(modeless.isVisible()); // only a modal dialog closes on its result
 
         QWidget form;
         Probe close(&form);
@@ -316,7 +363,7 @@ private Q_SLOTS:
         Probe help(&panel);
         help.setButtonKind(B::skHelp);
         help.Click();
-        QCOMPARE(asked, 0);  // no context anywhere: nothing happens
+        QCOMPARE(asked, 0); // no context anywhere: nothing happens
         form.setProperty("HelpContext", 12);
         help.Click();
         QCOMPARE(asked, 12);
@@ -329,14 +376,14 @@ private Q_SLOTS:
     void enterAndEscapeKeys()
     {
         QWidget form;
-        auto *edit = new QLineEdit(&form);
-        auto *ok = new Probe(&form);
-        ok->setButtonKind(B::skOK);  // Default
+        auto* edit = new QLineEdit(&form);
+        auto* ok = new Probe(&form);
+        ok->setButtonKind(B::skOK); // Default
         ok->move(0, 40);
-        auto *cancel = new Probe(&form);
+        auto* cancel = new Probe(&form);
         cancel->setButtonKind(B::skCancel);
         cancel->move(80, 40);
-        auto *other = new Probe(&form);
+        auto* other = new Probe(&form);
         other->setTabStop(true);
         other->move(160, 40);
         QSignalSpy okClicks(ok, &B::OnClick), cancelClicks(cancel, &B::OnClick), otherClicks(other, &B::OnClick);
@@ -374,9 +421,9 @@ private Q_SLOTS:
     void enterOnDialogWhoseButtonsTakeNoFocus()
     {
         QDialog dialog;
-        auto *ok = new Probe(&dialog);
+        auto* ok = new Probe(&dialog);
         ok->setButtonKind(B::skOK);
-        auto *cancel = new Probe(&dialog);
+        auto* cancel = new Probe(&dialog);
         cancel->setButtonKind(B::skCancel);
         QTimer::singleShot(0, &dialog, [&] { QTest::keyClick(&dialog, Qt::Key_Return); });
         QCOMPARE(dialog.exec(), 1);
@@ -387,16 +434,16 @@ private Q_SLOTS:
     void accelerators()
     {
         QWidget form;
-        auto *plain = new QPushButton(QStringLiteral("plain"), &form);
-        auto *edit = new QLineEdit(&form);
+        auto* plain = new QPushButton(QStringLiteral("plain"), &form);
+        auto* edit = new QLineEdit(&form);
         edit->move(0, 30);
-        auto *help = new Probe(&form);
+        auto* help = new Probe(&form);
         help->setButtonKind(B::skHelp);
         help->move(0, 60);
-        auto *ok = new Probe(&form);
+        auto* ok = new Probe(&form);
         ok->setButtonKind(B::skOK);
         ok->move(80, 60);
-        auto *amp = new Probe(&form);
+        auto* amp = new Probe(&form);
         amp->setCaption(QStringLiteral("A&&B"));
         amp->move(160, 60);
         QSignalSpy helpClicks(help, &B::OnClick), okClicks(ok, &B::OnClick), ampClicks(amp, &B::OnClick);
@@ -428,19 +475,19 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         b.setButtonStyle(B::stFrameRaised);
-        auto *edit = new QLineEdit(&s.window);
+        auto* edit = new QLineEdit(&s.window);
         edit->move(0, 100);
         edit->show();
         edit->setFocus();
         QTRY_VERIFY(edit->hasFocus());
-        auto *flat = new Probe(&s.window);
+        auto* flat = new Probe(&s.window);
         flat->move(100, 30);
         flat->show();
         SendEnter(flat);
         QTest::mouseClick(flat, Qt::LeftButton, {}, kIn);
-        QVERIFY(edit->hasFocus());  // flat buttons leave the focus alone
+        QVERIFY(edit->hasFocus()); // flat buttons leave the focus alone
 
         SendEnter(&b);
         QTest::mouseClick(&b, Qt::LeftButton, {}, kIn);
@@ -455,12 +502,12 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         b.setCaption(QStringLiteral("OK"));
         SendEnter(&b);
         const int faces = b.facesDrawn();
         b.setEnabled(false);
-        QVERIFY(b.facesDrawn() > faces);  // drawn at once
+        QVERIFY(b.facesDrawn() > faces); // drawn at once
         b.setEnabled(true);
         // Enabled again, the caption keeps the font colour until the pointer enters anew.
         const QImage img = b.grab().toImage();
@@ -473,7 +520,7 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         SendEnter(&b);
         QCOMPARE(b.cursor().shape(), Qt::BitmapCursor);
         QCOMPARE(b.cursor().hotSpot(), QPoint(0, 0));
@@ -496,7 +543,7 @@ private Q_SLOTS:
         // With or without a device the handler goes on within the sound's length plus
         // the player's deadline, far below this bound.
         QVERIFY(clock.elapsed() < 5000);
-        QCOMPARE(s.button->lastLook(), B::lkHot);
+        QCOMPARE(s.button->lastLook(), Probe::lkHot);
         clock.restart();
         QVERIFY(!qev::playWaveSync(QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16)));
         QVERIFY(clock.elapsed() < 1000);
@@ -506,9 +553,9 @@ private Q_SLOTS:
     {
         Stage s;
         QVERIFY(s.show());
-        Probe &b = *s.button;
+        Probe& b = *s.button;
         b.setButtonKind(B::skHelp);
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&b);
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&b);
         QVERIFY(iface && iface->actionInterface());
         QCOMPARE(iface->role(), QAccessible::Button);
         QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Help"));
@@ -521,11 +568,11 @@ private Q_SLOTS:
     void deletedByItsOwnClick()
     {
         QWidget form;
-        auto *b = new Probe(&form);
+        auto* b = new Probe(&form);
         b->setButtonKind(B::skClose);
         QObject::connect(b, &B::OnClick, b, [b] { delete b; });
         QPointer<Probe> guard(b);
-        b->Click();  // must not touch the button, or close the form, after that
+        b->Click(); // must not touch the button, or close the form, after that
         QVERIFY(!guard);
     }
 };

@@ -9,8 +9,7 @@
 
 using B = TQevCustomButton;
 
-class TestModel : public QObject
-{
+class TestModel : public QObject {
     Q_OBJECT
 
     static QPixmap strip(int w, int h)
@@ -56,14 +55,40 @@ private Q_SLOTS:
     {
         // Designer writes and QUiLoader applies properties in this order; ButtonKind
         // must come before Caption so that a stored caption wins over the kind's.
-        const QStringList expected{
-            "HelpContext", "RepeatAction", "RepeatInterval", "RepeatStartInterval", "ShowFocused",
-            "CursorHandCustom", "ButtonKind", "ColorMarginLeftTop", "ColorMarginRightBottom",
-            "ColorMarginStyle", "Version", "PopupMenuMark", "PopupMenuMarkGap", "PositionPopup",
-            "PlayMusic", "PopupMenu", "HotTrackColor", "HotTrack", "Spacing", "SpacingLayout",
-            "NumGlyphs", "NumGlyphsHot", "Glyph", "GlyphHot", "Layout", "ButtonStyle", "Cancel",
-            "Default", "HintSecondLine", "Caption", "ParentColor", "Color", "TabStop"};
-        const QMetaObject &mo = TQevButton::staticMetaObject;
+        const QStringList expected{"HelpContext",
+                                   "RepeatAction",
+                                   "RepeatInterval",
+                                   "RepeatStartInterval",
+                                   "ShowFocused",
+                                   "CursorHandCustom",
+                                   "ButtonKind",
+                                   "ColorMarginLeftTop",
+                                   "ColorMarginRightBottom",
+                                   "ColorMarginStyle",
+                                   "Version",
+                                   "PopupMenuMark",
+                                   "PopupMenuMarkGap",
+                                   "PositionPopup",
+                                   "PlayMusic",
+                                   "PopupMenu",
+                                   "HotTrackColor",
+                                   "HotTrack",
+                                   "Spacing",
+                                   "SpacingLayout",
+                                   "NumGlyphs",
+                                   "NumGlyphsHot",
+                                   "Glyph",
+                                   "GlyphHot",
+                                   "Layout",
+                                   "ButtonStyle",
+                                   "Cancel",
+                                   "Default",
+                                   "HintSecondLine",
+                                   "Caption",
+                                   "ParentColor",
+                                   "Color",
+                                   "TabStop"};
+        const QMetaObject& mo = TQevButton::staticMetaObject;
         QStringList actual;
         for (int i = QWidget::staticMetaObject.propertyCount(); i < mo.propertyCount(); ++i)
             actual << QString::fromLatin1(mo.property(i).name());
@@ -137,14 +162,14 @@ private Q_SLOTS:
         Probe b;
         b.setButtonKind(B::skOK);
         b.setButtonKind(B::skCustom);
-        QVERIFY(b.Glyph().isNull());  // a new kind drops the stock glyphs
+        QVERIFY(b.Glyph().isNull()); // a new kind drops the stock glyphs
         QCOMPARE(b.Caption(), QStringLiteral("OK"));
         QVERIFY(!b.Default());
 
         b.setGlyph(strip(18, 18));
         b.setDefault(true);
         b.setCancel(true);
-        b.setButtonKind(B::skCustom);  // already the kind: only the flags change
+        b.setButtonKind(B::skCustom); // already the kind: only the flags change
         QVERIFY(!b.Default() && !b.Cancel());
         QCOMPARE(b.Glyph().size(), QSize(18, 18));
     }
@@ -182,7 +207,7 @@ private Q_SLOTS:
         // The kind went back to custom without its side effects.
         QVERIFY(b.Default());
         QCOMPARE(b.Caption(), QStringLiteral("OK"));
-        QTRY_VERIFY(b.facesDrawn() > faces);  // repainted
+        QTRY_VERIFY(b.facesDrawn() > faces); // repainted
 
         b.setNumGlyphsHot(before);
         b.setGlyphHot(strip(size.width(), size.height()));
@@ -195,13 +220,13 @@ private Q_SLOTS:
         b.setGlyph(strip(18, 18));
         b.setNumGlyphs(2);
         b.setButtonKind(B::skOK);
-        b.setGlyph(b.Glyph());  // stock glyph handed back: kept, cells untouched
+        b.setGlyph(b.Glyph()); // stock glyph handed back: kept, cells untouched
         QCOMPARE(b.ButtonKind(), B::skCustom);
         QCOMPARE(b.NumGlyphs(), 1);
         b.setNumGlyphs(3);
         b.setGlyph(b.Glyph());
         QCOMPARE(b.NumGlyphs(), 3);
-        b.setGlyph(QPixmap());  // an empty glyph leaves the count alone
+        b.setGlyph(QPixmap()); // an empty glyph leaves the count alone
         QCOMPARE(b.NumGlyphs(), 3);
     }
 
@@ -235,13 +260,13 @@ private Q_SLOTS:
     void marginColourSwitchesToCustom()
     {
         Probe b;
-        b.setColorMarginRightBottom(testcolors::dark);  // the style's own colour
+        b.setColorMarginRightBottom(testcolors::dark); // the style's own colour
         QCOMPARE(b.ColorMarginStyle(), B::cmDefault);
         b.setColorMarginRightBottom(Qt::red);
         QCOMPARE(b.ColorMarginStyle(), B::cmCustom);
         QCOMPARE(b.FrameRightBottom, QColor(Qt::red));
         b.setColorMarginRightBottom(testcolors::dark);
-        QCOMPARE(b.ColorMarginStyle(), B::cmCustom);  // no way back by a colour
+        QCOMPARE(b.ColorMarginStyle(), B::cmCustom); // no way back by a colour
         QCOMPARE(b.FrameRightBottom, testcolors::dark);
 
         b.setColorMarginLeftTop(Qt::yellow);
@@ -354,7 +379,7 @@ private Q_SLOTS:
     void destroyedMenuIsForgotten()
     {
         Probe b;
-        auto *menu = new QMenu;
+        auto* menu = new QMenu;
         b.setPopupMenu(menu);
         QCOMPARE(b.PopupMenu(), menu);
         delete menu;

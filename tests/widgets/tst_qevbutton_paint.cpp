@@ -15,7 +15,7 @@ const QColor kGreen(0, 160, 0);
 const QColor kRed(200, 0, 0);
 
 // An 18x18 glyph: magenta background (its bottom-left pixel), a square of `fill` at 1..16.
-QPixmap squareGlyph(const QColor &fill, int w = 18, int h = 18)
+QPixmap squareGlyph(const QColor& fill, int w = 18, int h = 18)
 {
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(Qt::magenta);
@@ -25,10 +25,13 @@ QPixmap squareGlyph(const QColor &fill, int w = 18, int h = 18)
     return QPixmap::fromImage(img);
 }
 
-QColor at(const QImage &img, int x, int y) { return img.pixelColor(x, y); }
+QColor at(const QImage& img, int x, int y)
+{
+    return img.pixelColor(x, y);
+}
 
 // Bounding box of the pixels that match.
-QRect box(const QImage &img, const std::function<bool(QColor)> &match)
+QRect box(const QImage& img, const std::function<bool(QColor)>& match)
 {
     QRect r;
     for (int y = 0; y < img.height(); ++y)
@@ -38,15 +41,31 @@ QRect box(const QImage &img, const std::function<bool(QColor)> &match)
     return r;
 }
 
-bool isBlueish(QColor c) { return c.blue() > 180 && c.red() < 80 && c.green() < 80; }
-bool isDarkText(QColor c) { return c.red() < 100 && c.green() < 100 && c.blue() < 100; }
+bool isBlueish(QColor c)
+{
+    return c.blue() > 180 && c.red() < 80 && c.green() < 80;
+}
+bool isDarkText(QColor c)
+{
+    return c.red() < 100 && c.green() < 100 && c.blue() < 100;
+}
 
-QRect toRect(const Probe::TRect &r) { return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top); }
+// A fixed face and pixel size, so the caption's size is the same on every machine.
+QFont CaptionFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    return font;
+}
+
+QRect toRect(const Probe::TRect& r)
+{
+    return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+}
 
 } // namespace
 
-class TestPaint : public QObject
-{
+class TestPaint : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -57,12 +76,15 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.setCaption(QStringLiteral("OK"));
-        const QImage img = b.face(B::lkNormal);
+        b.setFont(CaptionFont());
+        const QFontMetrics fm(b.font());
+        QVERIFY2(fm.horizontalAdvance(QStringLiteral("OK")) == 17 && fm.height() == 14,
+                 "the rectangle below assumes \"OK\" is 17×14 pixels in DejaVu Sans at 12 pixels");
+        const QImage img = b.face(Probe::lkNormal);
         for (QPoint p : {QPoint(0, 0), QPoint(74, 0), QPoint(0, 24), QPoint(74, 24), QPoint(37, 0)})
             QCOMPARE(at(img, p.x(), p.y()), tc::parentBack);
-        const QFontMetrics fm(b.font());
-        const int tw = fm.horizontalAdvance(QStringLiteral("OK")), th = fm.height();
-        const QRect expected((75 - tw) / 2, (25 - th) / 2, tw, th);
+        // Centred in the 75×25 face: ((75 − 17) div 2, (25 − 14) div 2).
+        const QRect expected(29, 5, 17, 14);
         QCOMPARE(toRect(b.CaptionRect), expected);
         const QRect ink = box(img, [](QColor c) { return c != tc::parentBack; });
         QVERIFY(!ink.isEmpty());
@@ -75,7 +97,7 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.setCaption(QStringLiteral("OK"));
-        const QImage hot = b.face(B::lkHot);
+        const QImage hot = b.face(Probe::lkHot);
         // Top and left in highlight, bottom and right in shadow; the shadow owns the
         // top-right and bottom-left corners.
         QCOMPARE(at(hot, 0, 0), tc::light);
@@ -89,7 +111,7 @@ private Q_SLOTS:
         QVERIFY2(!hotInk.isEmpty(), "the hot caption is blue");
         QVERIFY(box(hot, isDarkText).isEmpty());
 
-        const QImage pressed = b.face(B::lkPressed);
+        const QImage pressed = b.face(Probe::lkPressed);
         QCOMPARE(at(pressed, 0, 0), tc::dark);
         QCOMPARE(at(pressed, 0, 23), tc::dark);
         QCOMPARE(at(pressed, 74, 24), tc::light);
@@ -103,21 +125,24 @@ private Q_SLOTS:
         QTest::addColumn<int>("look");
         QTest::addColumn<int>("width");
         QTest::addColumn<bool>("swapped");
-        const struct
-        {
-            const char *name;
+        const struct {
+            const char* name;
             B::TStyle style;
-            int widths[4];  // normal, hot, pressed, after-popup
-        } styles[] = {{"Flat", B::stFlat, {0, 1, 1, 0}}, {"None", B::stNone, {0, 0, 0, 0}}, {"Raised", B::stRaised, {2, 2, 2, 2}}};
-        const struct
-        {
-            const char *name;
-            B::TLook look;
-        } looks[] = {{"normal", B::lkNormal}, {"hot", B::lkHot}, {"pressed", B::lkPressed}, {"afterPopup", B::lkAfterPopup}};
-        for (const auto &s : styles)
+            int widths[4]; // normal, hot, pressed, after-popup
+        } styles[] = {{"Flat", B::stFlat, {0, 1, 1, 0}},
+                      {"None", B::stNone, {0, 0, 0, 0}},
+                      {"Raised", B::stRaised, {2, 2, 2, 2}}};
+        const struct {
+            const char* name;
+            Probe::TLook look;
+        } looks[] = {{"normal", Probe::lkNormal},
+                     {"hot", Probe::lkHot},
+                     {"pressed", Probe::lkPressed},
+                     {"afterPopup", Probe::lkAfterPopup}};
+        for (const auto& s : styles)
             for (int l = 0; l < 4; ++l)
                 QTest::addRow("%s %s", s.name, looks[l].name)
-                    << int(s.style) << int(looks[l].look) << s.widths[l] << (looks[l].look == B::lkPressed);
+                    << int(s.style) << int(looks[l].look) << s.widths[l] << (looks[l].look == Probe::lkPressed);
     }
 
     void frameWidthPerLook()
@@ -129,7 +154,7 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.setButtonStyle(B::TStyle(style));
-        const QImage img = b.face(B::TLook(look));
+        const QImage img = b.face(Probe::TLook(look));
         const QColor top = swapped ? tc::dark : tc::light;
         const QColor bottom = swapped ? tc::light : tc::dark;
         for (int i = 0; i < width; ++i) {
@@ -146,25 +171,25 @@ private Q_SLOTS:
     {
         Probe b;
         b.setButtonStyle(B::stFrameRaised);
-        const QImage normal = b.face(B::lkNormal);
-        QCOMPARE(at(normal, 0, 12), tc::light);   // frame
+        const QImage normal = b.face(Probe::lkNormal);
+        QCOMPARE(at(normal, 0, 12), tc::light); // frame
         QCOMPARE(at(normal, 74, 12), tc::dark);
-        QCOMPARE(at(normal, 1, 12), tc::face);    // ring in button face
+        QCOMPARE(at(normal, 1, 12), tc::face); // ring in button face
         QCOMPARE(at(normal, 73, 12), tc::face);
-        QCOMPARE(at(normal, 2, 12), tc::light);   // raised inner edge
+        QCOMPARE(at(normal, 2, 12), tc::light); // raised inner edge
         QCOMPARE(at(normal, 37, 2), tc::light);
         QCOMPARE(at(normal, 72, 12), tc::dark);
         QCOMPARE(at(normal, 37, 22), tc::dark);
-        QCOMPARE(at(normal, 3, 12), tc::face);    // middle
+        QCOMPARE(at(normal, 3, 12), tc::face); // middle
 
-        const QImage pressed = b.face(B::lkPressed);
+        const QImage pressed = b.face(Probe::lkPressed);
         QCOMPARE(at(pressed, 0, 12), tc::dark);
         QCOMPARE(at(pressed, 1, 12), tc::face);
-        QCOMPARE(at(pressed, 2, 12), tc::dark);   // sunken inner edge
+        QCOMPARE(at(pressed, 2, 12), tc::dark); // sunken inner edge
         QCOMPARE(at(pressed, 72, 12), tc::light);
 
-        b.setButtonStyle(B::stDefault);  // black bottom, the edge right inside the frame
-        const QImage hot = b.face(B::lkHot);
+        b.setButtonStyle(B::stDefault); // black bottom, the edge right inside the frame
+        const QImage hot = b.face(Probe::lkHot);
         QCOMPARE(at(hot, 74, 12), QColor(Qt::black));
         QCOMPARE(at(hot, 1, 12), tc::light);
         QCOMPARE(at(hot, 73, 12), tc::dark);
@@ -175,7 +200,7 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.setButtonStyle(B::stRaisedDot);
-        const QImage img = b.face(B::lkNormal);
+        const QImage img = b.face(Probe::lkNormal);
         int lit = 0;
         for (int x = 1; x < 72; ++x) {
             QVERIFY2(at(img, x, 0) != at(img, x + 1, 0), "dots alternate along the top");
@@ -184,23 +209,30 @@ private Q_SLOTS:
         QVERIFY(lit > 30);
     }
 
+    // Worked out by hand from the layout rules for an 18×18 glyph, the caption "Go" in
+    // CaptionFont() (17×14 pixels), Spacing 4, Margin 3 and the flat style's frame
+    // (none in the normal look, one pixel otherwise; pressed moves the glyph by one).
     void glyphAndCaptionPlacement_data()
     {
         QTest::addColumn<int>("layout");
         QTest::addColumn<int>("look");
         QTest::addColumn<QSize>("size");
-        const struct
-        {
-            const char *name;
-            B::TLayout layout;
-            QSize size;
-        } layouts[] = {{"left", B::blGlyphLeft, {75, 25}}, {"bottom", B::blGlyphBottom, {75, 60}},
-                       {"right", B::blGlyphRight, {75, 25}}, {"top", B::blGlyphTop, {75, 60}}};
-        for (const auto &l : layouts) {
-            QTest::addRow("%s normal", l.name) << int(l.layout) << int(B::lkNormal) << l.size;
-            QTest::addRow("%s hot", l.name) << int(l.layout) << int(B::lkHot) << l.size;
-            QTest::addRow("%s pressed", l.name) << int(l.layout) << int(B::lkPressed) << l.size;
-        }
+        QTest::addColumn<QRect>("glyph");
+        QTest::addColumn<QRect>("caption");
+        // clang-format off
+        QTest::newRow("left normal") << int(B::blGlyphLeft) << int(Probe::lkNormal) << QSize(75, 25) << QRect(17, 3, 18, 18) << QRect(39, 5, 17, 14);
+        QTest::newRow("left hot") << int(B::blGlyphLeft) << int(Probe::lkHot) << QSize(75, 25) << QRect(17, 3, 18, 18) << QRect(39, 5, 17, 14);
+        QTest::newRow("left pressed") << int(B::blGlyphLeft) << int(Probe::lkPressed) << QSize(75, 25) << QRect(18, 4, 18, 18) << QRect(40, 6, 17, 14);
+        QTest::newRow("bottom normal") << int(B::blGlyphBottom) << int(Probe::lkNormal) << QSize(75, 60) << QRect(28, 31, 18, 18) << QRect(29, 12, 17, 14);
+        QTest::newRow("bottom hot") << int(B::blGlyphBottom) << int(Probe::lkHot) << QSize(75, 60) << QRect(28, 31, 18, 18) << QRect(29, 12, 17, 14);
+        QTest::newRow("bottom pressed") << int(B::blGlyphBottom) << int(Probe::lkPressed) << QSize(75, 60) << QRect(29, 32, 18, 18) << QRect(30, 13, 17, 14);
+        QTest::newRow("right normal") << int(B::blGlyphRight) << int(Probe::lkNormal) << QSize(75, 25) << QRect(40, 3, 18, 18) << QRect(19, 5, 17, 14);
+        QTest::newRow("right hot") << int(B::blGlyphRight) << int(Probe::lkHot) << QSize(75, 25) << QRect(40, 3, 18, 18) << QRect(19, 5, 17, 14);
+        QTest::newRow("right pressed") << int(B::blGlyphRight) << int(Probe::lkPressed) << QSize(75, 25) << QRect(41, 4, 18, 18) << QRect(20, 6, 17, 14);
+        QTest::newRow("top normal") << int(B::blGlyphTop) << int(Probe::lkNormal) << QSize(75, 60) << QRect(28, 11, 18, 18) << QRect(29, 33, 17, 14);
+        QTest::newRow("top hot") << int(B::blGlyphTop) << int(Probe::lkHot) << QSize(75, 60) << QRect(28, 11, 18, 18) << QRect(29, 33, 17, 14);
+        QTest::newRow("top pressed") << int(B::blGlyphTop) << int(Probe::lkPressed) << QSize(75, 60) << QRect(29, 12, 18, 18) << QRect(30, 34, 17, 14);
+        // clang-format on
     }
 
     void glyphAndCaptionPlacement()
@@ -208,49 +240,32 @@ private Q_SLOTS:
         QFETCH(int, layout);
         QFETCH(int, look);
         QFETCH(QSize, size);
+        QFETCH(QRect, glyph);
+        QFETCH(QRect, caption);
         QWidget parent;
         Probe b(&parent);
         b.resize(size);
         b.setGlyph(squareGlyph(kGreen));
         b.setCaption(QStringLiteral("Go"));
         b.setLayout(B::TLayout(layout));
-        const QImage img = b.face(B::TLook(look));
-
-        // WorkRect inside the flat style's frame: none in the normal look, one pixel hot.
-        const int f = look == B::lkNormal ? 0 : 1;
-        const int L = f, T = f, W = size.width() - 2 * f, H = size.height() - 2 * f;
-        const int p = look == B::lkPressed ? 1 : 0;
+        b.setFont(CaptionFont());
         const QFontMetrics fm(b.font());
-        const int tw = fm.horizontalAdvance(QStringLiteral("Go")), th = fm.height();
-        const int cw = 18, ch = 18, SL = 3, S = 4;
-        int x = 0, y = 0;
-        switch (layout) {
-        case B::blGlyphLeft: x = L + (W - (tw + cw)) / 2 - SL; y = T + (H - ch) / 2; break;
-        case B::blGlyphBottom: x = L + (W - cw) / 2; y = T + (H - ch) / 2 + th / 2 + SL; break;
-        case B::blGlyphRight: x = L + (W - cw + tw) / 2 + SL; y = T + (H - ch) / 2; break;
-        case B::blGlyphTop: x = L + (W - cw) / 2; y = T + (H - ch) / 2 - th / 2 - SL; break;
-        }
-        x += p;
-        y += p;
-        QCOMPARE(toRect(b.GlyphRect), QRect(x, y, cw, ch));
+        QVERIFY2(fm.horizontalAdvance(QStringLiteral("Go")) == 17 && fm.height() == 14,
+                 "the rows assume \"Go\" is 17×14 pixels in DejaVu Sans at 12 pixels");
+        const QImage img = b.face(Probe::TLook(look));
+
+        QCOMPARE(toRect(b.GlyphRect), glyph);
         // The square starts one pixel in; the magenta border became the face colour.
+        const int x = glyph.x(), y = glyph.y();
         QCOMPARE(at(img, x + 1, y + 1), kGreen);
         QCOMPARE(at(img, x + 16, y + 16), kGreen);
         QCOMPARE(at(img, x, y + 1), tc::parentBack);
         QCOMPARE(at(img, x + 1, y), tc::parentBack);
         QCOMPARE(at(img, x + 17, y + 17), tc::parentBack);
 
-        const int gl = x, gt = y, gr = x + cw, gb = y + ch;
-        int cx = 0, cy = 0;
-        switch (layout) {
-        case B::blGlyphLeft: cx = gr + S; cy = gt + ((gb - gt) - th) / 2; break;
-        case B::blGlyphBottom: cx = gl + (gr - gl) / 2 - tw / 2; cy = gt - 8 - S - th / 2; break;
-        case B::blGlyphRight: cx = gl - tw - S; cy = gt + ((gb - gt) - th) / 2; break;
-        case B::blGlyphTop: cx = gl + (gr - gl) / 2 - tw / 2; cy = gb + S; break;
-        }
-        const QRect caption(cx, cy, tw, th);
         QCOMPARE(toRect(b.CaptionRect), caption);
-        const QRect ink = box(img, [](QColor c) { return c != tc::parentBack && c != kGreen && c != tc::light && c != tc::dark; });
+        const QRect ink =
+            box(img, [](QColor c) { return c != tc::parentBack && c != kGreen && c != tc::light && c != tc::dark; });
         QVERIFY(!ink.isEmpty());
         QVERIFY2(caption.contains(ink), "caption drawn only inside its rectangle");
     }
@@ -262,15 +277,15 @@ private Q_SLOTS:
         b.setGlyph(squareGlyph(kGreen));
         b.setGlyphHot(squareGlyph(kRed));
         const int x = (75 - 18) / 2, y = (25 - 18) / 2;
-        QCOMPARE(at(b.face(B::lkNormal), x + 5, y + 5), kGreen);
-        QCOMPARE(at(b.face(B::lkAfterPopup), x + 5, y + 5), kGreen);
-        QCOMPARE(at(b.face(B::lkHot), x + 5, y + 5), kRed);
-        QCOMPARE(at(b.face(B::lkPressed), x + 6, y + 6), kRed);
+        QCOMPARE(at(b.face(Probe::lkNormal), x + 5, y + 5), kGreen);
+        QCOMPARE(at(b.face(Probe::lkAfterPopup), x + 5, y + 5), kGreen);
+        QCOMPARE(at(b.face(Probe::lkHot), x + 5, y + 5), kRed);
+        QCOMPARE(at(b.face(Probe::lkPressed), x + 6, y + 6), kRed);
 
         // A hot glyph alone is never drawn.
         Probe hotOnly(&parent);
         hotOnly.setGlyphHot(squareGlyph(kRed));
-        const QImage img = hotOnly.face(B::lkHot);
+        const QImage img = hotOnly.face(Probe::lkHot);
         QVERIFY(box(img, [](QColor c) { return c == kRed; }).isEmpty());
     }
 
@@ -300,7 +315,7 @@ private Q_SLOTS:
         b.setPopupMenuMark(true);
         b.setHotTrack(true);
         // In the hot look the caption is blue, so black pixels can only be the arrow.
-        const QImage img = b.face(B::lkHot);
+        const QImage img = b.face(Probe::lkHot);
         const QRect black = box(img, [](QColor c) { return c == QColor(Qt::black); });
         if (!drawn) {
             QVERIFY(black.isEmpty());
@@ -333,9 +348,9 @@ private Q_SLOTS:
         b.setGlyph(QPixmap::fromImage(strip));
         QCOMPARE(b.NumGlyphs(), 2);
         const int x = (75 - 18) / 2, y = (25 - 18) / 2;
-        QCOMPARE(at(b.face(B::lkNormal), x + 5, y + 5), kGreen);
+        QCOMPARE(at(b.face(Probe::lkNormal), x + 5, y + 5), kGreen);
         b.setEnabled(false);
-        QImage img = b.face(B::lkNormal);
+        QImage img = b.face(Probe::lkNormal);
         QCOMPARE(at(img, x + 5, y + 5), kRed);
         QCOMPARE(at(img, x, y), tc::parentBack);
 
@@ -347,13 +362,13 @@ private Q_SLOTS:
                 art.setPixelColor(xx, yy, Qt::black);
         b.setGlyph(QPixmap::fromImage(art));
         QCOMPARE(b.NumGlyphs(), 1);
-        img = b.face(B::lkNormal);
+        img = b.face(Probe::lkNormal);
         QCOMPARE(at(img, x + 5, y + 5), tc::dark);
         QCOMPARE(at(img, x + 9, y + 9), tc::dark);
         QCOMPARE(at(img, x + 10, y + 10), tc::light);
         QCOMPARE(at(img, x + 10, y + 6), tc::light);
         QCOMPARE(at(img, x + 4, y + 5), tc::parentBack);
-        QCOMPARE(at(img, x + 1, y + 1), tc::parentBack);  // white is left out
+        QCOMPARE(at(img, x + 1, y + 1), tc::parentBack); // white is left out
     }
 
     void disabledCaption()
@@ -362,10 +377,11 @@ private Q_SLOTS:
         Probe b(&parent);
         b.setCaption(QStringLiteral("Mm"));
         b.setEnabled(false);
-        const QImage img = b.face(B::lkNormal);
+        const QImage img = b.face(Probe::lkNormal);
         // Text is antialiased: count pixels near each colour.
         const auto near = [](QColor a, QColor b) {
-            return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 && std::abs(a.blue() - b.blue()) < 12;
+            return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 &&
+                   std::abs(a.blue() - b.blue()) < 12;
         };
         const QRect shadow = box(img, [&](QColor c) { return near(c, tc::dark); });
         const QRect light = box(img, [&](QColor c) { return near(c, tc::light); });
@@ -383,7 +399,7 @@ private Q_SLOTS:
         Probe b(&parent);
         b.setCaption(QStringLiteral("OK"));
         b.setHotTrack(false);
-        const QImage img = b.face(B::lkHot);
+        const QImage img = b.face(Probe::lkHot);
         QVERIFY(box(img, isBlueish).isEmpty());
         QVERIFY(!box(img, isDarkText).isEmpty());
     }
@@ -393,7 +409,7 @@ private Q_SLOTS:
         Probe b;
         b.setButtonStyle(B::stFrameRaised);
         b.FocusShown = true;
-        QImage img = b.face(B::lkNormal);
+        QImage img = b.face(Probe::lkNormal);
         // WorkRect is (2, 2, 73, 23) inside frame and ring; the mark 3 pixels further in,
         // every other pixel inverted.
         const QColor inverted(255 - tc::face.red(), 255 - tc::face.green(), 255 - tc::face.blue());
@@ -404,17 +420,17 @@ private Q_SLOTS:
         QCOMPARE(at(img, 5, 11), inverted);
         QCOMPARE(at(img, 5, 12), tc::face);
         QCOMPARE(at(img, 4, 4), tc::face);
-        QCOMPARE(at(img, 2, 2), tc::light);  // the inner edge, untouched
+        QCOMPARE(at(img, 2, 2), tc::light); // the inner edge, untouched
         QCOMPARE(at(img, 71, 21), tc::face);
 
         b.setShowFocused(false);
-        img = b.face(B::lkNormal);
+        img = b.face(Probe::lkNormal);
         QCOMPARE(at(img, 5, 5), tc::face);
 
         QWidget parent;
         Probe flat(&parent);
         flat.FocusShown = true;
-        img = flat.face(B::lkNormal);
+        img = flat.face(Probe::lkNormal);
         QCOMPARE(at(img, 3, 3), tc::parentBack);
         QCOMPARE(at(img, 4, 4), tc::parentBack);
     }
@@ -430,7 +446,7 @@ private Q_SLOTS:
         img = b.grab().toImage();
         QCOMPARE(at(img, 0, 0), tc::light);
         QCOMPARE(at(img, 74, 24), tc::dark);
-        QCOMPARE(b.lastLook(), B::lkNormal);
+        QCOMPARE(b.lastLook(), Probe::lkNormal);
     }
 };
 

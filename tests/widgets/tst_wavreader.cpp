@@ -12,17 +12,17 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void put32(Bytes &b, std::uint32_t v)
+void put32(Bytes& b, std::uint32_t v)
 {
     for (int i = 0; i < 4; ++i)
         b.push_back(std::uint8_t(v >> (8 * i)));
 }
-void put16(Bytes &b, std::uint16_t v)
+void put16(Bytes& b, std::uint16_t v)
 {
     b.push_back(std::uint8_t(v));
     b.push_back(std::uint8_t(v >> 8));
 }
-void tag(Bytes &b, const char *t)
+void tag(Bytes& b, const char* t)
 {
     for (int i = 0; i < 4; ++i)
         b.push_back(std::uint8_t(t[i]));
@@ -52,11 +52,11 @@ Bytes dataChunk(std::uint32_t declared, std::size_t actual)
     return b;
 }
 
-Bytes riff(const std::vector<Bytes> &chunks)
+Bytes riff(const std::vector<Bytes>& chunks)
 {
     Bytes body;
     tag(body, "WAVE");
-    for (const Bytes &c : chunks)
+    for (const Bytes& c : chunks)
         body.insert(body.end(), c.begin(), c.end());
     Bytes b;
     tag(b, "RIFF");
@@ -65,12 +65,14 @@ Bytes riff(const std::vector<Bytes> &chunks)
     return b;
 }
 
-std::optional<qev::WavPcm> parse(const Bytes &b) { return qev::parseWav(b); }
+std::optional<qev::WavPcm> parse(const Bytes& b)
+{
+    return qev::parseWav(b);
+}
 
 } // namespace
 
-class TestWavReader : public QObject
-{
+class TestWavReader : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -79,7 +81,8 @@ private Q_SLOTS:
         QFile f(QStringLiteral(QEV_PREKO_WAV));
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray data = f.readAll();
-        const auto pcm = qev::parseWav({reinterpret_cast<const std::uint8_t *>(data.constData()), std::size_t(data.size())});
+        const auto pcm =
+            qev::parseWav({reinterpret_cast<const std::uint8_t*>(data.constData()), std::size_t(data.size())});
         QVERIFY(pcm);
         QCOMPARE(pcm->channels, 1);
         QCOMPARE(pcm->bitsPerSample, 16);
@@ -92,7 +95,7 @@ private Q_SLOTS:
     {
         Bytes list;
         tag(list, "LIST");
-        put32(list, 3);  // odd: one pad byte follows
+        put32(list, 3); // odd: one pad byte follows
         list.insert(list.end(), {'a', 'b', 'c', 0});
         const Bytes file = riff({list, fmtChunk(1, 2, 44100, 16), dataChunk(8, 8)});
         const auto pcm = parse(file);
@@ -115,7 +118,9 @@ private Q_SLOTS:
     void refused_data()
     {
         QTest::addColumn<QByteArray>("file");
-        const auto qb = [](const Bytes &b) { return QByteArray(reinterpret_cast<const char *>(b.data()), qsizetype(b.size())); };
+        const auto qb = [](const Bytes& b) {
+            return QByteArray(reinterpret_cast<const char*>(b.data()), qsizetype(b.size()));
+        };
         Bytes notRiff = riff({fmtChunk(1, 1, 22050, 16), dataChunk(4, 4)});
         notRiff[0] = 'X';
         QTest::newRow("empty") << QByteArray();
@@ -142,7 +147,7 @@ private Q_SLOTS:
     void refused()
     {
         QFETCH(QByteArray, file);
-        QVERIFY(!qev::parseWav({reinterpret_cast<const std::uint8_t *>(file.constData()), std::size_t(file.size())}));
+        QVERIFY(!qev::parseWav({reinterpret_cast<const std::uint8_t*>(file.constData()), std::size_t(file.size())}));
     }
 
     void damagedFilesNeverReadOutside()

@@ -4,22 +4,30 @@
 
 #include <QIcon>
 #include <QImage>
-#include <QTimer>
 
-QevButtonPlugin::QevButtonPlugin(QObject *parent)
-    : QObject(parent)
+QevButtonPlugin::QevButtonPlugin(QObject* parent) : QObject(parent) {}
+
+QString QevButtonPlugin::name() const
 {
+    return QStringLiteral("TQevButton");
 }
-
-QString QevButtonPlugin::name() const { return QStringLiteral("TQevButton"); }
-QString QevButtonPlugin::group() const { return QStringLiteral("Kolvane"); }
-QString QevButtonPlugin::toolTip() const { return QStringLiteral("Owner-drawn push button"); }
+QString QevButtonPlugin::group() const
+{
+    return QStringLiteral("Kolvane");
+}
+QString QevButtonPlugin::toolTip() const
+{
+    return QStringLiteral("Owner-drawn push button");
+}
 QString QevButtonPlugin::whatsThis() const
 {
     return QStringLiteral("A push button that draws itself: frame styles, hot tracking, stock kinds, "
                           "glyphs, a popup menu and auto-repeat.");
 }
-QString QevButtonPlugin::includeFile() const { return QStringLiteral("qevbutton.h"); }
+QString QevButtonPlugin::includeFile() const
+{
+    return QStringLiteral("qevbutton.h");
+}
 
 QIcon QevButtonPlugin::icon() const
 {
@@ -38,27 +46,29 @@ QIcon QevButtonPlugin::icon() const
     return QIcon(QPixmap::fromImage(glyph));
 }
 
-bool QevButtonPlugin::isContainer() const { return false; }
-
-QWidget *QevButtonPlugin::createWidget(QWidget *parent)
+bool QevButtonPlugin::isContainer() const
 {
-    auto *button = new TQevButton(parent);
-    if (m_core) {
-        // QUiLoader would overwrite an object name, so the designer state is a property.
+    return false;
+}
+
+QWidget* QevButtonPlugin::createWidget(QWidget* parent)
+{
+    auto* button = new TQevButton(parent);
+    // QUiLoader would overwrite an object name, so the designer state is a property.
+    // A form loader gets a button that is not in the loading state: a kind written by
+    // the loader then sets its caption, as the uic-generated code does, and a caption
+    // stored in the file still has the last word because it is applied after the kind.
+    if (m_core)
         button->setProperty(TQevButton::FormDesignerMark, true);
-    } else {
-        // A form loader applies the stored properties next; a stock kind written then
-        // must leave an empty caption alone. Polishing (or the next turn of the event
-        // loop) ends the loading.
-        button->beginLoading();
-        QTimer::singleShot(0, button, &TQevButton::endLoading);
-    }
     return button;
 }
 
-bool QevButtonPlugin::isInitialized() const { return m_core != nullptr; }
+bool QevButtonPlugin::isInitialized() const
+{
+    return m_core != nullptr;
+}
 
-void QevButtonPlugin::initialize(QDesignerFormEditorInterface *core)
+void QevButtonPlugin::initialize(QDesignerFormEditorInterface* core)
 {
     if (!m_core)
         m_core = core;
@@ -66,13 +76,12 @@ void QevButtonPlugin::initialize(QDesignerFormEditorInterface *core)
 
 QString QevButtonPlugin::domXml() const
 {
-    return QStringLiteral(
-        "<ui language=\"c++\">\n"
-        " <widget class=\"TQevButton\" name=\"qevButton\">\n"
-        "  <property name=\"geometry\">\n"
-        "   <rect><x>0</x><y>0</y><width>75</width><height>25</height></rect>\n"
-        "  </property>\n"
-        "  <property name=\"Caption\"><string>QevButton</string></property>\n"
-        " </widget>\n"
-        "</ui>\n");
+    return QStringLiteral("<ui language=\"c++\">\n"
+                          " <widget class=\"TQevButton\" name=\"qevButton\">\n"
+                          "  <property name=\"geometry\">\n"
+                          "   <rect><x>0</x><y>0</y><width>75</width><height>25</height></rect>\n"
+                          "  </property>\n"
+                          "  <property name=\"Caption\"><string>QevButton</string></property>\n"
+                          " </widget>\n"
+                          "</ui>\n");
 }

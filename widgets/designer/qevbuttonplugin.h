@@ -4,14 +4,13 @@
 
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 
-class QevButtonPlugin : public QObject, public QDesignerCustomWidgetInterface
-{
+class QevButtonPlugin : public QObject, public QDesignerCustomWidgetInterface {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID "org.qt-project.Qt.QDesignerCustomWidgetInterface")
     Q_INTERFACES(QDesignerCustomWidgetInterface)
 
 public:
-    explicit QevButtonPlugin(QObject *parent = nullptr);
+    explicit QevButtonPlugin(QObject* parent = nullptr);
 
     QString name() const override;
     QString group() const override;
@@ -20,12 +19,12 @@ public:
     QString includeFile() const override;
     QIcon icon() const override;
     bool isContainer() const override;
-    QWidget *createWidget(QWidget *parent) override;
+    QWidget* createWidget(QWidget* parent) override;
     bool isInitialized() const override;
-    void initialize(QDesignerFormEditorInterface *core) override;
+    void initialize(QDesignerFormEditorInterface* core) override;
     QString domXml() const override;
 
 private:
     // Set only by Designer itself; a form loader never initializes its plugins.
-    QDesignerFormEditorInterface *m_core = nullptr;
+    QDesignerFormEditorInterface* m_core = nullptr;
 };

@@ -2,6 +2,7 @@
 // the popup mark, and a few live buttons (popup menus, auto-repeat, the hover sound,
 // a dialog with OK / Cancel / Help).
 #include "qevbutton.h"
+#include "qevcustombutton_p.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,25 +20,25 @@ namespace {
 
 // A button frozen in one look, so that hot, pressed and after-popup faces can be seen
 // side by side without a pointer.
-class FixedLookButton : public TQevButton
-{
+class FixedLookButton : public TQevButton {
 public:
-    FixedLookButton(TLook look, bool focused, QWidget *parent)
-        : TQevButton(parent)
-        , m_look(look)
-        , m_focused(focused)
-    {
-    }
+    using TLook = TQevCustomButtonPrivate::TLook;
+
+    FixedLookButton(TLook look, bool focused, QWidget* parent) : TQevButton(parent), m_look(look), m_focused(focused) {}
 
 protected:
-    void paintEvent(QPaintEvent *) override
+    void paintEvent(QPaintEvent*) override
     {
-        const bool hotOrPressed = m_look == lkHot || m_look == lkPressed;
-        CaptionPlain = hotOrPressed ? 0 : 1;
-        PressOffset = m_look == lkPressed ? 1 : 0;
-        FocusShown = m_focused && isFramedStyle();
+        TQevCustomButtonPrivate* d = d_ptr.get();
+        const bool hotOrPressed =
+            m_look == TQevCustomButtonPrivate::lkHot || m_look == TQevCustomButtonPrivate::lkPressed;
+        d->CaptionPlain = hotOrPressed ? 0 : 1;
+        d->PressOffset = m_look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
+        d->FocusShown = m_focused && d->isFramedStyle();
+        d->Look = m_look;
+        d->Relayout();
         QPainter p(this);
-        DrawFace(p, m_look);
+        d->DrawFace(p);
     }
 
 private:
@@ -45,29 +46,31 @@ private:
     bool m_focused;
 };
 
-QLabel *header(const QString &text, QWidget *parent)
+QLabel* header(const QString& text, QWidget* parent)
 {
-    auto *label = new QLabel(text, parent);
+    auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
-QWidget *stylesAndLooks(QWidget *parent)
+QWidget* stylesAndLooks(QWidget* parent)
 {
-    auto *box = new QGroupBox(QStringLiteral("Styles and looks"), parent);
-    auto *grid = new QGridLayout(box);
-    struct Column
-    {
-        const char *name;
-        TQevButton::TLook look;
+    auto* box = new QGroupBox(QStringLiteral("Styles and looks"), parent);
+    auto* grid = new QGridLayout(box);
+    struct Column {
+        const char* name;
+        TQevCustomButtonPrivate::TLook look;
         bool disabled;
         bool focused;
     };
     const Column columns[] = {
-        {"normal", TQevButton::lkNormal, false, false},       {"hot", TQevButton::lkHot, false, false},
-        {"pressed", TQevButton::lkPressed, false, false},     {"after popup", TQevButton::lkAfterPopup, false, false},
-        {"disabled", TQevButton::lkNormal, true, false},      {"disabled hot", TQevButton::lkHot, true, false},
-        {"focused", TQevButton::lkNormal, false, true},
+        {"normal", TQevCustomButtonPrivate::lkNormal, false, false},
+        {"hot", TQevCustomButtonPrivate::lkHot, false, false},
+        {"pressed", TQevCustomButtonPrivate::lkPressed, false, false},
+        {"after popup", TQevCustomButtonPrivate::lkAfterPopup, false, false},
+        {"disabled", TQevCustomButtonPrivate::lkNormal, true, false},
+        {"disabled hot", TQevCustomButtonPrivate::lkHot, true, false},
+        {"focused", TQevCustomButtonPrivate::lkNormal, false, true},
     };
     for (int c = 0; c < int(std::size(columns)); ++c)
         grid->addWidget(header(QString::fromLatin1(columns[c].name), box), 0, c + 1);
@@ -75,7 +78,7 @@ QWidget *stylesAndLooks(QWidget *parent)
     for (int s = 0; s < styles.keyCount(); ++s) {
         grid->addWidget(new QLabel(QString::fromLatin1(styles.key(s)), box), s + 1, 0);
         for (int c = 0; c < int(std::size(columns)); ++c) {
-            auto *b = new FixedLookButton(columns[c].look, columns[c].focused, box);
+            auto* b = new FixedLookButton(columns[c].look, columns[c].focused, box);
             b->setButtonKind(s % 2 ? TQevButton::skCancel : TQevButton::skOK);
             b->setButtonStyle(TQevButton::TStyle(styles.value(s)));
             b->setEnabled(!columns[c].disabled);
@@ -86,14 +89,15 @@ QWidget *stylesAndLooks(QWidget *parent)
     return box;
 }
 
-QWidget *stockKinds(QWidget *parent)
+QWidget* stockKinds(QWidget* parent)
 {
-    auto *box = new QGroupBox(QStringLiteral("Stock kinds (normal, then hot)"), parent);
-    auto *grid = new QGridLayout(box);
+    auto* box = new QGroupBox(QStringLiteral("Stock kinds (normal, then hot)"), parent);
+    auto* grid = new QGridLayout(box);
     const QMetaEnum kinds = QMetaEnum::fromType<TQevButton::TKind>();
     for (int k = 1; k < kinds.keyCount(); ++k) {
         for (int row = 0; row < 2; ++row) {
-            auto *b = new FixedLookButton(row ? TQevButton::lkHot : TQevButton::lkNormal, false, box);
+            auto* b = new FixedLookButton(row ? TQevCustomButtonPrivate::lkHot : TQevCustomButtonPrivate::lkNormal,
+                                          false, box);
             b->setButtonStyle(TQevButton::stRaised);
             b->setButtonKind(TQevButton::TKind(kinds.value(k)));
             b->setFixedSize(75, 25);
@@ -103,13 +107,13 @@ QWidget *stockKinds(QWidget *parent)
     return box;
 }
 
-QWidget *layoutsAndMarks(QWidget *parent)
+QWidget* layoutsAndMarks(QWidget* parent)
 {
-    auto *box = new QGroupBox(QStringLiteral("Layouts, popup mark, glyph strips"), parent);
-    auto *row = new QHBoxLayout(box);
+    auto* box = new QGroupBox(QStringLiteral("Layouts, popup mark, glyph strips"), parent);
+    auto* row = new QHBoxLayout(box);
     const QMetaEnum layouts = QMetaEnum::fromType<TQevButton::TLayout>();
     for (int l = 0; l < layouts.keyCount(); ++l) {
-        auto *b = new FixedLookButton(TQevButton::lkNormal, false, box);
+        auto* b = new FixedLookButton(TQevCustomButtonPrivate::lkNormal, false, box);
         b->setButtonStyle(TQevButton::stRaised);
         b->setButtonKind(TQevButton::skRetry);
         b->setLayout(TQevButton::TLayout(layouts.value(l)));
@@ -120,7 +124,7 @@ QWidget *layoutsAndMarks(QWidget *parent)
         row->addWidget(b);
     }
     for (bool enabled : {true, false}) {
-        auto *b = new FixedLookButton(TQevButton::lkNormal, false, box);
+        auto* b = new FixedLookButton(TQevCustomButtonPrivate::lkNormal, false, box);
         b->setButtonStyle(TQevButton::stFrameRaised);
         b->setButtonKind(TQevButton::skHelp);
         b->setCaption(QString());
@@ -138,7 +142,7 @@ QWidget *layoutsAndMarks(QWidget *parent)
         p.fillRect(21, 3, 12, 12, QColor(128, 128, 128));
     }
     for (bool enabled : {true, false}) {
-        auto *b = new FixedLookButton(TQevButton::lkNormal, false, box);
+        auto* b = new FixedLookButton(TQevCustomButtonPrivate::lkNormal, false, box);
         b->setButtonStyle(TQevButton::stRaised);
         b->setGlyph(QPixmap::fromImage(strip));
         b->setCaption(QStringLiteral("Strip"));
@@ -150,19 +154,19 @@ QWidget *layoutsAndMarks(QWidget *parent)
     return box;
 }
 
-QWidget *liveButtons(QWidget *parent)
+QWidget* liveButtons(QWidget* parent)
 {
-    auto *box = new QGroupBox(QStringLiteral("Live buttons"), parent);
-    auto *row = new QHBoxLayout(box);
-    QList<TQevButton *> live;
+    auto* box = new QGroupBox(QStringLiteral("Live buttons"), parent);
+    auto* row = new QHBoxLayout(box);
+    QList<TQevButton*> live;
 
-    auto *menu = new QMenu(box);
+    auto* menu = new QMenu(box);
     menu->addAction(QStringLiteral("First item"));
     menu->addAction(QStringLiteral("Second item"));
     menu->addAction(QStringLiteral("Third item"));
     const QMetaEnum positions = QMetaEnum::fromType<TQevButton::TPositionPopup>();
     for (int i = 0; i < positions.keyCount(); ++i) {
-        auto *b = new TQevButton(box);
+        auto* b = new TQevButton(box);
         b->setObjectName(QStringLiteral("popup_") + QString::fromLatin1(positions.key(i)));
         b->setButtonStyle(i == 0 ? TQevButton::stFlat : TQevButton::stFrameRaised);
         b->setCaption(QString::fromLatin1(positions.key(i)));
@@ -173,30 +177,29 @@ QWidget *liveButtons(QWidget *parent)
         live << b;
     }
 
-    auto *repeat = new TQevButton(box);
+    auto* repeat = new TQevButton(box);
     repeat->setObjectName(QStringLiteral("repeat"));
     repeat->setCaption(QStringLiteral("&Repeat"));
     repeat->setButtonStyle(TQevButton::stRaised);
     repeat->setRepeatAction(true);
     repeat->setFixedSize(75, 25);
-    auto *count = new QLabel(QStringLiteral("clicks: 0"), box);
+    auto* count = new QLabel(QStringLiteral("clicks: 0"), box);
     count->setObjectName(QStringLiteral("repeatCount"));
     count->setMinimumWidth(80);
-    QObject::connect(repeat, &TQevButton::OnClick, count, [count, n = 0]() mutable {
-        count->setText(QStringLiteral("clicks: %1").arg(++n));
-    });
+    QObject::connect(repeat, &TQevButton::OnClick, count,
+                     [count, n = 0]() mutable { count->setText(QStringLiteral("clicks: %1").arg(++n)); });
     row->addWidget(repeat);
     row->addWidget(count);
     live << repeat;
 
-    auto *dialog = new QDialog(box);
+    auto* dialog = new QDialog(box);
     dialog->setWindowTitle(QStringLiteral("Question"));
     {
-        auto *layout = new QVBoxLayout(dialog);
+        auto* layout = new QVBoxLayout(dialog);
         layout->addWidget(new QLabel(QStringLiteral("Carry on?"), dialog));
-        auto *buttons = new QHBoxLayout;
+        auto* buttons = new QHBoxLayout;
         for (auto kind : {TQevButton::skOK, TQevButton::skCancel, TQevButton::skHelp}) {
-            auto *b = new TQevButton(dialog);
+            auto* b = new TQevButton(dialog);
             b->setButtonStyle(TQevButton::stDefault);
             b->setButtonKind(kind);
             b->setFixedSize(75, 25);
@@ -204,23 +207,22 @@ QWidget *liveButtons(QWidget *parent)
         }
         layout->addLayout(buttons);
     }
-    auto *open = new TQevButton(box);
+    auto* open = new TQevButton(box);
     open->setObjectName(QStringLiteral("openDialog"));
     open->setCaption(QStringLiteral("&Dialog..."));
     open->setButtonStyle(TQevButton::stFrameLowered);
     open->setFixedSize(75, 25);
-    auto *result = new QLabel(box);
+    auto* result = new QLabel(box);
     result->setMinimumWidth(90);
-    QObject::connect(open, &TQevButton::OnClick, dialog, [dialog, result] {
-        result->setText(QStringLiteral("result: %1").arg(dialog->exec()));
-    });
+    QObject::connect(open, &TQevButton::OnClick, dialog,
+                     [dialog, result] { result->setText(QStringLiteral("result: %1").arg(dialog->exec())); });
     row->addWidget(open);
     row->addWidget(result);
     live << open;
 
-    auto *sound = new QCheckBox(QStringLiteral("&Sound on hover"), box);
+    auto* sound = new QCheckBox(QStringLiteral("&Sound on hover"), box);
     QObject::connect(sound, &QCheckBox::toggled, box, [live](bool on) {
-        for (TQevButton *b : live)
+        for (TQevButton* b : live)
             b->setPlayMusic(on);
     });
     row->addWidget(sound);
@@ -230,12 +232,12 @@ QWidget *liveButtons(QWidget *parent)
 
 } // namespace
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("QevButton gallery"));
-    auto *layout = new QVBoxLayout(&window);
+    auto* layout = new QVBoxLayout(&window);
     layout->addWidget(stylesAndLooks(&window));
     layout->addWidget(stockKinds(&window));
     layout->addWidget(layoutsAndMarks(&window));

@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "fonts.h"
 
 #include <QColor>
 #include <QFont>
@@ -16,9 +16,9 @@ void InstallFontSubstitutes()
         QFont::insertSubstitutions(QString::fromLatin1(family), sans);
     // Verdana is wide; DejaVu Sans comes closest to its shapes, but its condensed
     // cut keeps the values inside their fixed labels.
-    QFont::insertSubstitutions(QStringLiteral("Verdana"),
-                               {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"),
-                                QStringLiteral("Liberation Sans")});
+    QFont::insertSubstitutions(
+        QStringLiteral("Verdana"),
+        {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
 }
 
 void ApplyPixelFont(QWidget* widget, const QString& family, int pixelSize, bool bold, const QColor& colour)

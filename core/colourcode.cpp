@@ -1,6 +1,6 @@
-#include "bands/colourcode.h"
+#include "colourcode.h"
 
-#include "app/numbers.h"
+#include "numbers.h"
 
 #include <string>
 
@@ -99,15 +99,12 @@ QString Meaning(BandRole role, BandColour colour)
         return {};
     switch (role) {
     case BandRole::FirstDigit:
-    case BandRole::Digit:
-        return QString::number(*DigitOfColour(colour, false));
+    case BandRole::Digit: return QString::number(*DigitOfColour(colour, false));
     case BandRole::MultiplierOfFour:
-    case BandRole::MultiplierOfMore:
-        return QStringLiteral("\u00d7") + MultiplierText(colour);
+    case BandRole::MultiplierOfMore: return QStringLiteral("\u00d7") + MultiplierText(colour);
     case BandRole::Tolerance:
         return QString::fromLatin1(ToleranceItems[static_cast<std::size_t>(*ToleranceIndexOfColour(colour))]);
-    case BandRole::Tfr:
-        return QString::fromLatin1(TfrItems[static_cast<std::size_t>(*TfrIndexOfColour(colour))]);
+    case BandRole::Tfr: return QString::fromLatin1(TfrItems[static_cast<std::size_t>(*TfrIndexOfColour(colour))]);
     }
     return {};
 }

@@ -3,7 +3,7 @@
 // its units; nothing here knows which component it describes.
 #pragma once
 
-#include "bands/bandcolours.h"
+#include "bandcolours.h"
 
 #include <QLocale>
 #include <QString>
@@ -44,8 +44,8 @@ QString ValueText(float value, const CodeUnits& units, const QLocale& locale);
 // Value to bands: the digit colours then the multiplier colour for a quantity of
 // 1 to 999 000 000 base units. Digits beyond the code are cut, never rounded.
 struct PaintedCode {
-    std::array<BandColour, 4> bands{};  // digits, then multiplier
-    int count = 0;                      // digitCount + 1
+    std::array<BandColour, 4> bands{}; // digits, then multiplier
+    int count = 0;                     // digitCount + 1
 };
 PaintedCode CodeForValue(std::int64_t baseUnits, int digitCount);
 

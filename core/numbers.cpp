@@ -1,4 +1,4 @@
-#include "app/numbers.h"
+#include "numbers.h"
 
 #include <cmath>
 #include <cstdio>
@@ -47,7 +47,8 @@ std::string RoundDecimal(const std::string& digits, int fractionDigits)
     std::string frac = point == std::string::npos ? std::string() : digits.substr(point + 1);
     if (static_cast<int>(frac.size()) < fractionDigits)
         frac.append(static_cast<std::size_t>(fractionDigits) - frac.size(), '0');
-    const bool roundUp = static_cast<int>(frac.size()) > fractionDigits && frac[static_cast<std::size_t>(fractionDigits)] >= '5';
+    const bool roundUp =
+        static_cast<int>(frac.size()) > fractionDigits && frac[static_cast<std::size_t>(fractionDigits)] >= '5';
     std::string kept = intPart + frac.substr(0, static_cast<std::size_t>(fractionDigits));
     if (roundUp) {
         int k = static_cast<int>(kept.size()) - 1;
@@ -79,7 +80,7 @@ std::string ExtendedDecimal(long double magnitude)
     std::snprintf(buffer, sizeof buffer, "%.17Le", magnitude);
     const std::string text = buffer;
     const auto e = text.find('e');
-    const std::string mantissa = text.substr(0, 1) + text.substr(2, e - 2);  // 18 digits
+    const std::string mantissa = text.substr(0, 1) + text.substr(2, e - 2); // 18 digits
     const int exponent = std::stoi(text.substr(e + 1));
     const int count = static_cast<int>(mantissa.size());
     if (exponent >= count - 1)

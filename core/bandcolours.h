@@ -34,27 +34,27 @@ inline constexpr int ToleranceItemCount = 9;
 inline constexpr int TfrItemCount = 8;
 inline constexpr std::array<std::string_view, ToleranceItemCount> ToleranceItems = {
     "0,05%", "0,1%", "0,25%", "0,5%", "1%", "2%", "5%", "10%", "20%"};
-inline constexpr std::array<std::string_view, TfrItemCount> TfrItems = {
-    "1", "5", "10", "15", "25", "50", "100", "none"};
+inline constexpr std::array<std::string_view, TfrItemCount> TfrItems = {"1",  "5",  "10",  "15",
+                                                                        "25", "50", "100", "none"};
 
 // The role a band plays; which colours it accepts depends on it.
 enum class BandRole {
     FirstDigit,
-    Digit,              // second or third significant digit
-    MultiplierOfFour,   // third band of a 4-band code
-    MultiplierOfMore,   // fourth band of a 5- or 6-band code
+    Digit,            // second or third significant digit
+    MultiplierOfFour, // third band of a 4-band code
+    MultiplierOfMore, // fourth band of a 5- or 6-band code
     Tolerance,
     Tfr,
 };
 
 std::optional<int> DigitOfColour(BandColour colour, bool firstDigit);
 std::optional<long double> MultiplierOfColour(BandColour colour);
-BandColour ColourOfDigit(int digit);            // digit 0..9
-BandColour MultiplierColour(int exponent);      // exponent -2..9
+BandColour ColourOfDigit(int digit);       // digit 0..9
+BandColour MultiplierColour(int exponent); // exponent -2..9
 std::optional<int> ToleranceIndexOfColour(BandColour colour);
-std::optional<BandColour> ToleranceColour(int index);   // none outside 0..8
+std::optional<BandColour> ToleranceColour(int index); // none outside 0..8
 std::optional<int> TfrIndexOfColour(BandColour colour);
-std::optional<BandColour> TfrColour(int index);         // none outside 0..7
+std::optional<BandColour> TfrColour(int index); // none outside 0..7
 
 bool RoleAccepts(BandRole role, BandColour colour);
 

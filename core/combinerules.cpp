@@ -1,6 +1,6 @@
-#include "combine/combinerules.h"
+#include "combinerules.h"
 
-#include "app/numbers.h"
+#include "numbers.h"
 
 namespace kolvane {
 namespace {
@@ -27,8 +27,8 @@ std::optional<QString> ProductOverSumText(std::int32_t first, std::int32_t secon
 
     // The product of two 32-bit inputs is exact in 64 bits and in extended precision;
     // the formatter's decimal rounding then treats an exact tie such as 24721.975 as one.
-    const long double total = static_cast<long double>(std::int64_t{first} * std::int64_t{second}) /
-                              static_cast<long double>(sum);
+    const long double total =
+        static_cast<long double>(std::int64_t{first} * std::int64_t{second}) / static_cast<long double>(sum);
     return FormatFixed2(total, kMaxSignificant, locale);
 }
 

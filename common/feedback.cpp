@@ -1,4 +1,4 @@
-#include "app/feedback.h"
+#include "feedback.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "bands/bandcolours.h"
+#include "bandcolours.h"
 
 namespace kolvane {
 namespace {
@@ -9,11 +9,10 @@ using namespace colours;
 constexpr std::array<BandColour, 10> DigitColours = {Black, Brown, Red,    Orange, Yellow,
                                                      Green, Blue,  Violet, Grey,   White};
 
-constexpr std::array<BandColour, ToleranceItemCount> ToleranceColours = {
-    Grey, Violet, Blue, Green, Brown, Red, Gold, Silver, NoColour};
+constexpr std::array<BandColour, ToleranceItemCount> ToleranceColours = {Grey, Violet, Blue,   Green,   Brown,
+                                                                         Red,  Gold,   Silver, NoColour};
 
-constexpr std::array<BandColour, TfrItemCount> TfrColours = {
-    White, Violet, Blue, Orange, Yellow, Red, Brown, NoColour};
+constexpr std::array<BandColour, TfrItemCount> TfrColours = {White, Violet, Blue, Orange, Yellow, Red, Brown, NoColour};
 
 template <std::size_t N>
 std::optional<int> IndexIn(const std::array<BandColour, N>& table, BandColour colour)
@@ -91,26 +90,22 @@ std::optional<BandColour> TfrColour(int index)
 bool RoleAccepts(BandRole role, BandColour colour)
 {
     switch (role) {
-    case BandRole::FirstDigit:
-        return DigitOfColour(colour, true).has_value();
-    case BandRole::Digit:
-        return DigitOfColour(colour, false).has_value();
+    case BandRole::FirstDigit: return DigitOfColour(colour, true).has_value();
+    case BandRole::Digit: return DigitOfColour(colour, false).has_value();
     case BandRole::MultiplierOfFour:
         return colour == Gold || colour == Silver || IndexIn(DigitColours, colour).value_or(99) <= 7;
     case BandRole::MultiplierOfMore:
         return colour == Gold || colour == Silver || IndexIn(DigitColours, colour).value_or(99) <= 6;
-    case BandRole::Tolerance:
-        return ToleranceIndexOfColour(colour).has_value();
-    case BandRole::Tfr:
-        return TfrIndexOfColour(colour).has_value();
+    case BandRole::Tolerance: return ToleranceIndexOfColour(colour).has_value();
+    case BandRole::Tfr: return TfrIndexOfColour(colour).has_value();
     }
     return false;
 }
 
 std::string_view ColourName(BandColour colour)
 {
-    static constexpr std::array<std::string_view, 10> DigitNames = {
-        "black", "brown", "red", "orange", "yellow", "green", "blue", "violet", "grey", "white"};
+    static constexpr std::array<std::string_view, 10> DigitNames = {"black", "brown", "red",    "orange", "yellow",
+                                                                    "green", "blue",  "violet", "grey",   "white"};
     if (const auto i = IndexIn(DigitColours, colour))
         return DigitNames[static_cast<std::size_t>(*i)];
     if (colour == Gold)

@@ -1,6 +1,6 @@
-#include "app/keyfilters.h"
+#include "keyfilters.h"
 
-#include "app/feedback.h"
+#include "feedback.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -2,6 +2,8 @@
 // messages, and the general error box for an error that escapes an event handler.
 #pragma once
 
+#include "version.h"
+
 #include <QString>
 
 #include <exception>
@@ -13,7 +15,7 @@ class QWidget;
 
 namespace kolvane {
 
-inline const QString ApplicationTitle = QStringLiteral("Kolvane v.1.0.15");
+inline const QString ApplicationTitle = QStringLiteral("Kolvane v." KOLVANE_VERSION);
 
 // An error raised inside a handler; the guard turns it into the general error box.
 class HandlerError : public std::runtime_error {

@@ -1,0 +1,161 @@
+// The state and the working parts of TQevCustomButton. Not installed and not exported:
+// the library, its white-box tests and the gallery compile against it, nothing else.
+#pragma once
+
+#include "qevcustombutton.h"
+
+#include <QImage>
+#include <QPointer>
+
+class QPainter;
+class QTimer;
+
+class TQevCustomButtonPrivate {
+    Q_DECLARE_PUBLIC(TQevCustomButton)
+
+public:
+    using Q = TQevCustomButton;
+
+    // The five faces the button can show; normal and leave draw alike.
+    enum TLook : int { lkNormal, lkLeave, lkHot, lkPressed, lkAfterPopup };
+
+    // Rectangles with an exclusive right and bottom, as the drawing formulas use them.
+    struct TRect {
+        int Left = 0, Top = 0, Right = 0, Bottom = 0;
+        friend bool operator==(const TRect&, const TRect&) = default;
+    };
+
+    explicit TQevCustomButtonPrivate(TQevCustomButton* q);
+
+    static TQevCustomButtonPrivate* get(TQevCustomButton* button) { return button->d_func(); }
+    static const TQevCustomButtonPrivate* get(const TQevCustomButton* button) { return button->d_func(); }
+
+    TQevCustomButton* const q_ptr;
+
+    // Model: what writing a property does beyond storing it.
+    void init();
+    void setMarginColor(int side, const QColor& c);
+    QColor styleDefaultColor(int side) const;
+    void ApplyStyleColors();
+    void setGlyphImage(const QPixmap& glyph, bool hot);
+    void LoadKindGlyphs();
+    void setTimerInterval(QTimer* timer, int ms);
+    static void ArmTimer(QTimer* timer);
+    bool isFramedStyle() const;
+    // A property that the face depends on changed: lay the face out again and have it
+    // painted when the event loop comes round.
+    void Changed();
+
+    // Interaction.
+    void PointerEnter();
+    void PointerLeave();
+    void Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void Release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void ShowPopup();
+    // A press and a click with a popup menu share these steps: the pressed look (and
+    // the repeat's start timer), then the menu, then the after-popup look with the
+    // timers stopped. False when the button did not survive the menu.
+    void StartPressedLook();
+    bool PopupFromPressedLook();
+    void SyncPointer();
+    QPoint popupPoint() const;
+    void StartTick();
+    void RepeatTick();
+    bool DialogKey(int key, Qt::KeyboardModifiers modifiers);
+    bool DialogChar(QChar character);
+    void FocusChanged(QWidget* now);
+    bool canFocus() const;
+    void PlayResourceSound(const QString& name);
+    // A key, activation or show that reached this button's window; true when taken.
+    bool WindowEvent(QWidget* window, QEvent* event);
+    static bool RouteWindowEvent(QWidget* window, QEvent* event);
+    static void InstallApplicationHooks();
+
+    // Drawing. ShowLook() paints one look at once; Relayout() computes everything the
+    // paint needs from the state; DrawFace() only reads.
+    void ShowLook(TLook look);
+    void Relayout();
+    void DrawFace(QPainter& p) const;
+
+    // State of the face, written by the handlers and read by the layout.
+    int NormalFrameWidth = 0;
+    int HotFrameWidth = 1;
+    QColor FrameLeftTop;
+    QColor FrameRightBottom;
+    int PressOffset = 0;
+    int CaptionPlain = 2;
+    int PointerOut = 0;
+    bool ActiveDefault = false;
+    bool FocusShown = false;
+    bool DottedFramePen = false;
+    QTimer* RepeatTimer = nullptr;
+    QTimer* StartTimer = nullptr;
+    // The look the next paint shows; a handler's look is shown at once, after which
+    // any repaint shows the normal look again.
+    TLook Look = lkNormal;
+
+    // The layout of the face in Look, computed by Relayout().
+    TRect WorkRect, GlyphRect, CaptionRect, MarkRect;
+    int FaceFrameWidth = 0;
+    QColor FaceTop, FaceBottom;
+    TRect FaceRect;                     // inside the frame, filled with the face colour
+    const QImage* DrawnStrip = nullptr; // the glyph strip drawn, or none
+    int DrawnCells = 1;
+    bool DrawnSecondCell = false;
+    bool DrawnTransparent = true;
+    bool MarkShown = false;
+
+    // Property values.
+    int m_helpContext = 0;
+    bool m_repeatAction = false;
+    bool m_showFocused = true;
+    bool m_cursorHandCustom = true;
+    Q::TKind m_kind = Q::skCustom;
+    QColor m_colorMarginLeftTop;
+    QColor m_colorMarginRightBottom;
+    Q::TColorMarginDefault m_colorMarginStyle = Q::cmDefault;
+    bool m_popupMenuMark = false;
+    int m_popupMenuMarkGap = 5;
+    Q::TPositionPopup m_positionPopup = Q::puDown;
+    bool m_playMusic = false;
+    QPointer<QMenu> m_popupMenu;
+    QPointer<QAction> m_action;
+    QColor m_hotTrackColor;
+    bool m_hotTrack = true;
+    int m_spacing = 4;
+    int m_spacingLayout = 3;
+    int m_numGlyphs = 2;
+    int m_numGlyphsHot = 2;
+    QImage m_glyph;
+    QImage m_glyphHot;
+    QPixmap m_glyphPixmap;
+    QPixmap m_glyphHotPixmap;
+    Q::TLayout m_layout = Q::blGlyphLeft;
+    Q::TStyle m_style = Q::stFlat;
+    bool m_cancel = false;
+    bool m_default = false;
+    QString m_hintSecondLine;
+    QString m_caption;
+    bool m_parentColor = true;
+    QColor m_color;
+    bool m_loading = false;
+    bool m_inDesigner = false;
+    bool m_pointerInside = false; // where the pointer is, as far as the handlers were told
+    bool m_clickPending = false;
+    quint64 m_lastPressTime = 0;
+    bool m_popupOpen = false;
+
+    static Q::HelpHandler s_helpHandler;
+
+private:
+    QColor faceColor() const;
+    void DrawFrame3D(QPainter& p, TRect r, const QColor& top, const QColor& bottom, int width, bool dotted) const;
+    void DrawGlyphCell(QPainter& p) const;
+    void PlaceGlyph(int cw, int ch);
+    void PlaceMark(int cw, int mw, int mh);
+    void DrawDisabledImage(QPainter& p, const QImage& image, int x, int y) const;
+    void DrawCaption(QPainter& p) const;
+    void PlaceCaption();
+    void DrawDisabledCaption(QPainter& p) const;
+    void DrawFocusMark(QPainter& p) const;
+};
