@@ -15,7 +15,7 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(QStringLiteral("Tarnwick Ltd."));
     // The desktop entry names the running program and its icon on a taskbar; the
     // window icon serves desktops that look at the window instead.
-    QGuiApplication::setDesktopFileName(QStringLiteral("kolvane"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnwick.Kolvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kolvane.png")));
     kolvane::InstallFontSubstitutes();
 

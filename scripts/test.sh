@@ -2,8 +2,9 @@
 # Installs what is missing, builds everything and runs every test: the suite as built
 # for use (build-test/), the same suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-asan/), a short smoke of each fuzz target,
-# clang-tidy and the format check. Every stage runs even when an earlier one fails, so one run shows every
-# fault; the script exits non-zero if any stage failed.
+# clang-tidy, the format check, and the Debian packages (build-package/: validators,
+# lintian, an install test). Every stage runs even when an earlier one fails, so one run
+# shows every fault; the script exits non-zero if any stage failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 jobs="$(nproc)"
@@ -53,9 +54,13 @@ if bash scripts/tidy.sh; then passed=$((passed + 1)); else status=1; failed=$((f
 stage "formatting"
 if bash scripts/format.sh; then passed=$((passed + 1)); else status=1; failed=$((failed + 1)); fi
 
+stage "Debian packages (build-package)"
+if bash scripts/package-check.sh; then passed=$((passed + 1)); else status=1; failed=$((failed + 1)); fi
+
 stage "done"
 [ "$status" -eq 0 ] && echo "All stages passed." || echo "Some stage FAILED (see above)."
-# Both test suites' tests, plus the fuzz smoke, clang-tidy and the format check as one check each.
+# Both test suites' tests, plus the fuzz smoke, clang-tidy, the format check and the
+# packages as one check each.
 echo "Total: $passed passed, $failed failed"
 [ "$failed" -eq 0 ] || status=1
 exit "$status"

@@ -1,8 +1,11 @@
 // Draws the program's pictures: the four circuit diagrams of the series and parallel
-// pages (JPEG, written with libjpeg), the About picture and the program icon (PNG).
-// Run it after changing a drawing and commit what it writes:
-//   drawresources <resources folder>
+// pages (JPEG, written with libjpeg), the About picture with the version it is given,
+// and the program icon: the window icon (PNG) and the desktop's icon theme set, every
+// size as a PNG and one SVG. Run it after changing a drawing or the version, and commit
+// what it writes (the draw_resources target does both):
+//   drawresources <resources folder> v1.0.15
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QGuiApplication>
 #include <QImage>
@@ -188,7 +191,7 @@ void WriteText(QPainter& p, int pixelSize, bool bold, const QColor& colour, cons
     p.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
-QImage AboutPicture()
+QImage AboutPicture(const QString& version)
 {
     // 24-bit colour, white ground; only the top-left 205 × 194 pixels show in the
     // dialog, and the link labels sit from y = 120, so the drawing stays above.
@@ -206,29 +209,132 @@ QImage AboutPicture()
     p.drawLine(QPointF(10, 66.5), QPointF(195, 66.5));
 
     WriteText(p, 26, true, QColor(128, 0, 0), QRectF(10, 70, 185, 32), QStringLiteral("Kolvane"));
-    WriteText(p, 12, false, Qt::black, QRectF(10, 100, 185, 16), QStringLiteral("v1.0.15"));
+    WriteText(p, 12, false, Qt::black, QRectF(10, 100, 185, 16), version);
     return image;
 }
 
-QImage ProgramIcon()
+// The program icon, described once on a 32 × 32 grid. Every PNG size and the SVG are
+// drawn from this one description, so a desktop shows the same picture at any size;
+// at 32 pixels it is the window icon.
+constexpr int kIconGrid = 32;
+
+struct IconLine {
+    QPointF from;
+    QPointF to;
+    QColor colour;
+    qreal width;
+};
+
+struct IconBox {
+    QRectF rect;
+    qreal radius; // 0: square corners
+    QColor fill;
+    QColor edge; // invalid: no edge
+    qreal edgeWidth;
+};
+
+// A resistor on its lead: yellow, violet, red, gold (4.7 kOhm, 5 %).
+const IconLine kIconLead{QPointF(1, 16), QPointF(31, 16), QColor(90, 90, 90), 2};
+const IconBox kIconBody{QRectF(6.5, 9.5, 19, 13), 3, QColor(236, 214, 160), QColor(120, 90, 40), 1};
+const IconBox kIconBands[] = {
+    {QRectF(9, 10, 2.5, 12), 0, QColor(255, 255, 0), QColor(), 0},
+    {QRectF(13, 10, 2.5, 12), 0, QColor(128, 0, 128), QColor(), 0},
+    {QRectF(17, 10, 2.5, 12), 0, QColor(255, 0, 0), QColor(), 0},
+    {QRectF(22, 10, 2.5, 12), 0, QColor(212, 175, 55), QColor(), 0},
+};
+
+// The sizes of the hicolor theme that desktops ask for.
+constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+
+void PaintIconBox(QPainter& p, const IconBox& box)
 {
-    QImage image(32, 32, QImage::Format_ARGB32);
+    if (box.edge.isValid())
+        p.setPen(QPen(box.edge, box.edgeWidth));
+    else
+        p.setPen(Qt::NoPen);
+    p.setBrush(box.fill);
+    if (box.radius > 0)
+        p.drawRoundedRect(box.rect, box.radius, box.radius);
+    else
+        p.drawRect(box.rect);
+}
+
+QImage ProgramIcon(int size)
+{
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(90, 90, 90), 2));
-    p.drawLine(QPointF(1, 16), QPointF(31, 16));
-    p.setPen(QPen(QColor(120, 90, 40), 1));
-    p.setBrush(QColor(236, 214, 160));
-    p.drawRoundedRect(QRectF(6.5, 9.5, 19, 13), 3, 3);
-    const QColor bands[] = {QColor(255, 255, 0), QColor(128, 0, 128), QColor(255, 0, 0), QColor(212, 175, 55)};
-    const qreal xs[] = {9, 13, 17, 22};
-    p.setPen(Qt::NoPen);
-    for (int i = 0; i < 4; ++i) {
-        p.setBrush(bands[i]);
-        p.drawRect(QRectF(xs[i], 10, 2.5, 12));
-    }
+    // Pens scale with the drawing: a thicker lead and edge on a bigger icon.
+    p.scale(qreal(size) / kIconGrid, qreal(size) / kIconGrid);
+    // QPen's default square cap: the lead reaches the icon's edges.
+    p.setPen(QPen(kIconLead.colour, kIconLead.width));
+    p.drawLine(kIconLead.from, kIconLead.to);
+    PaintIconBox(p, kIconBody);
+    for (const IconBox& band : kIconBands)
+        PaintIconBox(p, band);
     return image;
+}
+
+QString SvgNumber(qreal value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+QString SvgBox(const IconBox& box)
+{
+    QString element = QStringLiteral("  <rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\"")
+                          .arg(SvgNumber(box.rect.x()), SvgNumber(box.rect.y()), SvgNumber(box.rect.width()),
+                               SvgNumber(box.rect.height()));
+    if (box.radius > 0)
+        element += QStringLiteral(" rx=\"%1\" ry=\"%1\"").arg(SvgNumber(box.radius));
+    element += QStringLiteral(" fill=\"%1\"").arg(box.fill.name());
+    if (box.edge.isValid())
+        element += QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\"").arg(box.edge.name(), SvgNumber(box.edgeWidth));
+    return element + QStringLiteral("/>\n");
+}
+
+// The scalable icon: the same description in SVG, in the same order and grid.
+QByteArray ProgramIconSvg()
+{
+    QString svg = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<!-- SPDX-License-Identifier: MIT -->\n"
+                                 "<!-- Written by drawresources; edit the drawing there. -->\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+                                 "viewBox=\"0 0 %1 %1\">\n")
+                      .arg(kIconGrid);
+    svg += QStringLiteral("  <line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke=\"%5\" stroke-width=\"%6\" "
+                          "stroke-linecap=\"square\"/>\n")
+               .arg(SvgNumber(kIconLead.from.x()), SvgNumber(kIconLead.from.y()), SvgNumber(kIconLead.to.x()),
+                    SvgNumber(kIconLead.to.y()), kIconLead.colour.name(), SvgNumber(kIconLead.width));
+    svg += SvgBox(kIconBody);
+    for (const IconBox& band : kIconBands)
+        svg += SvgBox(band);
+    svg += QStringLiteral("</svg>\n");
+    return svg.toUtf8();
+}
+
+bool WriteFile(const QString& path, const QByteArray& contents)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(contents) == contents.size() &&
+           file.flush();
+}
+
+// The icon theme's own layout, so that installing the icons is copying the folder.
+bool WriteIcons(const QDir& out)
+{
+    const QString name = QStringLiteral("/example.tarnwick.Kolvane");
+    bool ok = true;
+    for (const int size : kIconSizes) {
+        const QString folder = QStringLiteral("icons/hicolor/%1x%1/apps").arg(size);
+        ok &= out.mkpath(folder);
+        ok &= ProgramIcon(size).save(out.filePath(folder + name + QStringLiteral(".png")), "PNG");
+    }
+    const QString folder = QStringLiteral("icons/hicolor/scalable/apps");
+    ok &= out.mkpath(folder);
+    ok &= WriteFile(out.filePath(folder + name + QStringLiteral(".svg")), ProgramIconSvg());
+    return ok;
 }
 
 } // namespace
@@ -237,8 +343,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::cerr << "usage: drawresources <resources folder>\n";
+    if (argc != 3) {
+        std::cerr << "usage: drawresources <resources folder> <version, as in v1.0.15>\n";
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -251,8 +357,9 @@ int main(int argc, char** argv)
     ok &= WriteJpeg(ParallelDiagram(Resistor), out.filePath(QStringLiteral("diagrams/resistors-parallel.jpg")));
     ok &= WriteJpeg(SeriesDiagram(Capacitor), out.filePath(QStringLiteral("diagrams/capacitors-series.jpg")));
     ok &= WriteJpeg(ParallelDiagram(Capacitor), out.filePath(QStringLiteral("diagrams/capacitors-parallel.jpg")));
-    ok &= AboutPicture().save(out.filePath(QStringLiteral("about.png")), "PNG");
-    ok &= ProgramIcon().save(out.filePath(QStringLiteral("kolvane.png")), "PNG");
+    ok &= AboutPicture(QString::fromLocal8Bit(argv[2])).save(out.filePath(QStringLiteral("about.png")), "PNG");
+    ok &= ProgramIcon(kIconGrid).save(out.filePath(QStringLiteral("kolvane.png")), "PNG");
+    ok &= WriteIcons(out);
     if (!ok)
         std::cerr << "writing a picture failed\n";
     return ok ? 0 : 1;

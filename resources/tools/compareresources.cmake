@@ -1,0 +1,33 @@
+# SPDX-License-Identifier: MIT
+# Draws every picture into WORK and compares each, byte for byte, with the one committed
+# under RESOURCES. Run by CTest: cmake -DGENERATOR=… -DVERSION=v… -DRESOURCES=… -DWORK=… -P
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+execute_process(COMMAND "${GENERATOR}" "${WORK}" "${VERSION}" RESULT_VARIABLE drawn)
+if(NOT drawn EQUAL 0)
+  message(FATAL_ERROR "drawresources failed: ${drawn}")
+endif()
+
+file(GLOB_RECURSE pictures RELATIVE "${WORK}" "${WORK}/*")
+list(LENGTH pictures count)
+if(count EQUAL 0)
+  message(FATAL_ERROR "drawresources wrote nothing")
+endif()
+set(stale "")
+foreach(picture IN LISTS pictures)
+  if(NOT EXISTS "${RESOURCES}/${picture}")
+    list(APPEND stale "${picture} (not committed)")
+    continue()
+  endif()
+  file(SHA256 "${WORK}/${picture}" drawn_hash)
+  file(SHA256 "${RESOURCES}/${picture}" committed_hash)
+  if(NOT drawn_hash STREQUAL committed_hash)
+    list(APPEND stale "${picture}")
+  endif()
+endforeach()
+if(stale)
+  list(JOIN stale "\n  " lines)
+  message(FATAL_ERROR "These pictures differ from what drawresources draws now; "
+                      "run the draw_resources target and commit them:\n  ${lines}")
+endif()
+message(STATUS "${count} pictures match")
