@@ -4,7 +4,7 @@
 # Needs python3 and ImageMagick's convert (both installed by scripts/deps.sh --test).
 set -euo pipefail
 cd "$(dirname "$0")"
-mkdir -p corpus/value corpus/standards corpus/jpeg corpus/wav
+mkdir -p corpus/value corpus/standards corpus/cli corpus/jpeg corpus/wav
 cd corpus
 
 python3 - <<'PY'
@@ -54,6 +54,23 @@ standards("bands-capacitor", 0x06, bytes([0, 1, 6, 0, 1]))
 standards("double-5k14", 0x03, struct.pack("<d", 5140.0))
 standards("double-nan", 0x03, struct.pack("<d", float("nan")))
 standards("double-1e15", 0x07, struct.pack("<d", 1e15))
+
+def cli(name, *args):
+    open(f"cli/{name}", "wb").write(b"\0".join(a.encode("utf-8") for a in args))
+
+# One argument list per seed, arguments separated by NUL bytes.
+cli("decode-5-bands", "decode", "brown", "black", "black", "red", "brown", "--json")
+cli("decode-bad-colour", "decode", "chartreuse", "red", "red")
+cli("encode-6-bands", "encode", "--digits", "3", "--tolerance", "1", "--tcr", "50", "4k75")
+cli("encode-capacitor", "encode", "--capacitor", "4\u00b57", "--json")
+cli("nearest-all", "nearest", "4.6k")
+cli("parallel-tolerances", "parallel", "--json", "4.7k/5%", "1k/1")
+cli("series-capacitors", "series", "--capacitor", "100nF", "47n")
+cli("marking-eia96", "marking", "--json", "10R")
+cli("marking-cap3", "marking", "--capacitor", "479")
+cli("combine-three", "combine", "--series", "E12", "--parts", "3", "--exclude", "4k7", "--top", "3", "4.7k")
+cli("help", "combine", "--help")
+cli("version", "--version")
 
 def wav(name, chunks, riff_size=None):
     body = b"WAVE" + b"".join(chunks)
