@@ -666,7 +666,7 @@ int WholeOption(const Options& o, const QString& name, int low, int high, int fa
 
 QString Expression(const Combination& c)
 {
-    const QString a = CompactValue(c.parts[0]);
+    QString a = CompactValue(c.parts[0]);
     const QString b = CompactValue(c.parts[1]);
     const QString d = CompactValue(c.parts[2]);
     switch (c.topology) {

@@ -57,7 +57,7 @@ bool Near(double a, double b)
 QStringList Strings(const QJsonValue& v)
 {
     QStringList list;
-    for (const QJsonValue& x : v.toArray())
+    for (const QJsonValue x : v.toArray())
         list << x.toString();
     return list;
 }
@@ -75,7 +75,7 @@ std::vector<Brute> BruteForce(const std::vector<double>& set, double target, int
 {
     std::set<std::pair<int, std::vector<double>>> seen;
     std::vector<Brute> all;
-    const auto add = [&](int topology, std::vector<double> parts, double value) {
+    const auto add = [&](int topology, const std::vector<double>& parts, double value) {
         if (seen.insert({topology, parts}).second)
             all.push_back({topology, parts, value, (value - target) / target});
     };
@@ -351,7 +351,7 @@ void CliTest::markings()
     QFETCH(QString, args);
     QFETCH(QString, readings);
     QStringList got;
-    for (const QJsonValue& r : JsonOf(QStringLiteral("marking ") + args)[u"readings"].toArray())
+    for (const QJsonValue r : JsonOf(QStringLiteral("marking ") + args)[u"readings"].toArray())
         got << r[u"kind"].toString() + u'=' + QString::number(r[u"value"].toDouble(), 'g', 12);
     QCOMPARE(got.join(u' '), readings);
 }
@@ -404,8 +404,8 @@ void CliTest::combineRules()
              QStringLiteral("10k \u2016 10k = 5 k\u03A9 exact\n"));
     const QJsonArray inSet = JsonOf(QStringLiteral("combine 4.7k"))[u"results"].toArray();
     QCOMPARE(inSet[0][u"expression"].toString(), QStringLiteral("4.7k"));
-    for (const QJsonValue& r : JsonOf(QStringLiteral("combine 4.7k --exclude 4k7 --top 20"))[u"results"].toArray())
-        for (const QJsonValue& p : r[u"parts"].toArray())
+    for (const QJsonValue r : JsonOf(QStringLiteral("combine 4.7k --exclude 4k7 --top 20"))[u"results"].toArray())
+        for (const QJsonValue p : r[u"parts"].toArray())
             QVERIFY(p.toDouble() != 4.7e3);
 
     // An exact pair before an exact triple, whatever the rounding of their sums.
@@ -423,8 +423,8 @@ void CliTest::combineRules()
     stock.close();
     const QJsonArray fromStock =
         JsonOf(QStringLiteral("combine 3.2k --parts 2 --top 50 --stock ") + stock.fileName())[u"results"].toArray();
-    for (const QJsonValue& r : fromStock)
-        for (const QJsonValue& p : r[u"parts"].toArray())
+    for (const QJsonValue r : fromStock)
+        for (const QJsonValue p : r[u"parts"].toArray())
             QVERIFY(p.toDouble() == 1e3 || p.toDouble() == 2.2e3 || p.toDouble() == 3.3e3);
     QCOMPARE(fromStock[0][u"expression"].toString(), QStringLiteral("1k + 2.2k"));
 }
