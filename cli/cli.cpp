@@ -81,8 +81,9 @@ QString GeneralHelp()
 
 QString CommandHelp(const CommandInfo& c, const QCommandLineParser& parser)
 {
-    QString text = QStringLiteral("Usage: kolvane-cli %1\n%2.\n")
-                       .arg(QString::fromLatin1(c.usage), QString::fromLatin1(c.summary));
+    QString summary = QString::fromLatin1(c.summary);
+    summary[0] = summary[0].toUpper();
+    QString text = QStringLiteral("Usage: kolvane-cli %1\n%2.\n").arg(QString::fromLatin1(c.usage), summary);
     const QString options = parser.helpText().section(QStringLiteral("Options:\n"), 1);
     if (!options.isEmpty())
         text += QStringLiteral("\nOptions:\n") + options;
