@@ -16,6 +16,7 @@ std::optional<double> PrefixFactor(QChar c, Quantity q)
         case 'K': return 1e3;
         case 'M': return 1e6;
         case 'G': return 1e9;
+        case 'T': return 1e12;
         default: return std::nullopt;
         }
     }
@@ -121,10 +122,11 @@ QString QuantityText(double value, Quantity q)
         double factor;
         const char16_t* unit;
     };
-    static constexpr std::array<Step, 4> Ohms = {
-        {{1e9, u"G\u03A9"}, {1e6, u"M\u03A9"}, {1e3, u"k\u03A9"}, {1.0, u"\u03A9"}}};
-    static constexpr std::array<Step, 4> Farads = {{{1e9, u"mF"}, {1e6, u"\u00B5F"}, {1e3, u"nF"}, {1.0, u"pF"}}};
-    const auto& steps = q == Quantity::Resistance ? Ohms : Farads;
+    static constexpr std::array<Step, 5> Ohms = {
+        {{1e12, u"T\u03A9"}, {1e9, u"G\u03A9"}, {1e6, u"M\u03A9"}, {1e3, u"k\u03A9"}, {1.0, u"\u03A9"}}};
+    static constexpr std::array<Step, 5> Farads = {
+        {{1e12, u"F"}, {1e9, u"mF"}, {1e6, u"\u00B5F"}, {1e3, u"nF"}, {1.0, u"pF"}}};
+    const std::array<Step, 5>& steps = q == Quantity::Resistance ? Ohms : Farads;
     for (const Step& s : steps) {
         // Rounding to six digits may carry 999.9995 up to the next step.
         if (std::abs(value) >= s.factor * (1.0 - 5e-7) || s.factor == 1.0)
@@ -135,7 +137,7 @@ QString QuantityText(double value, Quantity q)
 
 QString CompactValue(double ohms)
 {
-    static constexpr std::array<std::pair<double, char>, 3> Steps = {{{1e9, 'G'}, {1e6, 'M'}, {1e3, 'k'}}};
+    static constexpr std::array<std::pair<double, char>, 4> Steps = {{{1e12, 'T'}, {1e9, 'G'}, {1e6, 'M'}, {1e3, 'k'}}};
     for (const auto& [factor, prefix] : Steps)
         if (ohms >= factor * (1.0 - 5e-7))
             return PlainNumber(ohms / factor) + QLatin1Char(prefix);

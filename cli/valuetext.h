@@ -13,7 +13,7 @@ namespace kolvane {
 
 // A positive finite value in the base unit (ohm, or picofarad for capacitors), from a
 // decimal number with an optional SI prefix and unit, or from the letter code. For
-// resistors k and K are kilo, M mega, G giga and a lower-case m is refused (milli or
+// resistors k and K are kilo, M mega, G giga, T tera and a lower-case m is refused (milli or
 // mega are both plausible slips); for capacitors p, n, u or µ, m, and a number alone
 // is in picofarads.
 std::optional<double> ParseValue(QStringView text, Quantity q);
