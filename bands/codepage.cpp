@@ -108,8 +108,14 @@ BandCode ColourCodePage::ShownCode() const
 
 void ColourCodePage::UpdateHint()
 {
+    // Every pick recomputes both pages, and different typed numbers often paint the
+    // same bands: the hint is only written again when what it reads has changed.
     const bool shown = m_shownValue.has_value();
-    const QString hint = shown ? ResultHint(ShownCode(), m_quantity, m_units, QLocale()) : QString();
+    HintSource source{shown ? std::optional(ShownCode()) : std::nullopt, QLocale().decimalPoint()};
+    if (source == m_hintSource)
+        return;
+    const QString hint = shown ? ResultHint(*source.code, m_quantity, m_units, QLocale()) : QString();
+    m_hintSource = std::move(source);
     m_c.valueLabel->setToolTip(hint);
     m_c.valueLabel->setAccessibleDescription(hint);
     m_menu->setAvailable(shown);

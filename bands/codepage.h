@@ -79,6 +79,13 @@ private:
     Quantity m_quantity;
     ResultMenu* m_menu = nullptr;
     std::optional<float> m_shownValue;
+    // What the hint was last written from: the shown code and the decimal point.
+    struct HintSource {
+        std::optional<BandCode> code;
+        QString decimalPoint;
+        bool operator==(const HintSource&) const = default;
+    };
+    std::optional<HintSource> m_hintSource;
     std::span<std::int8_t> m_cells;
     long double& m_multiplier;
     QWidget* m_owner;

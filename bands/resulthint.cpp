@@ -6,39 +6,58 @@
 namespace kolvane {
 namespace {
 
-QString Value(double value, const CodeUnits& units, const QLocale& locale)
+// The hint is rewritten on every click and pick, so it is built in one string.
+void AppendValue(QString& text, double value, const CodeUnits& units, QStringView point)
 {
-    return ValueText(static_cast<float>(value), units, locale);
+    AppendValueText(text, static_cast<float>(value), units, point);
 }
 
-// "±0,25%" under a comma locale: the same separator as the values beside it.
-QString Percent(double percent, const QLocale& locale)
+QLatin1String Name(ESeries s)
 {
-    return QStringLiteral("\u00b1") + locale.toString(percent, 'g', 3) + QLatin1Char('%');
+    return QLatin1String(SeriesName(s).data(), static_cast<qsizetype>(SeriesName(s).size()));
 }
 
-QString SeriesLine(double value, const CodeUnits& units, const QLocale& locale)
+// "±0,25%" under a comma locale: the same separator as the values beside it. The
+// tolerances are whole hundredths of a percent.
+void AppendPercent(QString& text, double percent, QStringView point)
 {
-    QStringList names;
-    for (const ESeries s : AllSeries)
-        if (IsInSeries(value, s))
-            names << QLatin1String(SeriesName(s).data(), static_cast<qsizetype>(SeriesName(s).size()));
-    if (!names.isEmpty())
-        return QStringLiteral("Standard value in ") + names.join(QStringLiteral(", "));
+    const auto hundredths = static_cast<long long>(percent * 100.0 + 0.5);
+    text += QChar(u'\u00b1') + QString::number(hundredths / 100);
+    if (const auto cents = hundredths % 100; cents != 0) {
+        text += point;
+        text += QLatin1Char(static_cast<char>('0' + cents / 10));
+        if (cents % 10 != 0)
+            text += QLatin1Char(static_cast<char>('0' + cents % 10));
+    }
+    text += QLatin1Char('%');
+}
+
+void AppendSeries(QString& text, double value, const CodeUnits& units, QStringView point)
+{
+    const auto member = SeriesContaining(value);
+    if (!member.empty()) {
+        text += QLatin1String("Standard value in ");
+        for (std::size_t i = 0; i < member.size(); ++i) {
+            if (i > 0)
+                text += QLatin1String(", ");
+            text += Name(member[i]);
+        }
+        return;
+    }
 
     // The two series people most often choose between: the common 5 % and 1 % ranges.
-    QString line = QStringLiteral("Not a standard value; neighbours");
-    QString separator = QStringLiteral(" in ");
+    text += QLatin1String("Not a standard value; neighbours");
+    QLatin1String separator(" in ");
     for (const ESeries s : {ESeries::E24, ESeries::E96}) {
         const auto n = NearestInSeries(value, s);
         if (!n)
             continue;
-        line += separator + QLatin1String(SeriesName(s).data(), static_cast<qsizetype>(SeriesName(s).size())) +
-                QStringLiteral(": ") + Value(n->below, units, locale) + QStringLiteral(" and ") +
-                Value(n->above, units, locale);
-        separator = QStringLiteral("; in ");
+        text += separator + Name(s) + QLatin1String(": ");
+        AppendValue(text, n->below, units, point);
+        text += QLatin1String(" and ");
+        AppendValue(text, n->above, units, point);
+        separator = QLatin1String("; in ");
     }
-    return line;
 }
 
 } // namespace
@@ -48,19 +67,28 @@ QString ResultHint(const BandCode& code, Quantity q, const CodeUnits& units, con
     const auto reading = ReadBands(code, q);
     if (!reading)
         return {};
-    QStringList lines;
-    if (const auto span = ToleranceSpan(reading->value, reading->tolerancePercent))
-        lines << QStringLiteral("Tolerance ") + Percent(reading->tolerancePercent, locale) + QStringLiteral(": ") +
-                     Value(span->low, units, locale) + QStringLiteral(" \u2026 ") + Value(span->high, units, locale);
-    lines << SeriesLine(reading->value, units, locale);
-    if (const auto other = ReverseReading(code, q)) {
-        QString warning = QStringLiteral("Warning: read from the other end: ") + Value(other->value, units, locale) +
-                          QLatin1Char(' ') + Percent(other->tolerancePercent, locale);
-        if (other->tcrPpm)
-            warning += QStringLiteral(", %1 ppm/K").arg(*other->tcrPpm);
-        lines << warning;
+    const QString point = locale.decimalPoint();
+    QString text;
+    text.reserve(200);
+    if (const auto span = ToleranceSpan(reading->value, reading->tolerancePercent)) {
+        text += QLatin1String("Tolerance ");
+        AppendPercent(text, reading->tolerancePercent, point);
+        text += QLatin1String(": ");
+        AppendValue(text, span->low, units, point);
+        text += QStringView(u" \u2026 ");
+        AppendValue(text, span->high, units, point);
+        text += QLatin1Char('\n');
     }
-    return lines.join(QLatin1Char('\n'));
+    AppendSeries(text, reading->value, units, point);
+    if (const auto other = ReverseReading(code, q)) {
+        text += QLatin1String("\nWarning: read from the other end: ");
+        AppendValue(text, other->value, units, point);
+        text += QLatin1Char(' ');
+        AppendPercent(text, other->tolerancePercent, point);
+        if (other->tcrPpm)
+            text += QLatin1String(", ") + QString::number(*other->tcrPpm) + QLatin1String(" ppm/K");
+    }
+    return text;
 }
 
 QString ColourNames(const BandCode& code)
@@ -71,12 +99,14 @@ QString ColourNames(const BandCode& code)
         bands.push_back(code.tolerance);
     if (code.tfr && *code.tfr != NoColour)
         bands.push_back(*code.tfr);
-    QStringList names;
+    QString names;
     for (const BandColour band : bands) {
         const std::string_view name = ColourName(band);
-        names << QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+        if (!names.isEmpty())
+            names += QLatin1Char(' ');
+        names += QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
     }
-    return names.join(QLatin1Char(' '));
+    return names;
 }
 
 } // namespace kolvane
