@@ -8,22 +8,37 @@
 namespace kolvane {
 namespace {
 
-// The tolerance and TFR lists' own items, read as numbers: "0,05%" is 0.05 and
+// The tolerance and TFR lists' own items, read as numbers once: "0,05%" is 0.05 and
 // "none" is no coefficient.
 double TolerancePercent(int index)
 {
-    const auto item = ToleranceItems[static_cast<std::size_t>(index)];
-    QString text = QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size()));
-    text.chop(1); // the percent sign
-    return text.replace(u',', u'.').toDouble();
+    static const auto percents = [] {
+        std::array<double, ToleranceItemCount> table{};
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            QString text =
+                QString::fromLatin1(ToleranceItems[i].data(), static_cast<qsizetype>(ToleranceItems[i].size()));
+            text.chop(1); // the percent sign
+            table[i] = text.replace(u',', u'.').toDouble();
+        }
+        return table;
+    }();
+    return percents[static_cast<std::size_t>(index)];
 }
 
 std::optional<int> TfrPpm(int index)
 {
-    const auto item = TfrItems[static_cast<std::size_t>(index)];
-    bool ok = false;
-    const int ppm = QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())).toInt(&ok);
-    return ok ? std::optional<int>(ppm) : std::nullopt;
+    static const auto ppms = [] {
+        std::array<std::optional<int>, TfrItemCount> table{};
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            bool ok = false;
+            const int ppm =
+                QString::fromLatin1(TfrItems[i].data(), static_cast<qsizetype>(TfrItems[i].size())).toInt(&ok);
+            if (ok)
+                table[i] = ppm;
+        }
+        return table;
+    }();
+    return ppms[static_cast<std::size_t>(index)];
 }
 
 bool SameReading(const CodeReading& a, const CodeReading& b)
@@ -83,13 +98,15 @@ std::optional<CodeReading> ReverseReading(const BandCode& code, Quantity q)
         return std::nullopt;
 
     // The whole printed sequence, first band first; an unset TFR band is not printed.
-    std::vector<BandColour> printed = code.digits;
-    printed.push_back(code.multiplier);
-    printed.push_back(code.tolerance);
+    std::array<BandColour, 6> printed{};
+    std::copy(code.digits.begin(), code.digits.end(), printed.begin());
+    printed[count] = code.multiplier;
+    printed[count + 1] = code.tolerance;
     const bool withTfr = code.tfr && *code.tfr != NoColour;
     if (withTfr)
-        printed.push_back(*code.tfr);
-    std::reverse(printed.begin(), printed.end());
+        printed[count + 2] = *code.tfr;
+    const auto last = printed.begin() + static_cast<std::ptrdiff_t>(count + (withTfr ? 3 : 2));
+    std::reverse(printed.begin(), last);
 
     BandCode reversed;
     reversed.digits.assign(printed.begin(), printed.begin() + static_cast<std::ptrdiff_t>(count));

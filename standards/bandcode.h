@@ -14,6 +14,7 @@ struct BandCode {
     BandColour multiplier = NoColour;
     BandColour tolerance = NoColour; // NoColour: no tolerance band (20 %)
     std::optional<BandColour> tfr;   // 6-band resistors only
+    bool operator==(const BandCode&) const = default;
 };
 
 struct CodeReading {

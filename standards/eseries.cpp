@@ -70,10 +70,12 @@ public:
     }
 
     // The rung at or below the value; the value must lie within the ladder's range.
-    std::int64_t floorRung(double value) const
+    // `log` is log10(value), which callers asking several ladders work out once.
+    std::int64_t floorRung(double value, double log) const
     {
-        const auto decade = static_cast<std::int64_t>(std::floor(std::log10(value)));
-        std::int64_t n = std::clamp(decade * m_count, lowest(), highest());
+        // The members lie close to 10^(n / count), so this lands on the rung or next to it.
+        const auto estimate = static_cast<std::int64_t>(std::floor(log * static_cast<double>(m_count)));
+        std::int64_t n = std::clamp(estimate, lowest(), highest());
         while (n > lowest() && this->value(n) > value)
             --n;
         while (n < highest() && this->value(n + 1) <= value)
@@ -82,9 +84,9 @@ public:
     }
 
     // The rung the value is a member at, if any.
-    std::optional<std::int64_t> memberRung(double value) const
+    std::optional<std::int64_t> memberRung(double value, double log) const
     {
-        const std::int64_t n = floorRung(value);
+        const std::int64_t n = floorRung(value, log);
         for (const std::int64_t rung : {n, n + 1})
             if (rung <= highest() && std::fabs(value / this->value(rung) - 1.0) <= MemberTolerance)
                 return rung;
@@ -154,7 +156,7 @@ bool IsInSeries(double value, ESeries s)
 {
     if (!InRange(value) || SeriesMantissas(s).empty())
         return false;
-    return Ladder(s).memberRung(value).has_value();
+    return Ladder(s).memberRung(value, std::log10(value)).has_value();
 }
 
 std::optional<SeriesNeighbours> NearestInSeries(double value, ESeries s)
@@ -162,12 +164,13 @@ std::optional<SeriesNeighbours> NearestInSeries(double value, ESeries s)
     if (!InRange(value) || SeriesMantissas(s).empty())
         return std::nullopt;
     const Ladder ladder(s);
-    if (const auto rung = ladder.memberRung(value)) {
+    const double log = std::log10(value);
+    if (const auto rung = ladder.memberRung(value, log)) {
         if (*rung <= ladder.lowest() || *rung >= ladder.highest())
             return std::nullopt;
         return SeriesNeighbours{true, ladder.value(*rung), ladder.value(*rung - 1), ladder.value(*rung + 1)};
     }
-    const std::int64_t n = ladder.floorRung(value);
+    const std::int64_t n = ladder.floorRung(value, log);
     if (n + 1 > ladder.highest())
         return std::nullopt;
     const double below = ladder.value(n);
@@ -189,7 +192,7 @@ std::vector<double> SeriesValues(ESeries s, double low, double high)
     if (low > high)
         return values;
     const Ladder ladder(s);
-    std::int64_t n = ladder.floorRung(low);
+    std::int64_t n = ladder.floorRung(low, std::log10(low));
     if (ladder.value(n) < low)
         ++n;
     for (; n <= ladder.highest() && ladder.value(n) <= high; ++n)
@@ -200,8 +203,11 @@ std::vector<double> SeriesValues(ESeries s, double low, double high)
 std::vector<ESeries> SeriesContaining(double value)
 {
     std::vector<ESeries> series;
+    if (!InRange(value))
+        return series;
+    const double log = std::log10(value);
     for (const ESeries s : AllSeries)
-        if (IsInSeries(value, s))
+        if (Ladder(s).memberRung(value, log))
             series.push_back(s);
     return series;
 }
