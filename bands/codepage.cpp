@@ -5,6 +5,8 @@
 #include "keyfilters.h"
 #include "numbers.h"
 #include "bandshape.h"
+#include "resulthint.h"
+#include "resultmenu.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -14,10 +16,11 @@
 
 namespace kolvane {
 
-ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits& units,
+ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits& units, Quantity quantity,
                                std::span<std::int8_t> digitCells, long double& multiplier, QWidget* owner,
                                QObject* parent)
-    : QObject(parent), m_c(controls), m_units(units), m_cells(digitCells), m_multiplier(multiplier), m_owner(owner)
+    : QObject(parent), m_c(controls), m_units(units), m_quantity(quantity), m_cells(digitCells),
+      m_multiplier(multiplier), m_owner(owner)
 {
     ApplyLook();
     TypedKeyFilter::Install(m_c.valueField, TypedKeyFilter::Digits);
@@ -34,6 +37,20 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
         connect(band, &TShape::painted, this, [this, band] { DescribeBand(band); });
         DescribeBand(band);
     }
+
+    // The label's text is the shown value; the letters come from the exact reading of
+    // the bands where there is one, not from the 32-bit value.
+    m_menu = new ResultMenu(m_c.valueLabel,
+                            {[this] { return m_c.valueLabel->text(); },
+                             [this] {
+                                 const auto reading = ReadBands(ShownCode(), m_quantity);
+                                 const double value = reading ? reading->value : m_shownValue.value_or(0.0f);
+                                 return LetterCode(value, m_quantity).value_or(QString());
+                             },
+                             [this] { return ColourNames(ShownCode()); }},
+                            this);
+    // The tolerance band changes the hint, never the value.
+    connect(m_c.toleranceBand, &TShape::painted, this, &ColourCodePage::UpdateHint);
 }
 
 void ColourCodePage::ApplyLook()
@@ -72,8 +89,36 @@ void ColourCodePage::Recompute()
     std::array<BandColour, 4> bands{};
     for (int i = 0; i <= digits; ++i)
         bands[static_cast<std::size_t>(i)] = m_c.valueBands[static_cast<std::size_t>(i)]->brushColour();
-    const auto value = ReadCode(std::span(bands.data(), static_cast<std::size_t>(digits + 1)), m_cells, m_multiplier);
-    m_c.valueLabel->setText(value ? ValueText(*value, m_units, QLocale()) : CheckColourText);
+    m_shownValue = ReadCode(std::span(bands.data(), static_cast<std::size_t>(digits + 1)), m_cells, m_multiplier);
+    m_c.valueLabel->setText(m_shownValue ? ValueText(*m_shownValue, m_units, QLocale()) : CheckColourText);
+    UpdateHint();
+}
+
+BandCode ColourCodePage::ShownCode() const
+{
+    const auto digits = static_cast<std::size_t>(digitCount());
+    BandCode code;
+    for (std::size_t i = 0; i < digits; ++i)
+        code.digits.push_back(m_c.valueBands[i]->brushColour());
+    code.multiplier = m_c.valueBands[digits]->brushColour();
+    code.tolerance = m_c.toleranceBand->brushColour();
+    code.tfr = tfrColour();
+    return code;
+}
+
+void ColourCodePage::UpdateHint()
+{
+    // Every pick recomputes both pages, and different typed numbers often paint the
+    // same bands: the hint is only written again when what it reads has changed.
+    const bool shown = m_shownValue.has_value();
+    HintSource source{shown ? std::optional(ShownCode()) : std::nullopt, QLocale().decimalPoint()};
+    if (source == m_hintSource)
+        return;
+    const QString hint = shown ? ResultHint(*source.code, m_quantity, m_units, QLocale()) : QString();
+    m_hintSource = std::move(source);
+    m_c.valueLabel->setToolTip(hint);
+    m_c.valueLabel->setAccessibleDescription(hint);
+    m_menu->setAvailable(shown);
 }
 
 void ColourCodePage::Calculate()

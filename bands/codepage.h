@@ -1,8 +1,10 @@
 // The behaviour the resistor and capacitor pages share: reading their value bands,
 // painting them for a typed number, switching between two and three digit bands,
-// the tolerance list, and the band descriptions for assistive tools.
+// the tolerance list, the band descriptions for assistive tools, and the value
+// label's hint and copy menu.
 #pragma once
 
+#include "bandcode.h"
 #include "colourcode.h"
 
 #include <QObject>
@@ -21,6 +23,7 @@ class QWidget;
 
 namespace kolvane {
 
+class ResultMenu;
 class TShape;
 
 struct CodePageControls {
@@ -41,8 +44,8 @@ struct CodePageControls {
 class ColourCodePage : public QObject {
     Q_OBJECT
 public:
-    ColourCodePage(const CodePageControls& controls, const CodeUnits& units, std::span<std::int8_t> digitCells,
-                   long double& multiplier, QWidget* owner, QObject* parent);
+    ColourCodePage(const CodePageControls& controls, const CodeUnits& units, Quantity quantity,
+                   std::span<std::int8_t> digitCells, long double& multiplier, QWidget* owner, QObject* parent);
 
     int digitCount() const;
     // Reads the value bands into the value label.
@@ -55,8 +58,15 @@ public:
     void SwitchBandCount();
     // Paints the tolerance band for the chosen list item.
     void ToleranceChosen(int index);
+    // The code as the bands show it now, in the current band count.
+    BandCode ShownCode() const;
 
 protected:
+    // Rewrites the value label's hint and enables its copy menu to match the shown
+    // value and the bands; run whenever the value or a band it reads changes.
+    void UpdateHint();
+    // The TFR band's colour when the code has one.
+    virtual std::optional<BandColour> tfrColour() const { return std::nullopt; }
     // Sets the band's description from its colour and its current role.
     virtual void DescribeBand(TShape* band);
     // Fonts and colours of the page's controls and its drawing.
@@ -66,6 +76,16 @@ protected:
 private:
     CodePageControls m_c;
     const CodeUnits& m_units;
+    Quantity m_quantity;
+    ResultMenu* m_menu = nullptr;
+    std::optional<float> m_shownValue;
+    // What the hint was last written from: the shown code and the decimal point.
+    struct HintSource {
+        std::optional<BandCode> code;
+        QString decimalPoint;
+        bool operator==(const HintSource&) const = default;
+    };
+    std::optional<HintSource> m_hintSource;
     std::span<std::int8_t> m_cells;
     long double& m_multiplier;
     QWidget* m_owner;

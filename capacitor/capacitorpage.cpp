@@ -12,8 +12,8 @@
 namespace kolvane {
 
 CapacitorPage::CapacitorPage(const CapacitorControls& controls, QWidget* owner, QObject* parent)
-    : ColourCodePage(controls.code, CapacitorUnits(), std::span(BandDigits).subspan(3, 3), CapacitorMultiplier, owner,
-                     parent)
+    : ColourCodePage(controls.code, CapacitorUnits(), Quantity::Capacitance, std::span(BandDigits).subspan(3, 3),
+                     CapacitorMultiplier, owner, parent)
 {
     // A list with an edit part that shows "20%" while no item is selected; the edit
     // part takes no typing, so the text changes only with the selection.

@@ -2,9 +2,48 @@
 
 #include "numbers.h"
 
+#include <cmath>
 #include <string>
 
 namespace kolvane {
+
+namespace {
+
+// FormatFixed2(value, 10, locale) for a 32-bit value, without its decimal string work
+// where the answer is plain: a float has 24 significant bits, so value × 100 is exact,
+// and unless its fraction lies within a hair of one half,
+// FormatFixed2's rounding (18 significant digits, then half away from zero at two
+// decimals) rounds it the same way as rounding the exact product. Below 10^8 the ten
+// significant digits always keep both decimals. The value labels and their hints
+// write several values per click, so this is on the path a user waits for.
+void AppendFixed(QString& out, float value, QStringView point)
+{
+    // 24 significant bits times 100 fit a double's 53, so the product and its fraction
+    // are exact.
+    const double hundredths = static_cast<double>(value) * 100.0;
+    const double whole = std::floor(hundredths);
+    const double fraction = hundredths - whole;
+    if (!(value >= 0.0f && value < 1e8f) || std::fabs(fraction - 0.5) < 1e-6) {
+        QString text = FormatFixed2(value, 10, QLocale::c());
+        text.replace(QLatin1Char('.'), point.toString());
+        out += text;
+        return;
+    }
+    auto rounded = static_cast<std::int64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+
+    // Digits from the right: two decimals, then at least one whole digit.
+    std::array<char, 24> digits{};
+    std::size_t first = digits.size();
+    do {
+        digits[--first] = static_cast<char>('0' + rounded % 10);
+        rounded /= 10;
+    } while (rounded > 0 || digits.size() - first < 3);
+    out += QLatin1String(digits.data() + first, static_cast<qsizetype>(digits.size() - first - 2));
+    out += point;
+    out += QLatin1String(digits.data() + digits.size() - 2, 2);
+}
+
+} // namespace
 
 const CodeUnits& ResistorUnits()
 {
@@ -51,6 +90,14 @@ std::optional<float> ReadCode(std::span<const BandColour> bands, std::span<std::
 
 QString ValueText(float value, const CodeUnits& units, const QLocale& locale)
 {
+    QString text;
+    text.reserve(24);
+    AppendValueText(text, value, units, locale.decimalPoint());
+    return text;
+}
+
+void AppendValueText(QString& out, float value, const CodeUnits& units, QStringView decimalPoint)
+{
     // Scaled values are stored as 32-bit floats again, as the bands' value is.
     std::size_t unit = 0;
     if (value >= 1000000.0f) {
@@ -60,7 +107,9 @@ QString ValueText(float value, const CodeUnits& units, const QLocale& locale)
         value = static_cast<float>(static_cast<long double>(value) / 1000.0L);
         unit = 1;
     }
-    return FormatFixed2(value, 10, locale) + QLatin1Char(' ') + units.names[unit];
+    AppendFixed(out, value, decimalPoint);
+    out += QLatin1Char(' ');
+    out += units.names[unit];
 }
 
 PaintedCode CodeForValue(std::int64_t baseUnits, int digitCount)

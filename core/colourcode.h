@@ -40,6 +40,8 @@ std::optional<float> ReadCode(std::span<const BandColour> bands, std::span<std::
 
 // The value in fixed notation with two decimals and the unit that suits its size.
 QString ValueText(float value, const CodeUnits& units, const QLocale& locale);
+// The same text appended to `out`, for callers that write several values into one text.
+void AppendValueText(QString& out, float value, const CodeUnits& units, QStringView decimalPoint);
 
 // Value to bands: the digit colours then the multiplier colour for a quantity of
 // 1 to 999 000 000 base units. Digits beyond the code are cut, never rounded.

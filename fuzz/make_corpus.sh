@@ -4,7 +4,7 @@
 # Needs python3 and ImageMagick's convert (both installed by scripts/deps.sh --test).
 set -euo pipefail
 cd "$(dirname "$0")"
-mkdir -p corpus/value corpus/jpeg corpus/wav
+mkdir -p corpus/value corpus/standards corpus/cli corpus/jpeg corpus/wav
 cd corpus
 
 python3 - <<'PY'
@@ -34,6 +34,43 @@ value("spaces", 0x00, b" 12 ")
 value("format-tie", 0x10, bytes([9]) + struct.pack("<QH", 1005, 16500))
 value("format-huge", 0x10, bytes([9]) + struct.pack("<QH", 2**64 - 1, 16500 + 200))
 value("format-negative", 0x10, bytes([9]) + struct.pack("<QH", 47, 0x8000 | 16500))
+
+def standards(name, mode, payload):
+    open(f"standards/{name}", "wb").write(bytes([mode]) + payload)
+
+# Mode byte: bits 0-1 UTF-8 text, UTF-16 text, band code, double; bit 2 capacitance.
+# Band bytes index black..white, gold, silver, none, then a colour that is no band's.
+standards("letters-4K7", 0x00, b"4K7")
+standards("letters-R47", 0x00, b"R47")
+standards("letters-milli-refused", 0x00, b"4m7")
+standards("letters-4n7", 0x04, b"4n7")
+standards("letters-micro", 0x04, "68\u00b5".encode("utf-8"))
+standards("letters-utf16", 0x05, "2p2".encode("utf-16-le"))
+standards("letters-two-letters", 0x00, b"1K2K")
+standards("bands-10k-reversed", 0x02, bytes([1, 1, 0, 0, 2, 1]))
+standards("bands-6-with-tfr", 0x02, bytes([3, 1, 1, 0, 2, 1, 2]))
+standards("bands-no-tolerance", 0x02, bytes([0, 4, 7, 2, 12]))
+standards("bands-capacitor", 0x06, bytes([0, 1, 6, 0, 1]))
+standards("double-5k14", 0x03, struct.pack("<d", 5140.0))
+standards("double-nan", 0x03, struct.pack("<d", float("nan")))
+standards("double-1e15", 0x07, struct.pack("<d", 1e15))
+
+def cli(name, *args):
+    open(f"cli/{name}", "wb").write(b"\0".join(a.encode("utf-8") for a in args))
+
+# One argument list per seed, arguments separated by NUL bytes.
+cli("decode-5-bands", "decode", "brown", "black", "black", "red", "brown", "--json")
+cli("decode-bad-colour", "decode", "chartreuse", "red", "red")
+cli("encode-6-bands", "encode", "--digits", "3", "--tolerance", "1", "--tcr", "50", "4k75")
+cli("encode-capacitor", "encode", "--capacitor", "4\u00b57", "--json")
+cli("nearest-all", "nearest", "4.6k")
+cli("parallel-tolerances", "parallel", "--json", "4.7k/5%", "1k/1")
+cli("series-capacitors", "series", "--capacitor", "100nF", "47n")
+cli("marking-eia96", "marking", "--json", "10R")
+cli("marking-cap3", "marking", "--capacitor", "479")
+cli("combine-three", "combine", "--series", "E12", "--parts", "3", "--exclude", "4k7", "--top", "3", "4.7k")
+cli("help", "combine", "--help")
+cli("version", "--version")
 
 def wav(name, chunks, riff_size=None):
     body = b"WAVE" + b"".join(chunks)

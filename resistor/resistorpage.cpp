@@ -13,7 +13,8 @@
 namespace kolvane {
 
 ResistorPage::ResistorPage(const ResistorControls& controls, QWidget* owner, QObject* parent)
-    : ColourCodePage(controls.code, ResistorUnits(), std::span(BandDigits).first(3), ResistorMultiplier, owner, parent),
+    : ColourCodePage(controls.code, ResistorUnits(), Quantity::Resistance, std::span(BandDigits).first(3),
+                     ResistorMultiplier, owner, parent),
       m_r(controls)
 {
     ApplyPixelFont(m_r.tfrList, QStringLiteral("Verdana"), 13, false, Qt::black);
@@ -23,7 +24,10 @@ ResistorPage::ResistorPage(const ResistorControls& controls, QWidget* owner, QOb
     m_r.tfrList->setCurrentIndex(7);
     TypedKeyFilter::Install(m_r.tfrList, TypedKeyFilter::Nothing);
 
-    connect(m_r.tfrBand, &TShape::painted, this, [this] { DescribeBand(m_r.tfrBand); });
+    connect(m_r.tfrBand, &TShape::painted, this, [this] {
+        DescribeBand(m_r.tfrBand);
+        UpdateHint();
+    });
     connect(m_r.calculate, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { Button1Click(); }));
     connect(m_r.code.fourBands, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
@@ -80,6 +84,13 @@ void ResistorPage::ComboBox3Change(int index)
     // The TFR band is painted even while it is hidden; it shows the colour with 6 bands.
     if (const auto colour = TfrColour(index))
         m_r.tfrBand->setBrushColour(*colour);
+}
+
+std::optional<BandColour> ResistorPage::tfrColour() const
+{
+    if (!m_r.sixBands->isChecked())
+        return std::nullopt;
+    return m_r.tfrBand->brushColour();
 }
 
 void ResistorPage::DescribeBand(TShape* band)

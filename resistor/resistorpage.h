@@ -38,6 +38,7 @@ public:
 
 protected:
     void DescribeBand(TShape* band) override;
+    std::optional<BandColour> tfrColour() const override;
 
 private:
     ResistorControls m_r;

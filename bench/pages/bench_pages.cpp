@@ -1,9 +1,11 @@
 // Whole user actions through the widgets, offscreen: a "Calculate" click, and one
 // pick from the press on a band to the hidden picker, beside the cost of showing and
-// hiding an empty dialog.
+// hiding an empty dialog; and the value label's hint on its own, the part of a click
+// that explains the value.
 #include "mainform.h"
 #include "colorform.h"
 #include "resistorpage.h"
+#include "resulthint.h"
 #include "tests/support/controls.h"
 
 #include <QApplication>
@@ -39,6 +41,22 @@ void CalculateClick(benchmark::State& state)
     }
 }
 BENCHMARK(CalculateClick);
+
+// The hint for the codes the clicks above paint (4 bands, no tolerance band): 4.7 kΩ
+// twice, in E3 to E24 and E192, and 990 MΩ, in no series, whose neighbours are
+// written too.
+void ValueHint(benchmark::State& state)
+{
+    using namespace colours;
+    const BandCode codes[] = {{{Yellow, Violet}, Red, NoColour, {}},
+                              {{Yellow, Violet}, Red, NoColour, {}},
+                              {{White, White}, Violet, NoColour, {}}};
+    const QLocale locale;
+    std::size_t i = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ResultHint(codes[i++ % 3], Quantity::Resistance, ResistorUnits(), locale));
+}
+BENCHMARK(ValueHint);
 
 // The picker runs a nested event loop; a zero-time timer inside it presses a swatch,
 // as a user would once the picker is up.

@@ -6,6 +6,9 @@
 
 #include <QtTest>
 
+#include <cstring>
+#include <vector>
+
 using namespace kolvane;
 
 class LogicTest : public QObject {
@@ -17,6 +20,7 @@ private slots:
     void parseInt32Bounds();
     void format_data();
     void format();
+    void valueTextRoundsAsFormatFixed2();
     void decimalTiesOfExtendedQuotients();
     void codeForValueCutsDigits_data();
     void codeForValueCutsDigits();
@@ -128,6 +132,36 @@ void LogicTest::format()
     QString comma = point;
     comma.replace(QLatin1Char('.'), QLatin1Char(','));
     QCOMPARE(FormatFixed2(value, digits, QLocale(QLocale::German)), comma);
+}
+
+void LogicTest::valueTextRoundsAsFormatFixed2()
+{
+    // A sweep over the 32-bit values up past the largest unit, and the values whose
+    // hundredths end in exactly one half, where the shortcut must leave the rounding
+    // to FormatFixed2.
+    std::vector<float> values;
+    std::uint32_t bits = 0;
+    const float top = 2e9f;
+    for (float v = 0.0f; v < top; bits += 2003, std::memcpy(&v, &bits, sizeof v))
+        values.push_back(v);
+    for (int cents = 0; cents < 100000; ++cents)
+        values.push_back(static_cast<float>(cents) / 100.0f + 0.005f);
+    for (const float tie : {0.125f, 0.375f, 5.625f, 1000.125f, 99.995f, 9.995f, 999999.9f, 1e8f, 99999992.0f})
+        values.push_back(tie);
+
+    const auto& units = ResistorUnits();
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German)}) {
+        for (const float v : values) {
+            int unit = v >= 1000000.0f ? 2 : v >= 1000.0f ? 1 : 0;
+            const float scaled =
+                unit == 0 ? v : static_cast<float>(static_cast<long double>(v) / (unit == 1 ? 1e3L : 1e6L));
+            const QString want =
+                FormatFixed2(scaled, 10, locale) + QLatin1Char(' ') + units.names[static_cast<std::size_t>(unit)];
+            const QString got = ValueText(v, units, locale);
+            if (got != want)
+                QFAIL(qPrintable(QStringLiteral("%1: got %2, want %3").arg(double(v), 0, 'g', 12).arg(got, want)));
+        }
+    }
 }
 
 void LogicTest::decimalTiesOfExtendedQuotients()

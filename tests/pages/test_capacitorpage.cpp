@@ -3,8 +3,10 @@
 #include "feedback.h"
 #include "tests/support/apphost.h"
 #include "tests/support/codechecks.h"
+#include "tests/support/copymenu.h"
 #include "tests/support/modalwatch.h"
 
+#include <QClipboard>
 #include <QtTest>
 
 using namespace kolvane;
@@ -25,8 +27,25 @@ private slots:
     void refusedValuesNameTheirUnit_data();
     void refusedValuesNameTheirUnit();
     void pastedTextGoesToErrorBox();
+    void hintAfterPickAndTypedValue();
+    void copyMenu();
 
 private:
+    void pick(TShape* band, TShape* swatch)
+    {
+        ModalWatch watch([swatch](QDialog* dialog) {
+            QTest::mousePress(swatch, Qt::LeftButton);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QTest::mousePress(band, Qt::LeftButton);
+        QCOMPARE(watch.dialogs(), 1);
+    }
+    void type(const QString& text)
+    {
+        host->f().Edit2->setText(text);
+        host->f().Button2->click();
+    }
     PageUnderTest page()
     {
         auto& f = host->f();
@@ -178,6 +197,72 @@ void CapacitorPageTest::pastedTextGoesToErrorBox()
     QCOMPARE(watch.boxes().front().text, QStringLiteral("'1e3' is not a valid integer value."));
     QCOMPARE(watch.boxes().front().icon, QMessageBox::Critical);
     QCOMPARE(f.Shape6->brushColour(), None);
+}
+
+void CapacitorPageTest::hintAfterPickAndTypedValue()
+{
+    auto& f = host->f();
+    auto hint = [&] {
+        if (f.Label3->accessibleDescription() != f.Label3->toolTip())
+            return QStringLiteral("description differs: ") + f.Label3->accessibleDescription();
+        return f.Label3->toolTip();
+    };
+
+    // 4.7 nF: E3 to E24 and E192 (470), not E48 or E96; no tolerance band is 20 %.
+    type(QStringLiteral("4700"));
+    QCOMPARE(f.Label3->text(), QStringLiteral("4.70 nF"));
+    QCOMPARE(hint(), QStringLiteral("Tolerance \u00b120%: 3.76 nF \u2026 5.64 nF\n"
+                                    "Standard value in E3, E6, E12, E24, E192"));
+
+    // 10 nF with a picked brown tolerance reads from the other end as 120 pF ±1 %.
+    f.RadioButton3->click();
+    type(QStringLiteral("10000"));
+    pick(f.Shape10, host->picker().Shape2);
+    QCOMPARE(f.ComboBox2->currentText(), QStringLiteral("1%"));
+    QCOMPARE(hint(), QStringLiteral("Tolerance \u00b11%: 9.90 nF \u2026 10.10 nF\n"
+                                    "Standard value in E3, E6, E12, E24, E48, E96, E192\n"
+                                    "Warning: read from the other end: 120.00 pF \u00b11%"));
+
+    // A picked first digit: 30 nF is one of E24's historic values; orange leads no code.
+    pick(f.Shape6, host->picker().Shape4);
+    QCOMPARE(f.Label3->text(), QStringLiteral("30.00 nF"));
+    QCOMPARE(hint(), QStringLiteral("Tolerance \u00b11%: 29.70 nF \u2026 30.30 nF\n"
+                                    "Standard value in E24"));
+
+    // An unset fourth band: no value, no hint.
+    f.Shape9->setBrushColour(None);
+    host->main().capacitorPage().RecomputeCapacitor();
+    QCOMPARE(f.Label3->toolTip(), QString());
+    QCOMPARE(f.Label3->accessibleDescription(), QString());
+}
+
+void CapacitorPageTest::copyMenu()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto& f = host->f();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    type(QStringLiteral("4700"));
+    const QStringList texts = {QStringLiteral("4,70 nF"), QStringLiteral("4n7"), QStringLiteral("yellow violet red")};
+    for (int item = 0; item < 3; ++item) {
+        clipboard->clear();
+        const SeenMenu seen = ChooseFromMenu(f.Label3, item);
+        QCOMPARE(seen.items, CopyItems);
+        QCOMPARE(seen.enabled, QList<bool>({true, true, true}));
+        QCOMPARE(clipboard->text(), texts[item]);
+    }
+    f.ComboBox2->setCurrentIndex(6);
+    emit f.ComboBox2->activated(6);
+    ChooseFromMenu(f.Label3, 2, MenuOpener::AssistiveTool);
+    QCOMPARE(clipboard->text(), QStringLiteral("yellow violet red gold"));
+
+    f.RadioButton8->click();
+    type(QStringLiteral("1"));
+    ChooseFromMenu(f.Label3, 1);
+    QCOMPARE(clipboard->text(), QString::fromUtf8("1\u00b50"));
+
+    f.RadioButton3->click(); // the fourth band is unset
+    QCOMPARE(f.Label3->text(), QStringLiteral("Check color!"));
+    QCOMPARE(ChooseFromMenu(f.Label3, -1).enabled, QList<bool>({false, false, false}));
 }
 
 QTEST_MAIN(CapacitorPageTest)

@@ -4,8 +4,10 @@
 #include "feedback.h"
 #include "tests/support/apphost.h"
 #include "tests/support/codechecks.h"
+#include "tests/support/copymenu.h"
 #include "tests/support/modalwatch.h"
 
+#include <QClipboard>
 #include <QtTest>
 
 using namespace kolvane;
@@ -29,8 +31,26 @@ private slots:
     void pastedTextGoesToErrorBox_data();
     void pastedTextGoesToErrorBox();
     void emptyFieldDoesNothing();
+    void hintAfterPickAndTypedValue();
+    void copyMenu();
 
 private:
+    // A pick through the real picker: press the band, then the swatch inside.
+    void pick(TShape* band, TShape* swatch)
+    {
+        ModalWatch watch([swatch](QDialog* dialog) {
+            QTest::mousePress(swatch, Qt::LeftButton);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QTest::mousePress(band, Qt::LeftButton);
+        QCOMPARE(watch.dialogs(), 1);
+    }
+    void type(const QString& text)
+    {
+        host->f().Edit1->setText(text);
+        host->f().Button1->click();
+    }
     PageUnderTest page()
     {
         auto& f = host->f();
@@ -291,6 +311,110 @@ void ResistorPageTest::emptyFieldDoesNothing()
     QVERIFY(watch.boxes().empty());
     QCOMPARE(beeps, 0);
     QCOMPARE(f.Shape1->brushColour(), None);
+}
+
+void ResistorPageTest::hintAfterPickAndTypedValue()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    auto& f = host->f();
+    auto hint = [&] {
+        // Assistive tools get the same text as the mouse.
+        if (f.Label1->accessibleDescription() != f.Label1->toolTip())
+            return QStringLiteral("description differs: ") + f.Label1->accessibleDescription();
+        return f.Label1->toolTip();
+    };
+    QCOMPARE(hint(), QString());
+
+    // 10 kΩ ±1 % as brown-black-black-red-brown, the last band picked: from the other
+    // end it is brown-red-black-black-brown, 120 Ω ±1 %.
+    f.RadioButton2->click();
+    for (const auto& [band, colour] : {std::pair{f.Shape1, Digit[1]}, {f.Shape2, Digit[0]}, {f.Shape3, Digit[0]}})
+        band->setBrushColour(colour);
+    pick(f.Shape4, host->picker().Shape3); // red
+    QCOMPARE(f.Label1->text(), QStringLiteral("10,00 KOhm"));
+    QCOMPARE(hint(), QStringLiteral("Tolerance \u00b120%: 8,00 KOhm \u2026 12,00 KOhm\n"
+                                    "Standard value in E3, E6, E12, E24, E48, E96, E192"));
+    pick(f.Shape5, host->picker().Shape2); // brown, 1 %
+    QCOMPARE(hint(), QStringLiteral("Tolerance \u00b11%: 9,90 KOhm \u2026 10,10 KOhm\n"
+                                    "Standard value in E3, E6, E12, E24, E48, E96, E192\n"
+                                    "Warning: read from the other end: 120,00 Ohm \u00b11%"));
+
+    // Typed: 3,2 KOhm is in E192 alone; orange as a tolerance gives no other reading.
+    f.RadioButton1->click();
+    type(QStringLiteral("3200"));
+    QCOMPARE(f.Label1->text(), QStringLiteral("3,20 KOhm"));
+    QCOMPARE(hint(), QStringLiteral("Tolerance \u00b11%: 3,17 KOhm \u2026 3,23 KOhm\n"
+                                    "Standard value in E192"));
+
+    // In no series: the neighbours in E24 and E96. Choosing a tolerance changes the
+    // hint though the value stays.
+    type(QStringLiteral("2300"));
+    f.ComboBox1->setCurrentIndex(7);
+    emit f.ComboBox1->activated(7);
+    QCOMPARE(f.Label1->text(), QStringLiteral("2,30 KOhm"));
+    QCOMPARE(hint(), QStringLiteral("Tolerance \u00b110%: 2,07 KOhm \u2026 2,53 KOhm\n"
+                                    "Not a standard value; neighbours in E24: 2,20 KOhm and 2,40 KOhm; "
+                                    "in E96: 2,26 KOhm and 2,32 KOhm"));
+
+    // A 6-band code's other-end reading carries the TFR: brown-brown-black-red-brown-red
+    // read back is red-brown-red-black-brown-brown, 212 Ω ±1 %, 100 ppm/K.
+    f.RadioButton11->click();
+    type(QStringLiteral("11000"));
+    pick(f.Shape5, host->picker().Shape2);
+    pick(f.Shape11, host->picker().Shape3);
+    QVERIFY(hint().endsWith(QStringLiteral("Warning: read from the other end: 212,00 Ohm \u00b11%, 100 ppm/K")));
+
+    // No value, no hint.
+    f.Shape1->setBrushColour(None);
+    host->main().resistorPage().RecomputeResistor();
+    QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
+    QCOMPARE(f.Label1->toolTip(), QString());
+    QCOMPARE(f.Label1->accessibleDescription(), QString());
+}
+
+void ResistorPageTest::copyMenu()
+{
+    auto& f = host->f();
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    type(QStringLiteral("3200"));
+    const QStringList texts = {QStringLiteral("3.20 KOhm"), QStringLiteral("3K2"), QStringLiteral("orange red red")};
+    for (int item = 0; item < 3; ++item) {
+        clipboard->clear();
+        const SeenMenu seen = ChooseFromMenu(f.Label1, item);
+        QVERIFY(seen.opened);
+        QCOMPARE(seen.items, CopyItems);
+        QCOMPARE(seen.enabled, QList<bool>({true, true, true}));
+        QCOMPARE(clipboard->text(), texts[item]);
+    }
+
+    // Six bands with tolerance and TFR set: every band, in printed order. Assistive
+    // tools open the same menu through the label's menu action.
+    f.RadioButton11->click();
+    type(QStringLiteral("4751"));
+    f.ComboBox1->setCurrentIndex(6);
+    emit f.ComboBox1->activated(6);
+    f.ComboBox3->setCurrentIndex(5);
+    emit f.ComboBox3->activated(5);
+    QVERIFY(ChooseFromMenu(f.Label1, 2, MenuOpener::AssistiveTool).opened);
+    QCOMPARE(clipboard->text(), QStringLiteral("yellow violet green brown gold red"));
+    QVERIFY(ChooseFromMenu(f.Label1, 1, MenuOpener::AssistiveTool).opened);
+    QCOMPARE(clipboard->text(), QStringLiteral("4K75"));
+    // Five bands: the TFR band is not part of the code.
+    f.RadioButton2->click();
+    ChooseFromMenu(f.Label1, 2);
+    QCOMPARE(clipboard->text(), QStringLiteral("yellow violet green brown gold"));
+
+    // "Check color!": the items are there but cannot be chosen.
+    f.Shape4->setBrushColour(None);
+    host->main().resistorPage().RecomputeResistor();
+    clipboard->setText(QStringLiteral("kept"));
+    const SeenMenu seen = ChooseFromMenu(f.Label1, -1);
+    QVERIFY(seen.opened);
+    QCOMPARE(seen.items, CopyItems);
+    QCOMPARE(seen.enabled, QList<bool>({false, false, false}));
+    for (QAction* action : f.Label1->actions())
+        action->trigger();
+    QCOMPARE(clipboard->text(), QStringLiteral("kept"));
 }
 
 QTEST_MAIN(ResistorPageTest)

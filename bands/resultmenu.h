@@ -1,0 +1,35 @@
+// The copy menu of a colour-code page's value label: offered on a right click, and to
+// assistive tools as the label's "show menu" action, since a label takes no focus and
+// has no other way to reach it.
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+
+namespace kolvane {
+
+class ResultMenu : public QObject {
+    Q_OBJECT
+public:
+    // Each text is asked for when its item is chosen, so the menu never copies a stale value.
+    struct Texts {
+        std::function<QString()> value;
+        std::function<QString()> letters;
+        std::function<QString()> colours;
+    };
+    ResultMenu(QLabel* label, Texts texts, QObject* parent);
+
+    // Items can be chosen only while the label shows a value.
+    void setAvailable(bool available);
+
+private:
+    QAction* addItem(QLabel* label, const QString& text, std::function<QString()> source);
+    QList<QAction*> m_items;
+};
+
+} // namespace kolvane

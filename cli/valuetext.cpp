@@ -1,0 +1,147 @@
+#include "valuetext.h"
+
+#include <QLocale>
+
+#include <array>
+#include <cmath>
+
+namespace kolvane {
+namespace {
+
+std::optional<double> PrefixFactor(QChar c, Quantity q)
+{
+    if (q == Quantity::Resistance) {
+        switch (c.unicode()) {
+        case 'k':
+        case 'K': return 1e3;
+        case 'M': return 1e6;
+        case 'G': return 1e9;
+        case 'T': return 1e12;
+        default: return std::nullopt;
+        }
+    }
+    // Picofarads are the base unit.
+    switch (c.unicode()) {
+    case 'p': return 1.0;
+    case 'n': return 1e3;
+    case 'u':
+    case 0x00B5: // micro sign
+    case 0x03BC: // Greek small mu
+        return 1e6;
+    case 'm': return 1e9;
+    default: return std::nullopt;
+    }
+}
+
+// Removes a trailing unit; for capacitors the unit needs a prefix before it, since a
+// bare "47F" would be 47 farads to some readers and 47 pF to others.
+QStringView WithoutUnit(QStringView text, Quantity q, bool& unitRemoved)
+{
+    unitRemoved = false;
+    if (q == Quantity::Resistance) {
+        for (const QStringView unit :
+             {QStringView(u"\u03A9"), QStringView(u"\u2126"), QStringView(u"ohms"), QStringView(u"ohm")}) {
+            if (text.size() > unit.size() && text.endsWith(unit, Qt::CaseInsensitive)) {
+                unitRemoved = true;
+                return text.chopped(unit.size());
+            }
+        }
+        return text;
+    }
+    if (text.size() >= 3 && text.endsWith(QLatin1Char('F')) && PrefixFactor(text[text.size() - 2], q)) {
+        unitRemoved = true;
+        return text.chopped(1);
+    }
+    return text;
+}
+
+bool IsDecimalNumber(QStringView text)
+{
+    int digits = 0;
+    int points = 0;
+    for (const QChar c : text) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            ++digits;
+        else if (c == QLatin1Char('.'))
+            ++points;
+        else
+            return false;
+    }
+    return digits > 0 && points <= 1;
+}
+
+bool Positive(double v)
+{
+    return std::isfinite(v) && v > 0.0;
+}
+
+} // namespace
+
+std::optional<double> ParseValue(QStringView text, Quantity q)
+{
+    if (text.isEmpty() || text.size() > 64)
+        return std::nullopt;
+    bool unitRemoved = false;
+    const QStringView body = WithoutUnit(text, q, unitRemoved);
+    if (q == Quantity::Resistance && body.contains(QLatin1Char('m')))
+        return std::nullopt;
+
+    // Number, or number and prefix.
+    double factor = 1.0;
+    QStringView number = body;
+    if (!body.isEmpty()) {
+        if (const auto f = PrefixFactor(body.back(), q)) {
+            factor = *f;
+            number = body.chopped(1);
+        }
+    }
+    if (IsDecimalNumber(number)) {
+        bool ok = false;
+        const double v = QLocale::c().toDouble(number, &ok) * factor;
+        if (ok && Positive(v))
+            return v;
+        return std::nullopt;
+    }
+    // The letter code: 4k7, R47, 470R, 2n2, 4µ7.
+    if (const auto v = ParseLetterCode(body, q); v && Positive(*v))
+        return v;
+    return std::nullopt;
+}
+
+QString PlainNumber(double value)
+{
+    // Six significant digits hide the binary noise of sums and reciprocals; a value
+    // this far from 1 keeps its exponent rather than a long row of zeros.
+    QString text = QString::number(value, 'g', 6);
+    return text;
+}
+
+QString QuantityText(double value, Quantity q)
+{
+    struct Step {
+        double factor;
+        const char16_t* unit;
+    };
+    static constexpr std::array<Step, 5> Ohms = {
+        {{1e12, u"T\u03A9"}, {1e9, u"G\u03A9"}, {1e6, u"M\u03A9"}, {1e3, u"k\u03A9"}, {1.0, u"\u03A9"}}};
+    static constexpr std::array<Step, 5> Farads = {
+        {{1e12, u"F"}, {1e9, u"mF"}, {1e6, u"\u00B5F"}, {1e3, u"nF"}, {1.0, u"pF"}}};
+    const std::array<Step, 5>& steps = q == Quantity::Resistance ? Ohms : Farads;
+    for (const Step& s : steps) {
+        // Rounding to six digits may carry 999.9995 up to the next step.
+        if (std::abs(value) >= s.factor * (1.0 - 5e-7) || s.factor == 1.0)
+            return PlainNumber(value / s.factor) + QLatin1Char(' ') + QString::fromUtf16(s.unit);
+    }
+    return {};
+}
+
+QString CompactValue(double ohms)
+{
+    static constexpr std::array<std::pair<double, char>, 4> Steps = {{{1e12, 'T'}, {1e9, 'G'}, {1e6, 'M'}, {1e3, 'k'}}};
+    for (const auto& [factor, prefix] : Steps)
+        if (ohms >= factor * (1.0 - 5e-7))
+            return PlainNumber(ohms / factor) + QLatin1Char(prefix);
+    return PlainNumber(ohms);
+}
+
+} // namespace kolvane

@@ -1,0 +1,126 @@
+#include "bandcode.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <array>
+
+namespace kolvane {
+namespace {
+
+// The tolerance and TFR lists' own items, read as numbers once: "0,05%" is 0.05 and
+// "none" is no coefficient.
+double TolerancePercent(int index)
+{
+    static const auto percents = [] {
+        std::array<double, ToleranceItemCount> table{};
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            QString text =
+                QString::fromLatin1(ToleranceItems[i].data(), static_cast<qsizetype>(ToleranceItems[i].size()));
+            text.chop(1); // the percent sign
+            table[i] = text.replace(u',', u'.').toDouble();
+        }
+        return table;
+    }();
+    return percents[static_cast<std::size_t>(index)];
+}
+
+std::optional<int> TfrPpm(int index)
+{
+    static const auto ppms = [] {
+        std::array<std::optional<int>, TfrItemCount> table{};
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            bool ok = false;
+            const int ppm =
+                QString::fromLatin1(TfrItems[i].data(), static_cast<qsizetype>(TfrItems[i].size())).toInt(&ok);
+            if (ok)
+                table[i] = ppm;
+        }
+        return table;
+    }();
+    return ppms[static_cast<std::size_t>(index)];
+}
+
+bool SameReading(const CodeReading& a, const CodeReading& b)
+{
+    return a.value == b.value && a.tolerancePercent == b.tolerancePercent && a.tcrPpm == b.tcrPpm;
+}
+
+} // namespace
+
+std::optional<CodeReading> ReadBands(const BandCode& code, Quantity q)
+{
+    const std::size_t count = code.digits.size();
+    if (count != 2 && count != 3)
+        return std::nullopt;
+    if (code.tfr && (q != Quantity::Resistance || count != 3))
+        return std::nullopt;
+
+    int significand = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const BandColour band = code.digits[i];
+        if (!RoleAccepts(i == 0 ? BandRole::FirstDigit : BandRole::Digit, band))
+            return std::nullopt;
+        significand = significand * 10 + *DigitOfColour(band, i == 0);
+    }
+    const BandRole multiplierRole = count == 2 ? BandRole::MultiplierOfFour : BandRole::MultiplierOfMore;
+    if (!RoleAccepts(multiplierRole, code.multiplier) || !RoleAccepts(BandRole::Tolerance, code.tolerance))
+        return std::nullopt;
+    if (code.tfr && !RoleAccepts(BandRole::Tfr, *code.tfr))
+        return std::nullopt;
+
+    // Dividing by ten or a hundred rounds once, where core's long double 0.1 would not.
+    double value = significand;
+    if (code.multiplier == colours::Gold)
+        value /= 10.0;
+    else if (code.multiplier == colours::Silver)
+        value /= 100.0;
+    else
+        value *= static_cast<double>(*MultiplierOfColour(code.multiplier)); // an exact power of ten
+
+    CodeReading reading{value, TolerancePercent(*ToleranceIndexOfColour(code.tolerance)), std::nullopt};
+    if (code.tfr)
+        reading.tcrPpm = TfrPpm(*TfrIndexOfColour(*code.tfr));
+    return reading;
+}
+
+bool IsPlausible(double value, Quantity q)
+{
+    return value > 0.0 && value <= (q == Quantity::Resistance ? MostPlausibleResistance : MostPlausibleCapacitance);
+}
+
+std::optional<CodeReading> ReverseReading(const BandCode& code, Quantity q)
+{
+    if (code.tolerance == NoColour)
+        return std::nullopt;
+    const std::size_t count = code.digits.size();
+    if (count != 2 && count != 3)
+        return std::nullopt;
+
+    // The whole printed sequence, first band first; an unset TFR band is not printed.
+    std::array<BandColour, 6> printed{};
+    std::copy(code.digits.begin(), code.digits.end(), printed.begin());
+    printed[count] = code.multiplier;
+    printed[count + 1] = code.tolerance;
+    const bool withTfr = code.tfr && *code.tfr != NoColour;
+    if (withTfr)
+        printed[count + 2] = *code.tfr;
+    const auto last = printed.begin() + static_cast<std::ptrdiff_t>(count + (withTfr ? 3 : 2));
+    std::reverse(printed.begin(), last);
+
+    BandCode reversed;
+    reversed.digits.assign(printed.begin(), printed.begin() + static_cast<std::ptrdiff_t>(count));
+    reversed.multiplier = printed[count];
+    reversed.tolerance = printed[count + 1];
+    if (withTfr)
+        reversed.tfr = printed[count + 2];
+
+    const auto reading = ReadBands(reversed, q);
+    if (!reading || !IsPlausible(reading->value, q))
+        return std::nullopt;
+    if (const auto forward = ReadBands(code, q); forward && SameReading(*forward, *reading))
+        return std::nullopt;
+    return reading;
+}
+
+} // namespace kolvane

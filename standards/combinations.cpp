@@ -1,0 +1,198 @@
+#include "combinations.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kolvane {
+
+int PartCount(Topology t)
+{
+    switch (t) {
+    case Topology::Single: return 1;
+    case Topology::Series2:
+    case Topology::Parallel2: return 2;
+    case Topology::Series3:
+    case Topology::Parallel3:
+    case Topology::SeriesInParallel:
+    case Topology::ParallelInSeries: return 3;
+    }
+    return 0;
+}
+
+namespace {
+
+double Par(double a, double b)
+{
+    return 1.0 / (1.0 / a + 1.0 / b);
+}
+
+} // namespace
+
+double CombinedValue(Topology t, const std::array<double, 3>& p)
+{
+    switch (t) {
+    case Topology::Single: return p[0];
+    case Topology::Series2: return p[0] + p[1];
+    case Topology::Parallel2: return Par(p[0], p[1]);
+    case Topology::Series3: return p[0] + p[1] + p[2];
+    case Topology::Parallel3: return 1.0 / (1.0 / p[0] + 1.0 / p[1] + 1.0 / p[2]);
+    case Topology::SeriesInParallel: return Par(p[0] + p[1], p[2]);
+    case Topology::ParallelInSeries: return Par(p[0], p[1]) + p[2];
+    }
+    return 0.0;
+}
+
+double ErrorRank(double error)
+{
+    // Steps of 1e-12 where that step matters; far off, the error itself orders (a
+    // clamp there would make every distant answer rank alike and defeat the search).
+    const double magnitude = std::abs(error);
+    return magnitude < 1e3 ? std::round(magnitude * 1e12) : magnitude * 1e12;
+}
+
+bool BetterCombination(const Combination& x, const Combination& y)
+{
+    const double rx = ErrorRank(x.error);
+    const double ry = ErrorRank(y.error);
+    if (rx != ry)
+        return rx < ry;
+    const int px = PartCount(x.topology);
+    const int py = PartCount(y.topology);
+    if (px != py)
+        return px < py;
+    if (x.value != y.value)
+        return x.value < y.value;
+    // Only to make the order total: the same value, size and error from different parts.
+    if (x.topology != y.topology)
+        return x.topology < y.topology;
+    return x.parts < y.parts;
+}
+
+namespace {
+
+// The best answers so far, best first, never more than `top`.
+class Board {
+public:
+    Board(double target, std::size_t top) : m_target(target), m_top(top) { m_list.reserve(top + 1); }
+
+    // Whether an answer with this error could still enter the board.
+    bool Admits(double error) const { return m_list.size() < m_top || ErrorRank(error) <= m_worstRank; }
+
+    void Offer(Topology t, const std::array<double, 3>& parts)
+    {
+        Combination c;
+        c.topology = t;
+        c.parts = parts;
+        c.value = CombinedValue(t, parts);
+        c.error = (c.value - m_target) / m_target;
+        if (!Admits(c.error))
+            return;
+        const auto at = std::upper_bound(m_list.begin(), m_list.end(), c, BetterCombination);
+        if (m_list.size() == m_top && at == m_list.end())
+            return;
+        m_list.insert(at, c);
+        if (m_list.size() > m_top)
+            m_list.pop_back();
+        m_worstRank = ErrorRank(m_list.back().error);
+    }
+
+    double Error(Topology t, const std::array<double, 3>& parts) const
+    {
+        return (CombinedValue(t, parts) - m_target) / m_target;
+    }
+
+    std::vector<Combination> Take() { return std::move(m_list); }
+
+private:
+    double m_target;
+    std::size_t m_top;
+    double m_worstRank = std::numeric_limits<double>::infinity();
+    std::vector<Combination> m_list;
+};
+
+// With every part but the last fixed, the combined value rises with the last part, so
+// the error falls towards the ideal value and rises beyond it. The candidates are
+// walked outwards from the ideal value in both directions, each direction stopping
+// at the first candidate that can no longer enter the board.
+void OfferAround(Board& board, Topology t, std::array<double, 3> parts, int free, std::span<const double> values,
+                 std::size_t first, double ideal)
+{
+    const auto begin = values.begin() + static_cast<std::ptrdiff_t>(first);
+    std::size_t at = first;
+    if (std::isnan(ideal) || ideal <= 0.0 || ideal == std::numeric_limits<double>::infinity())
+        at = ideal > 0.0 ? values.size() : first; // infinite ideal: every part falls short
+    else
+        at = static_cast<std::size_t>(std::lower_bound(begin, values.end(), ideal) - values.begin());
+    const std::size_t f = static_cast<std::size_t>(free);
+    for (std::size_t i = at; i < values.size(); ++i) {
+        parts[f] = values[i];
+        if (!board.Admits(board.Error(t, parts)))
+            break;
+        board.Offer(t, parts);
+    }
+    for (std::size_t i = at; i > first; --i) {
+        parts[f] = values[i - 1];
+        if (!board.Admits(board.Error(t, parts)))
+            break;
+        board.Offer(t, parts);
+    }
+}
+
+// The ideal last part x with fixed + x = target, or with fixed ‖ x = target (infinite
+// when the fixed part alone is already at or below the target).
+double IdealInSeries(double fixed, double target)
+{
+    return target - fixed;
+}
+double IdealInParallel(double fixed, double target)
+{
+    const double inverse = 1.0 / target - 1.0 / fixed;
+    return inverse > 0.0 ? 1.0 / inverse : std::numeric_limits<double>::infinity();
+}
+
+} // namespace
+
+std::vector<Combination> FindCombinations(std::span<const double> input, double target, int maxParts, int top)
+{
+    if (!std::isfinite(target) || target <= 0.0 || top <= 0 || maxParts < 1 || input.empty())
+        return {};
+    std::vector<double> values(input.begin(), input.end());
+    for (const double v : values)
+        if (!std::isfinite(v) || v <= 0.0)
+            return {};
+    // Reuse is allowed, so a repeated value adds nothing but repeated answers.
+    std::sort(values.begin(), values.end());
+    values.erase(std::unique(values.begin(), values.end()), values.end());
+    const std::size_t n = values.size();
+    const std::span<const double> all(values);
+
+    Board board(target, static_cast<std::size_t>(top));
+    OfferAround(board, Topology::Single, {}, 0, all, 0, target);
+    if (maxParts >= 2) {
+        // a <= b: the second part is searched from the first one's place on.
+        for (std::size_t i = 0; i < n; ++i) {
+            const double a = values[i];
+            OfferAround(board, Topology::Series2, {a, 0, 0}, 1, all, i, IdealInSeries(a, target));
+            OfferAround(board, Topology::Parallel2, {a, 0, 0}, 1, all, i, IdealInParallel(a, target));
+        }
+    }
+    if (maxParts >= 3) {
+        for (std::size_t i = 0; i < n; ++i) {
+            const double a = values[i];
+            for (std::size_t j = i; j < n; ++j) {
+                const double b = values[j];
+                const double sum = a + b;
+                const double par = 1.0 / (1.0 / a + 1.0 / b);
+                // a <= b <= c for the symmetric ones; c is free for the mixed ones.
+                OfferAround(board, Topology::Series3, {a, b, 0}, 2, all, j, IdealInSeries(sum, target));
+                OfferAround(board, Topology::Parallel3, {a, b, 0}, 2, all, j, IdealInParallel(par, target));
+                OfferAround(board, Topology::SeriesInParallel, {a, b, 0}, 2, all, 0, IdealInParallel(sum, target));
+                OfferAround(board, Topology::ParallelInSeries, {a, b, 0}, 2, all, 0, IdealInSeries(par, target));
+            }
+        }
+    }
+    return board.Take();
+}
+
+} // namespace kolvane

@@ -1,0 +1,159 @@
+#include "markings.h"
+
+#include "eseries.h"
+
+#include <cmath>
+
+namespace kolvane {
+namespace {
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+int DigitValue(QChar c)
+{
+    return c.unicode() - '0';
+}
+
+double PowerOfTen(int exponent)
+{
+    // Exact for the small exponents markings use; negative powers by division keep
+    // 0.1 and 0.01 the nearest doubles to those values.
+    double p = 1.0;
+    for (int i = 0; i < std::abs(exponent); ++i)
+        p *= 10.0;
+    return exponent < 0 ? 1.0 / p : p;
+}
+
+std::optional<double> Eia96Multiplier(QChar letter)
+{
+    switch (letter.toUpper().unicode()) {
+    case 'Z': return 0.001;
+    case 'Y':
+    case 'R': return 0.01;
+    case 'X':
+    case 'S': return 0.1;
+    case 'A': return 1.0;
+    case 'B':
+    case 'H': return 10.0;
+    case 'C': return 100.0;
+    case 'D': return 1000.0;
+    case 'E': return 1e4;
+    case 'F': return 1e5;
+    default: return std::nullopt;
+    }
+}
+
+bool HasLetter(QStringView code)
+{
+    for (const QChar c : code)
+        if (!IsAsciiDigit(c) && c != QLatin1Char('.'))
+            return true;
+    return false;
+}
+
+} // namespace
+
+std::string_view MarkingKindName(MarkingKind kind)
+{
+    switch (kind) {
+    case MarkingKind::Letter: return "letter";
+    case MarkingKind::Smd: return "smd";
+    case MarkingKind::Eia96: return "eia96";
+    case MarkingKind::Cap3: return "cap3";
+    }
+    return {};
+}
+
+std::optional<double> ReadSmdCode(QStringView code)
+{
+    if (code.size() != 3 && code.size() != 4)
+        return std::nullopt;
+    const qsizetype point = code.indexOf(QLatin1Char('R'));
+    if (point >= 0) {
+        // Every character but the R is a significant digit, read as the decimal text it is.
+        double whole = 0.0;
+        double fraction = 0.0;
+        double scale = 1.0;
+        for (qsizetype i = 0; i < code.size(); ++i) {
+            if (i == point)
+                continue;
+            if (!IsAsciiDigit(code[i]))
+                return std::nullopt;
+            if (i < point) {
+                whole = whole * 10.0 + DigitValue(code[i]);
+            } else {
+                scale *= 10.0;
+                fraction = fraction * 10.0 + DigitValue(code[i]);
+            }
+        }
+        const double value = whole + fraction / scale;
+        return value > 0.0 ? std::optional<double>(value) : std::nullopt;
+    }
+    for (const QChar c : code)
+        if (!IsAsciiDigit(c))
+            return std::nullopt;
+    int significand = 0;
+    for (qsizetype i = 0; i + 1 < code.size(); ++i)
+        significand = significand * 10 + DigitValue(code[i]);
+    const double value = significand * PowerOfTen(DigitValue(code.back()));
+    // 000 and 0000 are zero-ohm links, not resistances.
+    return value > 0.0 ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<double> ReadEia96Code(QStringView code)
+{
+    if (code.size() != 3 || !IsAsciiDigit(code[0]) || !IsAsciiDigit(code[1]))
+        return std::nullopt;
+    const int index = DigitValue(code[0]) * 10 + DigitValue(code[1]);
+    const std::span<const int> mantissas = SeriesMantissas(ESeries::E96);
+    if (index < 1 || static_cast<std::size_t>(index) > mantissas.size())
+        return std::nullopt;
+    const auto multiplier = Eia96Multiplier(code[2]);
+    if (!multiplier)
+        return std::nullopt;
+    return mantissas[static_cast<std::size_t>(index - 1)] * *multiplier;
+}
+
+std::optional<double> ReadCapacitorCode(QStringView code)
+{
+    if (code.size() != 3)
+        return std::nullopt;
+    for (const QChar c : code)
+        if (!IsAsciiDigit(c))
+            return std::nullopt;
+    const int significand = DigitValue(code[0]) * 10 + DigitValue(code[1]);
+    const int power = DigitValue(code[2]);
+    // 6 and 7 would name tens of microfarads, which a 3-digit part never carries, but
+    // they follow the rule and are read; 8 and 9 are the two small multipliers.
+    const int exponent = power == 8 ? -2 : power == 9 ? -1 : power;
+    const double value = significand * PowerOfTen(exponent);
+    return value > 0.0 ? std::optional<double>(value) : std::nullopt;
+}
+
+std::vector<MarkingReading> ReadMarking(QStringView code, Quantity q)
+{
+    std::vector<MarkingReading> readings;
+    const auto add = [&readings](MarkingKind kind, std::optional<double> value) {
+        if (!value || !std::isfinite(*value) || *value <= 0.0)
+            return;
+        for (const MarkingReading& r : readings)
+            if (std::abs(r.value - *value) <= 1e-9 * *value)
+                return;
+        readings.push_back({kind, *value});
+    };
+    // Plain digits are no letter code: "472" is a marking, not 472 Ω.
+    if (HasLetter(code))
+        add(MarkingKind::Letter, ParseLetterCode(code, q));
+    if (q == Quantity::Resistance) {
+        add(MarkingKind::Smd, ReadSmdCode(code));
+        add(MarkingKind::Eia96, ReadEia96Code(code));
+    } else {
+        add(MarkingKind::Cap3, ReadCapacitorCode(code));
+    }
+    return readings;
+}
+
+} // namespace kolvane
