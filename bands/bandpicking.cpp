@@ -1,10 +1,10 @@
 #include "bandpicking.h"
 
 #include "bandshape.h"
+#include "colorform.h"
 #include "pick.h"
 
 #include <QComboBox>
-#include <QDialog>
 
 namespace kolvane {
 
@@ -14,14 +14,18 @@ BandPicking::BandPicking(PickWiring wiring, QObject* parent) : QObject(parent), 
         band->setPressable(true);
     for (int target = 1; target <= PickTargetCount; ++target)
         connect(m_w.bands[static_cast<std::size_t>(target - 1)], &TShape::mouseDown, this,
-                [this, target](Qt::MouseButton) { ShapeMouseDown(target); });
+                [this, target](Qt::MouseButton, const std::optional<PointerPress>& pointer) {
+                    ShapeMouseDown(target, pointer);
+                });
 }
 
-void BandPicking::ShapeMouseDown(int target)
+void BandPicking::ShapeMouseDown(int target, const std::optional<PointerPress>& pointer)
 {
     PickTarget = static_cast<std::uint8_t>(target);
-    if (m_picker)
+    if (m_picker) {
+        m_picker->setOpeningPress(pointer);
         m_picker->exec();
+    }
 }
 
 void BandPicking::ApplyPickedColour()

@@ -3,17 +3,19 @@
 // lists, and read by both pages.
 #pragma once
 
+#include "bandshape.h"
+
 #include <QObject>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QComboBox;
-class QDialog;
 
 namespace kolvane {
 
-class TShape;
+class TColorForm;
 
 struct PickWiring {
     std::array<TShape*, 11> bands{}; // the band of PickTarget n at index n - 1
@@ -30,15 +32,16 @@ public:
     BandPicking(PickWiring wiring, QObject* parent);
 
     // The picker is created after the main window; it is shown for every band press.
-    void setPicker(QDialog* picker) { m_picker = picker; }
+    void setPicker(TColorForm* picker) { m_picker = picker; }
 
-    // Any mouse button on band n: remember the band and let the user pick.
-    void ShapeMouseDown(int target);
+    // Any mouse button on band n: remember the band and let the user pick. `pointer` is
+    // the press that did it, when the mouse did it.
+    void ShapeMouseDown(int target, const std::optional<PointerPress>& pointer = std::nullopt);
     void ApplyPickedColour();
 
 private:
     PickWiring m_w;
-    QDialog* m_picker = nullptr;
+    TColorForm* m_picker = nullptr;
 };
 
 } // namespace kolvane
