@@ -7,10 +7,25 @@
 #include "tests/support/modalwatch.h"
 
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QtTest>
 
 using namespace kolvane;
 using namespace kolvane::test;
+
+namespace {
+
+// The least a title bar needs to show the application title whole: the title in the
+// desktop's title font, bold, and three buttons as wide as the text is high.
+int TitleNeeds()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(QStringLiteral("Kolvane v." KOLVANE_VERSION)) + 3 * metrics.height();
+}
+
+} // namespace
 
 class ResistorPageTest : public QObject {
     Q_OBJECT
@@ -306,6 +321,7 @@ void ResistorPageTest::refusedValues()
     QCOMPARE(box.title, QStringLiteral("Kolvane v." KOLVANE_VERSION));
     QCOMPARE(box.icon, QMessageBox::NoIcon);
     QCOMPARE(box.buttons, 1);
+    QVERIFY2(box.width >= TitleNeeds(), qPrintable(QStringLiteral("%1 px wide").arg(box.width)));
     QCOMPARE(f.Label1->text(), QStringLiteral("47.00 Ohm"));
     QCOMPARE(f.Shape1->brushColour(), Digit[4]);
     QCOMPARE(f.Shape3->brushColour(), Digit[0]);
@@ -335,6 +351,7 @@ void ResistorPageTest::pastedTextGoesToErrorBox()
     QCOMPARE(box.icon, QMessageBox::Critical);
     QCOMPARE(box.format, Qt::PlainText);
     QCOMPARE(box.title, QStringLiteral("Kolvane v." KOLVANE_VERSION));
+    QVERIFY2(box.width >= TitleNeeds(), qPrintable(QStringLiteral("%1 px wide").arg(box.width)));
     QCOMPARE(beeps, 0);
     QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
     QCOMPARE(f.Shape1->brushColour(), None);
