@@ -1,6 +1,7 @@
 #include "about.h"
 
 #include "addresses.h"
+#include "placement.h"
 #include "version.h"
 #include "ui_about.h"
 
@@ -69,6 +70,7 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
     Label2->installEventFilter(this);
 
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    CentredOverParent::Install(this);
 }
 
 TAbout::~TAbout() = default;

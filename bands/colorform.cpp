@@ -4,6 +4,7 @@
 #include "bandshape.h"
 #include "codepage.h"
 #include "pick.h"
+#include "placement.h"
 #include "ui_colorform.h"
 
 #include <QGuiApplication>
@@ -62,6 +63,7 @@ TColorForm::TColorForm(QWidget* parent, const QRadioButton* resistorFourBands, c
     ui->Panel1->setCursor(Qt::PointingHandCursor);
     ui->Panel1->installEventFilter(this);
     ui->Panel1->raise();
+    CentredOverParent::Install(this);
 }
 
 TColorForm::~TColorForm() = default;

@@ -37,6 +37,7 @@ private slots:
     void errorBoxFullStopRule_data();
     void errorBoxFullStopRule();
     void exitClosesTheWindow();
+    void dialogsOpenCentredFromTheFirstTime();
 
 private:
     void activate()
@@ -209,6 +210,52 @@ void MainFormTest::exitClosesTheWindow()
     QVERIFY(host->main().isVisible());
     host->f().Exit1->trigger();
     QVERIFY(!host->main().isVisible());
+}
+
+// The picker and the About dialog sit centred over the main window, frame over frame,
+// at their first showing as at every later one. Under a window manager the frames
+// come a moment after the windows: tests/pages/under_window_manager.sh runs this with
+// one.
+void MainFormTest::dialogsOpenCentredFromTheFirstTime()
+{
+    TMainForm& main = host->main();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    const bool managed = QGuiApplication::platformName() == QLatin1String("xcb");
+    const auto framed = [managed](const QWidget* w) { return !managed || w->frameGeometry() != w->geometry(); };
+    QVERIFY2(QTest::qWaitFor([&] { return framed(&main); }, 5000), "no window manager framed the main window");
+    QTest::qWait(managed ? 300 : 0); // let the window manager settle the main window
+    const QPoint centre = main.frameGeometry().center();
+
+    // Centring rounds to whole pixels either way.
+    const auto near = [&](QPoint p) { return qAbs(p.x() - centre.x()) <= 1 && qAbs(p.y() - centre.y()) <= 1; };
+    const auto placeOf = [&](const std::function<void()>& open) {
+        QPoint seen;
+        ModalWatch watch([&](QDialog* dialog) {
+            // Centred, framed and staying there: a dialog that first shows elsewhere
+            // and is then moved is not taken as centred until it has been still for a while.
+            const auto placed = [&] { return framed(dialog) && near(dialog->frameGeometry().center()); };
+            if (QTest::qWaitForWindowExposed(dialog) && QTest::qWaitFor(placed, 3000))
+                QTest::qWait(managed ? 300 : 0);
+            seen = dialog->frameGeometry().center();
+            dialog->reject();
+        });
+        open();
+        if (watch.dialogs() != 1)
+            return QPoint(-1000, -1000);
+        return seen;
+    };
+    const auto openAbout = [&] { host->f().About1->trigger(); };
+    const auto openPicker = [&] { QTest::mousePress(host->f().Shape2, Qt::LeftButton); };
+    for (int showing = 1; showing <= 2; ++showing) {
+        for (const auto& open : {std::function<void()>(openAbout), std::function<void()>(openPicker)}) {
+            const QPoint seen = placeOf(open);
+            QVERIFY2(near(seen), qPrintable(QStringLiteral("centre at %1,%2, main window's at %3,%4")
+                                                .arg(seen.x())
+                                                .arg(seen.y())
+                                                .arg(centre.x())
+                                                .arg(centre.y())));
+        }
+    }
 }
 
 QTEST_MAIN(MainFormTest)
