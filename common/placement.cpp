@@ -15,11 +15,6 @@ QMargins FrameMargins(const QWidget* window)
             frame.bottom() - client.bottom()};
 }
 
-bool IsFramed(const QWidget* window)
-{
-    return !FrameMargins(window).isNull();
-}
-
 } // namespace
 
 CentredOverParent::CentredOverParent(QWidget* dialog) : QObject(dialog), m_dialog(dialog) {}
@@ -30,48 +25,32 @@ void CentredOverParent::Install(QWidget* dialog)
 }
 
 // A window manager frames a window only once it is mapped, so at its first showing a
-// dialog knows nothing of its frame, and Qt's own placement then guesses it. The
-// parent's frame is the better guess: the same window manager draws both. Once the
-// dialog's own frame is known, it is placed again if the guess was wrong.
+// dialog knows nothing of its frame, and Qt's own placement guesses it wrong by about a
+// title bar. Even after mapping, Qt learns a dialog's frame late and at times wrongly.
+// The parent's frame, long settled, is the better measure: the same window manager
+// draws both.
 void CentredOverParent::Place()
 {
     const QWidget* parent = m_dialog->parentWidget() ? m_dialog->parentWidget()->window() : nullptr;
     if (!parent)
         return;
-    const QMargins margins = IsFramed(m_dialog) ? FrameMargins(m_dialog) : FrameMargins(parent);
+    const QMargins margins = FrameMargins(parent);
     const QSize frameSize = m_dialog->size().grownBy(margins);
     const QRect over = parent->frameGeometry();
-    const QPoint topLeft =
+    const QPoint frameTopLeft =
         over.topLeft() + QPoint((over.width() - frameSize.width()) / 2, (over.height() - frameSize.height()) / 2);
     // The client area is placed, not the frame: a window manager takes a frame
     // position of a window it has not framed yet as the client's.
-    const QRect client(topLeft + QPoint(margins.left(), margins.top()), m_dialog->size());
+    const QRect client(frameTopLeft + QPoint(margins.left(), margins.top()), m_dialog->size());
     if (m_dialog->geometry() != client)
         m_dialog->setGeometry(client);
 }
 
 bool CentredOverParent::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_dialog)
-        return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::Show:
+    // Qt's own placement has run by now; the window is not mapped yet.
+    if (watched == m_dialog && event->type() == QEvent::Show)
         Place();
-        m_awaitingFrame = !IsFramed(m_dialog);
-        break;
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Paint:
-        // The frame comes before the first paint, which needs the window mapped and
-        // framed. Only until then: after that the dialog is the user's to move.
-        if (m_awaitingFrame && IsFramed(m_dialog)) {
-            m_awaitingFrame = false;
-            Place();
-        }
-        break;
-    case QEvent::Hide: m_awaitingFrame = false; break;
-    default: break;
-    }
     return QObject::eventFilter(watched, event);
 }
 

@@ -23,7 +23,6 @@ private:
     void Place();
 
     QWidget* m_dialog;
-    bool m_awaitingFrame = false;
 };
 
 } // namespace kolvane
