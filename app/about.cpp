@@ -2,6 +2,7 @@
 
 #include "addresses.h"
 #include "fonts.h"
+#include "placement.h"
 #include "version.h"
 #include "ui_about.h"
 
@@ -67,6 +68,7 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
     Label2->installEventFilter(this);
 
     connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    CentredOverParent::Install(this);
 }
 
 TAbout::~TAbout() = default;

@@ -118,7 +118,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     wiring.recomputeResistor = [this] { m_resistor->RecomputeResistor(); };
     wiring.recomputeCapacitor = [this] { m_capacitor->RecomputeCapacitor(); };
     m_picking = new BandPicking(
-        std::move(wiring), [this]() -> QDialog* { return colorForm(); }, this);
+        std::move(wiring), [this] { return colorForm(); }, this);
 
     connect(ui->Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
     connect(ui->Resistor1, &QAction::triggered, this, &TMainForm::Resistor1Click);

@@ -1,28 +1,32 @@
 #include "bandpicking.h"
 
 #include "bandshape.h"
+#include "colorform.h"
 #include "pick.h"
 
 #include <QComboBox>
-#include <QDialog>
 
 namespace kolvane {
 
-BandPicking::BandPicking(PickWiring wiring, std::function<QDialog*()> picker, QObject* parent)
+BandPicking::BandPicking(PickWiring wiring, std::function<TColorForm*()> picker, QObject* parent)
     : QObject(parent), m_w(std::move(wiring)), m_picker(std::move(picker))
 {
     for (TShape* band : m_w.bands)
         band->setPressable(true);
     for (int target = 1; target <= PickTargetCount; ++target)
         connect(m_w.bands[static_cast<std::size_t>(target - 1)], &TShape::mouseDown, this,
-                [this, target](Qt::MouseButton) { ShapeMouseDown(target); });
+                [this, target](Qt::MouseButton, const std::optional<PointerPress>& pointer) {
+                    ShapeMouseDown(target, pointer);
+                });
 }
 
-void BandPicking::ShapeMouseDown(int target)
+void BandPicking::ShapeMouseDown(int target, const std::optional<PointerPress>& pointer)
 {
     PickTarget = static_cast<std::uint8_t>(target);
-    if (QDialog* picker = m_picker ? m_picker() : nullptr)
+    if (TColorForm* picker = m_picker ? m_picker() : nullptr) {
+        picker->setOpeningPress(pointer);
         picker->exec();
+    }
 }
 
 void BandPicking::ApplyPickedColour()

@@ -3,17 +3,19 @@
 // lists, and read by both pages.
 #pragma once
 
+#include "bandshape.h"
+
 #include <QObject>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QComboBox;
-class QDialog;
 
 namespace kolvane {
 
-class TShape;
+class TColorForm;
 
 struct PickWiring {
     std::array<TShape*, 11> bands{}; // the band of PickTarget n at index n - 1
@@ -29,15 +31,16 @@ class BandPicking : public QObject {
 public:
     // `picker` gives the one picker dialog, which is shown for every band press; it is
     // asked for only then, so the dialog may be made on the first press.
-    BandPicking(PickWiring wiring, std::function<QDialog*()> picker, QObject* parent);
+    BandPicking(PickWiring wiring, std::function<TColorForm*()> picker, QObject* parent);
 
-    // Any mouse button on band n: remember the band and let the user pick.
-    void ShapeMouseDown(int target);
+    // Any mouse button on band n: remember the band and let the user pick. `pointer` is
+    // the press that did it, when the mouse did it.
+    void ShapeMouseDown(int target, const std::optional<PointerPress>& pointer = std::nullopt);
     void ApplyPickedColour();
 
 private:
     PickWiring m_w;
-    std::function<QDialog*()> m_picker;
+    std::function<TColorForm*()> m_picker;
 };
 
 } // namespace kolvane

@@ -21,6 +21,15 @@ void TShape::setBrushColour(BandColour colour)
     emit painted();
 }
 
+void TShape::setPressable(bool pressable)
+{
+    m_pressable = pressable;
+    if (pressable)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
 void TShape::setPen(BandColour colour, int width)
 {
     m_pen = colour;
@@ -42,7 +51,7 @@ void TShape::paintEvent(QPaintEvent*)
 void TShape::mousePressEvent(QMouseEvent* event)
 {
     event->accept();
-    emit mouseDown(event->button());
+    emit mouseDown(event->button(), PointerPress{event->globalPosition(), event->timestamp()});
 }
 
 namespace {
@@ -66,7 +75,7 @@ public:
     void doAction(const QString& actionName) override
     {
         if (shape()->isPressable() && actionName == pressAction())
-            emit shape()->mouseDown(Qt::LeftButton);
+            emit shape()->mouseDown(Qt::LeftButton, std::nullopt);
         else
             QAccessibleWidget::doAction(actionName);
     }

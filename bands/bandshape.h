@@ -4,9 +4,18 @@
 
 #include "bandcolours.h"
 
+#include <QPointF>
 #include <QWidget>
 
+#include <optional>
+
 namespace kolvane {
+
+// Where and when the pointer pressed, in the pointer's own clock.
+struct PointerPress {
+    QPointF globalPosition;
+    quint64 timestamp = 0;
+};
 
 class TShape : public QWidget {
     Q_OBJECT
@@ -17,15 +26,17 @@ public:
     void setBrushColour(BandColour colour);
 
     // A pressable shape (a band, a swatch) shows itself to assistive tools as a button
-    // whose press action acts as a press of the primary mouse button.
+    // whose press action acts as a press of the primary mouse button, and to the mouse
+    // with the pointing hand.
     bool isPressable() const { return m_pressable; }
-    void setPressable(bool pressable) { m_pressable = pressable; }
+    void setPressable(bool pressable);
 
     void setPen(BandColour colour, int width);
 
 signals:
-    // Any mouse button pressed on the shape.
-    void mouseDown(Qt::MouseButton button);
+    // Any mouse button pressed on the shape; `pointer` is empty when assistive tools
+    // pressed it.
+    void mouseDown(Qt::MouseButton button, std::optional<kolvane::PointerPress> pointer);
     // The fill colour was written, also when it stayed the same.
     void painted();
 

@@ -4,10 +4,13 @@
 #include "bandshape.h"
 #include "codepage.h"
 #include "pick.h"
+#include "placement.h"
 #include "ui_colorform.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QStyleHints>
 
 #include <array>
 
@@ -54,10 +57,13 @@ TColorForm::TColorForm(QWidget* parent, const QRadioButton* resistorFourBands, c
         shape->setAccessibleName(name);
         // Any mouse button on a swatch picks it.
         connect(shape, &TShape::mouseDown, this, [this, colour = colour](Qt::MouseButton) { Pick(colour); });
+        shape->installEventFilter(this);
     }
     ui->Panel1->setAccessibleName(QStringLiteral("None"));
+    ui->Panel1->setCursor(Qt::PointingHandCursor);
     ui->Panel1->installEventFilter(this);
     ui->Panel1->raise();
+    CentredOverParent::Install(this);
 }
 
 TColorForm::~TColorForm() = default;
@@ -128,20 +134,53 @@ void TColorForm::showEvent(QShowEvent* event)
     activateWindow();
 }
 
+bool TColorForm::EndsOpeningDoubleClick(const QMouseEvent* event) const
+{
+    if (!m_openingPress)
+        return false;
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    // Unsigned timestamps: a press from before the opening one wraps to a huge value.
+    const quint64 elapsed = event->timestamp() - m_openingPress->timestamp;
+    const QPointF moved = event->globalPosition() - m_openingPress->globalPosition;
+    return elapsed < quint64(hints->mouseDoubleClickInterval()) &&
+           moved.manhattanLength() <= hints->mouseDoubleClickDistance();
+}
+
 bool TColorForm::eventFilter(QObject* watched, QEvent* event)
 {
-    // "None" takes a click of the primary button only: press and release on it.
-    if (watched == ui->Panel1) {
-        if (event->type() == QEvent::MouseButtonPress)
+    const bool onNone = watched == ui->Panel1;
+    if (!onNone && !qobject_cast<TShape*>(watched))
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (EndsOpeningDoubleClick(mouse))
             return true;
-        if (event->type() == QEvent::MouseButtonRelease) {
+        if (!onNone)
+            return false;
+        // "None" takes a click of the primary button only: press and release on it.
+        m_noneArmed = mouse->button() == Qt::LeftButton;
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        // A double click reaches a swatch only when its first press was elsewhere, on a
+        // band under the picker: a press on a swatch picks and closes at once. Left to
+        // the widget, it would count as a second press.
+        return true;
+    case QEvent::MouseButtonRelease:
+        if (onNone) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() == Qt::LeftButton && ui->Panel1->rect().contains(mouse->position().toPoint()))
+            const bool click = m_noneArmed && mouse->button() == Qt::LeftButton &&
+                               ui->Panel1->rect().contains(mouse->position().toPoint());
+            if (mouse->button() == Qt::LeftButton)
+                m_noneArmed = false;
+            if (click)
                 Pick(NoColour);
             return true;
         }
+        return false;
+    default: return QDialog::eventFilter(watched, event);
     }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace kolvane

@@ -33,8 +33,13 @@ private:
 void SystemBeep();
 void SetBeepHook(std::function<void()> hook);
 
-// A modal box without an icon, with the application title and one OK button.
+// A modal box without an icon, with the application title and one OK button. Message
+// boxes are at least as wide as their title bar needs to show the title whole.
 void ShowMessage(QWidget* parent, const QString& text);
+
+// The width a window needs for the window manager to show `title` whole in its title
+// bar, beside the bar's icon and buttons.
+int TitleBarWidth(const QString& title);
 
 // The general error box: the message with a full stop appended when its last
 // character sorts after '.', the application title, the error icon, one OK button.

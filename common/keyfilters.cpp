@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWidget>
@@ -42,22 +44,46 @@ void TypedKeyFilter::Install(QWidget* widget, Mode mode)
     widget->installEventFilter(new TypedKeyFilter(widget, mode));
 }
 
-bool TypedKeyFilter::eventFilter(QObject* watched, QEvent* event)
+bool TypedKeyFilter::TextPasses(const QString& text) const
 {
-    const QString text = TypedText(event);
-    if (text.isEmpty())
-        return QObject::eventFilter(watched, event);
     if (m_mode == Nothing)
-        return true;
+        return false;
     // Qt reports Backspace and Enter with their control characters as text; Enter
     // may come as "\r" or as the keypad's "\n", which is the same key to the user.
     for (const QChar c : text) {
-        if (!DigitKeyPasses(c == QChar(10) ? QChar(13) : c)) {
-            SystemBeep();
-            return true;
-        }
+        if (!DigitKeyPasses(c == QChar(10) ? QChar(13) : c))
+            return false;
     }
-    return false;
+    return true;
+}
+
+bool TypedKeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::InputMethod)
+        return FilterComposed(watched, static_cast<QInputMethodEvent*>(event));
+    const QString text = TypedText(event);
+    if (text.isEmpty() || TextPasses(text))
+        return QObject::eventFilter(watched, event);
+    if (m_mode == Digits)
+        SystemBeep();
+    return true;
+}
+
+// A dead key or the Compose key types through the input method, not as a key press:
+// "é", "½" or "²" arrive as the commit string of an input-method event. What it commits
+// is typing like any other and follows the same rule, as one unit: one beep, nothing
+// committed. The composition shown meanwhile is left to the field, so it is cleared
+// as usual when the commit is dropped.
+bool TypedKeyFilter::FilterComposed(QObject* watched, QInputMethodEvent* event)
+{
+    if (event->commitString().isEmpty() || TextPasses(event->commitString()))
+        return false;
+    if (m_mode == Digits)
+        SystemBeep();
+    QInputMethodEvent withoutCommit(event->preeditString(), event->attributes());
+    QCoreApplication::sendEvent(watched, &withoutCommit);
+    event->accept();
+    return true;
 }
 
 void MenuShortcutsFirst::Install(QWidget* window)

@@ -1,8 +1,11 @@
-// Keystroke hooks of the value fields and the lists. They see typed characters only:
-// keys without text (arrows, Delete, Home, Tab) pass untouched.
+// Keystroke hooks of the value fields and the lists. They see typed characters only,
+// whether a key press or the input method (dead keys, Compose) typed them: keys without
+// text (arrows, Delete, Home, Tab) and pasting pass untouched.
 #pragma once
 
 #include <QObject>
+
+class QInputMethodEvent;
 
 namespace kolvane {
 
@@ -22,6 +25,8 @@ protected:
 
 private:
     TypedKeyFilter(QWidget* widget, Mode mode);
+    bool TextPasses(const QString& text) const;
+    bool FilterComposed(QObject* watched, QInputMethodEvent* event);
     Mode m_mode;
 };
 

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStyleHints>
 #include <QTabBar>
 #include <QtTest>
 
@@ -550,6 +551,9 @@ void Monkey::pressBand(int target)
     m_pickedIndex = -1;
     const std::int64_t answeredBefore = m_modalsAnswered;
     const int role = roleOf(target);
+    m_bandPressAt = band->mapToGlobal(at);
+    // The press takes the test clock's next tick.
+    m_bandPressTime = QTest::lastMouseTimestamp + 1;
     withModals([&] { QTest::mousePress(band, button, {}, at); });
     QTest::mouseRelease(band, button, {}, at);
     note(QStringLiteral("press band %1 with button %2, picked %3").arg(target).arg(int(button)).arg(m_pickedIndex));
@@ -901,6 +905,14 @@ void Monkey::answerModal()
     modal->close();
 }
 
+bool Monkey::EndsBandDoubleClick(QWidget* widget, QPoint at) const
+{
+    const QStyleHints* hints = QGuiApplication::styleHints();
+    // The press that follows takes the test clock's next tick.
+    return QTest::lastMouseTimestamp + 1 - m_bandPressTime < hints->mouseDoubleClickInterval() &&
+           (widget->mapToGlobal(at) - m_bandPressAt).manhattanLength() <= hints->mouseDoubleClickDistance();
+}
+
 void Monkey::answerPicker(QDialog* dialog)
 {
     auto& p = m_host.picker();
@@ -929,13 +941,19 @@ void Monkey::answerPicker(QDialog* dialog)
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         const Qt::MouseButton button = buttons[pick(3)];
         const QPoint at(pick(swatches[i]->width()), pick(swatches[i]->height()));
-        m_pickedIndex = i;
+        const bool echo = EndsBandDoubleClick(swatches[i], at);
+        m_pickedIndex = echo ? -1 : i;
         QTest::mousePress(swatches[i], button, {}, at);
         QTest::mouseRelease(swatches[i], button, {}, at);
+        if (echo != dialog->isVisible())
+            fail(QStringLiteral("a press on swatch %1 where band %2 was just pressed %3 the picker")
+                     .arg(i)
+                     .arg(target)
+                     .arg(echo ? QStringLiteral("closed") : QStringLiteral("left open")));
     } else if (r < 84 && p.Panel1->isVisible()) {
         // Only a click of the primary button picks "None"; other buttons do nothing.
         const bool primary = chance(75);
-        if (primary)
+        if (primary && !EndsBandDoubleClick(p.Panel1, p.Panel1->rect().center()))
             m_pickedIndex = NoneIx;
         QTest::mouseClick(p.Panel1, primary ? Qt::LeftButton : Qt::RightButton);
         if (!primary && !dialog->isVisible())

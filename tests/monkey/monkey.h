@@ -112,6 +112,11 @@ private:
     std::vector<Box> m_boxes;
     int m_pressedTarget = 0;
     int m_pickedIndex = -1; // colour index of the last pick, -1 for none
+    // Where and when the band was pressed: a press there within the double-click time
+    // ends that double click and picks nothing.
+    QPoint m_bandPressAt;
+    int m_bandPressTime = 0;
+    bool EndsBandDoubleClick(QWidget* widget, QPoint at) const;
     int m_modalAnswers = 0; // within one action, to stop a dialog that never closes
     QTimer m_modalTimer;
     std::array<std::int64_t, 16> m_kinds{};

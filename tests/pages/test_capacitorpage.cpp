@@ -7,6 +7,7 @@
 #include "tests/support/modalwatch.h"
 
 #include <QClipboard>
+#include <QAbstractItemView>
 #include <QtTest>
 
 using namespace kolvane;
@@ -24,6 +25,7 @@ private slots:
     void typedValuesPaintBands();
     void bandCountSwitch();
     void toleranceList();
+    void openListHighlightsOnlyTheSelection();
     void refusedValuesNameTheirUnit_data();
     void refusedValuesNameTheirUnit();
     void pastedTextGoesToErrorBox();
@@ -158,6 +160,28 @@ void CapacitorPageTest::toleranceList()
     QTest::keyClicks(f.ComboBox2, QStringLiteral("5%x"));
     QCOMPARE(f.ComboBox2->currentText(), QStringLiteral("20%"));
     QCOMPARE(beeps, 0);
+}
+
+void CapacitorPageTest::openListHighlightsOnlyTheSelection()
+{
+    QComboBox* list = host->f().ComboBox2;
+    QAbstractItemView* view = list->view();
+    // A row's background beside its text shows whether it is highlighted.
+    const auto rowLook = [&](int row) {
+        const QRect rect = view->visualRect(list->model()->index(row, 0));
+        return view->viewport()->grab().toImage().pixelColor(rect.right() - 2, rect.center().y());
+    };
+    for (const int selected : {-1, 6}) {
+        list->setCurrentIndex(selected);
+        list->setFocus();
+        list->showPopup();
+        QTRY_VERIFY(view->isVisible() && view->hasFocus());
+        const QColor plain = rowLook(list->count() - 1); // never selected here
+        for (int row = 0; row < list->count(); ++row)
+            QVERIFY2((rowLook(row) != plain) == (row == selected), qPrintable(QString::number(row)));
+        list->hidePopup();
+        QTRY_VERIFY(!view->isVisible());
+    }
 }
 
 void CapacitorPageTest::refusedValuesNameTheirUnit_data()

@@ -53,6 +53,8 @@ private slots:
     void assistiveToolsPressBandsAndSwatches();
     void firstShowingMatchesLaterOnes_data();
     void firstShowingMatchesLaterOnes();
+    void doubleClickOnBandPicksNothing();
+    void bandsAndSwatchesShowTheHand();
 
 private:
     kolvane::test::PickerControls& picker() { return host->picker(); }
@@ -279,6 +281,63 @@ void PickerTest::firstShowingMatchesLaterOnes()
     QCOMPARE(later.pixels, first.pixels);
     // The band in between offers other swatches, so a stale picture would show.
     QVERIFY(other.pixels != first.pixels);
+}
+
+void PickerTest::doubleClickOnBandPicksNothing()
+{
+    auto& f = host->f();
+    f.Edit1->setText(QStringLiteral("99"));
+    f.RadioButton5->click();
+    f.Button1->click();
+    QString before = f.Label1->text();
+    QWindow* mainWindow = host->main().windowHandle();
+    QDialog* picker = host->windows.colorForm();
+    pickOn(1, Qt::LeftButton, [] {}); // the picker takes its place over the main window
+
+    for (int target = 1; target <= 3; ++target) {
+        // The middle of the part of the band that the picker covers.
+        const QRect bandOnScreen(band(target)->mapToGlobal(QPoint(0, 0)), band(target)->size());
+        const QPoint point = bandOnScreen.intersected(picker->geometry()).center();
+        const auto* under = qobject_cast<TShape*>(picker->childAt(picker->mapFromGlobal(point)));
+        QVERIFY2(under, "the picker no longer opens over the first bands");
+        const BandColour under_colour = under->brushColour();
+        const BandColour old = band(target)->brushColour();
+        bool stayedOpen = false;
+        ModalWatch watch([&](QDialog* dialog) {
+            // The release goes to the main window, which the picker blocks; the second
+            // press follows at once, over the picker.
+            QTest::mouseRelease(mainWindow, Qt::LeftButton, {}, mainWindow->mapFromGlobal(point));
+            QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval;
+            QTest::mousePress(dialog->windowHandle(), Qt::LeftButton, {}, dialog->mapFromGlobal(point));
+            QTest::mouseRelease(dialog->windowHandle(), Qt::LeftButton, {}, dialog->mapFromGlobal(point));
+            stayedOpen = dialog->isVisible();
+            QCOMPARE(band(target)->brushColour(), old);
+            QCOMPARE(f.Label1->text(), before);
+            // A deliberate click after that picks as before.
+            QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, {}, dialog->mapFromGlobal(point));
+        });
+        QTest::mousePress(mainWindow, Qt::LeftButton, {}, mainWindow->mapFromGlobal(point));
+        QCOMPARE(watch.dialogs(), 1);
+        QVERIFY(stayedOpen);
+        QCOMPARE(band(target)->brushColour(), under_colour);
+        before = f.Label1->text();
+    }
+
+    // A quick press elsewhere in the picker is a choice, however soon it comes.
+    ModalWatch watch([&](QDialog*) { QTest::mousePress(swatch(7), Qt::LeftButton); });
+    QTest::mousePress(band(2), Qt::LeftButton);
+    QCOMPARE(f.Shape2->brushColour(), Digit[7]);
+}
+
+void PickerTest::bandsAndSwatchesShowTheHand()
+{
+    auto& f = host->f();
+    for (QWidget* w : std::initializer_list<QWidget*>{f.Shape1, f.Shape5, f.Shape6, f.Shape10, f.Shape11, swatch(0),
+                                                      swatch(11), picker().Panel1})
+        QCOMPARE(w->cursor().shape(), Qt::PointingHandCursor);
+    // The drawing around the bands and the window itself keep the arrow.
+    for (QWidget* w : std::initializer_list<QWidget*>{f.Shape12, f.Shape13, f.Shape14, host->windows.colorForm()})
+        QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
 }
 
 QTEST_MAIN(PickerTest)

@@ -8,10 +8,25 @@
 #include "tests/support/modalwatch.h"
 
 #include <QClipboard>
+#include <QFontDatabase>
 #include <QtTest>
 
 using namespace kolvane;
 using namespace kolvane::test;
+
+namespace {
+
+// The least a title bar needs to show the application title whole: the title in the
+// desktop's title font, bold, and three buttons as wide as the text is high.
+int TitleNeeds()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(QStringLiteral("Kolvane v." KOLVANE_VERSION)) + 3 * metrics.height();
+}
+
+} // namespace
 
 class ResistorPageTest : public QObject {
     Q_OBJECT
@@ -26,6 +41,8 @@ private slots:
     void bandCountSwitch();
     void listsPaintBandsOnly();
     void keyFilterBeeps();
+    void composedCharactersAreTypingToo_data();
+    void composedCharactersAreTypingToo();
     void refusedValues_data();
     void refusedValues();
     void pastedTextGoesToErrorBox_data();
@@ -235,6 +252,38 @@ void ResistorPageTest::keyFilterBeeps()
     QCOMPARE(beeps, 6);
 }
 
+void ResistorPageTest::composedCharactersAreTypingToo_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("commit");
+    QTest::addColumn<QString>("expected");
+    // Dead acute + e, Compose 1 2, dead circumflex + 2; digits pass as when typed.
+    QTest::newRow("Edit1 e acute") << "Edit1" << QString::fromUtf8("\u00e9") << "4";
+    QTest::newRow("Edit2 one half") << "Edit2" << QString::fromUtf8("\u00bd") << "4";
+    QTest::newRow("Edit13 digit, squared") << "Edit13" << QString::fromUtf8("5\u00b2") << "4";
+    QTest::newRow("Edit7 digits") << "Edit7"
+                                  << "56"
+                                  << "456";
+}
+
+void ResistorPageTest::composedCharactersAreTypingToo()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, commit);
+    QFETCH(QString, expected);
+    auto* edit = host->main().findChild<QLineEdit*>(field);
+    edit->setText(QStringLiteral("4"));
+    // The accent shows as a composition first, then the result is committed.
+    QInputMethodEvent accent(QStringLiteral("^"), {});
+    QApplication::sendEvent(edit, &accent);
+    QInputMethodEvent composed;
+    composed.setCommitString(commit);
+    QApplication::sendEvent(edit, &composed);
+    QTest::keyClicks(edit, QStringLiteral("1"));
+    QCOMPARE(edit->text(), expected + QLatin1Char('1'));
+    QCOMPARE(beeps, expected.size() == 1 ? 1 : 0);
+}
+
 void ResistorPageTest::refusedValues_data()
 {
     QTest::addColumn<QString>("text");
@@ -267,6 +316,7 @@ void ResistorPageTest::refusedValues()
     QCOMPARE(box.title, QStringLiteral("Kolvane v." KOLVANE_VERSION));
     QCOMPARE(box.icon, QMessageBox::NoIcon);
     QCOMPARE(box.buttons, 1);
+    QVERIFY2(box.width >= TitleNeeds(), qPrintable(QStringLiteral("%1 px wide").arg(box.width)));
     QCOMPARE(f.Label1->text(), QStringLiteral("47.00 Ohm"));
     QCOMPARE(f.Shape1->brushColour(), Digit[4]);
     QCOMPARE(f.Shape3->brushColour(), Digit[0]);

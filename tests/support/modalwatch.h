@@ -19,6 +19,7 @@ struct SeenBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     Qt::TextFormat format = Qt::AutoText;
     int buttons = 0;
+    int width = 0;
 };
 
 class ModalWatch {
@@ -43,7 +44,7 @@ private:
             return;
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             m_boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->textFormat(),
-                               static_cast<int>(box->buttons().size())});
+                               static_cast<int>(box->buttons().size()), box->frameGeometry().width()});
             box->button(QMessageBox::Ok)->click();
         } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             ++m_dialogs;
