@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "about.h"
 
 #include "addresses.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About dialog: the product's picture and two links, to the maker's web site
 // and to its support mail address. Created once and reused, so a clicked link
 // stays maroon for the rest of the run.

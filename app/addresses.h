@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The maker's web addresses and support mail address, shared by the Help menu and
 // the About dialog so both always open the same targets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Kolvane: reads and writes the colour codes of resistors and capacitors.
 #include "fonts.h"
 #include "mainform.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "mainform.h"
 
 #include "about.h"

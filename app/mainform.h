@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window: four pages, the menu bar with its shortcuts, and the commands that
 // switch pages and open the help page, the maker's pages and the About dialog.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "bandpicking.h"
 
 #include "bandshape.h"

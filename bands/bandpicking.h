@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The road of one pick on the main window: a press on a band opens the picker for
 // that band, and the picked colour is painted, mirrored in the tolerance and TFR
 // lists, and read by both pages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A filled rectangle: the bands, bodies and leads of the component drawings and the
 // picker's swatches. Its fill colour is a band's whole state; pages read it back.
 #pragma once

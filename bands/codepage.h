@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The behaviour the resistor and capacitor pages share: reading their value bands,
 // painting them for a typed number, switching between two and three digit bands,
 // the tolerance list, the band descriptions for assistive tools, and the value

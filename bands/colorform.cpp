@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colorform.h"
 
 #include "fonts.h"

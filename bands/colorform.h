@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour picker: a small modal dialog that offers only the colours a band's role
 // accepts. It is created once and reused; its caption and swatches stay as last set.
 #pragma once

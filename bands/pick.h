@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What crosses from a band click to the picker and back: which band is being chosen
 // for (1 to 11; 0 before the first click) and the colour of the last pick.
 #pragma once

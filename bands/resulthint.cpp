@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resulthint.h"
 
 #include "eseries.h"

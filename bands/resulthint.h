@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a colour-code page says about a shown value beyond the value itself: the span
 // its tolerance allows, the standard series it belongs to (or its neighbours there),
 // and a warning when the same bands also make a valid code read from the other end.

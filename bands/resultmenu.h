@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The copy menu of a colour-code page's value label: offered on a right click, and to
 // assistive tools as the label's "show menu" action, since a label takes no focus and
 // has no other way to reach it.

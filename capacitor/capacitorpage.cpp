@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "capacitorpage.h"
 
 #include "banddigits.h"

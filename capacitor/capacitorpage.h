@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Capasitor" page: 4- and 5-band codes in pF, nF and µF, the tolerance list, and
 // the typed capacitance painted as bands.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole command-line program as one call, so tests and the fuzzer can drive it
 // in-process: no exit(), no global state, output only through the two streams.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Values as people type and read them: "4.7k", "4k7", "100nF", and back to "4.7 kΩ".
 // The text is the same in every locale: a point, never a comma.
 #pragma once

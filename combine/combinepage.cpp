@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "combinepage.h"
 
 #include "feedback.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Amount of resistors" and "Amount of capasitor" pages: four two-value
 // calculators, each with its circuit diagram.
 #pragma once

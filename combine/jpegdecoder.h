@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decodes the JPEG circuit diagrams with libjpeg. Damaged input of any kind gives a
 // null image; libjpeg's own error handler would end the process instead.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the program answers the user outside its pages: the system beep, the range
 // messages, and the general error box for an error that escapes an event handler.
 #pragma once

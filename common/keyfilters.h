@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keystroke hooks of the value fields and the lists. They see typed characters only,
 // whether a key press or the input method (dead keys, Compose) typed them: keys without
 // text (arrows, Delete, Home, Tab) and pasting pass untouched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "placement.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keeps a dialog centred over its parent window, frame over frame, from its first
 // showing on.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour-code colours and what each means as digit, multiplier, tolerance and TFR.
 // This is the only place that knows the colour values; pages go through these lookups.
 #pragma once

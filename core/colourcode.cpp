@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colourcode.h"
 
 #include "numbers.h"

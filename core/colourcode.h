@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the resistor and capacitor codes share: reading value bands into a value with
 // its unit, and painting value bands for a typed whole number. Each page passes in
 // its units; nothing here knows which component it describes.

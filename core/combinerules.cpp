@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "combinerules.h"
 
 #include "numbers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two rules of the series and parallel calculators, as the texts the result
 // fields show. Pure functions: the locale comes in as a parameter.
 #pragma once

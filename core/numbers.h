@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole-number parsing and the fixed two-decimal text of every computed value.
 // Pure functions: the locale comes in as a parameter, never from global state.
 #pragma once

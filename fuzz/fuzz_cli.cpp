@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The whole command line in-process: the input is the argument list, arguments split
 // at NUL bytes and read as UTF-8. Whatever the arguments, a run ends with status 0
 // and an answer, or status 2, nothing on stdout and one line on stderr; a --json

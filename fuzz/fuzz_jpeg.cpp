@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes given to the diagram decoder: a null image, or an RGB picture within the
 // size limit whose every row can be read. A crash, a leak, a call to exit() (libjpeg's
 // default reaction to damage) or a read past the input is a finding.

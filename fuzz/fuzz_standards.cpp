@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The standards library's entry points for outside text and codes: the letter-code
 // parser and the readings of a band code from either end, plus the series lookups on
 // any double. The first input byte chooses what the rest is:

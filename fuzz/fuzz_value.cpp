@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Typed text → whole number → painted bands → shown value, checked against integer
 // arithmetic written out again here. The first input byte chooses how the rest is
 // read and which page settings apply; the rest is the typed text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Any bytes given to the WAV reader of the button's hover sound: refused, or PCM whose
 // format is one the player can hand to ALSA and whose samples lie inside the input,
 // right after their "data" chunk header, cut to whole frames.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Writes the committed seed corpora again: small well-formed inputs and their near
 # misses, so each fuzzer starts inside the formats rather than guessing magic bytes.
 # Needs python3 and ImageMagick's convert (both installed by scripts/deps.sh --test).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resistorpage.h"
 
 #include "banddigits.h"

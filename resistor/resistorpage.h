@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Resistor" page: 4-, 5- and 6-band codes, the tolerance and TFR lists, and the
 // typed resistance painted as bands.
 #pragma once

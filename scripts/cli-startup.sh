@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Whole-process time of `kolvane-cli decode red red orange` beside a bare Qt Core
 # program that prints one line (bench/cli/bare_core), alternating, RUNS times each after
 # one unmeasured warm-up of each. No display is used or needed. Prints the medians and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing Kolvane need.
 # Only packages that are missing are installed, so a second run costs nothing.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Time to the first opening of the colour picker and of the About dialog: from the
 # press (a click on the resistor's first band, Ctrl+A) to the dialog's window mapped
 # and painted, in a freshly started Kolvane each time. Runs under Xvfb with a window

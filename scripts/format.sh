@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Checks that every C++ source follows .clang-format (any difference fails), or with
 # --fix rewrites the files in place.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang (in build-fuzz/) and runs them.
 #   scripts/fuzz.sh [TARGET|all] [RUNS]     TARGET: value, standards, cli, jpeg or wav; RUNS per target
 # Each target starts from its committed seeds in fuzz/corpus/<target>/; what it learns

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Valgrind memcheck over a scripted session: monkey walks of ACTIONS actions (default
 # 300) for each of SEEDS (default 1,2), offscreen. Passes with zero errors and no
 # definitely lost block; tests/valgrind.supp holds the toolkit's and the system's own

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up time and peak memory of Kolvane beside a bare Qt window (bench/startup).
 # Both run under Xvfb with a window manager, alternating, RUNS times each after one
 # unmeasured warm-up of each. Each run is timed from outside by startwatch: process

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds everything and runs every test: the suite as built
 # for use (build-test/), the same suite under AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-asan/), a short smoke of each fuzz target,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs clang-tidy (checks in .clang-tidy) over every source file of ours and fails on
 # any finding. It reads build-test/compile_commands.json and the moc/uic output there,
 # so it builds build-test first when that is missing (scripts/test.sh builds it too);

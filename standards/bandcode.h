@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A whole colour code as printed on a part, and its readings from either end.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The combination finder: which one, two or three resistors from a set come nearest a
 // target, in series, in parallel or mixed. Every value of the set may be used more
 // than once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The IEC 60063 preferred-number series E3 to E192: membership, neighbours and the
 // members in a range. Values are in the base unit (ohm or picofarad).
 #pragma once

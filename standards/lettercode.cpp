@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "lettercode.h"
 
 #include "eseries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The IEC 60062 letter code, where the unit letter stands for the decimal point:
 // R47, 3R9, 4K7, 22K, 1M0 for resistances; 2p2, 4n7, 33n, 68µ for capacitances.
 #pragma once

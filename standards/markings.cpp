@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "markings.h"
 
 #include "eseries.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Readings of the short markings printed on parts too small for colour bands: the
 // letter code, SMD resistor codes, EIA-96 and the capacitor 3-digit code. A marking
 // can be read more than one way ("10R"), so the reader lists every valid reading.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The span of values a toleranced part may have, alone and in series or parallel
 // combinations. Every answer is "no value" for input that is not a finite positive
 // value with a tolerance in [0, 100) percent.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "qevbutton.h"
 
 TQevButton::TQevButton(QWidget* parent) : TQevCustomButton(parent) {}

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TQevButton: the owner-drawn push button as placed on forms and in Qt Designer.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button in use: pointer enter and leave, press, release and click, the popup
 // menu, auto-repeat, the hand cursor and hover sound, Enter/Escape/accelerator keys,
 // focus, and the reactions to the widget's change notifications.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing the button's face: frame, face colour, inner edge, glyph cell, popup mark,
 // caption and focus mark, in one of five looks. The layout is worked out whenever the
 // state changes; painting only reads it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button's state and what writing each property does; the click operation with
 // the stock kinds' actions.
 #include "qevcustombutton_p.h"

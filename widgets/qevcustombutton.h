@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // TQevCustomButton: an owner-drawn push button with frame styles, hot tracking, stock
 // kinds, glyph strips, a popup menu with its arrow mark, auto-repeat and a hover sound.
 //

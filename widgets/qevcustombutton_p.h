@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The state and the working parts of TQevCustomButton. Not installed and not exported:
 // the library, its white-box tests and the gallery compile against it, nothing else.
 #pragma once

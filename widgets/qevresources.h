@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button's own resources (glyphs, the popup arrow, the hand cursor, the hover
 // sound), looked up by name without regard to case.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four system colours the button uses, taken from the widget's palette (the
 // platform's colour scheme) rather than fixed values, so a theme change reaches them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "soundplayer.h"
 
 #include "wavreader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Plays a short WAV held in memory and returns when it has been heard. Without an
 // audio device, or with a malformed file, it returns at once and says nothing.
 #pragma once

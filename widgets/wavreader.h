@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads the PCM samples out of a RIFF/WAVE file held in memory. Pure and bounded: any
 // byte string is safe input, and a malformed one gives no result.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The least a Qt Core command-line program does: the application object, its
 // arguments, one line on stdout.
 #include <QCoreApplication>

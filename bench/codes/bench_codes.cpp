@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bands to value and value to bands in the pure library, over every accepted code.
 #include "colourcode.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Decoding the four circuit diagrams, the JPEG work the main window does at start-up.
 #include "jpegdecoder.h"
 #include "mainform.h"

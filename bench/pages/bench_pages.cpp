@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole user actions through the widgets, offscreen: a "Calculate" click, and one
 // pick from the press on a band to the hidden picker, beside the cost of showing and
 // hiding an empty dialog; and the value label's hint on its own, the part of a click

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts a program and watches it from outside, through the X server: the time from
 // the start of the process to its first top-level window being mapped, and to that
 // window's first painted content; then its peak resident memory. The program itself

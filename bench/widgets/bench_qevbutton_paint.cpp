@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Drawing one face of a 75x25 button with an 18x18 glyph and a caption, in each look,
 // beside a QPushButton of the same size painting itself.
 #include "qevbutton.h"

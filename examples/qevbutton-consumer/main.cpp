@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shows a dialog built from a .ui form with two owner-drawn buttons on a tab page.
 //
 //   qevbutton-consumer                      shows the dialog; prints its result

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws the program's pictures: the four circuit diagrams of the series and parallel
 // pages (JPEG, written with libjpeg), the About picture with the version it is given,
 // and the program icon: the window icon (PNG) and the desktop's icon theme set, every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About dialog: its layout and picture, the two links (intercepted, or with
 // nothing to open them), their colours across reopenings, and the ways it closes.
 #include "about.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kolvane-cli against outside facts: the colour code as printed in data sheets, the E
 // series, EIA-96 and the SMD codes, combination optima from a plain brute force written
 // here, and the process's own contract (exit status, stderr, JSON, locale) through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four series and parallel calculators on the main window's layout: wiring of
 // buttons, fields and rules, start texts, error reports, key filters, diagrams.
 #include "feedback.h"

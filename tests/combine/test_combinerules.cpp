@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sum and product-over-sum rules against an independent integer computation,
 // over the edges of the input square and a dense sample of its inside.
 #include "combinerules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The JPEG decoder on the program's own diagrams and on damaged input, which must
 // give a null image and never end the process.
 #include "jpegdecoder.h"

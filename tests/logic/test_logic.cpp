@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pure pieces: colour lookups, whole-number parsing, the two-decimal text and the
 // value-to-bands rule.
 #include "numbers.h"

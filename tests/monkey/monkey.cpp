@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "version.h"
 #include "tests/monkey/monkey.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A seeded random walk of what a person can do to the program: presses on bands and
 // swatches, list choices, switches, typing, pasting, calculations, shortcuts and the
 // dialogs. After every action it compares the windows with a model of its own that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A seeded random walk over owner-drawn buttons set up as in the gallery's live part
 // (popup menus in every position, auto-repeat, stock kinds, Default and Cancel):
 // pointer in and out, presses and releases of every mouse button inside and outside,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The monkey test: seeded random walks of user actions over the whole program, each
 // action followed by the model's checks; and the resident memory of a long walk.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Capasitor" page through its widgets: every code it accepts in pF, nF and µF,
 // typed values, the band-count switch, the list with its edit part, and the messages.
 #include "feedback.h"

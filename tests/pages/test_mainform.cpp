@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The frame: start-up state, the window's fixed size, menus with their access keys and
 // shortcuts, the help page, the maker's pages, and the general error box.
 #include "version.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour picker through the real dialog: which swatches each band is offered, and
 // what a pick, "None" and closing without a pick do to both pages.
 #include "tests/support/apphost.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The "Resistor" page through its widgets: every code it accepts, typed values painted
 // as bands, the band-count switch, the lists, the key filter and the messages.
 #include "version.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Runs a test program on a display of its own with a window manager, where windows get
 # frames, and a moment after they appear. Usage: under_window_manager.sh PROGRAM [ARGS...]
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The standards library against outside facts: the IEC 60063 formula and its listed
 // exceptions, letter codes both ways, readings from either end, and the span
 // arithmetic against exact fractions.

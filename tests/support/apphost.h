@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A fresh set of the program's windows for each test, with the program-wide values
 // back at their start-up state.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks that both colour-code pages go through: every accepted code read from the
 // bands, and typed values painted as bands, each against an integer computation.
 #pragma once

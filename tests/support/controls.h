@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The controls of the main window and of the picker, found by their object names as a
 // user's tools find them: the windows' generated forms stay private to the program.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opens a value label's copy menu as a user (right click) or an assistive tool (the
 // label's menu action) does, records its items and chooses one with the keyboard.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Independent expectations for the colour codes, computed in integers: the value in
 // hundredths of the base unit, the unit it is shown in and the text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Answers the modal boxes that a handler opens, and records what they showed, so a
 // test can drive a handler that would otherwise wait for a person.
 #pragma once

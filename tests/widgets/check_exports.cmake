@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The shared library exports its public classes and nothing of its private part or of
 # the helpers it is built from. Run by CTest with -P; takes LIBRARY and NM.
 execute_process(COMMAND "${NM}" -D --defined-only -C "${LIBRARY}"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the button from a build tree into an empty prefix (only the runtime and
 # development components), builds the example program against that prefix with
 # find_package(QevButton), and runs its self-test offscreen. Run by CTest with -P.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opens the button's private state and drawing to the tests.
 #pragma once
 

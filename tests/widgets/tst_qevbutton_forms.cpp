@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button on forms built the ways Qt programs build them: compiled by uic, loaded by
 // QUiLoader, or put together in a parentless widget that a layout adopts later. Keys
 // and names must not depend on when a button's window came to be.

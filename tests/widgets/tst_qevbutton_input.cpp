@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button in use: pointer, mouse buttons and clicks, the popup menu, auto-repeat,
 // cursor and sound, Enter/Escape/accelerator keys, focus, and the accessibility press.
 #include "probe.h"

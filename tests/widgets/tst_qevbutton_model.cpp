@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button's properties: defaults, the order a form stores them in, and what writing
 // the kind, glyph, colour, style and hint properties does to the rest.
 #include "probe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button's faces, pixel by pixel: frames in each style and look, glyph and caption
 // positions from the layout formulas, the popup mark, disabled drawing, focus mark.
 #include "probe.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The WAV reader behind the hover sound: our own "PREKO" file, the shapes of real
 // files (extra chunks, odd sizes), and malformed input that must be refused safely.
 #include "wavreader.h"

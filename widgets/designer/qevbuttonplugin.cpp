@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "qevbuttonplugin.h"
 
 #include "qevbutton.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Puts TQevButton into Qt Designer's widget box. The same plugin serves QUiLoader,
 // which creates the buttons of a loaded form through it.
 #pragma once

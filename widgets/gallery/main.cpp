@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The button gallery: every style in every look, every stock kind, the layouts and
 // the popup mark, and a few live buttons (popup menus, auto-repeat, the hover sound,
 // a dialog with OK / Cancel / Help).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Draws the button's stock glyphs, the popup arrow, the hand cursor and the hover
 sound, and writes them beside this script.
 
