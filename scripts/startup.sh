@@ -27,13 +27,9 @@ KOLVANE=$(realpath "${KOLVANE:-$BUILD/kolvane}")
 BARE="$BUILD/bench/startup/bare_window"
 WATCH="$BUILD/bench/startup/startwatch"
 
-export DISPLAY=":$DISPLAY_NUM"
-XDG_RUNTIME_DIR=$(mktemp -d)
-export XDG_RUNTIME_DIR
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -noreset -br -nolisten tcp >/dev/null 2>&1 &
-XVFB=$!
-trap 'kill $XVFB 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+# shellcheck source=scripts/lib/display.sh
+source scripts/lib/display.sh
+start_display "$DISPLAY_NUM"
 
 # The window manager and the programs share one session bus, as on a desktop.
 OUT=$(mktemp)

@@ -34,16 +34,6 @@ private slots:
     void copyMenu();
 
 private:
-    void pick(TShape* band, TShape* swatch)
-    {
-        ModalWatch watch([swatch](QDialog* dialog) {
-            QTest::mousePress(swatch, Qt::LeftButton);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        QTest::mousePress(band, Qt::LeftButton);
-        QCOMPARE(watch.dialogs(), 1);
-    }
     void type(const QString& text)
     {
         host->f().Edit2->setText(text);
@@ -242,14 +232,14 @@ void CapacitorPageTest::hintAfterPickAndTypedValue()
     // 10 nF with a picked brown tolerance reads from the other end as 120 pF ±1 %.
     f.RadioButton3->click();
     type(QStringLiteral("10000"));
-    pick(f.Shape10, host->picker().Shape2);
+    PickThroughPicker(f.Shape10, host->picker().Shape2);
     QCOMPARE(f.ComboBox2->currentText(), QStringLiteral("1%"));
     QCOMPARE(hint(), QStringLiteral("Tolerance \u00b11%: 9.90 nF \u2026 10.10 nF\n"
                                     "Standard value in E3, E6, E12, E24, E48, E96, E192\n"
                                     "Warning: read from the other end: 120.00 pF \u00b11%"));
 
     // A picked first digit: 30 nF is one of E24's historic values; orange leads no code.
-    pick(f.Shape6, host->picker().Shape4);
+    PickThroughPicker(f.Shape6, host->picker().Shape4);
     QCOMPARE(f.Label3->text(), QStringLiteral("30.00 nF"));
     QCOMPARE(hint(), QStringLiteral("Tolerance \u00b11%: 29.70 nF \u2026 30.30 nF\n"
                                     "Standard value in E24"));

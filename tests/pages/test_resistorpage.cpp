@@ -53,17 +53,6 @@ private slots:
     void copyMenu();
 
 private:
-    // A pick through the real picker: press the band, then the swatch inside.
-    void pick(TShape* band, TShape* swatch)
-    {
-        ModalWatch watch([swatch](QDialog* dialog) {
-            QTest::mousePress(swatch, Qt::LeftButton);
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        QTest::mousePress(band, Qt::LeftButton);
-        QCOMPARE(watch.dialogs(), 1);
-    }
     void type(const QString& text)
     {
         host->f().Edit1->setText(text);
@@ -381,11 +370,11 @@ void ResistorPageTest::hintAfterPickAndTypedValue()
     f.RadioButton2->click();
     for (const auto& [band, colour] : {std::pair{f.Shape1, Digit[1]}, {f.Shape2, Digit[0]}, {f.Shape3, Digit[0]}})
         band->setBrushColour(colour);
-    pick(f.Shape4, host->picker().Shape3); // red
+    PickThroughPicker(f.Shape4, host->picker().Shape3); // red
     QCOMPARE(f.Label1->text(), QStringLiteral("10,00 KOhm"));
     QCOMPARE(hint(), QStringLiteral("Tolerance \u00b120%: 8,00 KOhm \u2026 12,00 KOhm\n"
                                     "Standard value in E3, E6, E12, E24, E48, E96, E192"));
-    pick(f.Shape5, host->picker().Shape2); // brown, 1 %
+    PickThroughPicker(f.Shape5, host->picker().Shape2); // brown, 1 %
     QCOMPARE(hint(), QStringLiteral("Tolerance \u00b11%: 9,90 KOhm \u2026 10,10 KOhm\n"
                                     "Standard value in E3, E6, E12, E24, E48, E96, E192\n"
                                     "Warning: read from the other end: 120,00 Ohm \u00b11%"));
@@ -411,8 +400,8 @@ void ResistorPageTest::hintAfterPickAndTypedValue()
     // read back is red-brown-red-black-brown-brown, 212 Ω ±1 %, 100 ppm/K.
     f.RadioButton11->click();
     type(QStringLiteral("11000"));
-    pick(f.Shape5, host->picker().Shape2);
-    pick(f.Shape11, host->picker().Shape3);
+    PickThroughPicker(f.Shape5, host->picker().Shape2);
+    PickThroughPicker(f.Shape11, host->picker().Shape3);
     QVERIFY(hint().endsWith(QStringLiteral("Warning: read from the other end: 212,00 Ohm \u00b11%, 100 ppm/K")));
 
     // No value, no hint.

@@ -5,6 +5,7 @@
 
 #include "bandshape.h"
 #include "tests/support/expected.h"
+#include "tests/support/modalwatch.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -16,6 +17,18 @@
 #include <string>
 
 namespace kolvane::test {
+
+// A pick through the real picker: press the band, then the swatch inside.
+inline void PickThroughPicker(TShape* band, TShape* swatch)
+{
+    ModalWatch watch([swatch](QDialog* dialog) {
+        QTest::mousePress(swatch, Qt::LeftButton);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    QTest::mousePress(band, Qt::LeftButton);
+    QCOMPARE(watch.dialogs(), 1);
+}
 
 // The colour table written out again, independently of the production table.
 inline constexpr BandColour Digit[10] = {0x000000, 0x004080, 0x1A1AFF, 0x0080FF, 0x15FFFF,

@@ -42,6 +42,19 @@ QDesignerCustomWidgetInterface* loadPlugin(QPluginLoader& loader)
     return qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
 }
 
+// The form with the given button properties, through the form loader and the plugin.
+std::unique_ptr<QWidget> loadForm(const QByteArray& properties)
+{
+    QByteArray ui = form(properties);
+    QBuffer file(&ui);
+    QUiLoader loader;
+    loader.addPluginPath(QStringLiteral(QEV_PLUGIN_DIR));
+    std::unique_ptr<QWidget> w(loader.load(&file));
+    if (!w)
+        qWarning("the form did not load: %s", qPrintable(loader.errorString()));
+    return w;
+}
+
 } // namespace
 
 // A form's button with a kind, a style, a margin colour and a stored caption.
@@ -102,13 +115,8 @@ private Q_SLOTS:
     void loadForm()
     {
         QFETCH(QByteArray, properties);
-        QByteArray ui = form(properties);
-        QBuffer file(&ui);
-        QUiLoader loader;
-        loader.addPluginPath(QStringLiteral(QEV_PLUGIN_DIR));
-        std::unique_ptr<QWidget> w(loader.load(&file));
-        QVERIFY2(w, qPrintable(loader.errorString()));
-        auto* button = w->findChild<TQevButton*>(QStringLiteral("QevButton1"));
+        const std::unique_ptr<QWidget> w = loadForm(properties);
+        auto* button = w ? w->findChild<TQevButton*>(QStringLiteral("QevButton1")) : nullptr;
         QVERIFY(button);
         QTEST(button->Caption(), "caption");
         QTEST(button->Default(), "isDefault");
@@ -124,13 +132,8 @@ private Q_SLOTS:
     // makes the margin style custom) and the Cancel role that skCancel brings.
     void loadFormStyleAndColours()
     {
-        QByteArray ui = form(StyleAndColours);
-        QBuffer file(&ui);
-        QUiLoader loader;
-        loader.addPluginPath(QStringLiteral(QEV_PLUGIN_DIR));
-        std::unique_ptr<QWidget> w(loader.load(&file));
-        QVERIFY2(w, qPrintable(loader.errorString()));
-        auto* button = w->findChild<TQevButton*>(QStringLiteral("QevButton1"));
+        const std::unique_ptr<QWidget> w = loadForm(StyleAndColours);
+        auto* button = w ? w->findChild<TQevButton*>(QStringLiteral("QevButton1")) : nullptr;
         QVERIFY(button);
         QCOMPARE(button->ButtonKind(), TQevButton::skCancel);
         QVERIFY(button->Cancel());
