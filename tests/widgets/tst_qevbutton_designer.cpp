@@ -43,7 +43,7 @@ QDesignerCustomWidgetInterface* loadPlugin(QPluginLoader& loader)
 }
 
 // The form with the given button properties, through the form loader and the plugin.
-std::unique_ptr<QWidget> loadForm(const QByteArray& properties)
+std::unique_ptr<QWidget> LoadButtonForm(const QByteArray& properties)
 {
     QByteArray ui = form(properties);
     QBuffer file(&ui);
@@ -115,7 +115,7 @@ private Q_SLOTS:
     void loadForm()
     {
         QFETCH(QByteArray, properties);
-        const std::unique_ptr<QWidget> w = loadForm(properties);
+        const std::unique_ptr<QWidget> w = LoadButtonForm(properties);
         auto* button = w ? w->findChild<TQevButton*>(QStringLiteral("QevButton1")) : nullptr;
         QVERIFY(button);
         QTEST(button->Caption(), "caption");
@@ -132,7 +132,7 @@ private Q_SLOTS:
     // makes the margin style custom) and the Cancel role that skCancel brings.
     void loadFormStyleAndColours()
     {
-        const std::unique_ptr<QWidget> w = loadForm(StyleAndColours);
+        const std::unique_ptr<QWidget> w = LoadButtonForm(StyleAndColours);
         auto* button = w ? w->findChild<TQevButton*>(QStringLiteral("QevButton1")) : nullptr;
         QVERIFY(button);
         QCOMPARE(button->ButtonKind(), TQevButton::skCancel);
