@@ -4,7 +4,7 @@
 // and the program icon: the window icon (PNG) and the desktop's icon theme set, every
 // size as a PNG and one SVG. Run it after changing a drawing or the version, and commit
 // what it writes (the draw_resources target does both):
-//   drawresources <resources folder> v1.0.15
+//   drawresources <resources folder> v<project version>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -345,7 +345,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) {
-        std::cerr << "usage: drawresources <resources folder> <version, as in v1.0.15>\n";
+        std::cerr << "usage: drawresources <resources folder> <"v" and the project version>\n";
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
