@@ -4,6 +4,8 @@
 #include "eseries.h"
 #include "tolerance.h"
 
+#include <cmath>
+
 namespace kolvane {
 namespace {
 
@@ -22,7 +24,7 @@ QLatin1String Name(ESeries s)
 // tolerances are whole hundredths of a percent.
 void AppendPercent(QString& text, double percent, QStringView point)
 {
-    const auto hundredths = static_cast<long long>(percent * 100.0 + 0.5);
+    const auto hundredths = std::llround(percent * 100.0);
     text += QChar(u'\u00b1') + QString::number(hundredths / 100);
     if (const auto cents = hundredths % 100; cents != 0) {
         text += point;

@@ -345,7 +345,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     if (argc != 3) {
-        std::cerr << "usage: drawresources <resources folder> <"v" and the project version>\n";
+        std::cerr << "usage: drawresources <resources folder> <v followed by the project version>\n";
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));

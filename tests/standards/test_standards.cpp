@@ -39,6 +39,7 @@ std::vector<int> FromFormula(ESeries s)
     const bool twoDigits = s <= ESeries::E24;
     const int n = twoDigits ? 24 : 192;
     std::vector<int> all;
+    all.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
         all.push_back(static_cast<int>(std::lround((twoDigits ? 10 : 100) * std::pow(10.0, i / double(n)))));
     if (twoDigits) {
