@@ -198,15 +198,6 @@ std::optional<double> PercentOf(QString token)
     return v;
 }
 
-// The number a tolerance list item stands for: "0,05%" is 0.05.
-double ToleranceItemPercent(std::size_t index)
-{
-    QString item = FromView(ToleranceItems[index]);
-    item.replace(QLatin1Char(','), QLatin1Char('.'));
-    item.chop(1);
-    return QLocale::c().toDouble(item);
-}
-
 bool SameNumber(double a, double b)
 {
     return std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b));
@@ -429,7 +420,7 @@ Answer Encode(const Options& o)
         const auto percent = PercentOf(t);
         std::optional<BandColour> colour;
         for (std::size_t i = 0; percent && i < ToleranceItems.size(); ++i)
-            if (SameNumber(*percent, ToleranceItemPercent(i)))
+            if (SameNumber(*percent, TolerancePercent(static_cast<int>(i))))
                 colour = ToleranceColour(static_cast<int>(i));
         if (!colour)
             Refuse(QStringLiteral("%1 is not a tolerance of the colour code (0.05 0.1 0.25 0.5 1 2 5 10 20)")

@@ -113,8 +113,7 @@ QString PlainNumber(double value)
 {
     // Six significant digits hide the binary noise of sums and reciprocals; a value
     // this far from 1 keeps its exponent rather than a long row of zeros.
-    QString text = QString::number(value, 'g', 6);
-    return text;
+    return QString::number(value, 'g', 6);
 }
 
 QString QuantityText(double value, Quantity q)

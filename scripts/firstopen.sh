@@ -14,17 +14,15 @@ RUNS=${RUNS:-10}
 DISPLAY_NUM=${DISPLAY_NUM:-83}
 BUILD=${BUILD:-build-startup}
 
-bash scripts/deps.sh --test
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DKOLVANE_BUILD_TESTS=OFF >/dev/null
-cmake --build "$BUILD" --target kolvane startwatch -j"${JOBS:-2}" >/dev/null
+# shellcheck source=scripts/lib/measure.sh
+source scripts/lib/measure.sh
+build_release kolvane startwatch
 
 KOLVANE=$(realpath "${KOLVANE:-$BUILD/kolvane}")
 [ -x "$KOLVANE" ] || { echo "$(basename "$0"): no program at $KOLVANE" >&2; exit 1; }
 COMPARE=${COMPARE:+$(realpath "$COMPARE")}
 WATCH="$BUILD/bench/startup/startwatch"
 
-# shellcheck source=scripts/lib/display.sh
-source scripts/lib/display.sh
 start_display "$DISPLAY_NUM"
 
 # The first band of the resistor lies here in the main window, below the menu bar and tabs.

@@ -16,10 +16,9 @@ RUNS=${RUNS:-10}
 DISPLAY_NUM=${DISPLAY_NUM:-81}
 BUILD=${BUILD:-build-startup}
 
-bash scripts/deps.sh --test
-# A release build, as installed for users.
-cmake -S . -B "$BUILD" -DCMAKE_BUILD_TYPE=Release -DKOLVANE_BUILD_TESTS=OFF >/dev/null
-cmake --build "$BUILD" --target kolvane bare_window startwatch -j"${JOBS:-2}" >/dev/null
+# shellcheck source=scripts/lib/measure.sh
+source scripts/lib/measure.sh
+build_release kolvane bare_window startwatch
 
 # KOLVANE may name another build of the program, to compare two builds against one bare window.
 KOLVANE=$(realpath "${KOLVANE:-$BUILD/kolvane}")
@@ -27,8 +26,6 @@ KOLVANE=$(realpath "${KOLVANE:-$BUILD/kolvane}")
 BARE="$BUILD/bench/startup/bare_window"
 WATCH="$BUILD/bench/startup/startwatch"
 
-# shellcheck source=scripts/lib/display.sh
-source scripts/lib/display.sh
 start_display "$DISPLAY_NUM"
 
 # The window manager and the programs share one session bus, as on a desktop.

@@ -9,8 +9,14 @@
 namespace kolvane {
 namespace {
 
-// The tolerance and TFR lists' own items, read as numbers once: "0,05%" is 0.05 and
-// "none" is no coefficient.
+bool SameReading(const CodeReading& a, const CodeReading& b)
+{
+    return a.value == b.value && a.tolerancePercent == b.tolerancePercent && a.tcrPpm == b.tcrPpm;
+}
+
+} // namespace
+
+// The lists' own items, read as numbers once.
 double TolerancePercent(int index)
 {
     static const auto percents = [] {
@@ -41,13 +47,6 @@ std::optional<int> TfrPpm(int index)
     }();
     return ppms[static_cast<std::size_t>(index)];
 }
-
-bool SameReading(const CodeReading& a, const CodeReading& b)
-{
-    return a.value == b.value && a.tolerancePercent == b.tolerancePercent && a.tcrPpm == b.tcrPpm;
-}
-
-} // namespace
 
 std::optional<CodeReading> ReadBands(const BandCode& code, Quantity q)
 {

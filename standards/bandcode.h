@@ -18,6 +18,11 @@ struct BandCode {
     bool operator==(const BandCode&) const = default;
 };
 
+// The tolerance list's item `index` (0..8) as a number: "0,05%" is 0.05.
+double TolerancePercent(int index);
+// The TFR list's item `index` (0..7) in ppm/K; none for "none".
+std::optional<int> TfrPpm(int index);
+
 struct CodeReading {
     double value; // ohm or picofarad, the double nearest the decimal value
     double tolerancePercent;
