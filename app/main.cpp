@@ -9,6 +9,9 @@
 
 int main(int argc, char** argv)
 {
+    // Reading the font configuration and connecting to the display take milliseconds
+    // each; they overlap, and the thread is joined before the first font is asked for.
+    std::jthread fontConfig = kolvane::ReadFontConfigInBackground();
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(kolvane);
     QCoreApplication::setApplicationName(QStringLiteral("Kolvane"));
@@ -18,6 +21,7 @@ int main(int argc, char** argv)
     // window icon serves desktops that look at the window instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.tarnwick.Kolvane"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kolvane.png")));
+    fontConfig.join();
     kolvane::InstallFontSubstitutes();
 
     auto windows = kolvane::CreateWindows();

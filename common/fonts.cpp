@@ -11,6 +11,14 @@
 
 #include <array>
 
+#if KOLVANE_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+#ifdef __linux__
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
+
 namespace kolvane {
 namespace {
 
@@ -45,6 +53,23 @@ QHash<QString, QString>& Settled()
 }
 
 } // namespace
+
+std::jthread ReadFontConfigInBackground()
+{
+    return std::jthread([] {
+#ifdef __linux__
+        // Below the main thread and the display server, which answers the main thread's
+        // handshake meanwhile; on two cores the three would otherwise take turns.
+        setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 10);
+#endif
+#if KOLVANE_HAVE_FONTCONFIG
+        // Loads the configuration and the font cache once for the process; Qt's own call
+        // finds it done. Fontconfig guards its current configuration, so a second caller
+        // meanwhile would only load it twice.
+        FcInit();
+#endif
+    });
+}
 
 void InstallFontSubstitutes()
 {

@@ -4,12 +4,19 @@
 // similar families stand in, narrow enough that every caption fits its box.
 #pragma once
 
+#include <thread>
+
 class QColor;
 class QFont;
 class QString;
 class QWidget;
 
 namespace kolvane {
+
+// Reads the system's font configuration on a low-priority thread of its own, while the
+// main thread connects to the display. Join it before the first font is asked for:
+// Qt's font calls then find the configuration loaded instead of reading it themselves.
+[[nodiscard]] std::jthread ReadFontConfigInBackground();
 
 // Settles, once per run and before any control asks, which installed family stands in
 // for each named one.

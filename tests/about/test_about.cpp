@@ -75,7 +75,9 @@ private:
 void TestAbout::initTestCase()
 {
     Q_INIT_RESOURCE(kolvane);
-    // The program asks for the same stand-in fonts at start-up.
+    // The program asks for the same stand-in fonts at start-up, once its thread has
+    // read the font configuration.
+    ReadFontConfigInBackground().join();
     InstallFontSubstitutes();
 }
 
