@@ -6,6 +6,7 @@
 #include "combinations.h"
 #include "eseries.h"
 #include "markings.h"
+#include "numbers.h"
 #include "tolerance.h"
 #include "valuetext.h"
 #include "version.h"
@@ -390,14 +391,6 @@ Significand DecimalDigits(double value)
             s.digits.push_back(c.unicode() - '0');
     s.exponent = text.section(QLatin1Char('e'), 1).toInt();
     return s;
-}
-
-double TimesPowerOfTen(double significand, int exponent)
-{
-    double p = 1.0;
-    for (int i = 0; i < std::abs(exponent); ++i)
-        p *= 10.0;
-    return exponent < 0 ? significand / p : significand * p;
 }
 
 Answer Encode(const Options& o)

@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -155,6 +156,14 @@ QString FormatFixed2(long double value, int maxSignificant, const QLocale& local
     if (negative && !zero)
         text.prepend(QLatin1Char('-'));
     return text;
+}
+
+double TimesPowerOfTen(double value, int exponent)
+{
+    double power = 1.0;
+    for (int i = 0; i < std::abs(exponent); ++i)
+        power *= 10.0;
+    return exponent < 0 ? value / power : value * power;
 }
 
 } // namespace kolvane

@@ -25,4 +25,9 @@ QString InvalidIntegerMessage(const QString& text);
 // digits when that keeps fewer; a tie rounds away from zero.
 QString FormatFixed2(long double value, int maxSignificant, const QLocale& locale);
 
+// value × 10^exponent with one rounding: the power is exact in a double up to 10^22,
+// and a negative exponent divides by it, so 47 × 10^-2 is the double nearest 0.47
+// (multiplying by 0.01 would round twice and give 0.47000000000000003).
+double TimesPowerOfTen(double value, int exponent);
+
 } // namespace kolvane

@@ -2,6 +2,7 @@
 #include "lettercode.h"
 
 #include "eseries.h"
+#include "numbers.h"
 
 #include <array>
 #include <cmath>
@@ -29,17 +30,6 @@ constexpr std::array<UnitLetter, 7> CapacitanceReadLetters = {
 
 constexpr int SignificantDigits = 4;
 constexpr int MostDigits = 15; // whole numbers up to 10^15 are exact in a double
-
-// Exact in a double up to 10^22; the callers stay within ±16.
-constexpr std::array<double, 17> PowersOfTen = {1e0, 1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7, 1e8,
-                                                1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15, 1e16};
-
-double TimesPowerOfTen(double value, int exponent)
-{
-    // One rounding with an exact power: 47 × 10^-2 is the double nearest 0.47.
-    const double power = PowersOfTen.at(static_cast<std::size_t>(std::abs(exponent)));
-    return exponent >= 0 ? value * power : value / power;
-}
 
 bool InRange(double value)
 {

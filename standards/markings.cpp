@@ -2,6 +2,7 @@
 #include "markings.h"
 
 #include "eseries.h"
+#include "numbers.h"
 
 #include <cmath>
 
@@ -18,31 +19,22 @@ int DigitValue(QChar c)
     return c.unicode() - '0';
 }
 
-double PowerOfTen(int exponent)
-{
-    // Exact for the small exponents markings use; negative powers by division keep
-    // 0.1 and 0.01 the nearest doubles to those values.
-    double p = 1.0;
-    for (int i = 0; i < std::abs(exponent); ++i)
-        p *= 10.0;
-    return exponent < 0 ? 1.0 / p : p;
-}
-
-std::optional<double> Eia96Multiplier(QChar letter)
+// The power of ten that an EIA-96 letter multiplies the series value by.
+std::optional<int> Eia96Exponent(QChar letter)
 {
     switch (letter.toUpper().unicode()) {
-    case 'Z': return 0.001;
+    case 'Z': return -3;
     case 'Y':
-    case 'R': return 0.01;
+    case 'R': return -2;
     case 'X':
-    case 'S': return 0.1;
-    case 'A': return 1.0;
+    case 'S': return -1;
+    case 'A': return 0;
     case 'B':
-    case 'H': return 10.0;
-    case 'C': return 100.0;
-    case 'D': return 1000.0;
-    case 'E': return 1e4;
-    case 'F': return 1e5;
+    case 'H': return 1;
+    case 'C': return 2;
+    case 'D': return 3;
+    case 'E': return 4;
+    case 'F': return 5;
     default: return std::nullopt;
     }
 }
@@ -99,7 +91,7 @@ std::optional<double> ReadSmdCode(QStringView code)
     int significand = 0;
     for (qsizetype i = 0; i + 1 < code.size(); ++i)
         significand = significand * 10 + DigitValue(code[i]);
-    const double value = significand * PowerOfTen(DigitValue(code.back()));
+    const double value = TimesPowerOfTen(significand, DigitValue(code.back()));
     // 000 and 0000 are zero-ohm links, not resistances.
     return value > 0.0 ? std::optional<double>(value) : std::nullopt;
 }
@@ -112,10 +104,10 @@ std::optional<double> ReadEia96Code(QStringView code)
     const std::span<const int> mantissas = SeriesMantissas(ESeries::E96);
     if (index < 1 || static_cast<std::size_t>(index) > mantissas.size())
         return std::nullopt;
-    const auto multiplier = Eia96Multiplier(code[2]);
-    if (!multiplier)
+    const auto exponent = Eia96Exponent(code[2]);
+    if (!exponent)
         return std::nullopt;
-    return mantissas[static_cast<std::size_t>(index - 1)] * *multiplier;
+    return TimesPowerOfTen(mantissas[static_cast<std::size_t>(index - 1)], *exponent);
 }
 
 std::optional<double> ReadCapacitorCode(QStringView code)
@@ -130,7 +122,7 @@ std::optional<double> ReadCapacitorCode(QStringView code)
     // 6 and 7 would name tens of microfarads, which a 3-digit part never carries, but
     // they follow the rule and are read; 8 and 9 are the two small multipliers.
     const int exponent = power == 8 ? -2 : power == 9 ? -1 : power;
-    const double value = significand * PowerOfTen(exponent);
+    const double value = TimesPowerOfTen(significand, exponent);
     return value > 0.0 ? std::optional<double>(value) : std::nullopt;
 }
 

@@ -120,6 +120,7 @@ private slots:
     void networks();
     void markings_data();
     void markings();
+    void markingValuesAreTheirDecimals();
     void combineMatchesBruteForce_data();
     void combineMatchesBruteForce();
     void combineRules();
@@ -355,6 +356,20 @@ void CliTest::markings()
     for (const QJsonValue r : JsonOf(QStringLiteral("marking ") + args)[u"readings"].toArray())
         got << r[u"kind"].toString() + u'=' + QString::number(r[u"value"].toDouble(), 'g', 12);
     QCOMPARE(got.join(u' '), readings);
+}
+
+// A marking with a negative power of ten is answered with the double nearest its
+// decimal value: 49.9, not the 49.900000000000006 that multiplying by 0.1 gives.
+void CliTest::markingValuesAreTheirDecimals()
+{
+    for (const char* answer : {"68X eia96 49.9", "01Z eia96 0.1", "10R eia96 1.24", "--capacitor 399 cap3 3.9",
+                               "--capacitor 228 cap3 0.22", "--capacitor 479 cap3 4.7"}) {
+        QStringList words = QString::fromLatin1(answer).split(u' ');
+        const QString value = words.takeLast();
+        const QString kind = words.takeLast();
+        const Run r = RunIn(QStringLiteral("marking ") + words.join(u' ') + QStringLiteral(" --json"));
+        QVERIFY2(r.out.contains(QStringLiteral("\"kind\":\"%1\",\"value\":%2}").arg(kind, value)), qPrintable(r.out));
+    }
 }
 
 void CliTest::combineMatchesBruteForce_data()
