@@ -32,9 +32,7 @@ ABOUT="xdotool key ctrl+a"
 OUT=$(mktemp)
 dbus-run-session -- bash -c '
   watch=$1 runs=$2 band=$3 about=$4; shift 4
-  openbox >/dev/null 2>&1 &
-  WM=$!
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+  start_window_manager
   "$watch" "$1" >/dev/null   # warm-up: file cache, font cache
   for i in $(seq "$runs"); do
     n=0
@@ -48,12 +46,7 @@ dbus-run-session -- bash -c '
 
 cat "$OUT"
 echo "build1: $KOLVANE${COMPARE:+, build2: $COMPARE}"
-awk '
-  function median(list, n,   i, j, t, a) {
-    n = split(list, a, " ")
-    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
-    return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
-  }
+awk -f scripts/lib/median.awk -f /dev/stdin "$OUT" <<'AWK'
   {
     key = $1 " " $2
     if (!(key in seen)) { seen[key] = 1; order[++count] = key }
@@ -62,5 +55,6 @@ awk '
   END {
     for (k = 1; k <= count; k++)
       printf "median %-14s first opening: mapped %6.1f ms  painted %6.1f ms\n", order[k], median(v[order[k], "opened_ms"]), median(v[order[k], "opened_painted_ms"])
-  }' "$OUT"
+  }
+AWK
 rm -f "$OUT"

@@ -31,9 +31,7 @@ start_display "$DISPLAY_NUM"
 # The window manager and the programs share one session bus, as on a desktop.
 OUT=$(mktemp)
 dbus-run-session -- bash -c '
-  openbox >/dev/null 2>&1 &
-  WM=$!
-  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+  start_window_manager
   "$1" "$2" >/dev/null; "$1" "$3" >/dev/null   # warm-up: file cache, font cache
   for i in $(seq "$4"); do
     printf "kolvane %s\n" "$("$1" "$2")"
@@ -42,12 +40,7 @@ dbus-run-session -- bash -c '
   kill $WM' _ "$WATCH" "$KOLVANE" "$BARE" "$RUNS" >"$OUT"
 
 cat "$OUT"
-awk '
-  function median(list, n,   i, j, t, a) {
-    n = split(list, a, " ")
-    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (a[j] < a[i]) { t = a[i]; a[i] = a[j]; a[j] = t }
-    return n % 2 ? a[(n + 1) / 2] : (a[n / 2] + a[n / 2 + 1]) / 2
-  }
+awk -f scripts/lib/median.awk -f /dev/stdin "$OUT" <<'AWK'
   {
     for (f = 2; f <= NF; f++) { split($f, kv, "="); v[$1, kv[1]] = v[$1, kv[1]] " " kv[2] }
   }
@@ -59,5 +52,6 @@ awk '
       printf "median %-8s mapped %7.1f ms  painted %7.1f ms  (CPU %6.1f ms)  peak RSS %7d KiB\n", prog, m[prog, "mapped"], m[prog, "painted"], m[prog, "cpu"], m[prog, "hwm"]
     }
     printf "ratio kolvane/bare: start-up (to painted) %.2f, peak RSS %.2f  (CPU to painted %.2f)\n", m["kolvane", "painted"] / m["bare", "painted"], m["kolvane", "hwm"] / m["bare", "hwm"], m["kolvane", "cpu"] / m["bare", "cpu"]
-  }' "$OUT"
+  }
+AWK
 rm -f "$OUT"

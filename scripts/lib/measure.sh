@@ -18,3 +18,12 @@ start_display() {
   trap 'kill $XVFB 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
   for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
 }
+
+# Starts openbox on the display and waits until it manages the screen; its pid is left
+# in WM. Exported, so the scripts' runs inside dbus-run-session can call it too.
+start_window_manager() {
+  openbox >/dev/null 2>&1 &
+  WM=$!
+  for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+}
+export -f start_window_manager
