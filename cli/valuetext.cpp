@@ -116,32 +116,41 @@ QString PlainNumber(double value)
     return QString::number(value, 'g', 6);
 }
 
-QString QuantityText(double value, Quantity q)
+namespace {
+
+// The value in the largest step it reaches, with that step's suffix; the last step
+// (factor 1) takes everything smaller.
+struct ScaleStep {
+    double factor;
+    const char16_t* suffix;
+};
+
+QString Scaled(double value, const std::array<ScaleStep, 5>& steps)
 {
-    struct Step {
-        double factor;
-        const char16_t* unit;
-    };
-    static constexpr std::array<Step, 5> Ohms = {
-        {{1e12, u"T\u03A9"}, {1e9, u"G\u03A9"}, {1e6, u"M\u03A9"}, {1e3, u"k\u03A9"}, {1.0, u"\u03A9"}}};
-    static constexpr std::array<Step, 5> Farads = {
-        {{1e12, u"F"}, {1e9, u"mF"}, {1e6, u"\u00B5F"}, {1e3, u"nF"}, {1.0, u"pF"}}};
-    const std::array<Step, 5>& steps = q == Quantity::Resistance ? Ohms : Farads;
-    for (const Step& s : steps) {
+    for (const ScaleStep& s : steps) {
         // Rounding to six digits may carry 999.9995 up to the next step.
         if (std::abs(value) >= s.factor * (1.0 - 5e-7) || s.factor == 1.0)
-            return PlainNumber(value / s.factor) + QLatin1Char(' ') + QString::fromUtf16(s.unit);
+            return PlainNumber(value / s.factor) + QString::fromUtf16(s.suffix);
     }
     return {};
 }
 
+} // namespace
+
+QString QuantityText(double value, Quantity q)
+{
+    static constexpr std::array<ScaleStep, 5> Ohms = {
+        {{1e12, u" T\u03A9"}, {1e9, u" G\u03A9"}, {1e6, u" M\u03A9"}, {1e3, u" k\u03A9"}, {1.0, u" \u03A9"}}};
+    static constexpr std::array<ScaleStep, 5> Farads = {
+        {{1e12, u" F"}, {1e9, u" mF"}, {1e6, u" \u00B5F"}, {1e3, u" nF"}, {1.0, u" pF"}}};
+    return Scaled(value, q == Quantity::Resistance ? Ohms : Farads);
+}
+
 QString CompactValue(double ohms)
 {
-    static constexpr std::array<std::pair<double, char>, 4> Steps = {{{1e12, 'T'}, {1e9, 'G'}, {1e6, 'M'}, {1e3, 'k'}}};
-    for (const auto& [factor, prefix] : Steps)
-        if (ohms >= factor * (1.0 - 5e-7))
-            return PlainNumber(ohms / factor) + QLatin1Char(prefix);
-    return PlainNumber(ohms);
+    static constexpr std::array<ScaleStep, 5> Steps = {
+        {{1e12, u"T"}, {1e9, u"G"}, {1e6, u"M"}, {1e3, u"k"}, {1.0, u""}}};
+    return Scaled(ohms, Steps);
 }
 
 } // namespace kolvane
