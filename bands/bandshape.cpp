@@ -6,6 +6,9 @@
 #include <QPainter>
 
 namespace kolvane {
+namespace {
+void InstallShapeAccessibility();
+} // namespace
 
 TShape::TShape(QWidget* parent) : QWidget(parent)
 {
@@ -92,8 +95,7 @@ QAccessibleInterface* ShapeAccessibleFactory(const QString& className, QObject* 
     return nullptr;
 }
 
-} // namespace
-
+// The first shape made registers the interface for all of them.
 void InstallShapeAccessibility()
 {
     static const bool installed = [] {
@@ -102,5 +104,7 @@ void InstallShapeAccessibility()
     }();
     Q_UNUSED(installed);
 }
+
+} // namespace
 
 } // namespace kolvane

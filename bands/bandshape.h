@@ -52,9 +52,6 @@ private:
     bool m_pressable = false;
 };
 
-// Registers the accessible interface of TShape; called once at start-up.
-void InstallShapeAccessibility();
-
 } // namespace kolvane
 
 using kolvane::TShape;
