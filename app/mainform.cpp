@@ -240,6 +240,11 @@ void AssignAccessKeys(const QList<QAction*>& entries)
 
 Windows CreateWindows()
 {
+    // The window's layout is in pixels with the menu bar above the client area, and its
+    // menus, access keys and shortcuts are the window's own. A desktop's global menu
+    // would take the bar out of the window; asking whether one is there also costs a
+    // blocking round trip on the session bus while the window is made.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     Windows w;
     w.mainForm = std::make_unique<TMainForm>();
     return w;

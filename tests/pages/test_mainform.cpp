@@ -7,6 +7,8 @@
 #include "tests/support/apphost.h"
 #include "tests/support/modalwatch.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDesktopServices>
 #include <QFile>
 #include <QMenuBar>
@@ -28,6 +30,7 @@ public slots:
 class MainFormTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void startUp();
@@ -41,6 +44,7 @@ private slots:
     void exitClosesTheWindow();
     void dialogsAreMadeOnFirstUseOnly();
     void dialogsOpenCentredFromTheFirstTime();
+    void menuBarStaysInTheWindowBesideAGlobalMenu();
 
 private:
     void activate()
@@ -51,6 +55,17 @@ private:
     std::unique_ptr<AppHost> host;
     UrlRecorder recorder;
 };
+
+// A desktop with a global menu announces a registrar on the session bus. Where there
+// is a bus, this run announces one before the first window, as such a desktop would.
+static const QString GlobalMenuRegistrar = QStringLiteral("com.canonical.AppMenu.Registrar");
+
+void MainFormTest::initTestCase()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        bus.registerService(GlobalMenuRegistrar);
+}
 
 void MainFormTest::init()
 {
@@ -293,6 +308,20 @@ void MainFormTest::dialogsOpenCentredFromTheFirstTime()
                 qPrintable(QStringLiteral("showing %1 is off by %2,%3").arg(showing).arg(offset.x()).arg(offset.y())));
         }
     }
+}
+
+// The window's layout holds its menu bar above the client area, so the bar stays in
+// the window even where the desktop offers to take it into a global menu.
+void MainFormTest::menuBarStaysInTheWindowBesideAGlobalMenu()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(GlobalMenuRegistrar))
+        QSKIP("needs a session bus to announce a global menu on");
+    QVERIFY(!host->f().MainMenu1->isNativeMenuBar());
+    host->main().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&host->main()));
+    QVERIFY(host->f().MainMenu1->isVisible());
+    QCOMPARE(host->f().MainMenu1->geometry().bottom() + 1, host->f().centralwidget->y());
 }
 
 QTEST_MAIN(MainFormTest)
