@@ -103,6 +103,36 @@ bool RoleAccepts(BandRole role, BandColour colour)
     return false;
 }
 
+std::span<const BandRole> RolesOf(int bandCount)
+{
+    using R = BandRole;
+    static constexpr std::array<R, 3> Three = {R::FirstDigit, R::Digit, R::MultiplierOfFour};
+    static constexpr std::array<R, 4> Four = {R::FirstDigit, R::Digit, R::MultiplierOfFour, R::Tolerance};
+    static constexpr std::array<R, 5> Five = {R::FirstDigit, R::Digit, R::Digit, R::MultiplierOfMore, R::Tolerance};
+    static constexpr std::array<R, 6> Six = {R::FirstDigit,       R::Digit,     R::Digit,
+                                             R::MultiplierOfMore, R::Tolerance, R::Tfr};
+    switch (bandCount) {
+    case 3: return Three;
+    case 4: return Four;
+    case 5: return Five;
+    case 6: return Six;
+    default: return {};
+    }
+}
+
+std::string_view RoleName(BandRole role, int position)
+{
+    switch (role) {
+    case BandRole::FirstDigit: return "First digit";
+    case BandRole::Digit: return position == 1 ? "Second digit" : "Third digit";
+    case BandRole::MultiplierOfFour:
+    case BandRole::MultiplierOfMore: return "Multiplier";
+    case BandRole::Tolerance: return "Tolerance";
+    case BandRole::Tfr: return "TFR";
+    }
+    return {};
+}
+
 std::string_view ColourName(BandColour colour)
 {
     static constexpr std::array<std::string_view, 10> DigitNames = {"black", "brown", "red",    "orange", "yellow",

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace kolvane {
@@ -58,6 +59,16 @@ std::optional<int> TfrIndexOfColour(BandColour colour);
 std::optional<BandColour> TfrColour(int index); // none outside 0..7
 
 bool RoleAccepts(BandRole role, BandColour colour);
+
+// The roles of a code's bands in reading order, for 3 to 6 bands; empty for any other
+// count. Three bands are two digits and a multiplier with no tolerance band, as a
+// 4-band code reads when its tolerance band is missing.
+std::span<const BandRole> RolesOf(int bandCount);
+
+// What a band in `role` is called where it is named alone: "First digit", "Second
+// digit", "Third digit", "Multiplier", "Tolerance", "TFR". `position` is the band's
+// place in reading order, which tells the digits apart.
+std::string_view RoleName(BandRole role, int position);
 
 // The English name of a colour ("violet", "not set"), or an empty view for a value
 // that is no band colour.
