@@ -3,7 +3,7 @@
 
 #include "bandcode.h"
 #include "bandcolours.h"
-#include "combinations.h"
+#include "combinationfinder.h"
 #include "eseries.h"
 #include "markings.h"
 #include "numbers.h"

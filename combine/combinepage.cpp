@@ -5,7 +5,7 @@
 #include "fonts.h"
 #include "keyfilters.h"
 #include "numbers.h"
-#include "combinerules.h"
+#include "seriesparallel.h"
 #include "jpegdecoder.h"
 
 #include <QAbstractButton>

@@ -2,7 +2,7 @@
 // Three parts over E96 from 1 Ω to 10 MΩ (673 values): the finder against a brute
 // force over every combination of the same set, in the same run. The brute force
 // keeps the same ranking and the same symmetry rule, so both find the same answers.
-#include "combinations.h"
+#include "combinationfinder.h"
 #include "eseries.h"
 
 #include <benchmark/benchmark.h>

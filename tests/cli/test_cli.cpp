@@ -5,7 +5,7 @@
 // QProcess on the built program.
 #include "cli.h"
 #include "colourcode.h"
-#include "combinations.h"
+#include "combinationfinder.h"
 #include "eseries.h"
 #include "markings.h"
 #include "version.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "combinerules.h"
+#include "seriesparallel.h"
 
 #include "numbers.h"
 

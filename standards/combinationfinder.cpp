@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "combinations.h"
+#include "combinationfinder.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The sum and product-over-sum rules against an independent integer computation,
 // over the edges of the input square and a dense sample of its inside.
-#include "combinerules.h"
+#include "seriesparallel.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -185,4 +185,4 @@ void TestCombineRules::denseSample()
 }
 
 QTEST_APPLESS_MAIN(TestCombineRules)
-#include "test_combinerules.moc"
+#include "test_seriesparallel.moc"
