@@ -42,12 +42,8 @@ void MarkVisited(QLabel* label)
 TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbout>())
 {
     ui->setupUi(this);
-    BitBtn1 = ui->BitBtn1;
-    Image1 = ui->Image1;
-    Label1 = ui->Label1;
-    Label2 = ui->Label2;
     // The picture carries the maker and the version; assistive tools read them here.
-    Image1->setAccessibleName(QStringLiteral("Tarnwick Ltd. Kolvane v" KOLVANE_VERSION));
+    ui->Image1->setAccessibleName(QStringLiteral("Tarnwick Ltd. Kolvane v" KOLVANE_VERSION));
 
     // A dialog frame with only the close button, fixed at its client size.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -58,38 +54,38 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
     setPalette(palette);
     setAutoFillBackground(true);
 
-    BitBtn1->setFocusPolicy(Qt::StrongFocus);
-    Image1->setFocusPolicy(Qt::NoFocus);
+    ui->BitBtn1->setFocusPolicy(Qt::StrongFocus);
+    ui->Image1->setFocusPolicy(Qt::NoFocus);
 
-    Label1->setText(QString::fromLatin1(HomePageAddress));
-    Label2->setText(QStringLiteral("E-mail: ") + QString::fromLatin1(SupportMailAddress));
-    SetLinkLook(Label1);
-    SetLinkLook(Label2);
-    Label1->installEventFilter(this);
-    Label2->installEventFilter(this);
+    ui->Label1->setText(QString::fromLatin1(HomePageAddress));
+    ui->Label2->setText(QStringLiteral("E-mail: ") + QString::fromLatin1(SupportMailAddress));
+    SetLinkLook(ui->Label1);
+    SetLinkLook(ui->Label2);
+    ui->Label1->installEventFilter(this);
+    ui->Label2->installEventFilter(this);
 
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     CentredOverParent::Install(this);
 }
 
 TAbout::~TAbout() = default;
 
-void TAbout::Label1Click()
+void TAbout::openWebSite()
 {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomePageAddress)));
-    MarkVisited(Label1);
+    MarkVisited(ui->Label1);
 }
 
-void TAbout::Label2Click()
+void TAbout::writeToSupport()
 {
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(SupportMailAddress)));
-    MarkVisited(Label2);
+    MarkVisited(ui->Label2);
 }
 
 // A click on a label is a left press and a release over the same label.
 bool TAbout::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Label1 || watched == Label2) {
+    if (watched == ui->Label1 || watched == ui->Label2) {
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton)
@@ -105,10 +101,10 @@ bool TAbout::eventFilter(QObject* watched, QEvent* event)
             if (mouse->button() == Qt::LeftButton)
                 m_pressed = nullptr;
             if (click) {
-                if (watched == Label1)
-                    Label1Click();
+                if (watched == ui->Label1)
+                    openWebSite();
                 else
-                    Label2Click();
+                    writeToSupport();
                 return true;
             }
         }

@@ -13,7 +13,6 @@ class TAbout;
 }
 
 class QLabel;
-class QPushButton;
 
 namespace kolvane {
 
@@ -23,14 +22,8 @@ public:
     explicit TAbout(QWidget* parent);
     ~TAbout() override;
 
-    QPushButton* BitBtn1;
-    QLabel* Image1;
-    QLabel* Label1;
-    QLabel* Label2;
-
-public slots:
-    void Label1Click();
-    void Label2Click();
+    void openWebSite();
+    void writeToSupport();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,9 +3,7 @@
 
 #include "about.h"
 #include "addresses.h"
-#include "banddigits.h"
 #include "keyfilters.h"
-#include "bandpicking.h"
 #include "fonts.h"
 #include "bandshape.h"
 #include "codepage.h"
@@ -24,6 +22,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include <array>
 #include <set>
 
 namespace kolvane {
@@ -47,7 +46,6 @@ ResistorControls ResistorPageControls(Ui::TMainForm& ui)
     c.valueFieldColour = Qt::black;
     c.unitButtons = {ui.RadioButton5, ui.RadioButton6, ui.RadioButton7};
     r.calculate = ui.Button1;
-    r.fiveBands = ui.RadioButton2;
     r.sixBands = ui.RadioButton11;
     r.tfrBand = ui.Shape11;
     r.tfrList = ui.ComboBox3;
@@ -61,7 +59,7 @@ CapacitorControls CapacitorPageControls(Ui::TMainForm& ui)
     c.groupBoxes = {ui.GroupBox5, ui.GroupBox6, ui.GroupBox7, ui.GroupBox10};
     c.body = ui.Shape13;
     c.leads = {ui.Shape16, ui.Shape17};
-    c.bandCountButtons = {ui.RadioButton3, ui.RadioButton4};
+    c.bandCountButtons = {ui.RadioButton4, ui.RadioButton3};
     c.valueBands = {ui.Shape6, ui.Shape7, ui.Shape8, ui.Shape9};
     c.toleranceBand = ui.Shape10;
     c.toleranceList = ui.ComboBox2;
@@ -71,7 +69,6 @@ CapacitorControls CapacitorPageControls(Ui::TMainForm& ui)
     c.valueFieldColour = QColor(0, 0, 128);
     c.unitButtons = {ui.RadioButton10, ui.RadioButton9, ui.RadioButton8};
     r.calculate = ui.Button2;
-    r.fiveBands = ui.RadioButton3;
     return r;
 }
 
@@ -106,30 +103,25 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     for (QMenu* menu : {ui->File1, ui->Unit1, ui->Help1})
         AssignAccessKeys(menu->actions());
 
-    m_resistor = new ResistorPage(ResistorPageControls(*ui), this, this);
-    m_capacitor = new CapacitorPage(CapacitorPageControls(*ui), this, this);
+    // The resistor page has read nothing yet; its digits start unread.
+    m_lastReadings.resistor.digits.fill(-1);
+    const PickerSource picker = [this] { return colorForm(); };
+    m_resistor = new ResistorPage(ResistorPageControls(*ui), m_lastReadings.resistor, picker, this, this);
+    m_capacitor = new CapacitorPage(CapacitorPageControls(*ui), m_lastReadings.capacitor, picker, this, this);
     m_combine = new CombinePage(CombinePageControls(*ui), this, this);
+    // Every pick reads both pages, so a band changed behind a page's back shows at once.
+    connect(m_resistor, &ColourCodePage::colourPicked, m_capacitor, &ColourCodePage::recompute);
+    connect(m_capacitor, &ColourCodePage::colourPicked, m_resistor, &ColourCodePage::recompute);
 
-    PickWiring wiring;
-    wiring.bands = {ui->Shape1, ui->Shape2, ui->Shape3, ui->Shape4,  ui->Shape5, ui->Shape6,
-                    ui->Shape7, ui->Shape8, ui->Shape9, ui->Shape10, ui->Shape11};
-    wiring.resistorTolerance = ui->ComboBox1;
-    wiring.capacitorTolerance = ui->ComboBox2;
-    wiring.resistorTfr = ui->ComboBox3;
-    wiring.recomputeResistor = [this] { m_resistor->RecomputeResistor(); };
-    wiring.recomputeCapacitor = [this] { m_capacitor->RecomputeCapacitor(); };
-    m_picking = new BandPicking(
-        std::move(wiring), [this] { return colorForm(); }, this);
-
-    connect(ui->Exit1, &QAction::triggered, this, &TMainForm::Exit1Click);
-    connect(ui->Resistor1, &QAction::triggered, this, &TMainForm::Resistor1Click);
-    connect(ui->Capasitor1, &QAction::triggered, this, &TMainForm::Capasitor1Click);
-    connect(ui->Amountofresistor1, &QAction::triggered, this, &TMainForm::Amountofresistor1Click);
-    connect(ui->Amountofcapasitor1, &QAction::triggered, this, &TMainForm::Amountofcapasitor1Click);
-    connect(ui->Support1, &QAction::triggered, this, &TMainForm::Support1Click);
-    connect(ui->homepage, &QAction::triggered, this, &TMainForm::homepageClick);
-    connect(ui->Pellmoorhomepage1, &QAction::triggered, this, &TMainForm::Pellmoorhomepage1Click);
-    connect(ui->About1, &QAction::triggered, this, &TMainForm::About1Click);
+    connect(ui->Exit1, &QAction::triggered, this, &QWidget::close);
+    const std::array<QAction*, 4> pages = {ui->Resistor1, ui->Capasitor1, ui->Amountofresistor1,
+                                           ui->Amountofcapasitor1};
+    for (int i = 0; i < int(pages.size()); ++i)
+        connect(pages[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { showPage(i); });
+    connect(ui->Support1, &QAction::triggered, this, &TMainForm::openHelp);
+    connect(ui->homepage, &QAction::triggered, this, &TMainForm::openHomePage);
+    connect(ui->Pellmoorhomepage1, &QAction::triggered, this, &TMainForm::openProductPage);
+    connect(ui->About1, &QAction::triggered, this, &TMainForm::showAbout);
 
     MenuShortcutsFirst::Install(this);
 
@@ -139,21 +131,14 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     setFixedSize(586, 283 + ui->MainMenu1->sizeHint().height());
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().center() - rect().center());
-
-    FormCreate();
 }
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::FormCreate()
-{
-    BandDigits[0] = BandDigits[1] = BandDigits[2] = -1;
-}
-
 TColorForm* TMainForm::colorForm()
 {
     if (!m_colorForm)
-        m_colorForm = new TColorForm(this, ui->RadioButton1, ui->RadioButton4, [this] { ApplyPickedColour(); });
+        m_colorForm = new TColorForm(this);
     return m_colorForm;
 }
 
@@ -164,37 +149,12 @@ QDialog* TMainForm::about()
     return m_about;
 }
 
-void TMainForm::ApplyPickedColour()
+void TMainForm::showPage(int index)
 {
-    m_picking->ApplyPickedColour();
+    ui->PageControl1->setCurrentIndex(index);
 }
 
-void TMainForm::Exit1Click()
-{
-    close();
-}
-
-void TMainForm::Resistor1Click()
-{
-    ui->PageControl1->setCurrentIndex(0);
-}
-
-void TMainForm::Capasitor1Click()
-{
-    ui->PageControl1->setCurrentIndex(1);
-}
-
-void TMainForm::Amountofresistor1Click()
-{
-    ui->PageControl1->setCurrentIndex(2);
-}
-
-void TMainForm::Amountofcapasitor1Click()
-{
-    ui->PageControl1->setCurrentIndex(3);
-}
-
-void TMainForm::Support1Click()
+void TMainForm::openHelp()
 {
     const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') + QStringLiteral("help.html");
     if (!QFileInfo(path).isFile())
@@ -202,17 +162,17 @@ void TMainForm::Support1Click()
     QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-void TMainForm::homepageClick()
+void TMainForm::openHomePage()
 {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(HomePageAddress)));
 }
 
-void TMainForm::Pellmoorhomepage1Click()
+void TMainForm::openProductPage()
 {
     QDesktopServices::openUrl(QUrl(QString::fromLatin1(ProductPageAddress)));
 }
 
-void TMainForm::About1Click()
+void TMainForm::showAbout()
 {
     about()->exec();
 }

@@ -3,6 +3,8 @@
 // switch pages and open the help page, the maker's pages and the About dialog.
 #pragma once
 
+#include "lastreadings.h"
+
 #include <QMainWindow>
 
 #include <memory>
@@ -16,7 +18,6 @@ class QDialog;
 namespace kolvane {
 
 struct Windows;
-class BandPicking;
 class CapacitorPage;
 class CombinePage;
 class ResistorPage;
@@ -30,32 +31,29 @@ public:
 
     ResistorPage& resistorPage() { return *m_resistor; }
     CapacitorPage& capacitorPage() { return *m_capacitor; }
+    // What the two colour-code pages last read from their bands.
+    const LastReadings& lastReadings() const { return m_lastReadings; }
 
     // The dialogs are made on first use, once, hidden, and reused until the main
     // window goes; a start-up that shows only the main window does not pay for them.
     TColorForm* colorForm();
     QDialog* about();
 
-    void ApplyPickedColour();
-
-    void Exit1Click();
-    void Resistor1Click();
-    void Capasitor1Click();
-    void Amountofresistor1Click();
-    void Amountofcapasitor1Click();
-    void Support1Click();
-    void homepageClick();
-    void Pellmoorhomepage1Click();
-    void About1Click();
+    // Brings page `index` to the front: 0 resistor, 1 capacitor, 2 and 3 the
+    // series/parallel calculators of resistors and of capacitors.
+    void showPage(int index);
+    // Opens the help page that is installed beside the program, if it is there.
+    void openHelp();
+    void openHomePage();
+    void openProductPage();
+    void showAbout();
 
 private:
-    void FormCreate();
-
     std::unique_ptr<Ui::TMainForm> ui;
+    LastReadings m_lastReadings;
     ResistorPage* m_resistor = nullptr;
     CapacitorPage* m_capacitor = nullptr;
     CombinePage* m_combine = nullptr;
-    BandPicking* m_picking = nullptr;
     TColorForm* m_colorForm = nullptr;
     QDialog* m_about = nullptr;
 };

@@ -5,7 +5,7 @@
 #include "fonts.h"
 #include "keyfilters.h"
 #include "numbers.h"
-#include "bandshape.h"
+#include "colorform.h"
 #include "resulthint.h"
 #include "resultmenu.h"
 
@@ -18,14 +18,21 @@
 namespace kolvane {
 
 ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits& units, Quantity quantity,
-                               std::span<std::int8_t> digitCells, long double& multiplier, QWidget* owner,
-                               QObject* parent)
-    : QObject(parent), m_c(controls), m_units(units), m_quantity(quantity), m_cells(digitCells),
-      m_multiplier(multiplier), m_owner(owner)
+                               LastReading& lastReading, PickerSource picker, QWidget* owner, QObject* parent)
+    : QObject(parent), m_c(controls), m_units(units), m_quantity(quantity), m_picker(std::move(picker)),
+      m_last(lastReading), m_owner(owner)
 {
-    ApplyLook();
+    applyLook();
     TypedKeyFilter::Install(m_c.valueField, TypedKeyFilter::Digits);
     TypedKeyFilter::Install(m_c.toleranceList, TypedKeyFilter::Nothing);
+
+    for (std::size_t i = 0; i < m_c.bandCountButtons.size(); ++i) {
+        const int count = 4 + static_cast<int>(i);
+        connect(m_c.bandCountButtons[i], &QRadioButton::toggled, this, [this, count](bool on) {
+            if (on)
+                setBandCount(count);
+        });
+    }
 
     auto* list = m_c.toleranceList;
     for (const auto item : ToleranceItems)
@@ -35,8 +42,9 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
     // A band is described again whenever it is painted.
     for (TShape* band :
          {m_c.valueBands[0], m_c.valueBands[1], m_c.valueBands[2], m_c.valueBands[3], m_c.toleranceBand}) {
-        connect(band, &TShape::painted, this, [this, band] { DescribeBand(band); });
-        DescribeBand(band);
+        makePickable(band);
+        connect(band, &TShape::painted, this, [this, band] { describeBand(band); });
+        describeBand(band);
     }
 
     // The label's text is the shown value; the letters come from the exact reading of
@@ -44,17 +52,17 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
     m_menu = new ResultMenu(m_c.valueLabel,
                             {[this] { return m_c.valueLabel->text(); },
                              [this] {
-                                 const auto reading = ReadBands(ShownCode(), m_quantity);
+                                 const auto reading = ReadBands(shownCode(), m_quantity);
                                  const double value = reading ? reading->value : m_shownValue.value_or(0.0f);
                                  return LetterCode(value, m_quantity).value_or(QString());
                              },
-                             [this] { return ColourNames(ShownCode()); }},
+                             [this] { return ColourNames(shownCode()); }},
                             this);
     // The tolerance band changes the hint, never the value.
-    connect(m_c.toleranceBand, &TShape::painted, this, &ColourCodePage::UpdateHint);
+    connect(m_c.toleranceBand, &TShape::painted, this, &ColourCodePage::updateHint);
 }
 
-void ColourCodePage::ApplyLook()
+void ColourCodePage::applyLook()
 {
     const QColor navy(0, 0, 128);
     const QString sans = QStringLiteral("MS Sans Serif");
@@ -84,18 +92,19 @@ int ColourCodePage::digitCount() const
     return m_c.fourBands->isChecked() ? 2 : 3;
 }
 
-void ColourCodePage::Recompute()
+void ColourCodePage::recompute()
 {
     const int digits = digitCount();
     std::array<BandColour, 4> bands{};
     for (int i = 0; i <= digits; ++i)
         bands[static_cast<std::size_t>(i)] = m_c.valueBands[static_cast<std::size_t>(i)]->brushColour();
-    m_shownValue = ReadCode(std::span(bands.data(), static_cast<std::size_t>(digits + 1)), m_cells, m_multiplier);
+    m_shownValue =
+        ReadCode(std::span(bands.data(), static_cast<std::size_t>(digits + 1)), m_last.digits, m_last.multiplier);
     m_c.valueLabel->setText(m_shownValue ? ValueText(*m_shownValue, m_units, QLocale()) : CheckColourText);
-    UpdateHint();
+    updateHint();
 }
 
-BandCode ColourCodePage::ShownCode() const
+BandCode ColourCodePage::shownCode() const
 {
     const auto digits = static_cast<std::size_t>(digitCount());
     BandCode code;
@@ -107,12 +116,12 @@ BandCode ColourCodePage::ShownCode() const
     return code;
 }
 
-void ColourCodePage::UpdateHint()
+void ColourCodePage::updateHint()
 {
     // Every pick recomputes both pages, and different typed numbers often paint the
     // same bands: the hint is only written again when what it reads has changed.
     const bool shown = m_shownValue.has_value();
-    HintSource source{shown ? std::optional(ShownCode()) : std::nullopt, QLocale().decimalPoint()};
+    HintSource source{shown ? std::optional(shownCode()) : std::nullopt, QLocale().decimalPoint()};
     if (source == m_hintSource)
         return;
     const QString hint = shown ? ResultHint(*source.code, m_quantity, m_units, QLocale()) : QString();
@@ -122,7 +131,7 @@ void ColourCodePage::UpdateHint()
     m_menu->setAvailable(shown);
 }
 
-void ColourCodePage::Calculate()
+void ColourCodePage::calculate()
 {
     const QString text = m_c.valueField->text();
     if (text.isEmpty())
@@ -143,46 +152,104 @@ void ColourCodePage::Calculate()
     const auto code = CodeForValue(*number * UnitFactors[static_cast<std::size_t>(unit)], digitCount());
     for (int i = 0; i < code.count; ++i)
         m_c.valueBands[static_cast<std::size_t>(i)]->setBrushColour(code.bands[static_cast<std::size_t>(i)]);
-    Recompute();
+    recompute();
 }
 
-void ColourCodePage::SwitchBandCount()
+void ColourCodePage::setBandCount(int count)
 {
+    const auto index = static_cast<std::size_t>(count - 4);
+    if (count < 4 || index >= m_c.bandCountButtons.size())
+        return;
+    QRadioButton* button = m_c.bandCountButtons[index];
+    if (!button->isChecked()) {
+        // Checking the button toggles it, and its toggle comes back here.
+        button->setChecked(true);
+        return;
+    }
+    showBandCount(count);
+}
+
+void ColourCodePage::showBandCount(int /*count*/)
+{
+    // The four-band button alone decides the digits, as digitCount() reads it.
     const bool four = digitCount() == 2;
     m_c.valueBands[3]->setVisible(!four);
     TShape* third = m_c.valueBands[2];
-    if (!RoleAccepts(four ? BandRole::MultiplierOfFour : BandRole::Digit, third->brushColour()))
+    if (!RoleAccepts(RolesOf(digitCount() + 2)[2], third->brushColour()))
         third->setBrushColour(NoColour);
     // The third band is the one whose role changes with the count.
-    DescribeBand(third);
-    Recompute();
+    describeBand(third);
+    recompute();
 }
 
-void ColourCodePage::ToleranceChosen(int index)
+void ColourCodePage::chooseTolerance(int index)
 {
     if (const auto colour = ToleranceColour(index))
         m_c.toleranceBand->setBrushColour(*colour);
 }
 
-void ColourCodePage::DescribeBand(TShape* band)
+QString ColourCodePage::partName() const
 {
-    const auto& b = m_c.valueBands;
-    QString text;
-    if (band == b[0])
-        text = BandDescription(QStringLiteral("First digit"), BandRole::FirstDigit, band->brushColour());
-    else if (band == b[1])
-        text = BandDescription(QStringLiteral("Second digit"), BandRole::Digit, band->brushColour());
-    else if (band == b[2] && digitCount() == 2)
-        text = BandDescription(QStringLiteral("Multiplier"), BandRole::MultiplierOfFour, band->brushColour());
-    else if (band == b[2])
-        text = BandDescription(QStringLiteral("Third digit"), BandRole::Digit, band->brushColour());
-    else if (band == b[3])
-        text = BandDescription(QStringLiteral("Multiplier"), BandRole::MultiplierOfMore, band->brushColour());
-    else if (band == m_c.toleranceBand)
-        text = BandDescription(QStringLiteral("Tolerance"), BandRole::Tolerance, band->brushColour());
-    else
+    // "capasitor" is the program's own spelling in its captions and is kept.
+    return m_quantity == Quantity::Resistance ? QStringLiteral("resistor") : QStringLiteral("capasitor");
+}
+
+std::optional<BandPlace> ColourCodePage::placeOf(const TShape* band) const
+{
+    // "bound" is the program's own word for a band in the picker's captions and is kept.
+    static constexpr std::array<const char*, 4> Ordinals = {"First", "Second", "Third", "Fourth"};
+    for (int k = 0; k < 4; ++k) {
+        if (band != m_c.valueBands[static_cast<std::size_t>(k)])
+            continue;
+        // The fourth value band shows only in codes of five or more bands; while it is
+        // hidden it keeps the role it has there.
+        const int count = k <= digitCount() ? digitCount() + 2 : 5;
+        const BandRole role = RolesOf(count)[static_cast<std::size_t>(k)];
+        return BandPlace{
+            role, QString::fromLatin1(RoleName(role, k).data()),
+            QStringLiteral("%1 bound of %2").arg(QLatin1String(Ordinals[static_cast<std::size_t>(k)]), partName())};
+    }
+    if (band == m_c.toleranceBand)
+        return BandPlace{BandRole::Tolerance, QStringLiteral("Tolerance"),
+                         QStringLiteral("Tolerance bound of ") + partName()};
+    return std::nullopt;
+}
+
+void ColourCodePage::makePickable(TShape* band)
+{
+    band->setPressable(true);
+    connect(band, &TShape::mouseDown, this, [this, band](Qt::MouseButton, const std::optional<PointerPress>& pointer) {
+        pickColourFor(band, pointer);
+    });
+}
+
+void ColourCodePage::pickColourFor(TShape* band, const std::optional<PointerPress>& pointer)
+{
+    const auto place = placeOf(band);
+    TColorForm* picker = place && m_picker ? m_picker() : nullptr;
+    if (!picker)
         return;
-    SetBandDescription(band, text);
+    const auto colour = picker->chooseColour(place->role, place->pickerCaption, pointer);
+    if (!colour)
+        return;
+    band->setBrushColour(*colour);
+    followInList(band, *colour);
+    recompute();
+    emit colourPicked();
+}
+
+void ColourCodePage::followInList(const TShape* band, BandColour colour)
+{
+    if (band != m_c.toleranceBand)
+        return;
+    if (const auto index = ToleranceIndexOfColour(colour))
+        m_c.toleranceList->setCurrentIndex(*index);
+}
+
+void ColourCodePage::describeBand(TShape* band)
+{
+    if (const auto place = placeOf(band))
+        SetBandDescription(band, BandDescription(place->name, place->role, band->brushColour()));
 }
 
 void SetBandDescription(TShape* band, const QString& text)

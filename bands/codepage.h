@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: MIT
 // The behaviour the resistor and capacitor pages share: reading their value bands,
 // painting them for a typed number, switching between two and three digit bands,
-// the tolerance list, the band descriptions for assistive tools, and the value
-// label's hint and copy menu.
+// picking a band's colour, the tolerance list, the band descriptions for assistive
+// tools, and the value label's hint and copy menu.
 #pragma once
 
 #include "bandcode.h"
+#include "bandshape.h"
 #include "colourcode.h"
+#include "lastreadings.h"
 
 #include <QObject>
 
 #include <QColor>
 
 #include <array>
-#include <span>
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QComboBox;
@@ -25,14 +28,14 @@ class QWidget;
 namespace kolvane {
 
 class ResultMenu;
-class TShape;
+class TColorForm;
 
 struct CodePageControls {
     std::vector<QWidget*> groupBoxes;
     TShape* body = nullptr;
     std::array<TShape*, 2> leads{};
-    std::vector<QWidget*> bandCountButtons;
-    std::array<TShape*, 4> valueBands{}; // first, second, third, fourth band
+    std::vector<QRadioButton*> bandCountButtons; // for 4 bands, 5 bands, and 6 where there are 6
+    std::array<TShape*, 4> valueBands{};         // first, second, third, fourth band
     TShape* toleranceBand = nullptr;
     QComboBox* toleranceList = nullptr;
     QRadioButton* fourBands = nullptr; // checked: two digits; otherwise three
@@ -42,42 +45,74 @@ struct CodePageControls {
     std::array<QRadioButton*, 3> unitButtons{}; // base unit first
 };
 
+// What a band is on its page: the role its colour plays, its name for assistive tools
+// and the caption of the picker that chooses its colour.
+struct BandPlace {
+    BandRole role;
+    QString name;
+    QString pickerCaption;
+};
+
+// Gives the one picker dialog; asked for only when a band is pressed, so the dialog
+// may be made then.
+using PickerSource = std::function<TColorForm*()>;
+
 class ColourCodePage : public QObject {
     Q_OBJECT
 public:
+    // `lastReading` is what this page last read from its bands, owned by the window.
     ColourCodePage(const CodePageControls& controls, const CodeUnits& units, Quantity quantity,
-                   std::span<std::int8_t> digitCells, long double& multiplier, QWidget* owner, QObject* parent);
+                   LastReading& lastReading, PickerSource picker, QWidget* owner, QObject* parent);
 
     int digitCount() const;
     // Reads the value bands into the value label.
-    void Recompute();
+    void recompute();
     // Paints the value bands for the typed number, then recomputes. Throws
     // HandlerError when the field holds no whole number.
-    void Calculate();
-    // Shows or hides the fourth band, clears the third when its new role cannot
-    // read its colour, and recomputes.
-    void SwitchBandCount();
+    void calculate();
+    // Shows a code of `count` bands, choosing its button as a click would.
+    void setBandCount(int count);
     // Paints the tolerance band for the chosen list item.
-    void ToleranceChosen(int index);
+    void chooseTolerance(int index);
+    // Lets the user pick the colour of `band` (any mouse button on it, or an assistive
+    // tool's press); a pick paints the band, moves its list along and recomputes.
+    void pickColourFor(TShape* band, const std::optional<PointerPress>& pointer = std::nullopt);
     // The code as the bands show it now, in the current band count.
-    BandCode ShownCode() const;
+    BandCode shownCode() const;
+
+signals:
+    // A colour was picked for one of this page's bands and the page has read it.
+    void colourPicked();
 
 protected:
+    // Shows or hides the fourth band, clears the third when its new role cannot read
+    // its colour, and recomputes; runs when the button of `count` bands is chosen.
+    virtual void showBandCount(int count);
     // Rewrites the value label's hint and enables its copy menu to match the shown
     // value and the bands; run whenever the value or a band it reads changes.
-    void UpdateHint();
+    void updateHint();
     // The TFR band's colour when the code has one.
     virtual std::optional<BandColour> tfrColour() const { return std::nullopt; }
+    // What `band` is in the current band count; nothing for a shape that is no band.
+    virtual std::optional<BandPlace> placeOf(const TShape* band) const;
+    // Selects the list item that names the colour just picked for `band`, if a list
+    // follows that band. The list's own change handler does not run.
+    virtual void followInList(const TShape* band, BandColour colour);
     // Sets the band's description from its colour and its current role.
-    virtual void DescribeBand(TShape* band);
+    void describeBand(TShape* band);
     // Fonts and colours of the page's controls and its drawing.
-    void ApplyLook();
+    void applyLook();
+    // Makes `band` open the picker when pressed.
+    void makePickable(TShape* band);
+    // "resistor" or "capasitor", as the picker's captions name the part.
+    QString partName() const;
     const CodePageControls& controls() const { return m_c; }
 
 private:
     CodePageControls m_c;
     const CodeUnits& m_units;
     Quantity m_quantity;
+    PickerSource m_picker;
     ResultMenu* m_menu = nullptr;
     std::optional<float> m_shownValue;
     // What the hint was last written from: the shown code and the decimal point.
@@ -87,8 +122,7 @@ private:
         bool operator==(const HintSource&) const = default;
     };
     std::optional<HintSource> m_hintSource;
-    std::span<std::int8_t> m_cells;
-    long double& m_multiplier;
+    LastReading& m_last;
     QWidget* m_owner;
 };
 

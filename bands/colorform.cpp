@@ -3,33 +3,18 @@
 
 #include "fonts.h"
 #include "bandshape.h"
-#include "codepage.h"
-#include "pick.h"
 #include "placement.h"
 #include "ui_colorform.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QRadioButton>
 #include <QStyleHints>
 
 #include <array>
 
 namespace kolvane {
-namespace {
 
-constexpr std::array<const char*, PickTargetCount> Captions = {
-    "First bound of resistor",      "Second bound of resistor",    "Third bound of resistor",
-    "Fourth bound of resistor",     "Tolerance bound of resistor", "First bound of capasitor",
-    "Second bound of capasitor",    "Third bound of capasitor",    "Fourth bound of capasitor",
-    "Tolerance bound of capasitor", "TFR-bound of resistor"};
-
-} // namespace
-
-TColorForm::TColorForm(QWidget* parent, const QRadioButton* resistorFourBands, const QRadioButton* capacitorFourBands,
-                       std::function<void()> apply)
-    : QDialog(parent), ui(std::make_unique<Ui::TColorForm>()), m_resistorFour(resistorFourBands),
-      m_capacitorFour(capacitorFourBands), m_apply(std::move(apply))
+TColorForm::TColorForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TColorForm>())
 {
     ui->setupUi(this);
     setFixedSize(289, 81);
@@ -57,7 +42,7 @@ TColorForm::TColorForm(QWidget* parent, const QRadioButton* resistorFourBands, c
         shape->setToolTip(name);
         shape->setAccessibleName(name);
         // Any mouse button on a swatch picks it.
-        connect(shape, &TShape::mouseDown, this, [this, colour = colour](Qt::MouseButton) { Pick(colour); });
+        connect(shape, &TShape::mouseDown, this, [this, colour = colour](Qt::MouseButton) { pick(colour); });
         shape->installEventFilter(this);
     }
     ui->Panel1->setAccessibleName(QStringLiteral("None"));
@@ -69,60 +54,38 @@ TColorForm::TColorForm(QWidget* parent, const QRadioButton* resistorFourBands, c
 
 TColorForm::~TColorForm() = default;
 
-void TColorForm::FormActivate()
+std::optional<BandColour> TColorForm::chooseColour(BandRole role, const QString& caption,
+                                                   const std::optional<PointerPress>& openingPress)
 {
-    if (PickTarget >= 1 && PickTarget <= PickTargetCount)
-        setWindowTitle(QString::fromLatin1(Captions[PickTarget - 1]));
-
-    auto& f = *ui;
-    for (TShape* s :
-         {f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape6, f.Shape7, f.Shape8, f.Shape9, f.Shape10})
-        s->show();
-    f.Shape11->hide();
-    f.Shape12->hide();
-    f.Panel1->hide();
-
-    const int t = PickTarget;
-    if (t == 4 || t == 5 || t == 9 || t == 10) {
-        f.Shape12->show();
-        f.Shape11->show();
-    }
-    if (t == 1 || t == 6)
-        f.Shape1->hide();
-    if (t == 4 || t == 9) {
-        f.Shape8->hide();
-        f.Shape9->hide();
-        f.Shape10->hide();
-    }
-    if (t == 5 || t == 10) {
-        for (TShape* s : {f.Shape1, f.Shape4, f.Shape5, f.Shape10})
-            s->hide();
-        f.Panel1->show();
-    }
-    if (t == 11) {
-        for (TShape* s : {f.Shape1, f.Shape6, f.Shape9, f.Shape11, f.Shape12})
-            s->hide();
-        f.Panel1->show();
-    }
-    if ((t == 3 && m_resistorFour->isChecked()) || (t == 8 && m_capacitorFour->isChecked())) {
-        f.Shape9->hide();
-        f.Shape10->hide();
-        f.Shape12->show();
-        f.Shape11->show();
-    }
+    m_role = role;
+    m_caption = caption;
+    m_openingPress = openingPress;
+    m_choice.reset();
+    exec();
+    return m_choice;
 }
 
-void TColorForm::Pick(std::uint32_t colour)
+void TColorForm::showOffer()
 {
-    PickedColour = colour;
-    m_apply();
+    if (!m_caption.isEmpty())
+        setWindowTitle(m_caption);
+    auto& f = *ui;
+    for (TShape* s : {f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape6, f.Shape7, f.Shape8, f.Shape9,
+                      f.Shape10, f.Shape11, f.Shape12})
+        s->setVisible(RoleAccepts(m_role, s->brushColour()));
+    f.Panel1->setVisible(RoleAccepts(m_role, NoColour));
+}
+
+void TColorForm::pick(BandColour colour)
+{
+    m_choice = colour;
     close();
 }
 
 bool TColorForm::event(QEvent* event)
 {
     if (event->type() == QEvent::WindowActivate)
-        FormActivate();
+        showOffer();
     return QDialog::event(event);
 }
 
@@ -130,12 +93,12 @@ void TColorForm::showEvent(QShowEvent* event)
 {
     // Without a window manager, or under one that refuses focus requests, the dialog
     // may never become active: set it up when it is shown as well.
-    FormActivate();
+    showOffer();
     QDialog::showEvent(event);
     activateWindow();
 }
 
-bool TColorForm::EndsOpeningDoubleClick(const QMouseEvent* event) const
+bool TColorForm::endsOpeningDoubleClick(const QMouseEvent* event) const
 {
     if (!m_openingPress)
         return false;
@@ -155,7 +118,7 @@ bool TColorForm::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (EndsOpeningDoubleClick(mouse))
+        if (endsOpeningDoubleClick(mouse))
             return true;
         if (!onNone)
             return false;
@@ -176,7 +139,7 @@ bool TColorForm::eventFilter(QObject* watched, QEvent* event)
             if (mouse->button() == Qt::LeftButton)
                 m_noneArmed = false;
             if (click)
-                Pick(NoColour);
+                pick(NoColour);
             return true;
         }
         return false;

@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: MIT
 // The colour picker: a small modal dialog that offers only the colours a band's role
-// accepts. It is created once and reused; its caption and swatches stay as last set.
+// accepts and returns the one picked. It is created once and reused; its caption and
+// swatches stay as last set.
 #pragma once
 
 #include "bandshape.h"
 
 #include <QDialog>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
 class QMouseEvent;
-class QRadioButton;
 
 namespace Ui {
 class TColorForm;
@@ -23,19 +22,19 @@ namespace kolvane {
 class TColorForm : public QDialog {
     Q_OBJECT
 public:
-    // `resistorFourBands` and `capacitorFourBands` are the pages' "4 bands" buttons,
-    // which decide what a third band may hold; `apply` paints the picked colour.
-    TColorForm(QWidget* parent, const QRadioButton* resistorFourBands, const QRadioButton* capacitorFourBands,
-               std::function<void()> apply);
+    explicit TColorForm(QWidget* parent);
     ~TColorForm() override;
 
-    void FormActivate();
-    void Pick(std::uint32_t colour);
+    // Lets the user pick the colour of a band in `role` under `caption`, and returns
+    // it, or nothing when the picker was closed without a pick. `openingPress` is the
+    // press on the band that asked, when the mouse made it: the picker opens over the
+    // bands, under the pointer, so the second press of a double click on a band lands
+    // on a swatch, and that press is not a choice.
+    std::optional<BandColour> chooseColour(BandRole role, const QString& caption,
+                                           const std::optional<PointerPress>& openingPress = std::nullopt);
 
-    // The press on a band that opens the picker, when the mouse made it. The picker
-    // opens over the bands, under the pointer, so the second press of a double click
-    // on a band lands on a swatch: that press is not a choice.
-    void setOpeningPress(const std::optional<PointerPress>& press) { m_openingPress = press; }
+    // Ends the picker with `colour` as the choice, as a press on its swatch does.
+    void pick(BandColour colour);
 
 protected:
     bool event(QEvent* event) override;
@@ -43,13 +42,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool EndsOpeningDoubleClick(const QMouseEvent* event) const;
+    // Sets the caption and shows the swatches (and "None") that the role accepts.
+    void showOffer();
+    bool endsOpeningDoubleClick(const QMouseEvent* event) const;
 
     std::unique_ptr<Ui::TColorForm> ui;
-    const QRadioButton* m_resistorFour;
-    const QRadioButton* m_capacitorFour;
-    std::function<void()> m_apply;
+    // Before the first request the picker offers the digits under the form's caption.
+    BandRole m_role = BandRole::Digit;
+    QString m_caption;
     std::optional<PointerPress> m_openingPress;
+    std::optional<BandColour> m_choice;
     bool m_noneArmed = false;
 };
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "capacitorpage.h"
 
-#include "banddigits.h"
 #include "feedback.h"
 
 #include <QAbstractButton>
@@ -29,9 +28,10 @@ void KeepNoHighlightWithoutSelection(QComboBox* list)
 
 } // namespace
 
-CapacitorPage::CapacitorPage(const CapacitorControls& controls, QWidget* owner, QObject* parent)
-    : ColourCodePage(controls.code, CapacitorUnits(), Quantity::Capacitance, std::span(BandDigits).subspan(3, 3),
-                     CapacitorMultiplier, owner, parent)
+CapacitorPage::CapacitorPage(const CapacitorControls& controls, LastReading& lastReading, PickerSource picker,
+                             QWidget* owner, QObject* parent)
+    : ColourCodePage(controls.code, CapacitorUnits(), Quantity::Capacitance, lastReading, std::move(picker), owner,
+                     parent)
 {
     // A list with an edit part that shows "20%" while no item is selected; the edit
     // part takes no typing, so the text changes only with the selection.
@@ -41,41 +41,8 @@ CapacitorPage::CapacitorPage(const CapacitorControls& controls, QWidget* owner, 
     controls.code.toleranceList->setEditText(QStringLiteral("20%"));
     KeepNoHighlightWithoutSelection(controls.code.toleranceList);
 
-    connect(controls.calculate, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { Button2Click(); }));
-    connect(controls.code.fourBands, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton4Click();
-    });
-    connect(controls.fiveBands, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton3Click();
-    });
-    connect(controls.code.toleranceList, &QComboBox::activated, this, &CapacitorPage::ComboBox2Change);
-}
-
-void CapacitorPage::RecomputeCapacitor()
-{
-    Recompute();
-}
-
-void CapacitorPage::Button2Click()
-{
-    Calculate();
-}
-
-void CapacitorPage::RadioButton4Click()
-{
-    SwitchBandCount();
-}
-
-void CapacitorPage::RadioButton3Click()
-{
-    SwitchBandCount();
-}
-
-void CapacitorPage::ComboBox2Change(int index)
-{
-    ToleranceChosen(index);
+    connect(controls.calculate, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { calculate(); }));
+    connect(controls.code.toleranceList, &QComboBox::activated, this, &CapacitorPage::chooseTolerance);
 }
 
 } // namespace kolvane

@@ -13,22 +13,13 @@ namespace kolvane {
 struct CapacitorControls {
     CodePageControls code;
     QAbstractButton* calculate = nullptr;
-    QRadioButton* fiveBands = nullptr;
 };
-
-// The multiplier last read from the capacitor's multiplier band, in picofarads.
-inline long double CapacitorMultiplier = 0.0L;
 
 class CapacitorPage : public ColourCodePage {
     Q_OBJECT
 public:
-    CapacitorPage(const CapacitorControls& controls, QWidget* owner, QObject* parent);
-
-    void RecomputeCapacitor();
-    void Button2Click();
-    void RadioButton4Click();
-    void RadioButton3Click();
-    void ComboBox2Change(int index);
+    CapacitorPage(const CapacitorControls& controls, LastReading& lastReading, PickerSource picker, QWidget* owner,
+                  QObject* parent);
 };
 
 } // namespace kolvane

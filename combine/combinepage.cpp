@@ -73,14 +73,9 @@ CombinePage::CombinePage(const CombineControls& controls, QWidget* owner, QObjec
     for (const CalculatorControls& calculator : m_c.calculators)
         calculator.diagram->installEventFilter(this);
 
-    connect(m_c.calculators[0].button, &QAbstractButton::clicked, this,
-            Guarded(owner, [this](bool) { Button3Click(); }));
-    connect(m_c.calculators[1].button, &QAbstractButton::clicked, this,
-            Guarded(owner, [this](bool) { Button4Click(); }));
-    connect(m_c.calculators[2].button, &QAbstractButton::clicked, this,
-            Guarded(owner, [this](bool) { Button5Click(); }));
-    connect(m_c.calculators[3].button, &QAbstractButton::clicked, this,
-            Guarded(owner, [this](bool) { Button6Click(); }));
+    for (int i = 0; i < int(m_c.calculators.size()); ++i)
+        connect(m_c.calculators[static_cast<std::size_t>(i)].button, &QAbstractButton::clicked, this,
+                Guarded(owner, [this, i](bool) { calculate(i); }));
 }
 
 bool CombinePage::eventFilter(QObject* watched, QEvent* event)
@@ -100,33 +95,17 @@ bool CombinePage::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void CombinePage::Button3Click()
+void CombinePage::calculate(int index)
 {
-    Calculate(m_c.calculators[0], Rule::Sum);
-}
-
-void CombinePage::Button4Click()
-{
-    Calculate(m_c.calculators[1], Rule::ProductOverSum);
-}
-
-void CombinePage::Button5Click()
-{
-    Calculate(m_c.calculators[2], Rule::ProductOverSum);
-}
-
-void CombinePage::Button6Click()
-{
-    Calculate(m_c.calculators[3], Rule::Sum);
-}
-
-void CombinePage::Calculate(const CalculatorControls& calculator, Rule rule)
-{
+    // Resistors add in series and capacitors in parallel; the other two take the
+    // product over the sum.
+    const CalculatorControls& calculator = m_c.calculators.at(static_cast<std::size_t>(index));
+    const bool sum = index == 0 || index == 3;
     if (calculator.first->text().isEmpty() && calculator.second->text().isEmpty())
         return;
     const std::int32_t a = ParseField(calculator.first);
     const std::int32_t b = ParseField(calculator.second);
-    if (rule == Rule::Sum) {
+    if (sum) {
         calculator.result->setText(SumRuleText(a, b));
         return;
     }

@@ -38,19 +38,16 @@ public:
     // of the controls that the main window's layout already holds.
     CombinePage(const CombineControls& controls, QWidget* owner, QObject* parent);
 
-public slots:
-    void Button3Click(); // resistors in series: sum
-    void Button4Click(); // resistors in parallel: product over sum
-    void Button5Click(); // capacitors in series: product over sum
-    void Button6Click(); // capacitors in parallel: sum
+    // Writes the total of calculator `index` (0 resistors in series, 1 resistors in
+    // parallel, 2 capacitors in series, 3 capacitors in parallel) into its result
+    // field. Throws HandlerError when a field holds no whole number or the parallel
+    // total divides by zero.
+    void calculate(int index);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    enum class Rule { Sum, ProductOverSum };
-    static void Calculate(const CalculatorControls& calculator, Rule rule);
-
     CombineControls m_c;
 };
 

@@ -16,6 +16,7 @@
 
 namespace kolvane {
 
+// "Check color!" is the program's own text, American spelling included, and is kept.
 inline const QString CheckColourText = QStringLiteral("Check color!");
 
 // The three units of a page, base unit first: " Ohm", " KOhm", " MOhm" or pF, nF, µF.

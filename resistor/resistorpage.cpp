@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "resistorpage.h"
 
-#include "banddigits.h"
 #include "feedback.h"
 #include "fonts.h"
 #include "keyfilters.h"
-#include "bandshape.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -13,9 +11,10 @@
 
 namespace kolvane {
 
-ResistorPage::ResistorPage(const ResistorControls& controls, QWidget* owner, QObject* parent)
-    : ColourCodePage(controls.code, ResistorUnits(), Quantity::Resistance, std::span(BandDigits).first(3),
-                     ResistorMultiplier, owner, parent),
+ResistorPage::ResistorPage(const ResistorControls& controls, LastReading& lastReading, PickerSource picker,
+                           QWidget* owner, QObject* parent)
+    : ColourCodePage(controls.code, ResistorUnits(), Quantity::Resistance, lastReading, std::move(picker), owner,
+                     parent),
       m_r(controls)
 {
     ApplyPixelFont(m_r.tfrList, QStringLiteral("Verdana"), 13, false, Qt::black);
@@ -25,62 +24,24 @@ ResistorPage::ResistorPage(const ResistorControls& controls, QWidget* owner, QOb
     m_r.tfrList->setCurrentIndex(7);
     TypedKeyFilter::Install(m_r.tfrList, TypedKeyFilter::Nothing);
 
+    makePickable(m_r.tfrBand);
     connect(m_r.tfrBand, &TShape::painted, this, [this] {
-        DescribeBand(m_r.tfrBand);
-        UpdateHint();
+        describeBand(m_r.tfrBand);
+        updateHint();
     });
-    connect(m_r.calculate, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { Button1Click(); }));
-    connect(m_r.code.fourBands, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton1Click();
-    });
-    connect(m_r.fiveBands, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton2Click();
-    });
-    connect(m_r.sixBands, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            RadioButton11Click();
-    });
-    connect(m_r.code.toleranceList, &QComboBox::activated, this, &ResistorPage::ComboBox1Change);
-    connect(m_r.tfrList, &QComboBox::activated, this, &ResistorPage::ComboBox3Change);
-    DescribeBand(m_r.tfrBand);
+    connect(m_r.calculate, &QAbstractButton::clicked, this, Guarded(owner, [this](bool) { calculate(); }));
+    connect(m_r.code.toleranceList, &QComboBox::activated, this, &ResistorPage::chooseTolerance);
+    connect(m_r.tfrList, &QComboBox::activated, this, &ResistorPage::chooseTfr);
+    describeBand(m_r.tfrBand);
 }
 
-void ResistorPage::RecomputeResistor()
+void ResistorPage::showBandCount(int count)
 {
-    Recompute();
+    m_r.tfrBand->setVisible(count == 6);
+    ColourCodePage::showBandCount(count);
 }
 
-void ResistorPage::Button1Click()
-{
-    Calculate();
-}
-
-void ResistorPage::RadioButton1Click()
-{
-    m_r.tfrBand->hide();
-    SwitchBandCount();
-}
-
-void ResistorPage::RadioButton2Click()
-{
-    m_r.tfrBand->hide();
-    SwitchBandCount();
-}
-
-void ResistorPage::RadioButton11Click()
-{
-    m_r.tfrBand->show();
-    SwitchBandCount();
-}
-
-void ResistorPage::ComboBox1Change(int index)
-{
-    ToleranceChosen(index);
-}
-
-void ResistorPage::ComboBox3Change(int index)
+void ResistorPage::chooseTfr(int index)
 {
     // The TFR band is painted even while it is hidden; it shows the colour with 6 bands.
     if (const auto colour = TfrColour(index))
@@ -94,12 +55,22 @@ std::optional<BandColour> ResistorPage::tfrColour() const
     return m_r.tfrBand->brushColour();
 }
 
-void ResistorPage::DescribeBand(TShape* band)
+std::optional<BandPlace> ResistorPage::placeOf(const TShape* band) const
 {
+    // "TFR-bound" is the program's own caption and is kept.
     if (band == m_r.tfrBand)
-        SetBandDescription(band, BandDescription(QStringLiteral("TFR"), BandRole::Tfr, band->brushColour()));
-    else
-        ColourCodePage::DescribeBand(band);
+        return BandPlace{BandRole::Tfr, QStringLiteral("TFR"), QStringLiteral("TFR-bound of resistor")};
+    return ColourCodePage::placeOf(band);
+}
+
+void ResistorPage::followInList(const TShape* band, BandColour colour)
+{
+    if (band != m_r.tfrBand) {
+        ColourCodePage::followInList(band, colour);
+        return;
+    }
+    if (const auto index = TfrIndexOfColour(colour))
+        m_r.tfrList->setCurrentIndex(*index);
 }
 
 } // namespace kolvane

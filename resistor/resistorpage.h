@@ -5,8 +5,6 @@
 
 #include "codepage.h"
 
-#include <cstdint>
-
 class QAbstractButton;
 
 namespace kolvane {
@@ -15,31 +13,25 @@ namespace kolvane {
 struct ResistorControls {
     CodePageControls code;
     QAbstractButton* calculate = nullptr;
-    QRadioButton* fiveBands = nullptr;
     QRadioButton* sixBands = nullptr;
     TShape* tfrBand = nullptr;
     QComboBox* tfrList = nullptr;
 };
 
-// The multiplier last read from the resistor's multiplier band, kept between readings.
-inline long double ResistorMultiplier = 0.0L;
-
 class ResistorPage : public ColourCodePage {
     Q_OBJECT
 public:
-    ResistorPage(const ResistorControls& controls, QWidget* owner, QObject* parent);
+    ResistorPage(const ResistorControls& controls, LastReading& lastReading, PickerSource picker, QWidget* owner,
+                 QObject* parent);
 
-    void RecomputeResistor();
-    void Button1Click();
-    void RadioButton1Click();
-    void RadioButton2Click();
-    void RadioButton11Click();
-    void ComboBox1Change(int index);
-    void ComboBox3Change(int index);
+    // Paints the TFR band for the chosen list item.
+    void chooseTfr(int index);
 
 protected:
-    void DescribeBand(TShape* band) override;
+    std::optional<BandPlace> placeOf(const TShape* band) const override;
+    void followInList(const TShape* band, BandColour colour) override;
     std::optional<BandColour> tfrColour() const override;
+    void showBandCount(int count) override;
 
 private:
     ResistorControls m_r;

@@ -56,17 +56,18 @@ std::optional<CodeReading> ReadBands(const BandCode& code, Quantity q)
     if (code.tfr && (q != Quantity::Resistance || count != 3))
         return std::nullopt;
 
+    // Digits, multiplier and tolerance, then the TFR of a six-band code.
+    const auto roles = RolesOf(static_cast<int>(count) + (code.tfr ? 3 : 2));
     int significand = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const BandColour band = code.digits[i];
-        if (!RoleAccepts(i == 0 ? BandRole::FirstDigit : BandRole::Digit, band))
+        if (!RoleAccepts(roles[i], band))
             return std::nullopt;
         significand = significand * 10 + *DigitOfColour(band, i == 0);
     }
-    const BandRole multiplierRole = count == 2 ? BandRole::MultiplierOfFour : BandRole::MultiplierOfMore;
-    if (!RoleAccepts(multiplierRole, code.multiplier) || !RoleAccepts(BandRole::Tolerance, code.tolerance))
+    if (!RoleAccepts(roles[count], code.multiplier) || !RoleAccepts(roles[count + 1], code.tolerance))
         return std::nullopt;
-    if (code.tfr && !RoleAccepts(BandRole::Tfr, *code.tfr))
+    if (code.tfr && !RoleAccepts(roles[count + 2], *code.tfr))
         return std::nullopt;
 
     // Dividing by ten or a hundred rounds once, where core's long double 0.1 would not.

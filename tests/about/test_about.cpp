@@ -32,6 +32,25 @@ QColor TextColour(const QLabel* label)
     return label->palette().color(QPalette::WindowText);
 }
 
+// The dialog's controls, found by their object names as a user's tools find them.
+struct AboutControls {
+    explicit AboutControls(const QDialog& about)
+        : BitBtn1(about.findChild<QPushButton*>(QStringLiteral("BitBtn1"))),
+          Image1(about.findChild<QLabel*>(QStringLiteral("Image1"))),
+          Label1(about.findChild<QLabel*>(QStringLiteral("Label1"))),
+          Label2(about.findChild<QLabel*>(QStringLiteral("Label2")))
+    {}
+    QPushButton* BitBtn1;
+    QLabel* Image1;
+    QLabel* Label1;
+    QLabel* Label2;
+};
+
+// An About dialog of its own, with its controls at hand.
+struct About : TAbout, AboutControls {
+    About() : TAbout(nullptr), AboutControls(static_cast<const QDialog&>(*this)) {}
+};
+
 // Runs `step` once the dialog's modal loop is running; `step` must close it.
 int ExecWith(TAbout& about, const std::function<void()>& step)
 {
@@ -91,7 +110,7 @@ void TestAbout::cleanup()
 // A fixed dialog frame with only the close button, and links that start blue.
 void TestAbout::layout()
 {
-    TAbout about(nullptr);
+    About about;
     QCOMPARE(about.windowTitle(), QStringLiteral("About Kolvane"));
     QCOMPARE(about.minimumSize(), QSize(205, 194));
     QCOMPARE(about.maximumSize(), QSize(205, 194));
@@ -107,7 +126,7 @@ void TestAbout::layout()
 // the requested ones.
 void TestAbout::captionsFit()
 {
-    TAbout about(nullptr);
+    About about;
     for (const QLabel* label : {about.Label1, about.Label2}) {
         const int width = QFontMetrics(label->font()).horizontalAdvance(label->text());
         QVERIFY2(width <= label->width(),
@@ -122,7 +141,7 @@ void TestAbout::captionsFit()
 // exactly its pixels, neither stretched nor centred, on a white ground.
 void TestAbout::pictureAtNaturalSize()
 {
-    TAbout about(nullptr);
+    About about;
     const QImage picture = QImage(QStringLiteral(":/about.png")).convertToFormat(QImage::Format_RGB32);
     QCOMPARE(picture.size(), QSize(219, 221));
     QCOMPARE(about.Image1->pixmap().size(), QSize(219, 221));
@@ -152,7 +171,7 @@ void TestAbout::links()
     QFETCH(QUrl, url);
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_catcher, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_catcher, "open");
-    TAbout about(nullptr);
+    About about;
     about.show();
     QLabel* clicked = label == 1 ? about.Label1 : about.Label2;
     QLabel* other = label == 1 ? about.Label2 : about.Label1;
@@ -171,7 +190,7 @@ void TestAbout::links()
 // still turns maroon and the dialog stays open.
 void TestAbout::linkWithNothingToOpenIt()
 {
-    TAbout about(nullptr);
+    About about;
     about.show();
     QTest::mouseClick(about.Label2, Qt::LeftButton);
     QCOMPARE(TextColour(about.Label2), Maroon);
@@ -182,7 +201,7 @@ void TestAbout::linkWithNothingToOpenIt()
 void TestAbout::clickNeedsPressAndReleaseOnTheLabel()
 {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_catcher, "open");
-    TAbout about(nullptr);
+    About about;
     about.show();
     // Pressed on the label, released beside it: no click.
     QTest::mousePress(about.Label1, Qt::LeftButton, {}, QPoint(5, 5));
@@ -212,7 +231,7 @@ void TestAbout::coloursPersistAcrossShowings()
 {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_catcher, "open");
     QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_catcher, "open");
-    TAbout about(nullptr);
+    About about;
 
     int result = ExecWith(about, [&] {
         QTest::mouseClick(about.Label1, Qt::LeftButton);
@@ -245,7 +264,7 @@ void TestAbout::coloursPersistAcrossShowings()
 
 void TestAbout::keyboardReachesOnlyOk()
 {
-    TAbout about(nullptr);
+    About about;
     for (QWidget* child : about.findChildren<QWidget*>())
         QCOMPARE(bool(child->focusPolicy() & Qt::TabFocus), child == about.BitBtn1);
     // Enter presses the one button.
@@ -278,10 +297,10 @@ void TestAbout::madeOnceOnFirstUseAndKept()
             step(*about);
             about->close();
         });
-        main.About1Click();
+        main.showAbout();
     };
     open([](TAbout&) {});
-    open([](TAbout& about) { QTest::mouseClick(about.Label1, Qt::LeftButton); });
+    open([](TAbout& about) { QTest::mouseClick(AboutControls(about).Label1, Qt::LeftButton); });
     open([](TAbout&) {});
 
     QCOMPARE(seen.size(), 3);
@@ -291,8 +310,8 @@ void TestAbout::madeOnceOnFirstUseAndKept()
     QCOMPARE(main.about(), seen[0]);
     QCOMPARE(shown[1], shown[0]);
     QVERIFY(shown[2] != shown[0]);
-    QCOMPARE(TextColour(seen[0]->Label1), Maroon);
-    QCOMPARE(TextColour(seen[0]->Label2), Blue);
+    QCOMPARE(TextColour(AboutControls(*seen[0]).Label1), Maroon);
+    QCOMPARE(TextColour(AboutControls(*seen[0]).Label2), Blue);
 }
 
 // Asking for the stand-in directly gives the very font that Qt reaches through the

@@ -16,6 +16,8 @@ class LogicTest : public QObject {
     Q_OBJECT
 private slots:
     void lookupsKeepExactValues();
+    void rolesOfEachBandCount_data();
+    void rolesOfEachBandCount();
     void parse_data();
     void parse();
     void parseInt32Bounds();
@@ -61,6 +63,37 @@ void LogicTest::lookupsKeepExactValues()
     QVERIFY(!RoleAccepts(BandRole::MultiplierOfFour, Grey));
     QVERIFY(!RoleAccepts(BandRole::MultiplierOfFour, NoColour));
     QVERIFY(RoleAccepts(BandRole::Tfr, NoColour));
+}
+
+// A band's role by its place, as colour-code charts read a code: digits first, then the
+// multiplier, the tolerance and, in six bands, the temperature coefficient.
+void LogicTest::rolesOfEachBandCount_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("names");
+    QTest::newRow("2 bands: no code") << 2 << "";
+    QTest::newRow("3 bands") << 3 << "First digit|Second digit|Multiplier";
+    QTest::newRow("4 bands") << 4 << "First digit|Second digit|Multiplier|Tolerance";
+    QTest::newRow("5 bands") << 5 << "First digit|Second digit|Third digit|Multiplier|Tolerance";
+    QTest::newRow("6 bands") << 6 << "First digit|Second digit|Third digit|Multiplier|Tolerance|TFR";
+    QTest::newRow("7 bands: no code") << 7 << "";
+}
+
+void LogicTest::rolesOfEachBandCount()
+{
+    QFETCH(int, count);
+    QFETCH(QString, names);
+    const auto roles = RolesOf(count);
+    QStringList seen;
+    for (std::size_t i = 0; i < roles.size(); ++i)
+        seen << QString::fromLatin1(RoleName(roles[i], static_cast<int>(i)).data());
+    QCOMPARE(seen.join(QLatin1Char('|')), names);
+    if (roles.empty())
+        return;
+    // Violet multiplies only where two digits leave room for ×10^7; black never leads.
+    const BandRole multiplier = roles[count <= 4 ? 2 : 3];
+    QCOMPARE(RoleAccepts(multiplier, colours::Violet), count <= 4);
+    QVERIFY(!RoleAccepts(roles[0], colours::Black));
 }
 
 void LogicTest::parse_data()

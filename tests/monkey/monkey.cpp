@@ -973,14 +973,14 @@ void Monkey::answerAbout(QDialog* dialog)
     auto* about = static_cast<TAbout*>(dialog);
     const int r = pick(100);
     if (r < 35) {
-        QTest::mouseClick(about->BitBtn1, Qt::LeftButton);
+        QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("BitBtn1")), Qt::LeftButton);
     } else if (r < 60) {
         QTest::keyClick(dialog, Qt::Key_Escape);
     } else if (r < 75) {
         dialog->close();
     } else {
         // A link: a primary click opens it, other buttons do nothing; the dialog stays.
-        QLabel* link = chance(50) ? about->Label1 : about->Label2;
+        QLabel* link = about->findChild<QLabel*>(chance(50) ? QStringLiteral("Label1") : QStringLiteral("Label2"));
         const bool primary = chance(75);
         QTest::mouseClick(link, primary ? Qt::LeftButton : Qt::RightButton);
         m_expectedUrls += primary;

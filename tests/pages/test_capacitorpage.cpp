@@ -43,7 +43,7 @@ private:
     {
         auto& f = host->f();
         return {{f.Shape6, f.Shape7, f.Shape8, f.Shape9}, f.Label3, f.Edit2, f.Button2, FaradUnits, [this] {
-                    host->main().capacitorPage().RecomputeCapacitor();
+                    host->main().capacitorPage().recompute();
                 }};
     }
     std::unique_ptr<AppHost> host;
@@ -75,7 +75,7 @@ void CapacitorPageTest::startState()
     QCOMPARE(f.ComboBox2->count(), 9);
     QCOMPARE(f.RadioButton8->text(), QString::fromUtf8("\u00b5F"));
     for (int cell = 3; cell < 6; ++cell)
-        QCOMPARE(BandDigits[static_cast<std::size_t>(cell)], std::int8_t(0));
+        QCOMPARE(host->main().lastReadings().capacitor.digits[static_cast<std::size_t>(cell - 3)], std::int8_t(0));
 }
 
 void CapacitorPageTest::everyAcceptedCode_data()
@@ -246,7 +246,7 @@ void CapacitorPageTest::hintAfterPickAndTypedValue()
 
     // An unset fourth band: no value, no hint.
     f.Shape9->setBrushColour(None);
-    host->main().capacitorPage().RecomputeCapacitor();
+    host->main().capacitorPage().recompute();
     QCOMPARE(f.Label3->toolTip(), QString());
     QCOMPARE(f.Label3->accessibleDescription(), QString());
 }

@@ -95,8 +95,9 @@ void MainFormTest::startUp()
     const QStringList tabs = {"Resistor", "Capasitor", "Amount of resistors", "Amount of capasitor"};
     for (int i = 0; i < tabs.size(); ++i)
         QCOMPARE(host->f().PageControl1->tabText(i), tabs[i]);
-    const std::array<std::int8_t, 6> digits = {-1, -1, -1, 0, 0, 0};
-    QCOMPARE(BandDigits, digits);
+    const LastReadings& read = main.lastReadings();
+    QCOMPARE(read.resistor.digits, (std::array<std::int8_t, 3>{-1, -1, -1}));
+    QCOMPARE(read.capacitor.digits, (std::array<std::int8_t, 3>{0, 0, 0}));
     // The dialogs come hidden, owned by the main window.
     QVERIFY(host->windows.colorForm() && !host->windows.colorForm()->isVisible());
     QVERIFY(host->windows.about() && !host->windows.about()->isVisible());

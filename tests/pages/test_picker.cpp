@@ -56,6 +56,8 @@ private slots:
     void firstShowingMatchesLaterOnes();
     void doubleClickOnBandPicksNothing();
     void bandsAndSwatchesShowTheHand();
+    void returnsThePickForEachRole_data();
+    void returnsThePickForEachRole();
 
 private:
     kolvane::test::PickerControls& picker() { return host->picker(); }
@@ -144,8 +146,7 @@ void PickerTest::pickRecomputesBothPages()
     QCOMPARE(f.Shape3->brushColour(), Digit[2]);
     QCOMPARE(f.Label1->text(), QStringLiteral("1.20 KOhm"));
     QCOMPARE(f.Label3->text(), QStringLiteral("27.00 pF"));
-    QCOMPARE(PickTarget, std::uint8_t(3));
-    QCOMPARE(PickedColour, Digit[2]);
+    QCOMPARE(host->windows.colorForm()->windowTitle(), QStringLiteral("Third bound of resistor"));
     QCOMPARE(f.Shape1->accessibleName(), QStringLiteral("First digit: brown, 1"));
 }
 
@@ -188,14 +189,12 @@ void PickerTest::closingWithoutPickChangesNothing()
     auto& f = host->f();
     pickOn(1, Qt::LeftButton, [&] { QTest::mousePress(swatch(4), Qt::LeftButton); });
     const QDialog* first = host->windows.colorForm();
-    PickedColour = 0x123456;
     pickOn(5, Qt::LeftButton, [] {});
     pickOn(2, Qt::MiddleButton, [] {});
     QCOMPARE(f.Shape1->brushColour(), Digit[4]);
     QCOMPARE(f.Shape2->brushColour(), None);
     QCOMPARE(f.Shape5->brushColour(), None);
     QCOMPARE(f.ComboBox1->currentText(), QStringLiteral("20%"));
-    QCOMPARE(PickedColour, BandColour(0x123456));
     // The same picker serves every band, and keeps its caption while hidden.
     QCOMPARE(host->windows.colorForm(), first);
     QCOMPARE(host->windows.colorForm()->windowTitle(), QStringLiteral("Second bound of resistor"));
@@ -339,6 +338,56 @@ void PickerTest::bandsAndSwatchesShowTheHand()
     // The drawing around the bands and the window itself keep the arrow.
     for (QWidget* w : std::initializer_list<QWidget*>{f.Shape12, f.Shape13, f.Shape14, host->windows.colorForm()})
         QCOMPARE(w->cursor().shape(), Qt::ArrowCursor);
+}
+
+// Asked directly, the picker offers what the role accepts, returns the swatch pressed,
+// and returns nothing when it is closed without a pick. The offers are written out.
+void PickerTest::returnsThePickForEachRole_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QString>("offered");
+    QTest::addColumn<int>("press"); // swatch index, 12 for None, -1 to close
+    QTest::addColumn<int>("expected");
+    using R = BandRole;
+    QTest::newRow("first digit, violet") << int(R::FirstDigit) << "-yyyyyyyyy---" << 7 << int(Digit[7]);
+    QTest::newRow("digit, black") << int(R::Digit) << "yyyyyyyyyy---" << 0 << int(Digit[0]);
+    QTest::newRow("multiplier of four, gold") << int(R::MultiplierOfFour) << "yyyyyyyy--yy-" << 10 << int(Gold);
+    QTest::newRow("multiplier of more, silver") << int(R::MultiplierOfMore) << "yyyyyyy---yy-" << 11 << int(Silver);
+    QTest::newRow("tolerance, None") << int(R::Tolerance) << "-yy--yyyy-yyy" << 12 << int(None);
+    QTest::newRow("TFR, white") << int(R::Tfr) << "-yyyy-yy-y--y" << 9 << int(Digit[9]);
+    QTest::newRow("TFR, closed") << int(R::Tfr) << "-yyyy-yy-y--y" << -1 << -1;
+}
+
+void PickerTest::returnsThePickForEachRole()
+{
+    QFETCH(int, role);
+    QFETCH(QString, offered);
+    QFETCH(int, press);
+    QFETCH(int, expected);
+    const auto before = host->f().Shape1->brushColour();
+    QString seen;
+    ModalWatch watch([&](QDialog* dialog) {
+        for (int i = 0; i < 12; ++i)
+            seen += swatch(i)->isVisible() ? QLatin1Char('y') : QLatin1Char('-');
+        seen += picker().Panel1->isVisible() ? QLatin1Char('y') : QLatin1Char('-');
+        if (press == 12)
+            QTest::mouseClick(picker().Panel1, Qt::LeftButton);
+        else if (press >= 0)
+            QTest::mousePress(swatch(press), Qt::LeftButton);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+    const auto chosen =
+        host->windows.colorForm()->chooseColour(static_cast<BandRole>(role), QStringLiteral("Asked directly"));
+    QCOMPARE(watch.dialogs(), 1);
+    QCOMPARE(seen, offered);
+    QCOMPARE(host->windows.colorForm()->windowTitle(), QStringLiteral("Asked directly"));
+    if (expected < 0)
+        QVERIFY(!chosen);
+    else
+        QCOMPARE(chosen, std::optional<BandColour>(BandColour(expected)));
+    // Asked directly, the picker paints no band itself.
+    QCOMPARE(host->f().Shape1->brushColour(), before);
 }
 
 QTEST_MAIN(PickerTest)

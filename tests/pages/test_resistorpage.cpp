@@ -61,9 +61,9 @@ private:
     PageUnderTest page()
     {
         auto& f = host->f();
-        return {{f.Shape1, f.Shape2, f.Shape3, f.Shape4}, f.Label1, f.Edit1, f.Button1, OhmUnits, [this] {
-                    host->main().resistorPage().RecomputeResistor();
-                }};
+        return {{f.Shape1, f.Shape2, f.Shape3, f.Shape4},           f.Label1, f.Edit1, f.Button1, OhmUnits,
+                [this] {
+                    host->main().resistorPage().recompute(); }};
     }
     std::unique_ptr<AppHost> host;
     int beeps = 0;
@@ -96,9 +96,9 @@ void ResistorPageTest::startState()
     QCOMPARE(f.Edit1->maxLength(), 9);
     for (TShape* band : {f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape11})
         QCOMPARE(band->brushColour(), None);
-    QCOMPARE(BandDigits[0], std::int8_t(-1));
-    QCOMPARE(BandDigits[2], std::int8_t(-1));
-    QCOMPARE(BandDigits[3], std::int8_t(0));
+    QCOMPARE(host->main().lastReadings().resistor.digits[0], std::int8_t(-1));
+    QCOMPARE(host->main().lastReadings().resistor.digits[2], std::int8_t(-1));
+    QCOMPARE(host->main().lastReadings().capacitor.digits[0], std::int8_t(0));
     QCOMPARE(f.Shape2->accessibleName(), QStringLiteral("Second digit: not set"));
 }
 
@@ -155,7 +155,7 @@ void ResistorPageTest::bandCountSwitch()
     f.Shape1->setBrushColour(Digit[4]);
     f.Shape2->setBrushColour(Digit[7]);
     f.Shape3->setBrushColour(Gold);
-    page.RecomputeResistor();
+    page.recompute();
     QCOMPARE(f.Label1->text(), QStringLiteral("4.70 Ohm"));
     QCOMPARE(f.Shape3->accessibleName(), QString::fromUtf8("Multiplier: gold, \u00d70.1"));
 
@@ -168,7 +168,7 @@ void ResistorPageTest::bandCountSwitch()
 
     f.Shape3->setBrushColour(Digit[8]);
     f.Shape4->setBrushColour(Digit[2]);
-    page.RecomputeResistor();
+    page.recompute();
     QCOMPARE(f.Label1->text(), QStringLiteral("47.80 KOhm"));
     f.RadioButton11->click();
     QCOMPARE(f.Label1->text(), QStringLiteral("47.80 KOhm"));
@@ -406,7 +406,7 @@ void ResistorPageTest::hintAfterPickAndTypedValue()
 
     // No value, no hint.
     f.Shape1->setBrushColour(None);
-    host->main().resistorPage().RecomputeResistor();
+    host->main().resistorPage().recompute();
     QCOMPARE(f.Label1->text(), QStringLiteral("Check color!"));
     QCOMPARE(f.Label1->toolTip(), QString());
     QCOMPARE(f.Label1->accessibleDescription(), QString());
@@ -446,7 +446,7 @@ void ResistorPageTest::copyMenu()
 
     // "Check color!": the items are there but cannot be chosen.
     f.Shape4->setBrushColour(None);
-    host->main().resistorPage().RecomputeResistor();
+    host->main().resistorPage().recompute();
     clipboard->setText(QStringLiteral("kept"));
     const SeenMenu seen = ChooseFromMenu(f.Label1, -1);
     QVERIFY(seen.opened);

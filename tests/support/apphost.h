@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
-// A fresh set of the program's windows for each test, with the program-wide values
-// back at their start-up state.
+// A fresh set of the program's windows for each test; each set owns all of its state.
 #pragma once
 
-#include "banddigits.h"
 #include "mainform.h"
 #include "colorform.h"
-#include "pick.h"
 #include "capacitorpage.h"
 #include "resistorpage.h"
 #include "tests/support/controls.h"
@@ -28,11 +25,6 @@ struct AppHost {
     AppHost()
     {
         InitKolvaneResources();
-        BandDigits.fill(0);
-        PickTarget = 0;
-        PickedColour = 0;
-        ResistorMultiplier = 0.0L;
-        CapacitorMultiplier = 0.0L;
         windows = CreateWindows();
         windows.mainForm->show();
         controls = std::make_unique<MainControls>(windows.mainForm.get());
