@@ -3,8 +3,6 @@
 
 #include "valuetext.h"
 
-#include <QLocale>
-
 #include <cmath>
 #include <vector>
 
@@ -34,9 +32,8 @@ double ValueOf(const QString& token, Quantity q)
 {
     if (const auto v = ParseValue(token, q))
         return *v;
-    if (q == Quantity::Resistance && token.contains(QLatin1Char('m')) && !token.endsWith(QLatin1String("ohm")) &&
-        !token.endsWith(QLatin1String("ohms")))
-        Refuse(QStringLiteral("%1: a lower-case m could be milli or mega; write M for mega").arg(Quoted(token)));
+    if (const QString why = WhyNotAValue(token, q); !why.isEmpty())
+        Refuse(Quoted(token) + QLatin1Char(' ') + why);
     Refuse(QStringLiteral("%1 is not a %2 value")
                .arg(Quoted(token),
                     q == Quantity::Resistance ? QStringLiteral("resistance") : QStringLiteral("capacitance")));
@@ -53,13 +50,17 @@ std::optional<double> PercentOf(QString token)
 {
     if (token.endsWith(QLatin1Char('%')))
         token.chop(1);
-    if (token.isEmpty() || token.startsWith(QLatin1Char('+')) || token.startsWith(QLatin1Char('-')))
-        return std::nullopt;
-    bool ok = false;
-    const double v = QLocale::c().toDouble(token, &ok);
-    if (!ok || !std::isfinite(v) || v < 0.0)
-        return std::nullopt;
-    return v;
+    return ParseNumber(token);
+}
+
+ColourChart ChartOf(const Options& o)
+{
+    if (!o.has(QStringLiteral("chart")))
+        return ColourChart::Kolvane;
+    const QString name = o.single(QStringLiteral("chart"));
+    if (const auto chart = ChartFromName(name))
+        return *chart;
+    Refuse(QStringLiteral("%1 is not a colour chart (kolvane iec)").arg(Quoted(name)));
 }
 
 bool SameNumber(double a, double b)

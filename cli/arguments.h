@@ -3,6 +3,7 @@
 // arguments) and the pieces of text that several answers share.
 #pragma once
 
+#include "colourchart.h"
 #include "eseries.h"
 #include "lettercode.h"
 #include "options.h"
@@ -28,6 +29,8 @@ double ValueOf(const QString& token, Quantity q);
 ESeries SeriesOf(const QString& token);
 // A percentage "5", "5%" or "0.05", read the same in every locale.
 std::optional<double> PercentOf(QString token);
+// The colour chart of --chart; the program's own without it.
+ColourChart ChartOf(const Options& o);
 // Equal up to the noise of a decimal text read as a double.
 bool SameNumber(double a, double b);
 

@@ -2,9 +2,10 @@
 #include "cli.h"
 
 #include "commandtable.h"
+#include "jsontext.h"
 #include "version.h"
 
-#include <QJsonDocument>
+#include <QFileDevice>
 
 namespace kolvane {
 namespace {
@@ -25,10 +26,14 @@ QString GeneralHelp()
                                   "Reads and writes resistor and capacitor colour codes and markings.\n\nCommands:\n");
     for (const Command& c : Commands())
         text += QStringLiteral("  %1  %2\n").arg(QString::fromLatin1(c.name), -9).arg(QString::fromLatin1(c.summary));
-    text += QStringLiteral("\nEvery command takes --json and --help.\n"
-                           "  --version  print the version\n"
-                           "Values: 4700, 4.7k, 4k7, R47, 2.2M, 470R, 4.7kohm; with --capacitor 100n, 2n2, 4u7, "
-                           "47p (picofarads when no prefix).\n");
+    text +=
+        QStringLiteral("\nEvery command takes --json and -h/--help.\n"
+                       "  --version  print the version\n"
+                       "Values: 4700, 4.7k, 4k7, R47, 2.2M, 470R, 4.7kohm, 4.7e3; with --capacitor 100n, 2n2, "
+                       "4u7, 47p, 4.7nF (picofarads when no prefix).\n"
+                       "Colour chart: the program's own (kolvane) by default; decode and encode take --chart iec\n"
+                       "for IEC 60062:2016, which adds orange 0.05 %, yellow 0.02 % and grey 0.01 % tolerances,\n"
+                       "a temperature coefficient for black to grey, and multipliers from pink (x0.001) to white.\n");
     return text;
 }
 
@@ -61,7 +66,7 @@ QString Run(const QStringList& args)
         return CommandHelp(*command, o);
     const Answer answer = command->run(o);
     if (o.json())
-        return QString::fromUtf8(QJsonDocument(answer.json).toJson(QJsonDocument::Compact)) + QLatin1Char('\n');
+        return JsonText(answer.json) + QLatin1Char('\n');
     return answer.text + QLatin1Char('\n');
 }
 
@@ -69,18 +74,31 @@ QString Run(const QStringList& args)
 
 int RunCli(const QStringList& args, QTextStream& out, QTextStream& err)
 {
+    QString answer;
     try {
-        out << Run(args);
-        out.flush();
-        return 0;
+        answer = Run(args);
     } catch (const BadInput& bad) {
         QString line = bad.message;
-        // One line, whatever the token held.
-        line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
+        // One line, whatever the token held; every quoted token is an excerpt already.
+        for (QChar& c : line)
+            if (c.category() == QChar::Other_Control)
+                c = QLatin1Char(' ');
         err << Program << QStringLiteral(": ") << line << QLatin1Char('\n');
         err.flush();
         return BadInputStatus;
     }
+    out << answer;
+    out.flush();
+    if (out.status() != QTextStream::Ok) {
+        const auto* file = qobject_cast<const QFileDevice*>(out.device());
+        const QString reason =
+            file && !file->errorString().isEmpty() ? QStringLiteral(": ") + file->errorString() : QString();
+        err << Program << QStringLiteral(": the answer could not be written to standard output") << reason
+            << QLatin1Char('\n');
+        err.flush();
+        return WriteFailedStatus;
+    }
+    return 0;
 }
 
 } // namespace kolvane

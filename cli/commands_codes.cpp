@@ -5,38 +5,20 @@
 
 #include "bandcode.h"
 #include "bandcolours.h"
+#include "colourchart.h"
 #include "markings.h"
 #include "numbers.h"
 #include "tolerance.h"
 #include "valuetext.h"
 
 #include <QJsonArray>
+#include <QLocale>
 
 #include <optional>
 #include <vector>
 
 namespace kolvane {
 namespace {
-
-std::optional<BandColour> ColourOfName(QString name)
-{
-    name = name.toLower();
-    if (name == QLatin1String("none"))
-        return NoColour;
-    if (name == QLatin1String("purple"))
-        name = QStringLiteral("violet");
-    else if (name == QLatin1String("gray"))
-        name = QStringLiteral("grey");
-    std::vector<BandColour> all;
-    for (int d = 0; d <= 9; ++d)
-        all.push_back(ColourOfDigit(d));
-    all.push_back(MultiplierColour(-1));
-    all.push_back(MultiplierColour(-2));
-    for (const BandColour c : all)
-        if (FromView(ColourName(c)) == name)
-            return c;
-    return std::nullopt;
-}
 
 // "the first digit", "the multiplier", "the TFR": core's name of the role as it reads
 // inside a sentence; a name written in capitals stays so.
@@ -48,22 +30,41 @@ QString RoleText(BandRole role, int position)
     return QStringLiteral("the ") + name;
 }
 
-struct Significand {
-    std::vector<int> digits; // every significant digit, most significant first
-    int exponent = 0;        // value = 0.d1d2d3... × 10^(exponent + 1)
-};
-
-// Fifteen significant digits: the decimal text the value was typed as, without the
-// binary noise (4.7 is 4.70000000000000018 as a double, 0.29 is 0.28999...).
-Significand DecimalDigits(double value)
+QString NumberList(const QStringList& numbers)
 {
-    const QString text = QString::number(value, 'e', 14); // d.dddddddddddddde±XX
-    Significand s;
-    for (const QChar c : text.section(QLatin1Char('e'), 0, 0))
-        if (c.isDigit())
-            s.digits.push_back(c.unicode() - '0');
-    s.exponent = text.section(QLatin1Char('e'), 1).toInt();
-    return s;
+    return numbers.join(QLatin1Char(' '));
+}
+
+// The tolerance band of --tolerance, by the chart; NoColour for 20 %, which has none.
+BandColour ToleranceBandOf(const QString& token, ColourChart chart)
+{
+    const auto percent = PercentOf(token);
+    QStringList known;
+    for (const ToleranceBand& t : ChartTolerances(chart)) {
+        if (percent && SameNumber(*percent, t.percent))
+            return t.colour;
+        known << PlainNumber(t.percent);
+    }
+    Refuse(QStringLiteral("%1 is not a tolerance of the colour code (%2)").arg(Quoted(token), NumberList(known)));
+}
+
+BandColour TcrBandOf(const QString& token, ColourChart chart)
+{
+    const auto ppm = ParseNumber(token);
+    QStringList known;
+    for (const TcrBand& t : ChartTcrs(chart)) {
+        if (ppm && *ppm == t.ppm)
+            return t.colour;
+        known << QString::number(t.ppm);
+    }
+    Refuse(QStringLiteral("%1 is not a TFR of the colour code (%2)").arg(Quoted(token), NumberList(known)));
+}
+
+QJsonObject ReadingJson(const CodeReading& r, Quantity q)
+{
+    return QJsonObject{{QStringLiteral("value"), r.value},
+                       {QStringLiteral("unit"), UnitName(q)},
+                       {QStringLiteral("tolerance"), r.tolerancePercent}};
 }
 
 } // namespace
@@ -71,23 +72,24 @@ Significand DecimalDigits(double value)
 Answer Decode(const Options& o)
 {
     const Quantity q = QuantityOf(o);
+    const ColourChart chart = ChartOf(o);
     const QStringList names = o.positional();
-    const std::size_t most = q == Quantity::Resistance ? 6 : 5;
+    const qsizetype most = q == Quantity::Resistance ? 6 : 5;
     if (names.size() < 3)
         Refuse(QStringLiteral("'decode' needs at least 3 bands, got %1").arg(names.size()));
-    if (static_cast<std::size_t>(names.size()) > most)
+    if (names.size() > most)
         Refuse(QStringLiteral("%1 is one band too many: a %2 code has at most %3 bands")
-                   .arg(Quoted(names[static_cast<qsizetype>(most)]), PartName(q))
+                   .arg(Quoted(names[most]), PartName(q))
                    .arg(most));
 
     const std::span<const BandRole> roles = RolesOf(static_cast<int>(names.size()));
     std::vector<BandColour> bands;
     for (std::size_t i = 0; i < roles.size(); ++i) {
         const QString& name = names[static_cast<qsizetype>(i)];
-        const auto colour = ColourOfName(name);
+        const auto colour = ChartColourOfName(chart, name);
         if (!colour)
             Refuse(QStringLiteral("%1 is not a band colour").arg(Quoted(name)));
-        if (!RoleAccepts(roles[i], *colour))
+        if (!ChartAccepts(chart, roles[i], *colour))
             Refuse(QStringLiteral("%1 cannot be %2").arg(Quoted(name), RoleText(roles[i], static_cast<int>(i))));
         bands.push_back(*colour);
     }
@@ -101,29 +103,22 @@ Answer Decode(const Options& o)
     if (bands.size() == 6)
         code.tfr = bands[5];
 
-    const auto reading = ReadBands(code, q);
+    const auto reading = ReadBands(code, q, chart);
     if (!reading)
         Refuse(QStringLiteral("%1 is not a valid code").arg(Quoted(names.join(QLatin1Char(' ')))));
     const auto span = ToleranceSpan(reading->value, reading->tolerancePercent);
     const double low = span ? span->low : reading->value;
     const double high = span ? span->high : reading->value;
     // A 3-band code has no tolerance band to lead from the other end.
-    const std::optional<CodeReading> reversed = ReverseReading(code, q);
+    const std::optional<CodeReading> reversed = ReverseReading(code, q, chart);
 
     Answer a;
-    a.json[QStringLiteral("value")] = reading->value;
-    a.json[QStringLiteral("unit")] = UnitName(q);
-    a.json[QStringLiteral("tolerance")] = reading->tolerancePercent;
+    a.json = ReadingJson(*reading, q);
     a.json[QStringLiteral("min")] = low;
     a.json[QStringLiteral("max")] = high;
     a.json[QStringLiteral("tcr")] = reading->tcrPpm ? QJsonValue(*reading->tcrPpm) : QJsonValue(QJsonValue::Null);
     a.json[QStringLiteral("series")] = SeriesNames(reading->value);
-    if (reversed) {
-        a.json[QStringLiteral("reversed")] = QJsonObject{{QStringLiteral("value"), reversed->value},
-                                                         {QStringLiteral("tolerance"), reversed->tolerancePercent}};
-    } else {
-        a.json[QStringLiteral("reversed")] = QJsonValue(QJsonValue::Null);
-    }
+    a.json[QStringLiteral("reversed")] = reversed ? QJsonValue(ReadingJson(*reversed, q)) : QJsonValue();
 
     a.text = QuantityText(reading->value, q) + QLatin1Char(' ') + ToleranceText(reading->tolerancePercent);
     if (reading->tcrPpm)
@@ -139,8 +134,16 @@ Answer Decode(const Options& o)
 Answer Encode(const Options& o)
 {
     const Quantity q = QuantityOf(o);
+    const ColourChart chart = ChartOf(o);
     const QString token = OnlyPositional(o, QStringLiteral("a value"));
     const double value = ValueOf(token, q);
+    // The digits as written: cutting a double's digits would first round
+    // 4.699999999999999 to 4.7. Sixteen digits are as many as doubles tell apart; a
+    // text of seventeen or more is a double printed in full (0.14999999999999999 is
+    // how a program prints 0.15) and stands for that double's shortest form.
+    WrittenValue written = *ParseWrittenValue(token, q);
+    if (written.digits.size() >= 17)
+        written = *ParseWrittenValue(QString::number(value, 'g', QLocale::FloatingPointShortest), q);
 
     int digitCount = 2;
     if (o.has(QStringLiteral("digits"))) {
@@ -150,71 +153,61 @@ Answer Encode(const Options& o)
         digitCount = d.toInt();
     }
 
-    BandColour tolerance = NoColour;
-    if (o.has(QStringLiteral("tolerance"))) {
-        const QString t = o.single(QStringLiteral("tolerance"));
-        const auto percent = PercentOf(t);
-        std::optional<BandColour> colour;
-        for (std::size_t i = 0; percent && i < ToleranceItems.size(); ++i)
-            if (SameNumber(*percent, TolerancePercent(static_cast<int>(i))))
-                colour = ToleranceColour(static_cast<int>(i));
-        if (!colour)
-            Refuse(QStringLiteral("%1 is not a tolerance of the colour code (0.05 0.1 0.25 0.5 1 2 5 10 20)")
-                       .arg(Quoted(t)));
-        tolerance = *colour;
-    }
+    const bool withTolerance = o.has(QStringLiteral("tolerance"));
+    const BandColour tolerance =
+        withTolerance ? ToleranceBandOf(o.single(QStringLiteral("tolerance")), chart) : NoColour;
 
     std::optional<BandColour> tfr;
     if (o.has(QStringLiteral("tcr"))) {
-        const QString t = o.single(QStringLiteral("tcr"));
-        for (std::size_t i = 0; i < TfrItems.size(); ++i)
-            if (TfrColour(static_cast<int>(i)) != NoColour && t == FromView(TfrItems[i]))
-                tfr = TfrColour(static_cast<int>(i));
-        if (!tfr)
-            Refuse(QStringLiteral("%1 is not a TFR of the colour code (1 5 10 15 25 50 100)").arg(Quoted(t)));
+        tfr = TcrBandOf(o.single(QStringLiteral("tcr")), chart);
         if (q == Quantity::Capacitance)
             Refuse(QStringLiteral("'--tcr' is for resistors only: a capacitor code has no TFR band"));
         if (digitCount != 3)
             Refuse(QStringLiteral("'--tcr' needs '--digits 3': the TFR band is the sixth of six"));
-        if (tolerance == NoColour)
+        // 20 % counts: its band is "none", which a 6-band code shows as such.
+        if (!withTolerance)
             Refuse(QStringLiteral("'--tcr' needs '--tolerance': a 6-band code has a tolerance band"));
     }
 
-    // The multiplier colours this band count accepts, from its role.
+    // The multiplier colours this band count accepts, by the chart and the band's role.
     const BandRole multiplierRole = digitCount == 2 ? BandRole::MultiplierOfFour : BandRole::MultiplierOfMore;
     int lowest = 99;
     int highest = -99;
-    for (int k = -2; k <= 9; ++k) {
-        if (RoleAccepts(multiplierRole, MultiplierColour(k))) {
+    for (int k = -3; k <= 9; ++k) {
+        const auto colour = ChartMultiplierColour(chart, k);
+        if (colour && ChartAccepts(chart, multiplierRole, *colour)) {
             lowest = std::min(lowest, k);
             highest = std::max(highest, k);
         }
     }
-    const double largestSignificand = digitCount == 2 ? 99.0 : 999.0;
-    const double smallest = TimesPowerOfTen(digitCount == 2 ? 10.0 : 100.0, lowest);
-    const double largest = TimesPowerOfTen(largestSignificand, highest);
-
-    const Significand s = DecimalDigits(value);
-    const int exponent = s.exponent + 1 - digitCount;
-    if (exponent < lowest || exponent > highest || value > largest * (1.0 + 1e-12))
-        Refuse(QStringLiteral("%1 is outside what %2 digit bands can show (%3 to %4)")
-                   .arg(Quoted(token))
-                   .arg(digitCount)
-                   .arg(QuantityText(smallest, q), QuantityText(largest, q)));
+    const int largestSignificand = digitCount == 2 ? 99 : 999;
 
     // Digits beyond the code are cut, never rounded, as the pages cut them.
+    const int exponent = written.exponent + 1 - digitCount;
     int significand = 0;
     bool exact = true;
     std::vector<BandColour> bands;
-    for (std::size_t i = 0; i < s.digits.size(); ++i) {
-        if (i < static_cast<std::size_t>(digitCount)) {
-            significand = significand * 10 + s.digits[i];
-            bands.push_back(ColourOfDigit(s.digits[i]));
-        } else if (s.digits[i] != 0) {
+    for (qsizetype i = 0; i < written.digits.size(); ++i) {
+        const int digit = written.digits[i].unicode() - '0';
+        if (i < digitCount) {
+            significand = significand * 10 + digit;
+            bands.push_back(ColourOfDigit(digit));
+        } else if (digit != 0) {
             exact = false;
         }
     }
-    bands.push_back(MultiplierColour(exponent));
+    for (qsizetype i = written.digits.size(); i < digitCount; ++i) {
+        significand *= 10;
+        bands.push_back(ColourOfDigit(0));
+    }
+    if (exponent < lowest || exponent > highest || (exponent == highest && significand == largestSignificand && !exact))
+        Refuse(QStringLiteral("%1 is outside what %2 digit bands can show (%3 to %4)")
+                   .arg(Quoted(token))
+                   .arg(digitCount)
+                   .arg(QuantityText(TimesPowerOfTen(digitCount == 2 ? 10.0 : 100.0, lowest), q),
+                        QuantityText(TimesPowerOfTen(largestSignificand, highest), q)));
+
+    bands.push_back(*ChartMultiplierColour(chart, exponent));
     // A three-digit code keeps its tolerance band even at 20 %: without it the four
     // bands would be read as two digits, a multiplier and a tolerance.
     if (tolerance != NoColour || digitCount == 3)
@@ -226,13 +219,14 @@ Answer Encode(const Options& o)
     QJsonArray names;
     QStringList words;
     for (const BandColour b : bands) {
-        const QString name = b == NoColour ? QStringLiteral("none") : FromView(ColourName(b));
+        const QString name = FromView(ChartColourName(b));
         names.append(name);
         words << name;
     }
     Answer a;
     a.json[QStringLiteral("bands")] = names;
     a.json[QStringLiteral("value")] = encoded;
+    a.json[QStringLiteral("unit")] = UnitName(q);
     a.json[QStringLiteral("exact")] = exact;
     a.text = words.join(QLatin1Char(' ')) + QStringLiteral(" = ") + QuantityText(encoded, q);
     if (!exact)
@@ -252,7 +246,8 @@ Answer Marking(const Options& o)
     QStringList lines;
     for (const MarkingReading& r : readings) {
         const QString kind = FromView(MarkingKindName(r.kind));
-        list.append(QJsonObject{{QStringLiteral("kind"), kind}, {QStringLiteral("value"), r.value}});
+        list.append(QJsonObject{
+            {QStringLiteral("kind"), kind}, {QStringLiteral("value"), r.value}, {QStringLiteral("unit"), UnitName(q)}});
         lines << QStringLiteral("%1 (%2)").arg(QuantityText(r.value, q), kind);
     }
     a.json[QStringLiteral("readings")] = list;

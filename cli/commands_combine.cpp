@@ -4,6 +4,7 @@
 #include "commands.h"
 
 #include "combinationfinder.h"
+#include "stocklist.h"
 #include "valuetext.h"
 
 #include <QFile>
@@ -15,39 +16,21 @@
 namespace kolvane {
 namespace {
 
-// A stock file bigger than this is no parts list; the search over n values takes n²
-// steps, so the count is bounded too.
-constexpr qint64 LargestStockFile = 1 << 20;
-constexpr std::size_t MostStockValues = 2000;
-
+// "-" is standard input, read as any other source.
 std::vector<double> StockValues(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        Refuse(QStringLiteral("%1 cannot be read").arg(Quoted(path)));
-    if (file.size() > LargestStockFile)
-        Refuse(QStringLiteral("%1 is too large for a stock list").arg(Quoted(path)));
-    const QString text = QString::fromUtf8(file.read(LargestStockFile + 1));
-    std::vector<double> values;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        const qsizetype hash = line.indexOf(QLatin1Char('#'));
-        if (hash >= 0)
-            line.truncate(hash);
-        line = line.trimmed();
-        if (line.isEmpty())
-            continue;
-        const auto v = ParseValue(line, Quantity::Resistance);
-        if (!v)
-            Refuse(QStringLiteral("%1 in %2 is not a resistance value").arg(Quoted(line), Quoted(path)));
-        values.push_back(*v);
+    StockList list;
+    if (path == QLatin1String("-")) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            Refuse(QStringLiteral("standard input cannot be read"));
+        list = ReadStockList(in, QStringLiteral("standard input"));
+    } else {
+        list = ReadStockFile(path);
     }
-    std::sort(values.begin(), values.end());
-    values.erase(std::unique(values.begin(), values.end()), values.end());
-    if (values.empty())
-        Refuse(QStringLiteral("%1 lists no values").arg(Quoted(path)));
-    if (values.size() > MostStockValues)
-        Refuse(QStringLiteral("%1 lists more than %2 different values").arg(Quoted(path)).arg(MostStockValues));
-    return values;
+    if (!list.error.isEmpty())
+        Refuse(list.error);
+    return list.values;
 }
 
 int WholeOption(const Options& o, const QString& name, int low, int high, int fallback)
@@ -96,12 +79,27 @@ Answer Combine(const Options& o)
     else
         values = SeriesValues(
             o.has(QStringLiteral("series")) ? SeriesOf(o.single(QStringLiteral("series"))) : ESeries::E24, 1.0, 10e6);
+    // Every value to leave out is looked up before any is, so that naming one twice
+    // is no error.
+    const std::vector<double> set = values;
     for (const QString& token : o.values(QStringLiteral("exclude"))) {
         const double excluded = ValueOf(token, Quantity::Resistance);
+        if (std::none_of(set.begin(), set.end(), [excluded](double v) { return SameNumber(v, excluded); }))
+            Refuse(QStringLiteral("'--exclude' %1: %2 is not one of the parts")
+                       .arg(Quoted(token), QuantityText(excluded, Quantity::Resistance)));
         std::erase_if(values, [excluded](double v) { return SameNumber(v, excluded); });
     }
     if (values.empty())
         Refuse(QStringLiteral("'--exclude' leaves no parts to combine"));
+    // Beyond what the parts can make, every answer would be far off and the ranking
+    // meaningless.
+    const auto reach = ReachableValues(values, parts);
+    if (target < reach->low * (1.0 - 1e-12) || target > reach->high * (1.0 + 1e-12))
+        Refuse(QStringLiteral("%1 is out of reach: %2 these parts make %3 to %4")
+                   .arg(Quoted(targetToken),
+                        parts == 1 ? QStringLiteral("one of") : QStringLiteral("up to %1 of").arg(parts),
+                        QuantityText(reach->low, Quantity::Resistance),
+                        QuantityText(reach->high, Quantity::Resistance)));
 
     const std::vector<Combination> found = FindCombinations(values, target, parts, top);
     Answer a;
@@ -113,6 +111,7 @@ Answer Combine(const Options& o)
             values.append(c.parts[static_cast<std::size_t>(i)]);
         const QString expression = Expression(c);
         results.append(QJsonObject{{QStringLiteral("value"), c.value},
+                                   {QStringLiteral("unit"), UnitName(Quantity::Resistance)},
                                    {QStringLiteral("error"), c.error},
                                    {QStringLiteral("parts"), values},
                                    {QStringLiteral("expression"), expression}});

@@ -72,10 +72,11 @@ Answer Nearest(const Options& o)
     for (const ESeries s : series) {
         const auto n = NearestInSeries(value, s);
         if (!n)
-            Refuse(
-                QStringLiteral("%1 is outside the E series (from 1 m\u03A9, or 0.001 pF, upwards)").arg(Quoted(token)));
+            Refuse(QStringLiteral("%1 is outside the E series (%2 to %3)")
+                       .arg(Quoted(token), QuantityText(LowestSeriesValue, q), QuantityText(HighestSeriesValue, q)));
         const QString name = FromView(SeriesName(s));
         results.append(QJsonObject{{QStringLiteral("series"), name},
+                                   {QStringLiteral("unit"), UnitName(q)},
                                    {QStringLiteral("member"), n->member},
                                    {QStringLiteral("nearest"), n->nearest},
                                    {QStringLiteral("below"), n->below},

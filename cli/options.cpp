@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "options.h"
 
+#include "excerpt.h"
+
 namespace kolvane {
 
 void Refuse(const QString& message)
@@ -10,7 +12,7 @@ void Refuse(const QString& message)
 
 QString Quoted(const QString& token)
 {
-    return QLatin1Char('\'') + token + QLatin1Char('\'');
+    return QuotedExcerpt(token);
 }
 
 Options::Options(const QString& command, std::span<const OptionSpec> options) : m_command(command)
@@ -18,7 +20,8 @@ Options::Options(const QString& command, std::span<const OptionSpec> options) : 
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     add(QStringLiteral("json"), QStringLiteral("answer as JSON"));
-    add(QStringLiteral("help"), QStringLiteral("show this help"));
+    m_parser.addOption(
+        QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help")));
     for (const OptionSpec& o : options)
         add(QString::fromLatin1(o.name), QString::fromLatin1(o.description), QString::fromLatin1(o.valueName));
 }
@@ -34,6 +37,10 @@ bool Options::parse(const QStringList& args)
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
             const QString& name = unknown.first();
+            // "-47" reads as an option to the parser and as a value to a person.
+            if (!name.isEmpty() && (name[0].isDigit() || name[0] == QLatin1Char('.')) &&
+                args.contains(QLatin1Char('-') + name))
+                Refuse(QStringLiteral("%1 is negative: values are positive").arg(Quoted(QLatin1Char('-') + name)));
             Refuse(QStringLiteral("%1 is not an option of '%2'")
                        .arg(Quoted((name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name), m_command));
         }

@@ -18,7 +18,8 @@ struct BadInput {
 
 [[noreturn]] void Refuse(const QString& message);
 
-// The token in single quotes, as every message names it.
+// The token in single quotes, as every message names it: short, one line, control
+// characters made visible.
 QString Quoted(const QString& token);
 
 // An option a command takes besides --json and --help. `valueName` is empty for a
