@@ -43,6 +43,7 @@ const std::vector<ToleranceBand>& OwnTolerances()
 {
     static const std::vector<ToleranceBand> table = [] {
         std::vector<ToleranceBand> t;
+        t.reserve(ToleranceItemCount);
         for (int i = 0; i < ToleranceItemCount; ++i)
             t.push_back({*ToleranceColour(i), TolerancePercent(i)});
         return t;
