@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The whole command line in-process: the input is the argument list, arguments split
-// at NUL bytes and read as UTF-8. Whatever the arguments, a run ends with status 0
-// and an answer, or status 2, nothing on stdout and one line on stderr; a --json
-// answer is one JSON object.
+// at NUL bytes and read as UTF-8, and after a byte 0x01 the content of a stock file,
+// which the argument "@stock" names. Whatever the arguments and the file, a run ends
+// with status 0 and an answer, or status 2, nothing on stdout and one line on stderr;
+// a --json answer is one JSON object.
 #include "cli.h"
 
 #include <QJsonDocument>
+#include <QTemporaryFile>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -28,15 +30,29 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
 {
     if (size > 4096)
         return 0;
-    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const qsizetype split = bytes.indexOf('\x01');
+    const QByteArray stock = split >= 0 ? bytes.mid(split + 1) : QByteArray();
+    if (split >= 0)
+        bytes.truncate(split);
+    // One file for the whole run, rewritten for each input.
+    static QTemporaryFile stockFile;
+    if (!stockFile.isOpen() && !stockFile.open())
+        std::abort();
+    stockFile.resize(0);
+    stockFile.seek(0);
+    stockFile.write(stock);
+    stockFile.flush();
+
     QStringList args;
     for (const QByteArray& part : bytes.split('\0'))
-        args << QString::fromUtf8(part);
+        args << (part == "@stock" ? stockFile.fileName() : QString::fromUtf8(part));
     // A stock file may be any path; device and process files can block or never end,
     // which is the reader's business, not the parser's.
+    // Standard input ("-") would wait for a terminal.
     for (const QString& a : args)
         if (a.contains(QLatin1String("dev/")) || a.contains(QLatin1String("proc/")) ||
-            a.contains(QLatin1String("sys/")))
+            a.contains(QLatin1String("sys/")) || a == QLatin1String("-") || a.endsWith(QLatin1String("=-")))
             return 0;
 
     QString out;
@@ -56,7 +72,8 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, std::size_t siz
         if (out.isEmpty())
             Fail("answered with nothing", args, out);
         const bool help = args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-help")) ||
-                          args.value(0) == QLatin1String("help") || args.value(0) == QLatin1String("-h");
+                          args.contains(QLatin1String("-h")) || args.contains(QLatin1String("--h")) ||
+                          args.value(0) == QLatin1String("help");
         if (!help && args.mid(1).contains(QLatin1String("--json")) && !QJsonDocument::fromJson(out.toUtf8()).isObject())
             Fail("--json answer is no JSON object", args, out);
     } else {

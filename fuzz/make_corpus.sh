@@ -67,6 +67,14 @@ cli("encode-capacitor", "encode", "--capacitor", "4\u00b57", "--json")
 cli("nearest-all", "nearest", "4.6k")
 cli("parallel-tolerances", "parallel", "--json", "4.7k/5%", "1k/1")
 cli("series-capacitors", "series", "--capacitor", "100nF", "47n")
+# A stock file follows a byte 0x01; the argument @stock names it.
+def cli_stock(name, content, *args):
+    open(f"cli/{name}", "wb").write(b"\0".join(a.encode("utf-8") for a in args) + b"\x01" + content)
+
+cli_stock("stock-drawer", b"# drawer 3\n1k\n2k2  # two left\n\n3.3k\n", "combine", "--stock", "@stock", "3.2k", "--json")
+cli_stock("stock-bad-token", b"1k\n\x1b]0;x\x07 4k7\n", "combine", "--stock", "@stock", "1k")
+cli_stock("stock-exponent", b"4.7e3\n1E6\n", "combine", "--stock", "@stock", "--parts", "3", "--exclude", "1M", "5k")
+cli("decode-iec", "decode", "--chart", "iec", "brown", "black", "black", "red", "orange", "grey", "--json")
 cli("marking-eia96", "marking", "--json", "10R")
 cli("marking-cap3", "marking", "--capacitor", "479")
 cli("combine-three", "combine", "--series", "E12", "--parts", "3", "--exclude", "4k7", "--top", "3", "4.7k")

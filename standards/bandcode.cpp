@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "bandcode.h"
 
+#include "numbers.h"
+
 #include <QString>
 
 #include <algorithm>
@@ -50,6 +52,11 @@ std::optional<int> TfrPpm(int index)
 
 std::optional<CodeReading> ReadBands(const BandCode& code, Quantity q)
 {
+    return ReadBands(code, q, ColourChart::Kolvane);
+}
+
+std::optional<CodeReading> ReadBands(const BandCode& code, Quantity q, ColourChart chart)
+{
     const std::size_t count = code.digits.size();
     if (count != 2 && count != 3)
         return std::nullopt;
@@ -61,27 +68,26 @@ std::optional<CodeReading> ReadBands(const BandCode& code, Quantity q)
     int significand = 0;
     for (std::size_t i = 0; i < count; ++i) {
         const BandColour band = code.digits[i];
-        if (!RoleAccepts(roles[i], band))
+        if (!ChartAccepts(chart, roles[i], band))
             return std::nullopt;
         significand = significand * 10 + *DigitOfColour(band, i == 0);
     }
-    if (!RoleAccepts(roles[count], code.multiplier) || !RoleAccepts(roles[count + 1], code.tolerance))
+    if (!ChartAccepts(chart, roles[count], code.multiplier) || !ChartAccepts(chart, roles[count + 1], code.tolerance))
         return std::nullopt;
-    if (code.tfr && !RoleAccepts(roles[count + 2], *code.tfr))
+    if (code.tfr && !ChartAccepts(chart, roles[count + 2], *code.tfr))
         return std::nullopt;
 
-    // Dividing by ten or a hundred rounds once, where core's long double 0.1 would not.
-    double value = significand;
-    if (code.multiplier == colours::Gold)
-        value /= 10.0;
-    else if (code.multiplier == colours::Silver)
-        value /= 100.0;
-    else
-        value *= static_cast<double>(*MultiplierOfColour(code.multiplier)); // an exact power of ten
+    // Dividing by a power of ten rounds once, where multiplying by 0.1 would not.
+    const double value = TimesPowerOfTen(significand, *ChartMultiplierExponent(chart, code.multiplier));
 
-    CodeReading reading{value, TolerancePercent(*ToleranceIndexOfColour(code.tolerance)), std::nullopt};
+    CodeReading reading{value, 20.0, std::nullopt};
+    for (const ToleranceBand& t : ChartTolerances(chart))
+        if (t.colour == code.tolerance)
+            reading.tolerancePercent = t.percent;
     if (code.tfr)
-        reading.tcrPpm = TfrPpm(*TfrIndexOfColour(*code.tfr));
+        for (const TcrBand& t : ChartTcrs(chart))
+            if (t.colour == *code.tfr)
+                reading.tcrPpm = t.ppm;
     return reading;
 }
 
@@ -91,6 +97,11 @@ bool IsPlausible(double value, Quantity q)
 }
 
 std::optional<CodeReading> ReverseReading(const BandCode& code, Quantity q)
+{
+    return ReverseReading(code, q, ColourChart::Kolvane);
+}
+
+std::optional<CodeReading> ReverseReading(const BandCode& code, Quantity q, ColourChart chart)
 {
     if (code.tolerance == NoColour)
         return std::nullopt;
@@ -116,10 +127,10 @@ std::optional<CodeReading> ReverseReading(const BandCode& code, Quantity q)
     if (withTfr)
         reversed.tfr = printed[count + 2];
 
-    const auto reading = ReadBands(reversed, q);
+    const auto reading = ReadBands(reversed, q, chart);
     if (!reading || !IsPlausible(reading->value, q))
         return std::nullopt;
-    if (const auto forward = ReadBands(code, q); forward && SameReading(*forward, *reading))
+    if (const auto forward = ReadBands(code, q, chart); forward && SameReading(*forward, *reading))
         return std::nullopt;
     return reading;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "bandcolours.h"
+#include "colourchart.h"
 #include "lettercode.h"
 
 #include <optional>
@@ -33,6 +34,8 @@ struct CodeReading {
 // not valid in its role, when there are not 2 or 3 digits, or when a capacitor code
 // carries a TFR band (only 3-digit resistor codes have one).
 std::optional<CodeReading> ReadBands(const BandCode& code, Quantity q);
+// The same by either chart; ReadBands(code, q) is the program's own chart.
+std::optional<CodeReading> ReadBands(const BandCode& code, Quantity q, ColourChart chart);
 
 // Whether a reading is a believable part: a reading from the wrong end often lands far
 // outside what colour-coded parts come in. Resistors up to 100 MΩ; capacitors up to
@@ -50,5 +53,6 @@ bool IsPlausible(double value, Quantity q);
 //  - the reading is plausible (IsPlausible), and
 //  - it differs from the forward reading (a symmetric code reads the same both ways).
 std::optional<CodeReading> ReverseReading(const BandCode& code, Quantity q);
+std::optional<CodeReading> ReverseReading(const BandCode& code, Quantity q, ColourChart chart);
 
 } // namespace kolvane

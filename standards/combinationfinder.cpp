@@ -46,17 +46,20 @@ double CombinedValue(Topology t, const std::array<double, 3>& p)
 
 double ErrorRank(double error)
 {
-    // Steps of 1e-12 where that step matters; far off, the error itself orders (a
-    // clamp there would make every distant answer rank alike and defeat the search).
     const double magnitude = std::abs(error);
-    return magnitude < 1e3 ? std::round(magnitude * 1e12) : magnitude * 1e12;
+    return magnitude < ExactError ? 0.0 : magnitude;
+}
+
+bool SameErrorRank(double x, double y)
+{
+    return std::abs(x - y) <= 1e-12 * std::max(x, y);
 }
 
 bool BetterCombination(const Combination& x, const Combination& y)
 {
     const double rx = ErrorRank(x.error);
     const double ry = ErrorRank(y.error);
-    if (rx != ry)
+    if (!SameErrorRank(rx, ry))
         return rx < ry;
     const int px = PartCount(x.topology);
     const int py = PartCount(y.topology);
@@ -78,7 +81,11 @@ public:
     Board(double target, std::size_t top) : m_target(target), m_top(top) { m_list.reserve(top + 1); }
 
     // Whether an answer with this error could still enter the board.
-    bool Admits(double error) const { return m_list.size() < m_top || ErrorRank(error) <= m_worstRank; }
+    bool Admits(double error) const
+    {
+        const double rank = ErrorRank(error);
+        return m_list.size() < m_top || rank <= m_worstRank || SameErrorRank(rank, m_worstRank);
+    }
 
     void Offer(Topology t, const std::array<double, 3>& parts)
     {
@@ -153,6 +160,14 @@ double IdealInParallel(double fixed, double target)
 }
 
 } // namespace
+
+std::optional<ReachableSpan> ReachableValues(std::span<const double> values, int maxParts)
+{
+    if (values.empty() || maxParts < 1)
+        return std::nullopt;
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    return ReachableSpan{*low / maxParts, *high * maxParts};
+}
 
 std::vector<Combination> FindCombinations(std::span<const double> input, double target, int maxParts, int top)
 {

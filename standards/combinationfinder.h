@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -35,10 +36,24 @@ struct Combination {
 };
 
 // How answers are ranked: smallest |error|, then fewer parts, then the smaller value.
-// Errors closer than 1e-12 count as equal, so rounding in a sum or a reciprocal never
-// puts a longer exact answer before a shorter one.
+// The exact error decides; two errors count as equal only when they agree within a
+// relative 1e-12, or when both are below ExactError, the rounding noise of a sum or
+// a reciprocal of exact parts, so that such noise never puts a longer exact answer
+// before a shorter one.
+inline constexpr double ExactError = 1e-14;
+// |error|, or 0 for an error below ExactError: an exact answer.
 double ErrorRank(double error);
+bool SameErrorRank(double x, double y);
 bool BetterCombination(const Combination& x, const Combination& y);
+
+// The values that up to maxParts parts of the set can make: from the smallest part
+// maxParts times in parallel to the largest maxParts times in series. Nothing for an
+// empty set.
+struct ReachableSpan {
+    double low;
+    double high;
+};
+std::optional<ReachableSpan> ReachableValues(std::span<const double> values, int maxParts);
 
 // The best `top` answers, best first, over every topology of up to maxParts parts (1
 // to 3). No two answers have the same topology and the same parts up to the

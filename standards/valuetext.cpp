@@ -3,6 +3,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -34,41 +35,103 @@ std::optional<double> PrefixFactor(QChar c, Quantity q)
     }
 }
 
-// Removes a trailing unit; for capacitors the unit needs a prefix before it, since a
-// bare "47F" would be 47 farads to some readers and 47 pF to others.
-QStringView WithoutUnit(QStringView text, Quantity q, bool& unitRemoved)
+// The power of ten of a letter-code letter ("4k7", "R47", "2n2", "4F7").
+std::optional<int> LetterExponent(QChar c, Quantity q)
 {
-    unitRemoved = false;
+    if (q == Quantity::Resistance && (c == QLatin1Char('R') || c == QLatin1Char('r')))
+        return 0;
+    if (q == Quantity::Resistance && (c == QLatin1Char('g') || c == QLatin1Char('t')))
+        return c == QLatin1Char('g') ? 9 : 12;
+    if (q == Quantity::Capacitance && c == QLatin1Char('F'))
+        return 12;
+    if (const auto f = PrefixFactor(c, q))
+        return static_cast<int>(std::lround(std::log10(*f)));
+    return std::nullopt;
+}
+
+bool IsPrefixLetter(QChar c, Quantity q)
+{
+    return PrefixFactor(c, q).has_value();
+}
+
+bool IsDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Removes a trailing unit. A capacitor's F needs a prefix or prefix letter before it:
+// "47F" would be 47 farads to some readers, 47 pF at ±1 % to others. Nothing when the
+// unit is there but cannot be taken.
+std::optional<QStringView> WithoutUnit(QStringView text, Quantity q)
+{
     if (q == Quantity::Resistance) {
         for (const QStringView unit :
              {QStringView(u"\u03A9"), QStringView(u"\u2126"), QStringView(u"ohms"), QStringView(u"ohm")}) {
-            if (text.size() > unit.size() && text.endsWith(unit, Qt::CaseInsensitive)) {
-                unitRemoved = true;
+            if (text.size() > unit.size() && text.endsWith(unit, Qt::CaseInsensitive))
                 return text.chopped(unit.size());
-            }
         }
         return text;
     }
-    if (text.size() >= 3 && text.endsWith(QLatin1Char('F')) && PrefixFactor(text[text.size() - 2], q)) {
-        unitRemoved = true;
-        return text.chopped(1);
+    if (text.size() >= 2 && text.endsWith(QLatin1Char('F'))) {
+        const QStringView body = text.chopped(1);
+        if (!std::any_of(body.begin(), body.end(), [q](QChar c) { return IsPrefixLetter(c, q); }))
+            return std::nullopt;
+        return body;
     }
     return text;
 }
 
-bool IsDecimalNumber(QStringView text)
+// A decimal number with an optional exponent, as its digits: "4.70e3" is digits
+// "470", exponent 3. Nothing for anything else.
+std::optional<WrittenValue> DecimalDigits(QStringView text)
 {
-    int digits = 0;
-    int points = 0;
-    for (const QChar c : text) {
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            ++digits;
-        else if (c == QLatin1Char('.'))
-            ++points;
-        else
-            return false;
+    QStringView mantissa = text;
+    int exponent = 0;
+    const qsizetype e = text.indexOf(QLatin1Char('e'), 0, Qt::CaseInsensitive);
+    if (e >= 0) {
+        QStringView power = text.mid(e + 1);
+        mantissa = text.left(e);
+        bool negative = false;
+        if (!power.isEmpty() && (power.front() == QLatin1Char('+') || power.front() == QLatin1Char('-'))) {
+            negative = power.front() == QLatin1Char('-');
+            power = power.mid(1);
+        }
+        if (power.isEmpty() || power.size() > 4 || !std::all_of(power.begin(), power.end(), IsDigit))
+            return std::nullopt;
+        exponent = power.toInt() * (negative ? -1 : 1);
     }
-    return digits > 0 && points <= 1;
+    WrittenValue w;
+    int points = 0;
+    int wholeDigits = 0;
+    for (const QChar c : mantissa) {
+        if (c == QLatin1Char('.')) {
+            ++points;
+        } else if (IsDigit(c)) {
+            if (points == 0)
+                ++wholeDigits;
+            w.digits += c;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (w.digits.isEmpty() || points > 1)
+        return std::nullopt;
+    w.exponent = exponent + wholeDigits - 1;
+    while (w.digits.startsWith(QLatin1Char('0'))) {
+        w.digits.remove(0, 1);
+        --w.exponent;
+    }
+    return w;
+}
+
+// The double nearest d1.d2d3… × 10^exponent, rounded once.
+double ValueOfDigits(const WrittenValue& w)
+{
+    if (w.digits.isEmpty())
+        return 0.0;
+    const QString text =
+        w.digits.left(1) + QLatin1Char('.') + w.digits.mid(1) + QLatin1Char('e') + QString::number(w.exponent);
+    return QLocale::c().toDouble(text);
 }
 
 bool Positive(double v)
@@ -76,37 +139,99 @@ bool Positive(double v)
     return std::isfinite(v) && v > 0.0;
 }
 
+// Letter-code digits: the letter stands for the point and sets the power of ten.
+std::optional<WrittenValue> LetterCodeDigits(QStringView body, Quantity q)
+{
+    const auto letter = std::find_if_not(body.begin(), body.end(), IsDigit);
+    if (letter == body.end())
+        return std::nullopt;
+    const auto exponent = LetterExponent(*letter, q);
+    if (!exponent)
+        return std::nullopt;
+    QString plain = body.toString();
+    plain[letter - body.begin()] = QLatin1Char('.');
+    auto w = DecimalDigits(plain);
+    if (w)
+        w->exponent += *exponent;
+    return w;
+}
+
 } // namespace
 
-std::optional<double> ParseValue(QStringView text, Quantity q)
+std::optional<WrittenValue> ParseWrittenValue(QStringView text, Quantity q)
 {
     if (text.isEmpty() || text.size() > 64)
         return std::nullopt;
-    bool unitRemoved = false;
-    const QStringView body = WithoutUnit(text, q, unitRemoved);
+    const auto withoutUnit = WithoutUnit(text, q);
+    if (!withoutUnit)
+        return std::nullopt;
+    const QStringView body = *withoutUnit;
     if (q == Quantity::Resistance && body.contains(QLatin1Char('m')))
         return std::nullopt;
 
     // Number, or number and prefix.
-    double factor = 1.0;
+    int prefixExponent = 0;
     QStringView number = body;
     if (!body.isEmpty()) {
         if (const auto f = PrefixFactor(body.back(), q)) {
-            factor = *f;
+            prefixExponent = static_cast<int>(std::lround(std::log10(*f)));
             number = body.chopped(1);
         }
     }
-    if (IsDecimalNumber(number)) {
-        bool ok = false;
-        const double v = QLocale::c().toDouble(number, &ok) * factor;
-        if (ok && Positive(v))
-            return v;
-        return std::nullopt;
+    if (auto w = DecimalDigits(number)) {
+        w->exponent += prefixExponent;
+        w->value = ValueOfDigits(*w);
+        if (!Positive(w->value))
+            return std::nullopt;
+        return w;
     }
-    // The letter code: 4k7, R47, 470R, 2n2, 4µ7.
-    if (const auto v = ParseLetterCode(body, q); v && Positive(*v))
-        return v;
+    // The letter code: 4k7, R47, 470R, 2n2, 4µ7. Its own reader has the last word on
+    // what a letter code is; the digits come from the text as written.
+    if (const auto v = ParseLetterCode(body, q); v && Positive(*v)) {
+        WrittenValue w = LetterCodeDigits(body, q).value_or(WrittenValue{});
+        w.value = *v;
+        if (w.digits.isEmpty() || ValueOfDigits(w) != *v) {
+            // Not expected; the double's own fifteen digits are then the best account.
+            const QString e = QString::number(*v, 'e', 14);
+            w = *DecimalDigits(e);
+            w.value = *v;
+        }
+        return w;
+    }
     return std::nullopt;
+}
+
+std::optional<double> ParseValue(QStringView text, Quantity q)
+{
+    if (const auto w = ParseWrittenValue(text, q))
+        return w->value;
+    return std::nullopt;
+}
+
+QString WhyNotAValue(QStringView text, Quantity q)
+{
+    if (text.size() > 1 && text.front() == QLatin1Char('-') && ParseValue(text.mid(1), q))
+        return QStringLiteral("is negative: values are positive");
+    if (text.size() > 1 && text.front() == QLatin1Char('-') && (IsDigit(text[1]) || text[1] == QLatin1Char('.')))
+        return QStringLiteral("is negative: values are positive");
+    if (q == Quantity::Resistance && text.contains(QLatin1Char('m')) && !text.endsWith(QLatin1String("ohm")) &&
+        !text.endsWith(QLatin1String("ohms")))
+        return QStringLiteral("has a lower-case m, which could be milli or mega: write M for mega");
+    if (q == Quantity::Capacitance && text.size() >= 2 && text.endsWith(QLatin1Char('F')) && !WithoutUnit(text, q))
+        return QStringLiteral("has a bare F, which could mean farads or \u00b11 %: write a prefix, as in 47pF or "
+                              "4.7uF");
+    return {};
+}
+
+std::optional<double> ParseNumber(QStringView text)
+{
+    const auto w = DecimalDigits(text);
+    if (!w)
+        return std::nullopt;
+    const double v = ValueOfDigits(*w);
+    if (!std::isfinite(v))
+        return std::nullopt;
+    return v;
 }
 
 QString PlainNumber(double value)

@@ -14,11 +14,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <set>
 #include <tuple>
 
@@ -128,6 +131,29 @@ private slots:
     void badInput();
     void process_data();
     void process();
+
+    // The edges: each fault found from outside, grouped by kind.
+    void sources_data();
+    void sources();
+    void quoting_data();
+    void quoting();
+    void ranking();
+    void valueSyntax_data();
+    void valueSyntax();
+    void writes_data();
+    void writes();
+    void oneStderrLine_data();
+    void oneStderrLine();
+    void charts_data();
+    void charts();
+    void chartRefusals_data();
+    void chartRefusals();
+    void jsonShape_data();
+    void jsonShape();
+    void usage_data();
+    void usage();
+    void completion_data();
+    void completion();
 };
 
 void CliTest::decode_data()
@@ -584,6 +610,552 @@ void CliTest::process()
     out = run({QStringLiteral("combine"), QStringLiteral("--help")}, status, err);
     QCOMPARE(status, 0);
     QVERIFY(out.contains("--stock"));
+}
+
+namespace {
+
+// The built program with its standard streams as a script or a shell gives them.
+struct ProcessRun {
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+ProcessRun RunProcess(const QStringList& args, const QByteArray& input = {}, const QString& outFile = {})
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
+    p.setProcessEnvironment(env);
+    if (!outFile.isEmpty())
+        p.setStandardOutputFile(outFile);
+    p.start(QStringLiteral(KOLVANE_CLI), args);
+    p.waitForStarted();
+    p.write(input);
+    p.closeWriteChannel();
+    ProcessRun r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+// The one-line refusal: status 2, nothing on stdout, one short line on stderr with no
+// control character in it.
+bool IsOneLineRefusal(int status, const QString& out, const QString& err)
+{
+    if (status != BadInputStatus || !out.isEmpty() || !err.startsWith(u"kolvane-cli: ") || !err.endsWith(u'\n') ||
+        err.count(u'\n') != 1 || err.size() > 300)
+        return false;
+    return std::none_of(err.begin(), err.end() - 1, [](QChar c) { return c.category() == QChar::Other_Control; });
+}
+
+QByteArray StockOf(int count, const char* value)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += value;
+    return text;
+}
+
+} // namespace
+
+void CliTest::sources_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("args"); // the stock source is inserted after --stock
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("answer"); // the first line, or a part of the refusal
+
+    // 1k and 2.2k only, the last value cut at the 1 MiB limit if the reader cut.
+    const QByteArray padding = StockOf(80000, "1k # no\n2k2 # yes\n").left((1 << 20) - 2);
+    QTest::newRow("within the limit") << QByteArray("1k\n3k3\n") << QStringList{"--parts", "1", "3.2k"} << 0
+                                      << "3.3k = 3.3 k\u03A9 (+3.13 %)";
+    QTest::newRow("over 1 MiB is refused, not cut") << padding + "\n4700\n"
+                                                    << QStringList{"--parts", "1", "4.7k"} << 2 << "1 MiB";
+    QTest::newRow("exactly 1 MiB is read whole")
+        << padding.left((1 << 20) - 6) + "\n4700\n"
+        << QStringList{"--parts", "1", "4.7k"} << 0 << "4.7k = 4.7 k\u03A9 exact";
+    QTest::newRow("more than 2000 values") << [] {
+        QByteArray many;
+        for (int i = 1; i <= 2001; ++i)
+            many += QByteArray::number(i) + '\n';
+        return many;
+    }() << QStringList{"1k"} << 2 << "2000";
+    QTest::newRow("no values") << QByteArray("# empty drawer\n\n") << QStringList{"1k"} << 2 << "no values";
+}
+
+// Every source is read the same way: a file, a pipe through /dev/stdin and "-".
+void CliTest::sources()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, args);
+    QFETCH(int, status);
+    QFETCH(QString, answer);
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(content);
+    file.close();
+    for (const QString& source : {file.fileName(), QStringLiteral("/dev/stdin"), QStringLiteral("-")}) {
+        const QByteArray input = source == file.fileName() ? QByteArray() : content;
+        const ProcessRun r =
+            RunProcess(QStringList{QStringLiteral("combine"), QStringLiteral("--stock"), source} + args, input);
+        QVERIFY2(r.status == status, qPrintable(source + u' ' + QString::fromUtf8(r.err)));
+        if (status == 0) {
+            QCOMPARE(QString::fromUtf8(r.out).section(u'\n', 0, 0), answer);
+            QVERIFY(r.err.isEmpty());
+        } else {
+            QVERIFY2(IsOneLineRefusal(r.status, QString::fromUtf8(r.out), QString::fromUtf8(r.err)), r.err.constData());
+            QVERIFY2(QString::fromUtf8(r.err).contains(answer), r.err.constData());
+        }
+    }
+}
+
+void CliTest::quoting_data()
+{
+    QTest::addColumn<QByteArray>("stock"); // empty: no stock file
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<QString>("excerpt");
+
+    QTest::newRow("escape sequence in a stock line") << QByteArray("1k\n\x1b]0;owned\x07 4k7\n") << "combine 1k --stock"
+                                                     << "'\\x1B]0;owned\\x07 4k7'";
+    QTest::newRow("NUL bytes") << QByteArray(5000, '\0') << "combine 1k --stock"
+                               << "'\\x00\\x00";
+    QTest::newRow("a 100,000-character token") << QByteArray(100000, '7') + "x\n"
+                                               << "combine 1k --stock"
+                                               << "'" + QString(40, u'7') + "\u2026'";
+    QTest::newRow("a long colour") << QByteArray() << "decode " + QString(100000, u'q') + " red red"
+                                   << "'" + QString(40, u'q') + "\u2026'";
+    QTest::newRow("a long option") << QByteArray() << "encode --" + QString(5000, u'z') + " 1k"
+                                   << "'--" + QString(38, u'z') + "\u2026'";
+    QTest::newRow("right-to-left override") << QByteArray() << QStringLiteral("nearest 4\u202Ek7") << "'4\\u202Ek7'";
+}
+
+// Bad input is quoted short and visible: about 40 characters, then an ellipsis, every
+// control character written out, the whole message one line.
+void CliTest::quoting()
+{
+    QFETCH(QByteArray, stock);
+    QFETCH(QString, args);
+    QFETCH(QString, excerpt);
+    QTemporaryFile file;
+    QStringList list = args.split(u' ');
+    if (!stock.isEmpty()) {
+        QVERIFY(file.open());
+        file.write(stock);
+        file.close();
+        list << file.fileName();
+    }
+    QString out;
+    QString err;
+    QTextStream o(&out);
+    QTextStream e(&err);
+    const int status = RunCli(list, o, e);
+    QVERIFY2(IsOneLineRefusal(status, out, err), qPrintable(err.left(300)));
+    QVERIFY2(err.contains(excerpt), qPrintable(err));
+}
+
+void CliTest::ranking()
+{
+    // Beyond reach: two parts of E24 up to 10 MΩ make at most 20 MΩ in series.
+    Run r = RunIn(QStringLiteral("combine --top 2 10000000000000000000"));
+    QVERIFY2(IsOneLineRefusal(r.status, r.out, r.err), qPrintable(r.err));
+    QVERIFY2(r.err.contains(u"0.5 \u03A9") && r.err.contains(u"20 M\u03A9"), qPrintable(r.err));
+    r = RunIn(QStringLiteral("combine --parts 3 --series E6 0.1"));
+    QVERIFY2(IsOneLineRefusal(r.status, r.out, r.err) && r.err.contains(u"0.333333 \u03A9"), qPrintable(r.err));
+    QCOMPARE(RunIn(QStringLiteral("combine --parts 3 --series E6 0.34")).status, 0);
+
+    // Errors of 1.2e-12 and 1.4e-12 are not equal: the nearer part ranks first, though
+    // it is the larger one.
+    QTemporaryFile stock;
+    QVERIFY(stock.open());
+    stock.write("1000.0000000012\n999.9999999986\n");
+    stock.close();
+    const QJsonArray close =
+        JsonOf(QStringLiteral("combine 1000 --parts 1 --stock ") + stock.fileName())[u"results"].toArray();
+    QCOMPARE(close.size(), 2);
+    QCOMPARE(close[0][u"value"].toDouble(), 1000.0000000012);
+
+    // Far from the target too: 2 is nearer 1e5 than 1 is.
+    const std::vector<Combination> far = FindCombinations(std::vector<double>{1.0, 2.0, 1e5}, 1e5, 1, 3);
+    QCOMPARE(far.size(), std::size_t(3));
+    QCOMPARE(far[1].value, 2.0);
+}
+
+void CliTest::valueSyntax_data()
+{
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<QString>("answer"); // the plain answer, or a part of the refusal
+    QTest::addColumn<bool>("refused");
+
+    // F after a prefix or prefix letter is the unit; after a bare number it is refused.
+    QTest::newRow("4n7F") << "encode --capacitor 4n7F"
+                          << "yellow violet red = 4.7 nF" << false;
+    QTest::newRow("47pF") << "encode --capacitor 47pF"
+                          << "yellow violet black = 47 pF" << false;
+    QTest::newRow("4.7uF") << "encode --capacitor 4.7uF"
+                           << "yellow violet green = 4.7 \u00B5F" << false;
+    QTest::newRow("4\u00B57F") << "encode --capacitor 4\u00B57F"
+                               << "yellow violet green = 4.7 \u00B5F" << false;
+    QTest::newRow("1n5F") << "encode --capacitor 1n5F"
+                          << "brown green red = 1.5 nF" << false;
+    QTest::newRow("47F refused") << "encode --capacitor 47F"
+                                 << "'47F' has a bare F" << true;
+    QTest::newRow("4.7F refused") << "series --capacitor 4.7F 1n"
+                                  << "'4.7F' has a bare F" << true;
+    // Exponent notation is a value wherever a value is taken.
+    QTest::newRow("4.7e3") << "encode 4.7e3"
+                           << "yellow violet red = 4.7 k\u03A9" << false;
+    QTest::newRow("1E6") << "nearest --series E3 1E6"
+                         << "E3: member 1 M\u03A9 (below 470 k\u03A9, above 2.2 M\u03A9)" << false;
+    QTest::newRow("2.2e-1 in series") << "series 2.2e-1 1e+0"
+                                      << "1.22 \u03A9" << false;
+    QTest::newRow("exponent and prefix") << "encode 4.7e-3k"
+                                         << "yellow violet gold = 4.7 \u03A9" << false;
+    QTest::newRow("exponent alone") << "encode 4.7e"
+                                    << "'4.7e'" << true;
+    // Tolerances and TFRs take the same number syntax.
+    QTest::newRow("--tcr 50.0") << "encode --digits 3 --tolerance 1.0 --tcr 50.0 1k"
+                                << "brown black black brown brown red = 1 k\u03A9" << false;
+    QTest::newRow("--tolerance 5e0") << "encode --tolerance 5e0 1k"
+                                     << "brown black red gold = 1 k\u03A9" << false;
+    QTest::newRow("tolerance with a comma") << "series 1k/0,05 1k"
+                                            << "'0,05'" << true;
+    QTest::newRow("--tcr 5O0") << "encode --digits 3 --tolerance 1 --tcr 5O 1k"
+                               << "'5O'" << true;
+    // The digits as written, cut and range-checked without a round trip through a double.
+    QTest::newRow("cut, not rounded") << "encode 4.699999999999999"
+                                      << "yellow blue gold = 4.6 \u03A9 (digits beyond the code cut from 4.7 \u03A9)"
+                                      << false;
+    QTest::newRow("letter code cut") << "encode 4k69999999999999"
+                                     << "yellow blue red = 4.6 k\u03A9 (digits beyond the code cut from 4.7 k\u03A9)"
+                                     << false;
+    QTest::newRow("below the range by its digits") << "encode --digits 3 0.9999999999999999"
+                                                   << "'0.9999999999999999'" << true;
+    QTest::newRow("above the range by its digits") << "encode 990.0000000000001M"
+                                                   << "'990.0000000000001M'" << true;
+    // A negative number is a value, not an option.
+    QTest::newRow("-47") << "series -47 1k"
+                         << "'-47' is negative" << true;
+    QTest::newRow("-4.7k") << "encode -4.7k"
+                           << "'-4.7k' is negative" << true;
+    QTest::newRow("-.5 after --") << "nearest -- -.5"
+                                  << "'-.5' is negative" << true;
+    // --tolerance 20 is the none band that decode reads.
+    QTest::newRow("tolerance 20 with a TFR") << "encode --digits 3 --tolerance 20 --tcr 50 1k"
+                                             << "brown black black brown none red = 1 k\u03A9" << false;
+    // --exclude names a part of the set.
+    QTest::newRow("exclude a part") << "combine --series E12 --exclude 1k --parts 1 --top 1 1k"
+                                    << "820 = 820 \u03A9 (-18 %)" << false;
+    QTest::newRow("exclude an absent value") << "combine --series E12 --exclude 4.7k --exclude 4.8k 1k"
+                                             << "'4.8k'" << true;
+}
+
+void CliTest::valueSyntax()
+{
+    QFETCH(QString, args);
+    QFETCH(QString, answer);
+    QFETCH(bool, refused);
+    const Run r = RunIn(args);
+    if (refused) {
+        QVERIFY2(IsOneLineRefusal(r.status, r.out, r.err), qPrintable(r.err + r.out));
+        QVERIFY2(r.err.contains(answer), qPrintable(r.err));
+    } else {
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(r.out.section(u'\n', 0, 0), answer);
+    }
+}
+
+void CliTest::writes_data()
+{
+    QTest::addColumn<QString>("shell"); // how the program's stdout is set up
+    QTest::newRow("full disk") << "exec >/dev/full";
+    QTest::newRow("stdout closed") << "exec >&-";
+    QTest::newRow("full disk, JSON") << "exec >/dev/full; set -- --json";
+    QTest::newRow("full disk, help") << "exec >/dev/full; set -- --help";
+}
+
+// A failed write is a failure: status 1 and one line on stderr.
+void CliTest::writes()
+{
+    QFETCH(QString, shell);
+    QProcess p;
+    p.start(QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), shell + QStringLiteral("; \"$0\" decode brown black red \"$@\""),
+             QStringLiteral(KOLVANE_CLI)});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 1);
+    const QByteArray err = p.readAllStandardError();
+    QVERIFY2(err.startsWith("kolvane-cli: ") && err.count('\n') == 1 && err.endsWith('\n'), err.constData());
+}
+
+void CliTest::oneStderrLine_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("empty stock path") << QStringList{"combine", "--stock", "", "1k"};
+    QTest::newRow("a directory as stock") << QStringList{"combine", "--stock", "/", "1k"};
+    QTest::newRow("an endless stock file") << QStringList{"combine", "--stock", "/dev/zero", "1k"};
+    QTest::newRow("an empty option name") << QStringList{"decode", "--", "", "red", "red"};
+    QTest::newRow("a line break in a token") << QStringList{"encode", "4k7\nred"};
+}
+
+// Exactly one line on stderr from the process, Qt's own warnings included.
+void CliTest::oneStderrLine()
+{
+    QFETCH(QStringList, args);
+    const ProcessRun r = RunProcess(args);
+    QVERIFY2(IsOneLineRefusal(r.status, QString::fromUtf8(r.out), QString::fromUtf8(r.err)), r.err.constData());
+}
+
+void CliTest::charts_data()
+{
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<QString>("answer");
+
+    // IEC 60062:2016 as published: orange ±0.05 %, yellow ±0.02 %, grey ±0.01 %; the
+    // temperature coefficients black 250 … grey 1 ppm/K; multipliers pink 10^-3 to white 10^9.
+    QTest::newRow("orange tolerance") << "decode brown black black red orange"
+                                      << "10 k\u03A9 \u00B10.05 % (9.995 k\u03A9 \u2026 10.005 k\u03A9), standard in "
+                                         "E3 \u2026 E192; read from the other end: 320 \u03A9 \u00B11 %";
+    QTest::newRow("yellow tolerance") << "decode --json brown black black red yellow"
+                                      << "\"tolerance\":0.02";
+    QTest::newRow("grey tolerance") << "decode --json brown black black red grey"
+                                    << "\"tolerance\":0.01";
+    QTest::newRow("violet tolerance") << "decode --json brown black black red violet"
+                                      << "\"tolerance\":0.1";
+    QTest::newRow("green tolerance") << "decode --json red red red green"
+                                     << "\"tolerance\":0.5";
+    QTest::newRow("blue tolerance") << "decode --json red red red blue"
+                                    << "\"tolerance\":0.25";
+    QTest::newRow("black 250 ppm/K") << "decode --json brown black black red brown black"
+                                     << "\"tcr\":250";
+    QTest::newRow("brown 100 ppm/K") << "decode --json brown black black red brown brown"
+                                     << "\"tcr\":100";
+    QTest::newRow("red 50 ppm/K") << "decode --json brown black black red brown red"
+                                  << "\"tcr\":50";
+    QTest::newRow("orange 15 ppm/K") << "decode --json brown black black red brown orange"
+                                     << "\"tcr\":15";
+    QTest::newRow("yellow 25 ppm/K") << "decode --json brown black black red brown yellow"
+                                     << "\"tcr\":25";
+    QTest::newRow("green 20 ppm/K") << "decode --json brown black black red brown green"
+                                    << "\"tcr\":20";
+    QTest::newRow("blue 10 ppm/K") << "decode --json brown black black red brown blue"
+                                   << "\"tcr\":10";
+    QTest::newRow("violet 5 ppm/K") << "decode --json brown black black red brown violet"
+                                    << "\"tcr\":5";
+    QTest::newRow("grey 1 ppm/K") << "decode --json brown black black red brown grey"
+                                  << "\"tcr\":1";
+    QTest::newRow("white multiplier") << "decode --json red red white gold"
+                                      << "\"value\":22000000000";
+    QTest::newRow("grey multiplier of five") << "decode --json red red red grey brown"
+                                             << "\"value\":22200000000";
+    QTest::newRow("pink multiplier") << "decode --json brown black pink"
+                                     << "\"value\":0.01";
+    QTest::newRow("encode precision") << "encode --digits 3 --tolerance 0.05 --tcr 15 10k"
+                                      << "brown black black red orange orange = 10 k\u03A9";
+    QTest::newRow("encode 0.02 %, 250 ppm/K") << "encode --digits 3 --tolerance 0.02 --tcr 250 47.5k"
+                                              << "yellow violet green red yellow black = 47.5 k\u03A9";
+    QTest::newRow("encode 0.01 % and 20 ppm/K") << "encode --digits 3 --tolerance 0.01 --tcr 20 100"
+                                                << "brown black black black grey green = 100 \u03A9";
+    QTest::newRow("encode 4.7 G") << "encode 4.7G"
+                                  << "yellow violet grey = 4.7 G\u03A9";
+    QTest::newRow("encode 0.047") << "encode 0.047"
+                                  << "yellow violet pink = 0.047 \u03A9";
+    QTest::newRow("capacitor, pink") << "encode --capacitor 0.022"
+                                     << "red red pink = 0.022 pF";
+}
+
+void CliTest::charts()
+{
+    QFETCH(QString, args);
+    QFETCH(QString, answer);
+    const Run r = RunIn(args + QStringLiteral(" --chart iec"));
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QVERIFY2(r.out.contains(answer), qPrintable(r.out));
+    // The program's own chart stays the default, and kolvane names it.
+    const Run own = RunIn(args);
+    QCOMPARE(RunIn(args + QStringLiteral(" --chart kolvane")).out, own.out);
+}
+
+void CliTest::chartRefusals_data()
+{
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<QString>("token");
+    QTest::newRow("unknown chart") << "decode --chart eia red red red"
+                                   << "'eia'";
+    QTest::newRow("white TFR in IEC") << "decode --chart iec brown black black red brown white"
+                                      << "'white'";
+    QTest::newRow("white tolerance in IEC") << "decode --chart iec red red red white"
+                                            << "'white'";
+    QTest::newRow("pink in the own chart") << "decode brown black pink"
+                                           << "'pink'";
+    QTest::newRow("250 ppm/K in the own chart") << "encode --digits 3 --tolerance 1 --tcr 250 1k"
+                                                << "'250'";
+    QTest::newRow("0.02 % in the own chart") << "encode --tolerance 0.02 1k"
+                                             << "'0.02'";
+    QTest::newRow("below pink") << "encode --chart iec 0.0047"
+                                << "'0.0047'";
+    QTest::newRow("chart twice") << "encode --chart iec --chart kolvane 1k"
+                                 << "'--chart'";
+}
+
+void CliTest::chartRefusals()
+{
+    QFETCH(QString, args);
+    QFETCH(QString, token);
+    const Run r = RunIn(args);
+    QVERIFY2(IsOneLineRefusal(r.status, r.out, r.err), qPrintable(r.err + r.out));
+    QVERIFY2(r.err.contains(token), qPrintable(r.err));
+}
+
+void CliTest::jsonShape_data()
+{
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<QString>("unit");
+    QTest::newRow("decode") << "decode brown black black red brown"
+                            << "ohm";
+    QTest::newRow("decode, capacitor") << "decode --capacitor yellow violet orange silver"
+                                       << "pF";
+    QTest::newRow("encode") << "encode 4k7"
+                            << "ohm";
+    QTest::newRow("encode, capacitor") << "encode --capacitor 100n"
+                                       << "pF";
+    QTest::newRow("nearest, all series") << "nearest 4.6k"
+                                         << "ohm";
+    QTest::newRow("nearest, one series") << "nearest --capacitor --series E12 4.6n"
+                                         << "pF";
+    QTest::newRow("series") << "series 0.1 0.2"
+                            << "ohm";
+    QTest::newRow("parallel, capacitors") << "parallel --capacitor 1n 2n"
+                                          << "pF";
+    QTest::newRow("marking") << "marking 10R"
+                             << "ohm";
+    QTest::newRow("marking, capacitor") << "marking --capacitor 104"
+                                        << "pF";
+    QTest::newRow("combine") << "combine 1234.5 --parts 3"
+                             << "ohm";
+}
+
+// Every object that carries a value carries its unit; numbers carry at most 15
+// significant digits.
+void CliTest::jsonShape()
+{
+    QFETCH(QString, args);
+    QFETCH(QString, unit);
+    const Run r = RunIn(args + QStringLiteral(" --json"));
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    int objects = 0;
+    std::function<void(const QJsonValue&)> visit = [&](const QJsonValue& v) {
+        if (v.isArray()) {
+            for (const QJsonValue x : v.toArray())
+                visit(x);
+        } else if (v.isObject()) {
+            const QJsonObject o = v.toObject();
+            if (o.contains(u"value") || o.contains(u"nearest")) {
+                ++objects;
+                QCOMPARE(o[u"unit"].toString(), unit);
+            }
+            for (const QJsonValue x : o)
+                visit(x);
+        }
+    };
+    visit(QJsonDocument::fromJson(r.out.toUtf8()).object());
+    QVERIFY(objects > 0);
+    static const QRegularExpression number(QStringLiteral("[:,\\[](-?[0-9][0-9.]*)"));
+    for (const QRegularExpressionMatch& m : number.globalMatch(r.out)) {
+        QString digits = m.captured(1).remove(u'.').remove(u'-');
+        while (digits.startsWith(u'0'))
+            digits.remove(0, 1);
+        QVERIFY2(digits.size() <= 15 || digits.endsWith(u'0'), qPrintable(m.captured(1)));
+    }
+    if (args == QLatin1String("series 0.1 0.2"))
+        QVERIFY2(r.out.contains(u"\"value\":0.3,") || r.out.contains(u"\"value\":0.3}"), qPrintable(r.out));
+}
+
+void CliTest::usage_data()
+{
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<QString>("answer"); // a part of the answer or refusal
+    QTest::addColumn<int>("status");
+    for (const char* command : {"decode", "encode", "nearest", "series", "parallel", "marking", "combine"})
+        QTest::addRow("-h of %s", command) << QString::fromLatin1(command) + " -h"
+                                           << "Usage: kolvane-cli " + QString::fromLatin1(command) << 0;
+    QTest::newRow("help lists -h") << "encode --help"
+                                   << "-h, --help" << 0;
+    QTest::newRow("help names the default chart") << "decode --help"
+                                                  << "kolvane (default)" << 0;
+    QTest::newRow("nearest's range, both ends") << "nearest 1e20"
+                                                << "0.001 \u03A9 to 1000 T\u03A9" << 2;
+    QTest::newRow("nearest's range, capacitors") << "nearest --capacitor 0.0001"
+                                                 << "0.001 pF to 1000 F" << 2;
+}
+
+void CliTest::usage()
+{
+    QFETCH(QString, args);
+    QFETCH(QString, answer);
+    QFETCH(int, status);
+    const Run r = RunIn(args);
+    QCOMPARE(r.status, status);
+    QVERIFY2((status == 0 ? r.out : r.err).contains(answer), qPrintable(r.out + r.err));
+    if (args.endsWith(u" -h"))
+        QCOMPARE(r.out, RunIn(args.chopped(2) + QStringLiteral("--help")).out);
+}
+
+void CliTest::completion_data()
+{
+    QTest::addColumn<QString>("line"); // the words typed, the cursor at the end
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<bool>("files"); // bash quotes them, and a directory gets a slash and no space
+    QTest::newRow("a file name with a space") << "combine --stock my" << QStringList{"my stock.txt"} << true;
+    QTest::newRow("a directory") << "combine --stock=dra" << QStringList{"drawer"} << true;
+    QTest::newRow("--series=E1") << "combine --series=E1" << QStringList{"E12", "E192"} << false;
+    QTest::newRow("--series=") << "nearest --series=" << QStringList{"E3", "E6", "E12", "E24", "E48", "E96", "E192"}
+                               << false;
+    QTest::newRow("--chart") << "decode --chart " << QStringList{"kolvane", "iec"} << false;
+    QTest::newRow("encode's options") << "encode --c" << QStringList{"--capacitor", "--chart"} << false;
+}
+
+// The bash completion as bash runs it: the script's function with the words split at
+// bash's word breaks, in a folder holding "my stock.txt" and "drawer/". compopt only
+// works inside a real completion, so the test records what the script asks of it.
+void CliTest::completion()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, offered);
+    QFETCH(bool, files);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile(dir.filePath(QStringLiteral("my stock.txt"))).open(QIODevice::WriteOnly);
+    QDir(dir.path()).mkdir(QStringLiteral("drawer"));
+    const QString script = QStringLiteral(R"(
+opts="$3"
+compopt() { echo "compopt $*" >>"$opts"; }
+complete() { :; }
+source "$1"
+line="$2"
+COMP_LINE="$line"; COMP_POINT=${#line}
+# The words as bash splits them: at blanks, with = a word of its own.
+read -r -a COMP_WORDS <<<"${line//=/ = }"
+[[ "$line" == *" " ]] && COMP_WORDS+=("")
+COMP_CWORD=$(( ${#COMP_WORDS[@]} - 1 ))
+_kolvane_cli kolvane-cli "${COMP_WORDS[COMP_CWORD]}" "${COMP_WORDS[COMP_CWORD-1]}"
+printf '%s\n' "${COMPREPLY[@]}"
+)");
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(QStringLiteral("bash"),
+            {QStringLiteral("-c"), script, QStringLiteral("bash"), QStringLiteral(KOLVANE_COMPLETION),
+             QStringLiteral("kolvane-cli ") + line, dir.filePath(QStringLiteral("compopt"))});
+    QVERIFY(p.waitForFinished(30000));
+    QFile options(dir.filePath(QStringLiteral("compopt")));
+    options.open(QIODevice::ReadOnly);
+    const QString used = QString::fromUtf8(options.readAll());
+    const QStringList got = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(got, offered);
+    QCOMPARE(used.contains(u"-o filenames"), files);
 }
 
 QTEST_GUILESS_MAIN(CliTest)

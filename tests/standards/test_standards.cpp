@@ -6,6 +6,11 @@
 #include "eseries.h"
 #include "lettercode.h"
 #include "tolerance.h"
+#include "excerpt.h"
+#include "stocklist.h"
+#include "valuetext.h"
+
+#include <QBuffer>
 
 #include <QtTest>
 
@@ -75,6 +80,10 @@ BandCode Code(std::initializer_list<BandColour> digits, BandColour multiplier, B
 class StandardsTest : public QObject {
     Q_OBJECT
 private slots:
+    void writtenValues_data();
+    void writtenValues();
+    void stockListFromAnyDevice();
+    void excerpts();
     void seriesMantissas_data();
     void seriesMantissas();
     void seriesNames();
@@ -475,6 +484,116 @@ void StandardsTest::reverseReadings()
     QCOMPARE(reading->value, value);
     QTEST(reading->tolerancePercent, "tolerance");
     QTEST(reading->tcrPpm.value_or(-1), "tcr");
+}
+
+// A pipe as a reader meets it: no size, and the bytes in small pieces.
+class Trickle : public QIODevice {
+public:
+    explicit Trickle(QByteArray bytes) : m_bytes(std::move(bytes)) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char* data, qint64 most) override
+    {
+        const qint64 n = std::min<qint64>({most, 1000, m_bytes.size() - m_at});
+        std::copy_n(m_bytes.constData() + m_at, n, data);
+        m_at += n;
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_at = 0;
+};
+
+void StandardsTest::writtenValues_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Quantity>("quantity");
+    QTest::addColumn<QString>("digits"); // empty: no value
+    QTest::addColumn<int>("exponent");
+    QTest::addColumn<double>("value");
+    const Quantity r = Quantity::Resistance;
+    const Quantity c = Quantity::Capacitance;
+    QTest::newRow("trailing zeros kept") << "0.2900" << r << "2900" << -1 << 0.29;
+    QTest::newRow("leading zeros dropped") << "00.047" << r << "47" << -2 << 0.047;
+    QTest::newRow("letter code") << "4k7" << r << "47" << 3 << 4700.0;
+    QTest::newRow("R first") << "R47" << r << "47" << -1 << 0.47;
+    QTest::newRow("exponent") << "4.7e3" << r << "47" << 3 << 4700.0;
+    QTest::newRow("capital exponent, prefix") << "1E-3k" << r << "1" << 0 << 1.0;
+    QTest::newRow("sixteen nines") << "4.699999999999999" << r << "4699999999999999" << 0 << 4.699999999999999;
+    QTest::newRow("4n7F") << "4n7F" << c << "47" << 3 << 4700.0;
+    QTest::newRow("4.7uF") << "4.7uF" << c << "47" << 6 << 4.7e6;
+    QTest::newRow("bare 47F") << "47F" << c << "" << 0 << 0.0;
+    QTest::newRow("bare 4.7F") << "4.7F" << c << "" << 0 << 0.0;
+    QTest::newRow("4F7 letter code stays") << "4F7" << c << "47" << 12 << 4.7e12;
+    QTest::newRow("overflow") << "1e400" << r << "" << 0 << 0.0;
+    QTest::newRow("exponent without digits") << "1e" << r << "" << 0 << 0.0;
+    QTest::newRow("two points") << "1.2.3" << r << "" << 0 << 0.0;
+    QTest::newRow("comma") << "4,7" << r << "" << 0 << 0.0;
+    QTest::newRow("zero") << "0e5" << r << "" << 0 << 0.0;
+}
+
+// The digits as written, which encode cuts; the value the double nearest them.
+void StandardsTest::writtenValues()
+{
+    QFETCH(QString, text);
+    QFETCH(Quantity, quantity);
+    QFETCH(QString, digits);
+    QFETCH(int, exponent);
+    QFETCH(double, value);
+    const auto w = ParseWrittenValue(text, quantity);
+    QCOMPARE(w.has_value(), !digits.isEmpty());
+    QCOMPARE(ParseValue(text, quantity).has_value(), !digits.isEmpty());
+    if (!w)
+        return;
+    QCOMPARE(w->digits, digits);
+    QCOMPARE(w->exponent, exponent);
+    QCOMPARE(w->value, value);
+}
+
+// The window reads stock lists through any device: the same answer from a buffer and
+// from a pipe that delivers a thousand bytes at a time, and the same limit for both.
+void StandardsTest::stockListFromAnyDevice()
+{
+    QByteArray list = "# drawer\r\n4k7\r\n1e3 # spare\n\n4.7e3\n220\n";
+    QBuffer buffer(&list);
+    buffer.open(QIODevice::ReadOnly);
+    const StockList fromBuffer = ReadStockList(buffer, QStringLiteral("drawer"));
+    QVERIFY(fromBuffer.error.isEmpty());
+    QCOMPARE(fromBuffer.values, (std::vector<double>{220.0, 1000.0, 4700.0}));
+    Trickle pipe(list);
+    QCOMPARE(ReadStockList(pipe, QStringLiteral("pipe")).values, fromBuffer.values);
+
+    // One byte over the limit is refused whole; at the limit the last value is whole.
+    QByteArray full = QByteArray(LargestStockList - 5, '#') + "\n4700";
+    QCOMPARE(full.size(), LargestStockList);
+    Trickle atLimit(full);
+    QCOMPARE(ReadStockList(atLimit, QStringLiteral("full")).values, std::vector<double>{4700.0});
+    Trickle overLimit(full + "0");
+    const StockList over = ReadStockList(overLimit, QStringLiteral("full"));
+    QVERIFY(over.values.empty());
+    QVERIFY2(over.error.contains(u"too large"), qPrintable(over.error));
+
+    QByteArray bad = "1k\n4k7\n\x1b[31mred\n";
+    QBuffer badBuffer(&bad);
+    badBuffer.open(QIODevice::ReadOnly);
+    QCOMPARE(ReadStockList(badBuffer, QStringLiteral("drawer")).error,
+             QStringLiteral("'\\x1B[31mred' on line 3 of 'drawer' is not a resistance value"));
+}
+
+void StandardsTest::excerpts()
+{
+    QCOMPARE(QuotedExcerpt(u"4k7"), QStringLiteral("'4k7'"));
+    QCOMPARE(QuotedExcerpt(QString(40, u'x')), "'" + QString(40, u'x') + "'");
+    QCOMPARE(QuotedExcerpt(QString(41, u'x')), "'" + QString(40, u'x') + "\u2026'");
+    QCOMPARE(QuotedExcerpt(QStringLiteral("a") + QChar(0) + QStringLiteral("b\tc\u007F\u0085")),
+             QStringLiteral("'a\\x00b\\x09c\\x7F\\x85'"));
+    QCOMPARE(QuotedExcerpt(u"line\u2028break\u202E"), QStringLiteral("'line\\u2028break\\u202E'"));
+    // A character outside the basic plane is one character, never cut in half.
+    const QString emoji = QString(39, u'x') + QStringLiteral("\U0001F600\U0001F600");
+    QCOMPARE(QuotedExcerpt(emoji), "'" + QString(39, u'x') + QStringLiteral("\U0001F600\u2026'"));
 }
 
 QTEST_APPLESS_MAIN(StandardsTest)

@@ -1,0 +1,258 @@
+// SPDX-License-Identifier: MIT
+// decode, encode and marking: colour codes and printed markings.
+#include "arguments.h"
+#include "commands.h"
+
+#include "bandcode.h"
+#include "bandcolours.h"
+#include "colourchart.h"
+#include "markings.h"
+#include "numbers.h"
+#include "tolerance.h"
+#include "valuetext.h"
+
+#include <QJsonArray>
+#include <QLocale>
+
+#include <optional>
+#include <vector>
+
+namespace kolvane {
+namespace {
+
+// "the first digit", "the multiplier", "the TFR": core's name of the role as it reads
+// inside a sentence; a name written in capitals stays so.
+QString RoleText(BandRole role, int position)
+{
+    QString name = FromView(RoleName(role, position));
+    if (name.size() > 1 && !name[1].isUpper())
+        name[0] = name[0].toLower();
+    return QStringLiteral("the ") + name;
+}
+
+QString NumberList(const QStringList& numbers)
+{
+    return numbers.join(QLatin1Char(' '));
+}
+
+// The tolerance band of --tolerance, by the chart; NoColour for 20 %, which has none.
+BandColour ToleranceBandOf(const QString& token, ColourChart chart)
+{
+    const auto percent = PercentOf(token);
+    QStringList known;
+    for (const ToleranceBand& t : ChartTolerances(chart)) {
+        if (percent && SameNumber(*percent, t.percent))
+            return t.colour;
+        known << PlainNumber(t.percent);
+    }
+    Refuse(QStringLiteral("%1 is not a tolerance of the colour code (%2)").arg(Quoted(token), NumberList(known)));
+}
+
+BandColour TcrBandOf(const QString& token, ColourChart chart)
+{
+    const auto ppm = ParseNumber(token);
+    QStringList known;
+    for (const TcrBand& t : ChartTcrs(chart)) {
+        if (ppm && *ppm == t.ppm)
+            return t.colour;
+        known << QString::number(t.ppm);
+    }
+    Refuse(QStringLiteral("%1 is not a TFR of the colour code (%2)").arg(Quoted(token), NumberList(known)));
+}
+
+QJsonObject ReadingJson(const CodeReading& r, Quantity q)
+{
+    return QJsonObject{{QStringLiteral("value"), r.value},
+                       {QStringLiteral("unit"), UnitName(q)},
+                       {QStringLiteral("tolerance"), r.tolerancePercent}};
+}
+
+} // namespace
+
+Answer Decode(const Options& o)
+{
+    const Quantity q = QuantityOf(o);
+    const ColourChart chart = ChartOf(o);
+    const QStringList names = o.positional();
+    const qsizetype most = q == Quantity::Resistance ? 6 : 5;
+    if (names.size() < 3)
+        Refuse(QStringLiteral("'decode' needs at least 3 bands, got %1").arg(names.size()));
+    if (names.size() > most)
+        Refuse(QStringLiteral("%1 is one band too many: a %2 code has at most %3 bands")
+                   .arg(Quoted(names[most]), PartName(q))
+                   .arg(most));
+
+    const std::span<const BandRole> roles = RolesOf(static_cast<int>(names.size()));
+    std::vector<BandColour> bands;
+    for (std::size_t i = 0; i < roles.size(); ++i) {
+        const QString& name = names[static_cast<qsizetype>(i)];
+        const auto colour = ChartColourOfName(chart, name);
+        if (!colour)
+            Refuse(QStringLiteral("%1 is not a band colour").arg(Quoted(name)));
+        if (!ChartAccepts(chart, roles[i], *colour))
+            Refuse(QStringLiteral("%1 cannot be %2").arg(Quoted(name), RoleText(roles[i], static_cast<int>(i))));
+        bands.push_back(*colour);
+    }
+
+    BandCode code;
+    const std::size_t digitCount = bands.size() >= 5 ? 3 : 2;
+    code.digits.assign(bands.begin(), bands.begin() + static_cast<std::ptrdiff_t>(digitCount));
+    code.multiplier = bands[digitCount];
+    if (bands.size() > digitCount + 1)
+        code.tolerance = bands[digitCount + 1];
+    if (bands.size() == 6)
+        code.tfr = bands[5];
+
+    const auto reading = ReadBands(code, q, chart);
+    if (!reading)
+        Refuse(QStringLiteral("%1 is not a valid code").arg(Quoted(names.join(QLatin1Char(' ')))));
+    const auto span = ToleranceSpan(reading->value, reading->tolerancePercent);
+    const double low = span ? span->low : reading->value;
+    const double high = span ? span->high : reading->value;
+    // A 3-band code has no tolerance band to lead from the other end.
+    const std::optional<CodeReading> reversed = ReverseReading(code, q, chart);
+
+    Answer a;
+    a.json = ReadingJson(*reading, q);
+    a.json[QStringLiteral("min")] = low;
+    a.json[QStringLiteral("max")] = high;
+    a.json[QStringLiteral("tcr")] = reading->tcrPpm ? QJsonValue(*reading->tcrPpm) : QJsonValue(QJsonValue::Null);
+    a.json[QStringLiteral("series")] = SeriesNames(reading->value);
+    a.json[QStringLiteral("reversed")] = reversed ? QJsonValue(ReadingJson(*reversed, q)) : QJsonValue();
+
+    a.text = QuantityText(reading->value, q) + QLatin1Char(' ') + ToleranceText(reading->tolerancePercent);
+    if (reading->tcrPpm)
+        a.text += QStringLiteral(", %1 ppm/K").arg(*reading->tcrPpm);
+    a.text += QStringLiteral(" (%1 \u2026 %2), ").arg(QuantityText(low, q), QuantityText(high, q));
+    a.text += SeriesText(reading->value);
+    if (reversed)
+        a.text += QStringLiteral("; read from the other end: %1 %2")
+                      .arg(QuantityText(reversed->value, q), ToleranceText(reversed->tolerancePercent));
+    return a;
+}
+
+Answer Encode(const Options& o)
+{
+    const Quantity q = QuantityOf(o);
+    const ColourChart chart = ChartOf(o);
+    const QString token = OnlyPositional(o, QStringLiteral("a value"));
+    const double value = ValueOf(token, q);
+    // The digits as written: cutting a double's digits would first round
+    // 4.699999999999999 to 4.7. Sixteen digits are as many as doubles tell apart; a
+    // text of seventeen or more is a double printed in full (0.14999999999999999 is
+    // how a program prints 0.15) and stands for that double's shortest form.
+    WrittenValue written = *ParseWrittenValue(token, q);
+    if (written.digits.size() >= 17)
+        written = *ParseWrittenValue(QString::number(value, 'g', QLocale::FloatingPointShortest), q);
+
+    int digitCount = 2;
+    if (o.has(QStringLiteral("digits"))) {
+        const QString d = o.single(QStringLiteral("digits"));
+        if (d != QLatin1String("2") && d != QLatin1String("3"))
+            Refuse(QStringLiteral("%1 is not a digit count (2 or 3)").arg(Quoted(d)));
+        digitCount = d.toInt();
+    }
+
+    const bool withTolerance = o.has(QStringLiteral("tolerance"));
+    const BandColour tolerance =
+        withTolerance ? ToleranceBandOf(o.single(QStringLiteral("tolerance")), chart) : NoColour;
+
+    std::optional<BandColour> tfr;
+    if (o.has(QStringLiteral("tcr"))) {
+        tfr = TcrBandOf(o.single(QStringLiteral("tcr")), chart);
+        if (q == Quantity::Capacitance)
+            Refuse(QStringLiteral("'--tcr' is for resistors only: a capacitor code has no TFR band"));
+        if (digitCount != 3)
+            Refuse(QStringLiteral("'--tcr' needs '--digits 3': the TFR band is the sixth of six"));
+        // 20 % counts: its band is "none", which a 6-band code shows as such.
+        if (!withTolerance)
+            Refuse(QStringLiteral("'--tcr' needs '--tolerance': a 6-band code has a tolerance band"));
+    }
+
+    // The multiplier colours this band count accepts, by the chart and the band's role.
+    const BandRole multiplierRole = digitCount == 2 ? BandRole::MultiplierOfFour : BandRole::MultiplierOfMore;
+    int lowest = 99;
+    int highest = -99;
+    for (int k = -3; k <= 9; ++k) {
+        const auto colour = ChartMultiplierColour(chart, k);
+        if (colour && ChartAccepts(chart, multiplierRole, *colour)) {
+            lowest = std::min(lowest, k);
+            highest = std::max(highest, k);
+        }
+    }
+    const int largestSignificand = digitCount == 2 ? 99 : 999;
+
+    // Digits beyond the code are cut, never rounded, as the pages cut them.
+    const int exponent = written.exponent + 1 - digitCount;
+    int significand = 0;
+    bool exact = true;
+    std::vector<BandColour> bands;
+    for (qsizetype i = 0; i < written.digits.size(); ++i) {
+        const int digit = written.digits[i].unicode() - '0';
+        if (i < digitCount) {
+            significand = significand * 10 + digit;
+            bands.push_back(ColourOfDigit(digit));
+        } else if (digit != 0) {
+            exact = false;
+        }
+    }
+    for (qsizetype i = written.digits.size(); i < digitCount; ++i) {
+        significand *= 10;
+        bands.push_back(ColourOfDigit(0));
+    }
+    if (exponent < lowest || exponent > highest || (exponent == highest && significand == largestSignificand && !exact))
+        Refuse(QStringLiteral("%1 is outside what %2 digit bands can show (%3 to %4)")
+                   .arg(Quoted(token))
+                   .arg(digitCount)
+                   .arg(QuantityText(TimesPowerOfTen(digitCount == 2 ? 10.0 : 100.0, lowest), q),
+                        QuantityText(TimesPowerOfTen(largestSignificand, highest), q)));
+
+    bands.push_back(*ChartMultiplierColour(chart, exponent));
+    // A three-digit code keeps its tolerance band even at 20 %: without it the four
+    // bands would be read as two digits, a multiplier and a tolerance.
+    if (tolerance != NoColour || digitCount == 3)
+        bands.push_back(tolerance);
+    if (tfr)
+        bands.push_back(*tfr);
+    const double encoded = TimesPowerOfTen(significand, exponent);
+
+    QJsonArray names;
+    QStringList words;
+    for (const BandColour b : bands) {
+        const QString name = FromView(ChartColourName(b));
+        names.append(name);
+        words << name;
+    }
+    Answer a;
+    a.json[QStringLiteral("bands")] = names;
+    a.json[QStringLiteral("value")] = encoded;
+    a.json[QStringLiteral("unit")] = UnitName(q);
+    a.json[QStringLiteral("exact")] = exact;
+    a.text = words.join(QLatin1Char(' ')) + QStringLiteral(" = ") + QuantityText(encoded, q);
+    if (!exact)
+        a.text += QStringLiteral(" (digits beyond the code cut from %1)").arg(QuantityText(value, q));
+    return a;
+}
+
+Answer Marking(const Options& o)
+{
+    const Quantity q = QuantityOf(o);
+    const QString code = OnlyPositional(o, QStringLiteral("a marking"));
+    const std::vector<MarkingReading> readings = ReadMarking(code, q);
+    if (readings.empty())
+        Refuse(QStringLiteral("%1 is not a %2 marking").arg(Quoted(code), PartName(q)));
+    Answer a;
+    QJsonArray list;
+    QStringList lines;
+    for (const MarkingReading& r : readings) {
+        const QString kind = FromView(MarkingKindName(r.kind));
+        list.append(QJsonObject{
+            {QStringLiteral("kind"), kind}, {QStringLiteral("value"), r.value}, {QStringLiteral("unit"), UnitName(q)}});
+        lines << QStringLiteral("%1 (%2)").arg(QuantityText(r.value, q), kind);
+    }
+    a.json[QStringLiteral("readings")] = list;
+    a.text = lines.join(QLatin1Char('\n'));
+    return a;
+}
+
+} // namespace kolvane

@@ -1,0 +1,131 @@
+// SPDX-License-Identifier: MIT
+// combine: the one to three parts nearest a target.
+#include "arguments.h"
+#include "commands.h"
+
+#include "combinationfinder.h"
+#include "stocklist.h"
+#include "valuetext.h"
+
+#include <QFile>
+#include <QJsonArray>
+
+#include <algorithm>
+#include <vector>
+
+namespace kolvane {
+namespace {
+
+// "-" is standard input, read as any other source.
+std::vector<double> StockValues(const QString& path)
+{
+    StockList list;
+    if (path == QLatin1String("-")) {
+        QFile in;
+        if (!in.open(stdin, QIODevice::ReadOnly))
+            Refuse(QStringLiteral("standard input cannot be read"));
+        list = ReadStockList(in, QStringLiteral("standard input"));
+    } else {
+        list = ReadStockFile(path);
+    }
+    if (!list.error.isEmpty())
+        Refuse(list.error);
+    return list.values;
+}
+
+int WholeOption(const Options& o, const QString& name, int low, int high, int fallback)
+{
+    if (!o.has(name))
+        return fallback;
+    const QString t = o.single(name);
+    bool ok = false;
+    const int v = t.toInt(&ok);
+    if (!ok || v < low || v > high || t.startsWith(QLatin1Char('+')))
+        Refuse(QStringLiteral("%1 is not a value for '--%2' (%3 to %4)").arg(Quoted(t), name).arg(low).arg(high));
+    return v;
+}
+
+QString Expression(const Combination& c)
+{
+    QString a = CompactValue(c.parts[0]);
+    const QString b = CompactValue(c.parts[1]);
+    const QString d = CompactValue(c.parts[2]);
+    switch (c.topology) {
+    case Topology::Single: return a;
+    case Topology::Series2: return QStringLiteral("%1 + %2").arg(a, b);
+    case Topology::Parallel2: return QStringLiteral("%1 \u2016 %2").arg(a, b);
+    case Topology::Series3: return QStringLiteral("%1 + %2 + %3").arg(a, b, d);
+    case Topology::Parallel3: return QStringLiteral("%1 \u2016 %2 \u2016 %3").arg(a, b, d);
+    case Topology::SeriesInParallel: return QStringLiteral("(%1 + %2) \u2016 %3").arg(a, b, d);
+    case Topology::ParallelInSeries: return QStringLiteral("(%1 \u2016 %2) + %3").arg(a, b, d);
+    }
+    return {};
+}
+
+} // namespace
+
+Answer Combine(const Options& o)
+{
+    const QString targetToken = OnlyPositional(o, QStringLiteral("a target value"));
+    const double target = ValueOf(targetToken, Quantity::Resistance);
+    const int parts = WholeOption(o, QStringLiteral("parts"), 1, 3, 2);
+    const int top = WholeOption(o, QStringLiteral("top"), 1, 1000, 5);
+    if (o.has(QStringLiteral("series")) && o.has(QStringLiteral("stock")))
+        Refuse(QStringLiteral("'--series' and '--stock' exclude each other"));
+
+    std::vector<double> values;
+    if (o.has(QStringLiteral("stock")))
+        values = StockValues(o.single(QStringLiteral("stock")));
+    else
+        values = SeriesValues(
+            o.has(QStringLiteral("series")) ? SeriesOf(o.single(QStringLiteral("series"))) : ESeries::E24, 1.0, 10e6);
+    // Every value to leave out is looked up before any is, so that naming one twice
+    // is no error.
+    const std::vector<double> set = values;
+    for (const QString& token : o.values(QStringLiteral("exclude"))) {
+        const double excluded = ValueOf(token, Quantity::Resistance);
+        if (std::none_of(set.begin(), set.end(), [excluded](double v) { return SameNumber(v, excluded); }))
+            Refuse(QStringLiteral("'--exclude' %1: %2 is not one of the parts")
+                       .arg(Quoted(token), QuantityText(excluded, Quantity::Resistance)));
+        std::erase_if(values, [excluded](double v) { return SameNumber(v, excluded); });
+    }
+    if (values.empty())
+        Refuse(QStringLiteral("'--exclude' leaves no parts to combine"));
+    // Beyond what the parts can make, every answer would be far off and the ranking
+    // meaningless.
+    const auto reach = ReachableValues(values, parts);
+    if (target < reach->low * (1.0 - 1e-12) || target > reach->high * (1.0 + 1e-12))
+        Refuse(QStringLiteral("%1 is out of reach: %2 these parts make %3 to %4")
+                   .arg(Quoted(targetToken),
+                        parts == 1 ? QStringLiteral("one of") : QStringLiteral("up to %1 of").arg(parts),
+                        QuantityText(reach->low, Quantity::Resistance),
+                        QuantityText(reach->high, Quantity::Resistance)));
+
+    const std::vector<Combination> found = FindCombinations(values, target, parts, top);
+    Answer a;
+    QJsonArray results;
+    QStringList lines;
+    for (const Combination& c : found) {
+        QJsonArray values;
+        for (int i = 0; i < PartCount(c.topology); ++i)
+            values.append(c.parts[static_cast<std::size_t>(i)]);
+        const QString expression = Expression(c);
+        results.append(QJsonObject{{QStringLiteral("value"), c.value},
+                                   {QStringLiteral("unit"), UnitName(Quantity::Resistance)},
+                                   {QStringLiteral("error"), c.error},
+                                   {QStringLiteral("parts"), values},
+                                   {QStringLiteral("expression"), expression}});
+        QString line = expression + QStringLiteral(" = ") + QuantityText(c.value, Quantity::Resistance);
+        if (ErrorRank(c.error) == 0)
+            line += QStringLiteral(" exact");
+        else
+            line += QStringLiteral(" (%1%2 %)")
+                        .arg(c.error > 0 ? QStringLiteral("+") : QString(), QString::number(c.error * 100.0, 'g', 3));
+        lines << line;
+    }
+    a.json[QStringLiteral("results")] = results;
+    a.text = lines.join(QLatin1Char('\n'));
+    return a;
+}
+
+} // namespace kolvane

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+// Every command of kolvane-cli, described once: its name, usage, summary, options and
+// the function that answers it. Help, dispatch and the list of command names all read
+// this table, so a new command is one entry here and one function.
+#pragma once
+
+#include "options.h"
+
+#include <QJsonObject>
+#include <QString>
+
+#include <span>
+#include <vector>
+
+namespace kolvane {
+
+struct Answer {
+    QJsonObject json;
+    QString text; // for people: one line per answer, no final newline
+};
+
+struct Command {
+    const char* name;
+    const char* usage;   // after "kolvane-cli "
+    const char* summary; // lower case, no final full stop
+    std::vector<OptionSpec> options;
+    Answer (*run)(const Options&);
+};
+
+std::span<const Command> Commands();
+
+// The command of that name, or nothing.
+const Command* FindCommand(const QString& name);
+
+} // namespace kolvane
