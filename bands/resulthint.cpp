@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resulthint.h"
 
-#include "eseries.h"
+#include "readingdetails.h"
 #include "tolerance.h"
 
 #include <cmath>
@@ -37,22 +37,20 @@ void AppendPercent(QString& text, double percent, QStringView point)
 
 void AppendSeries(QString& text, double value, const CodeUnits& units, QStringView point)
 {
-    const auto member = SeriesContaining(value);
-    if (!member.empty()) {
+    const SeriesPlace place = SeriesPlaceOf(value);
+    if (!place.members.empty()) {
         text += QLatin1String("Standard value in ");
-        for (std::size_t i = 0; i < member.size(); ++i) {
+        for (std::size_t i = 0; i < place.members.size(); ++i) {
             if (i > 0)
                 text += QLatin1String(", ");
-            text += Name(member[i]);
+            text += Name(place.members[i]);
         }
         return;
     }
 
-    // The two series people most often choose between: the common 5 % and 1 % ranges.
     text += QLatin1String("Not a standard value; neighbours");
     QLatin1String separator(" in ");
-    for (const ESeries s : {ESeries::E24, ESeries::E96}) {
-        const auto n = NearestInSeries(value, s);
+    for (const auto& [s, n] : {std::pair{ESeries::E24, place.e24}, std::pair{ESeries::E96, place.e96}}) {
         if (!n)
             continue;
         text += separator + Name(s) + QLatin1String(": ");
@@ -73,7 +71,7 @@ QString ResultHint(const BandCode& code, Quantity q, const CodeUnits& units, con
     const QString point = locale.decimalPoint();
     QString text;
     text.reserve(200);
-    if (const auto span = ToleranceSpan(reading->value, reading->tolerancePercent)) {
+    if (const auto span = ShownToleranceSpan(reading->value, reading->tolerancePercent)) {
         text += QLatin1String("Tolerance ");
         AppendPercent(text, reading->tolerancePercent, point);
         text += QLatin1String(": ");
@@ -92,24 +90,6 @@ QString ResultHint(const BandCode& code, Quantity q, const CodeUnits& units, con
             text += QLatin1String(", ") + QString::number(*other->tcrPpm) + QLatin1String(" ppm/K");
     }
     return text;
-}
-
-QString ColourNames(const BandCode& code)
-{
-    std::vector<BandColour> bands = code.digits;
-    bands.push_back(code.multiplier);
-    if (code.tolerance != NoColour)
-        bands.push_back(code.tolerance);
-    if (code.tfr && *code.tfr != NoColour)
-        bands.push_back(*code.tfr);
-    QString names;
-    for (const BandColour band : bands) {
-        const std::string_view name = ColourName(band);
-        if (!names.isEmpty())
-            names += QLatin1Char(' ');
-        names += QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
-    }
-    return names;
 }
 
 } // namespace kolvane

@@ -16,8 +16,4 @@ namespace kolvane {
 // value; empty when the bands make no valid code.
 QString ResultHint(const BandCode& code, Quantity q, const CodeUnits& units, const QLocale& locale);
 
-// The band colours as printed, first to last, in lower-case English separated by one
-// space; unset tolerance and TFR bands are left out.
-QString ColourNames(const BandCode& code);
-
 } // namespace kolvane

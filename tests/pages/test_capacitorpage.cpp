@@ -31,6 +31,7 @@ private slots:
     void refusedValuesNameTheirUnit();
     void pastedTextGoesToErrorBox();
     void hintAfterPickAndTypedValue();
+    void hintSpansRoundTheirDecimalHalfUp();
     void copyMenu();
 
 private:
@@ -249,6 +250,19 @@ void CapacitorPageTest::hintAfterPickAndTypedValue()
     host->main().capacitorPage().recompute();
     QCOMPARE(f.Label3->toolTip(), QString());
     QCOMPARE(f.Label3->accessibleDescription(), QString());
+}
+
+void CapacitorPageTest::hintSpansRoundTheirDecimalHalfUp()
+{
+    // 4.7 nF ±5 % spans 4.465 nF to 4.935 nF exactly: both ends are decimal halves and
+    // round up, though 4.935 as a float lies just below its half.
+    auto& f = host->f();
+    type(QStringLiteral("4700"));
+    f.ComboBox2->setCurrentIndex(6);
+    emit f.ComboBox2->activated(6);
+    QCOMPARE(f.Label3->text(), QStringLiteral("4.70 nF"));
+    QCOMPARE(f.Label3->toolTip(), QStringLiteral("Tolerance \u00b15%: 4.47 nF \u2026 4.94 nF\n"
+                                                 "Standard value in E3, E6, E12, E24, E192"));
 }
 
 void CapacitorPageTest::copyMenu()
