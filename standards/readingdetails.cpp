@@ -10,7 +10,9 @@ namespace kolvane {
 namespace {
 
 // value = significand × 10^exponent with exactly `digits` significant digits, when the
-// value has no more than that (to within the binary noise of its double).
+// value has no more than that: within a few steps of a double of the decimal (a value
+// that is a ten-billionth off is another value, and its code would read back as
+// something else).
 struct Digits {
     int significand;
     int exponent;
@@ -34,7 +36,7 @@ std::optional<Digits> ExactDigits(double value, int digits)
     }
     if (significand < lowest || significand >= highest)
         return std::nullopt;
-    if (std::abs(TimesPowerOfTen(static_cast<double>(significand), exponent) - value) > 1e-9 * value)
+    if (std::abs(TimesPowerOfTen(static_cast<double>(significand), exponent) - value) > 1e-13 * value)
         return std::nullopt;
     return Digits{static_cast<int>(significand), exponent};
 }
@@ -144,7 +146,8 @@ std::optional<QString> Eia96Code(double ohms)
         QString code;
         code += QChar(u'0' + index / 10);
         code += QChar(u'0' + index % 10);
-        code += QLatin1Char(Letters[static_cast<std::size_t>(d->exponent + 3)]);
+        const int letter = d->exponent + 3;
+        code += QLatin1Char(Letters[static_cast<std::size_t>(letter)]);
         return code;
     }
     return std::nullopt;

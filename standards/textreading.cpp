@@ -169,13 +169,15 @@ std::optional<ValueShape> ShapeOfValue(QStringView text, Quantity q)
         int exponent = 0;
         int exponentDigits = 0;
         while (j < text.size() && IsAsciiDigit(text[j])) {
-            if (++exponentDigits > 3)
-                return std::nullopt; // no part is 10^1000 of anything
-            exponent = exponent * 10 + (text[j].unicode() - '0');
+            if (++exponentDigits <= 3)
+                exponent = exponent * 10 + (text[j].unicode() - '0');
             ++j;
         }
         if (exponentDigits > 0) {
-            shape.exponent = negative ? -exponent : exponent;
+            // Four digits or more: still a value's shape, but one only ParseValue may read;
+            // no part is 10^1000 of anything.
+            if (exponentDigits <= 3)
+                shape.exponent = negative ? -exponent : exponent;
             i = j;
         }
     }
