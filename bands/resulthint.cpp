@@ -63,32 +63,61 @@ void AppendSeries(QString& text, double value, const CodeUnits& units, QStringVi
 
 } // namespace
 
+QString ToleranceLine(double value, double percent, const CodeUnits& units, const QLocale& locale)
+{
+    const auto span = ShownToleranceSpan(value, percent);
+    if (!span)
+        return {};
+    const QString point = locale.decimalPoint();
+    QString text = QLatin1String("Tolerance ");
+    AppendPercent(text, percent, point);
+    text += QLatin1String(": ");
+    AppendValue(text, span->low, units, point);
+    text += QStringView(u" \u2026 ");
+    AppendValue(text, span->high, units, point);
+    return text;
+}
+
+QString SeriesLine(double value, const CodeUnits& units, const QLocale& locale)
+{
+    QString text;
+    AppendSeries(text, value, units, locale.decimalPoint());
+    return text;
+}
+
+QString OtherEndLine(const CodeReading& other, const CodeUnits& units, const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    QString text = QLatin1String("Warning: read from the other end: ");
+    AppendValue(text, other.value, units, point);
+    text += QLatin1Char(' ');
+    AppendPercent(text, other.tolerancePercent, point);
+    if (other.tcrPpm)
+        text += QLatin1String(", ") + QString::number(*other.tcrPpm) + QLatin1String(" ppm/K");
+    return text;
+}
+
+QString PercentText(double percent, const QLocale& locale)
+{
+    QString text;
+    AppendPercent(text, percent, locale.decimalPoint());
+    return text;
+}
+
 QString ResultHint(const BandCode& code, Quantity q, const CodeUnits& units, const QLocale& locale)
 {
     const auto reading = ReadBands(code, q);
     if (!reading)
         return {};
-    const QString point = locale.decimalPoint();
+    // The hint is rewritten on every click and pick: its lines are joined in one string.
     QString text;
     text.reserve(200);
-    if (const auto span = ShownToleranceSpan(reading->value, reading->tolerancePercent)) {
-        text += QLatin1String("Tolerance ");
-        AppendPercent(text, reading->tolerancePercent, point);
-        text += QLatin1String(": ");
-        AppendValue(text, span->low, units, point);
-        text += QStringView(u" \u2026 ");
-        AppendValue(text, span->high, units, point);
-        text += QLatin1Char('\n');
-    }
-    AppendSeries(text, reading->value, units, point);
-    if (const auto other = ReverseReading(code, q)) {
-        text += QLatin1String("\nWarning: read from the other end: ");
-        AppendValue(text, other->value, units, point);
-        text += QLatin1Char(' ');
-        AppendPercent(text, other->tolerancePercent, point);
-        if (other->tcrPpm)
-            text += QLatin1String(", ") + QString::number(*other->tcrPpm) + QLatin1String(" ppm/K");
-    }
+    if (const QString tolerance = ToleranceLine(reading->value, reading->tolerancePercent, units, locale);
+        !tolerance.isEmpty())
+        text += tolerance + QLatin1Char('\n');
+    text += SeriesLine(reading->value, units, locale);
+    if (const auto other = ReverseReading(code, q))
+        text += QLatin1Char('\n') + OtherEndLine(*other, units, locale);
     return text;
 }
 
