@@ -10,6 +10,8 @@
 #include "colorform.h"
 #include "capacitorpage.h"
 #include "combinepage.h"
+#include "feedback.h"
+#include "lookupwindow.h"
 #include "resistorpage.h"
 #include "version.h"
 #include "ui_mainform.h"
@@ -20,6 +22,7 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QUrl>
 
 #include <array>
@@ -123,6 +126,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     connect(ui->Pellmoorhomepage1, &QAction::triggered, this, &TMainForm::openProductPage);
     connect(ui->About1, &QAction::triggered, this, &TMainForm::showAbout);
 
+    // Look up: Ctrl+L on every page, and "Look up…" on the values the pages show.
+    auto* lookUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
+    connect(lookUp, &QShortcut::activated, this, [this] { openLookup(); });
+    for (ColourCodePage* page : {static_cast<ColourCodePage*>(m_resistor), static_cast<ColourCodePage*>(m_capacitor)})
+        connect(page, &ColourCodePage::lookUpRequested, this, [this](const QString& text) { openLookup(text); });
+    connect(m_combine, &CombinePage::lookUpRequested, this, [this](const QString& text, bool) { openLookup(text); });
+
     MenuShortcutsFirst::Install(this);
 
     ui->PageControl1->setCurrentIndex(0);
@@ -147,6 +157,31 @@ QDialog* TMainForm::about()
     if (!m_about)
         m_about = new TAbout(this);
     return m_about;
+}
+
+LookupWindow* TMainForm::lookupWindow()
+{
+    if (!m_lookup) {
+        m_lookup = new LookupWindow(this);
+        connect(m_lookup, &LookupWindow::showOnPage, this,
+                Guarded(this, [this](Quantity q, double value, std::optional<double> tolerancePercent) {
+                    const bool capacitor = q == Quantity::Capacitance;
+                    showPage(capacitor ? 1 : 0);
+                    raise();
+                    activateWindow();
+                    ColourCodePage& page = capacitor ? static_cast<ColourCodePage&>(*m_capacitor)
+                                                     : static_cast<ColourCodePage&>(*m_resistor);
+                    page.enterValue(value, tolerancePercent);
+                }));
+    }
+    return m_lookup;
+}
+
+void TMainForm::openLookup(const std::optional<QString>& text)
+{
+    // The capacitor pages look up capacitors, the others resistors.
+    const int page = ui->PageControl1->currentIndex();
+    lookupWindow()->lookUp(page == 1 || page == 3 ? Quantity::Capacitance : Quantity::Resistance, text);
 }
 
 void TMainForm::showPage(int index)

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 
 namespace Ui {
 class TMainForm;
@@ -20,6 +21,7 @@ namespace kolvane {
 struct Windows;
 class CapacitorPage;
 class CombinePage;
+class LookupWindow;
 class ResistorPage;
 class TColorForm;
 
@@ -38,6 +40,9 @@ public:
     // window goes; a start-up that shows only the main window does not pay for them.
     TColorForm* colorForm();
     QDialog* about();
+    // The Look up window, made on its first use and then kept; it is no dialog of the
+    // start-up, so nothing makes it before then.
+    LookupWindow* lookupWindow();
 
     // Brings page `index` to the front: 0 resistor, 1 capacitor, 2 and 3 the
     // series/parallel calculators of resistors and of capacitors.
@@ -47,6 +52,8 @@ public:
     void openHomePage();
     void openProductPage();
     void showAbout();
+    // Shows the Look up window for the page in front; with a text, the field holds it.
+    void openLookup(const std::optional<QString>& text = std::nullopt);
 
 private:
     std::unique_ptr<Ui::TMainForm> ui;
@@ -56,6 +63,7 @@ private:
     CombinePage* m_combine = nullptr;
     TColorForm* m_colorForm = nullptr;
     QDialog* m_about = nullptr;
+    LookupWindow* m_lookup = nullptr;
 };
 
 // Puts an access key on each entry: the first letter or digit of its caption that no

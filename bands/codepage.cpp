@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cmath>
+
 namespace kolvane {
 
 ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits& units, Quantity quantity,
@@ -49,15 +51,16 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
 
     // The label's text is the shown value; the letters come from the exact reading of
     // the bands where there is one, not from the 32-bit value.
-    m_menu = new ResultMenu(m_c.valueLabel,
-                            {[this] { return m_c.valueLabel->text(); },
-                             [this] {
-                                 const auto reading = ReadBands(shownCode(), m_quantity);
-                                 const double value = reading ? reading->value : m_shownValue.value_or(0.0f);
-                                 return LetterCode(value, m_quantity).value_or(QString());
-                             },
-                             [this] { return ColourNames(shownCode()); }},
-                            this);
+    m_menu = new ResultMenu(
+        m_c.valueLabel,
+        {[this] { return m_c.valueLabel->text(); },
+         [this] {
+             const auto reading = ReadBands(shownCode(), m_quantity);
+             const double value = reading ? reading->value : m_shownValue.value_or(0.0f);
+             return LetterCode(value, m_quantity).value_or(QString());
+         },
+         [this] { return ColourNames(shownCode()); }},
+        [this] { emit lookUpRequested(m_c.valueLabel->text()); }, this);
     // The tolerance band changes the hint, never the value.
     connect(m_c.toleranceBand, &TShape::painted, this, &ColourCodePage::updateHint);
 }
@@ -124,7 +127,9 @@ void ColourCodePage::updateHint()
     HintSource source{shown ? std::optional(shownCode()) : std::nullopt, QLocale().decimalPoint()};
     if (source == m_hintSource)
         return;
-    const QString hint = shown ? ResultHint(*source.code, m_quantity, m_units, QLocale()) : QString();
+    QString hint = shown ? ResultHint(*source.code, m_quantity, m_units, QLocale()) : QString();
+    if (!hint.isEmpty())
+        hint += QLatin1Char('\n') + LookUpHintLine;
     m_hintSource = std::move(source);
     m_c.valueLabel->setToolTip(hint);
     m_c.valueLabel->setAccessibleDescription(hint);
@@ -186,6 +191,22 @@ void ColourCodePage::chooseTolerance(int index)
 {
     if (const auto colour = ToleranceColour(index))
         m_c.toleranceBand->setBrushColour(*colour);
+}
+
+void ColourCodePage::enterValue(double value, std::optional<double> tolerancePercent)
+{
+    const TypedValue typed = TypedValueFor(value, QLocale());
+    setBandCount(typed.digitCount + 2);
+    for (int i = 0; tolerancePercent && i < ToleranceItemCount; ++i) {
+        if (std::abs(TolerancePercent(i) - *tolerancePercent) <= 1e-9 * *tolerancePercent) {
+            m_c.toleranceList->setCurrentIndex(i);
+            chooseTolerance(i);
+            break;
+        }
+    }
+    m_c.unitButtons[static_cast<std::size_t>(typed.unitIndex)]->setChecked(true);
+    m_c.valueField->setText(typed.text);
+    calculate();
 }
 
 QString ColourCodePage::partName() const

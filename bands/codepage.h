@@ -74,6 +74,11 @@ public:
     void setBandCount(int count);
     // Paints the tolerance band for the chosen list item.
     void chooseTolerance(int index);
+    // Puts `value` (in base units) on the page as a user would: the band count that
+    // holds its digits, the tolerance where one is given, the value typed with its
+    // unit, then Calculate, so every rule and message of the page applies. Throws
+    // HandlerError as calculate() does.
+    void enterValue(double value, std::optional<double> tolerancePercent);
     // Lets the user pick the colour of `band` (any mouse button on it, or an assistive
     // tool's press); a pick paints the band, moves its list along and recomputes.
     void pickColourFor(TShape* band, const std::optional<PointerPress>& pointer = std::nullopt);
@@ -83,6 +88,8 @@ public:
 signals:
     // A colour was picked for one of this page's bands and the page has read it.
     void colourPicked();
+    // "Look up…" on the value label: `text` is the value it shows.
+    void lookUpRequested(const QString& text);
 
 protected:
     // Shows or hides the fourth band, clears the third when its new role cannot read

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "resulthint.h"
 
-#include "eseries.h"
+#include "readingdetails.h"
 #include "tolerance.h"
 
 #include <cmath>
@@ -37,22 +37,20 @@ void AppendPercent(QString& text, double percent, QStringView point)
 
 void AppendSeries(QString& text, double value, const CodeUnits& units, QStringView point)
 {
-    const auto member = SeriesContaining(value);
-    if (!member.empty()) {
+    const SeriesPlace place = SeriesPlaceOf(value);
+    if (!place.members.empty()) {
         text += QLatin1String("Standard value in ");
-        for (std::size_t i = 0; i < member.size(); ++i) {
+        for (std::size_t i = 0; i < place.members.size(); ++i) {
             if (i > 0)
                 text += QLatin1String(", ");
-            text += Name(member[i]);
+            text += Name(place.members[i]);
         }
         return;
     }
 
-    // The two series people most often choose between: the common 5 % and 1 % ranges.
     text += QLatin1String("Not a standard value; neighbours");
     QLatin1String separator(" in ");
-    for (const ESeries s : {ESeries::E24, ESeries::E96}) {
-        const auto n = NearestInSeries(value, s);
+    for (const auto& [s, n] : {std::pair{ESeries::E24, place.e24}, std::pair{ESeries::E96, place.e96}}) {
         if (!n)
             continue;
         text += separator + Name(s) + QLatin1String(": ");
@@ -65,51 +63,62 @@ void AppendSeries(QString& text, double value, const CodeUnits& units, QStringVi
 
 } // namespace
 
+QString ToleranceLine(double value, double percent, const CodeUnits& units, const QLocale& locale)
+{
+    const auto span = ShownToleranceSpan(value, percent);
+    if (!span)
+        return {};
+    const QString point = locale.decimalPoint();
+    QString text = QLatin1String("Tolerance ");
+    AppendPercent(text, percent, point);
+    text += QLatin1String(": ");
+    AppendValue(text, span->low, units, point);
+    text += QStringView(u" \u2026 ");
+    AppendValue(text, span->high, units, point);
+    return text;
+}
+
+QString SeriesLine(double value, const CodeUnits& units, const QLocale& locale)
+{
+    QString text;
+    AppendSeries(text, value, units, locale.decimalPoint());
+    return text;
+}
+
+QString OtherEndLine(const CodeReading& other, const CodeUnits& units, const QLocale& locale)
+{
+    const QString point = locale.decimalPoint();
+    QString text = QLatin1String("Warning: read from the other end: ");
+    AppendValue(text, other.value, units, point);
+    text += QLatin1Char(' ');
+    AppendPercent(text, other.tolerancePercent, point);
+    if (other.tcrPpm)
+        text += QLatin1String(", ") + QString::number(*other.tcrPpm) + QLatin1String(" ppm/K");
+    return text;
+}
+
+QString PercentText(double percent, const QLocale& locale)
+{
+    QString text;
+    AppendPercent(text, percent, locale.decimalPoint());
+    return text;
+}
+
 QString ResultHint(const BandCode& code, Quantity q, const CodeUnits& units, const QLocale& locale)
 {
     const auto reading = ReadBands(code, q);
     if (!reading)
         return {};
-    const QString point = locale.decimalPoint();
+    // The hint is rewritten on every click and pick: its lines are joined in one string.
     QString text;
     text.reserve(200);
-    if (const auto span = ToleranceSpan(reading->value, reading->tolerancePercent)) {
-        text += QLatin1String("Tolerance ");
-        AppendPercent(text, reading->tolerancePercent, point);
-        text += QLatin1String(": ");
-        AppendValue(text, span->low, units, point);
-        text += QStringView(u" \u2026 ");
-        AppendValue(text, span->high, units, point);
-        text += QLatin1Char('\n');
-    }
-    AppendSeries(text, reading->value, units, point);
-    if (const auto other = ReverseReading(code, q)) {
-        text += QLatin1String("\nWarning: read from the other end: ");
-        AppendValue(text, other->value, units, point);
-        text += QLatin1Char(' ');
-        AppendPercent(text, other->tolerancePercent, point);
-        if (other->tcrPpm)
-            text += QLatin1String(", ") + QString::number(*other->tcrPpm) + QLatin1String(" ppm/K");
-    }
+    if (const QString tolerance = ToleranceLine(reading->value, reading->tolerancePercent, units, locale);
+        !tolerance.isEmpty())
+        text += tolerance + QLatin1Char('\n');
+    text += SeriesLine(reading->value, units, locale);
+    if (const auto other = ReverseReading(code, q))
+        text += QLatin1Char('\n') + OtherEndLine(*other, units, locale);
     return text;
-}
-
-QString ColourNames(const BandCode& code)
-{
-    std::vector<BandColour> bands = code.digits;
-    bands.push_back(code.multiplier);
-    if (code.tolerance != NoColour)
-        bands.push_back(code.tolerance);
-    if (code.tfr && *code.tfr != NoColour)
-        bands.push_back(*code.tfr);
-    QString names;
-    for (const BandColour band : bands) {
-        const std::string_view name = ColourName(band);
-        if (!names.isEmpty())
-            names += QLatin1Char(' ');
-        names += QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
-    }
-    return names;
 }
 
 } // namespace kolvane

@@ -16,8 +16,17 @@ namespace kolvane {
 // value; empty when the bands make no valid code.
 QString ResultHint(const BandCode& code, Quantity q, const CodeUnits& units, const QLocale& locale);
 
-// The band colours as printed, first to last, in lower-case English separated by one
-// space; unset tolerance and TFR bands are left out.
-QString ColourNames(const BandCode& code);
+// The value labels' hint ends with this line, naming the window that reads any value.
+inline const QString LookUpHintLine = QStringLiteral("Ctrl+L looks up any value, marking or colour code");
+
+// The hint's lines one by one, for other places that describe a value the same way.
+// "Tolerance ±5%: 4,47 KOhm … 4,94 KOhm"; empty for a percent that spans nothing.
+QString ToleranceLine(double value, double percent, const CodeUnits& units, const QLocale& locale);
+// "Standard value in E6, E12, E24" or "Not a standard value; neighbours in E24: … and …".
+QString SeriesLine(double value, const CodeUnits& units, const QLocale& locale);
+// "Warning: read from the other end: 120,00 Ohm ±1%".
+QString OtherEndLine(const CodeReading& other, const CodeUnits& units, const QLocale& locale);
+// "±0,25%", with the locale's decimal point.
+QString PercentText(double percent, const QLocale& locale);
 
 } // namespace kolvane

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QMenu>
 
 namespace kolvane {
 namespace {
@@ -53,7 +54,8 @@ QAccessibleInterface* ResultLabelFactory(const QString& className, QObject* obje
 
 } // namespace
 
-ResultMenu::ResultMenu(QLabel* label, Texts texts, QObject* parent) : QObject(parent)
+ResultMenu::ResultMenu(QLabel* label, Texts texts, std::function<void()> lookUp, QObject* parent)
+    : QObject(parent), m_menu(new QMenu(label))
 {
     static const bool installed = [] {
         QAccessible::installFactory(ResultLabelFactory);
@@ -66,23 +68,30 @@ ResultMenu::ResultMenu(QLabel* label, Texts texts, QObject* parent) : QObject(pa
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(label);
     if (made && !dynamic_cast<ResultLabelAccessible*>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
-    // The label's own actions make its context menu, so the menu always lists exactly these.
-    label->setContextMenuPolicy(Qt::ActionsContextMenu);
-    addItem(label, QStringLiteral("Copy value"), std::move(texts.value));
-    addItem(label, QStringLiteral("Copy code letters"), std::move(texts.letters));
-    addItem(label, QStringLiteral("Copy colours"), std::move(texts.colours));
+    addCopyItem(QStringLiteral("Copy value"), std::move(texts.value));
+    addCopyItem(QStringLiteral("Copy code letters"), std::move(texts.letters));
+    addCopyItem(QStringLiteral("Copy colours"), std::move(texts.colours));
+    m_menu->addSeparator();
+    QAction* lookUpItem = m_menu->addAction(QStringLiteral("Look up\u2026"));
+    connect(lookUpItem, &QAction::triggered, this, [lookUp = std::move(lookUp)] {
+        if (lookUp)
+            lookUp();
+    });
+    m_items << lookUpItem;
+    label->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(label, &QWidget::customContextMenuRequested, m_menu,
+            [this, label](const QPoint& at) { m_menu->exec(label->mapToGlobal(at)); });
     setAvailable(false);
 }
 
-QAction* ResultMenu::addItem(QLabel* label, const QString& text, std::function<QString()> source)
+QAction* ResultMenu::addCopyItem(const QString& text, std::function<QString()> source)
 {
-    auto* action = new QAction(text, label);
+    auto* action = m_menu->addAction(text);
     connect(action, &QAction::triggered, this, [source = std::move(source)] {
         const QString copied = source();
         if (!copied.isEmpty())
             QGuiApplication::clipboard()->setText(copied);
     });
-    label->addAction(action);
     m_items << action;
     return action;
 }

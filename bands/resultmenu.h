@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The copy menu of a colour-code page's value label: offered on a right click, and to
-// assistive tools as the label's "show menu" action, since a label takes no focus and
-// has no other way to reach it.
+// The copy menu of a colour-code page's value label, with "Look up…" after the copy
+// items: offered on a right click, and to assistive tools as the label's "show menu"
+// action, since a label takes no focus and has no other way to reach it.
 #pragma once
 
 #include <QObject>
@@ -11,6 +11,7 @@
 
 class QAction;
 class QLabel;
+class QMenu;
 
 namespace kolvane {
 
@@ -23,13 +24,17 @@ public:
         std::function<QString()> letters;
         std::function<QString()> colours;
     };
-    ResultMenu(QLabel* label, Texts texts, QObject* parent);
+    // `lookUp` runs for "Look up…".
+    ResultMenu(QLabel* label, Texts texts, std::function<void()> lookUp, QObject* parent);
 
     // Items can be chosen only while the label shows a value.
     void setAvailable(bool available);
 
 private:
-    QAction* addItem(QLabel* label, const QString& text, std::function<QString()> source);
+    QAction* addCopyItem(const QString& text, std::function<QString()> source);
+    // One menu for every opening: a menu made anew each time would leave assistive
+    // tools with the items of the first, destroyed one.
+    QMenu* m_menu;
     QList<QAction*> m_items;
 };
 

@@ -13,11 +13,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QLocale>
 #include <QPixmap>
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 namespace kolvane {
 namespace {
@@ -67,6 +69,12 @@ CombinePage::CombinePage(const CombineControls& controls, QWidget* owner, QObjec
         // give eleven characters), so the written total is never limited.
         calculator.result->setMaxLength(32767);
     }
+    for (int i = 0; i < int(m_c.calculators.size()); ++i) {
+        QLineEdit* result = m_c.calculators[static_cast<std::size_t>(i)].result;
+        result->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(result, &QWidget::customContextMenuRequested, this,
+                [this, i](const QPoint& at) { showResultMenu(i, at); });
+    }
 
     // The diagrams sit on pages that start hidden: each is decoded when its frame is
     // first shown, just before it is painted, instead of on every start-up.
@@ -93,6 +101,25 @@ bool CombinePage::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void CombinePage::showResultMenu(int index, const QPoint& at)
+{
+    QLineEdit* result = m_c.calculators.at(static_cast<std::size_t>(index)).result;
+    // The field's own menu is made for each opening, its items with it, so assistive
+    // tools always meet the items of the menu on screen.
+    const std::unique_ptr<QMenu> menu(result->createStandardContextMenu());
+    menu->addSeparator();
+    QAction* lookUp = menu->addAction(QStringLiteral("Look up\u2026"));
+    lookUp->setEnabled(!result->text().isEmpty());
+    QString text = result->text();
+    // A sum is written with ",00" in every locale; its whole number reads in any.
+    if (index == 0 || index == 3) {
+        if (text.endsWith(QStringLiteral(",00")))
+            text.chop(3);
+    }
+    if (menu->exec(result->mapToGlobal(at)) == lookUp)
+        emit lookUpRequested(text, index >= 2);
 }
 
 void CombinePage::calculate(int index)

@@ -44,10 +44,18 @@ public:
     // total divides by zero.
     void calculate(int index);
 
+signals:
+    // "Look up…" on a result field: the total it shows, and whether its calculator
+    // adds capacitors.
+    void lookUpRequested(const QString& text, bool capacitors);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The field's usual menu with "Look up…" after its items.
+    void showResultMenu(int index, const QPoint& at);
+
     CombineControls m_c;
 };
 

@@ -5,7 +5,7 @@
 # Needs python3 and ImageMagick's convert (both installed by scripts/deps.sh --test).
 set -euo pipefail
 cd "$(dirname "$0")"
-mkdir -p corpus/value corpus/standards corpus/cli corpus/jpeg corpus/wav
+mkdir -p corpus/value corpus/standards corpus/lookup corpus/cli corpus/jpeg corpus/wav
 cd corpus
 
 python3 - <<'PY'
@@ -55,6 +55,26 @@ standards("bands-capacitor", 0x06, bytes([0, 1, 6, 0, 1]))
 standards("double-5k14", 0x03, struct.pack("<d", 5140.0))
 standards("double-nan", 0x03, struct.pack("<d", float("nan")))
 standards("double-1e15", 0x07, struct.pack("<d", 1e15))
+
+def lookup(name, mode, text):
+    payload = text.encode("utf-16-le") if mode & 1 else text.encode("utf-8")
+    open(f"lookup/{name}", "wb").write(bytes([mode]) + payload)
+
+# Mode byte: bit 0 UTF-16, bit 1 capacitance, bits 2-3 locale (C, German, US, Egypt).
+lookup("value-comma", 0x04, "6,4k")
+lookup("value-exponent", 0x00, "4.7e3")
+lookup("value-unit-space", 0x04, "10,00 KOhm")
+lookup("letter-4K7", 0x00, "4K7")
+lookup("letter-4u7", 0x02, "4\u00b57")
+lookup("smd-1002", 0x00, "1002")
+lookup("eia96-01C", 0x00, "01C")
+lookup("ambiguous-10R", 0x00, "10R")
+lookup("cap3-104", 0x02, "104")
+lookup("colours-both-ends", 0x00, "brown black black red brown")
+lookup("colours-gray-purple", 0x01, "Gray-purple,red gold")
+lookup("colours-six", 0x00, "brown black black red brown red")
+lookup("arabic-digits", 0x0C, "\u0664\u0667\u0660\u0660")
+lookup("rubbish", 0x00, "<b>4 7\u0000</b>")
 
 def cli(name, *args):
     open(f"cli/{name}", "wb").write(b"\0".join(a.encode("utf-8") for a in args))

@@ -135,4 +135,46 @@ std::optional<CodeReading> ReverseReading(const BandCode& code, Quantity q, Colo
     return reading;
 }
 
+std::vector<BandColour> PrintedBands(const BandCode& code)
+{
+    std::vector<BandColour> bands = code.digits;
+    bands.push_back(code.multiplier);
+    if (code.tolerance != NoColour)
+        bands.push_back(code.tolerance);
+    if (code.tfr && *code.tfr != NoColour)
+        bands.push_back(*code.tfr);
+    return bands;
+}
+
+std::optional<BandCode> CodeOfPrintedBands(std::span<const BandColour> printed)
+{
+    const std::span<const BandRole> roles = RolesOf(static_cast<int>(printed.size()));
+    if (roles.empty())
+        return std::nullopt;
+    BandCode code;
+    for (std::size_t i = 0; i < roles.size(); ++i) {
+        switch (roles[i]) {
+        case BandRole::FirstDigit:
+        case BandRole::Digit: code.digits.push_back(printed[i]); break;
+        case BandRole::MultiplierOfFour:
+        case BandRole::MultiplierOfMore: code.multiplier = printed[i]; break;
+        case BandRole::Tolerance: code.tolerance = printed[i]; break;
+        case BandRole::Tfr: code.tfr = printed[i]; break;
+        }
+    }
+    return code;
+}
+
+QString ColourNames(const BandCode& code)
+{
+    QString names;
+    for (const BandColour band : PrintedBands(code)) {
+        const std::string_view name = ColourName(band);
+        if (!names.isEmpty())
+            names += QLatin1Char(' ');
+        names += QLatin1String(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    return names;
+}
+
 } // namespace kolvane

@@ -6,7 +6,10 @@
 #include "colourchart.h"
 #include "lettercode.h"
 
+#include <QString>
+
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace kolvane {
@@ -54,5 +57,16 @@ bool IsPlausible(double value, Quantity q);
 //  - it differs from the forward reading (a symmetric code reads the same both ways).
 std::optional<CodeReading> ReverseReading(const BandCode& code, Quantity q);
 std::optional<CodeReading> ReverseReading(const BandCode& code, Quantity q, ColourChart chart);
+
+// The bands as printed, first to last; unset tolerance and TFR bands are left out.
+std::vector<BandColour> PrintedBands(const BandCode& code);
+
+// The printed bands given the roles RolesOf assigns to their count (3 to 6): the way a
+// code is read from its first band. Nothing for any other count.
+std::optional<BandCode> CodeOfPrintedBands(std::span<const BandColour> printed);
+
+// The band colours as printed, first to last, in lower-case English separated by one
+// space; unset tolerance and TFR bands are left out.
+QString ColourNames(const BandCode& code);
 
 } // namespace kolvane

@@ -211,4 +211,20 @@ std::vector<Combination> FindCombinations(std::span<const double> input, double 
     return board.Take();
 }
 
+QString CombinationExpression(const Combination& c, const std::function<QString(double)>& partText)
+{
+    const QString a = partText(c.parts[0]);
+    const auto part = [&](std::size_t i) { return partText(c.parts[i]); };
+    switch (c.topology) {
+    case Topology::Single: return a;
+    case Topology::Series2: return QStringLiteral("%1 + %2").arg(a, part(1));
+    case Topology::Parallel2: return QStringLiteral("%1 \u2016 %2").arg(a, part(1));
+    case Topology::Series3: return QStringLiteral("%1 + %2 + %3").arg(a, part(1), part(2));
+    case Topology::Parallel3: return QStringLiteral("%1 \u2016 %2 \u2016 %3").arg(a, part(1), part(2));
+    case Topology::SeriesInParallel: return QStringLiteral("(%1 + %2) \u2016 %3").arg(a, part(1), part(2));
+    case Topology::ParallelInSeries: return QStringLiteral("(%1 \u2016 %2) + %3").arg(a, part(1), part(2));
+    }
+    return {};
+}
+
 } // namespace kolvane

@@ -4,7 +4,10 @@
 // than once.
 #pragma once
 
+#include <QString>
+
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -59,6 +62,10 @@ std::optional<ReachableSpan> ReachableValues(std::span<const double> values, int
 // to 3). No two answers have the same topology and the same parts up to the
 // topology's symmetry. Nothing for a target that is not a positive finite number, an
 // empty set, or a set holding a value that is not.
+// The combination written out: "a + b", "a ‖ b", "(a + b) ‖ c", each part as
+// `partText` writes it.
+QString CombinationExpression(const Combination& c, const std::function<QString(double)>& partText);
+
 std::vector<Combination> FindCombinations(std::span<const double> values, double target, int maxParts, int top);
 
 } // namespace kolvane

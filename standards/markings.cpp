@@ -66,23 +66,18 @@ std::optional<double> ReadSmdCode(QStringView code)
         return std::nullopt;
     const qsizetype point = code.indexOf(QLatin1Char('R'));
     if (point >= 0) {
-        // Every character but the R is a significant digit, read as the decimal text it is.
-        double whole = 0.0;
-        double fraction = 0.0;
-        double scale = 1.0;
+        // Every character but the R is a significant digit, read as the decimal text it
+        // is: one division by a power of ten, so 1R14 is the double nearest 1.14 (adding
+        // 14/100 to 1 would round twice and land one step above it).
+        int significand = 0;
         for (qsizetype i = 0; i < code.size(); ++i) {
             if (i == point)
                 continue;
             if (!IsAsciiDigit(code[i]))
                 return std::nullopt;
-            if (i < point) {
-                whole = whole * 10.0 + DigitValue(code[i]);
-            } else {
-                scale *= 10.0;
-                fraction = fraction * 10.0 + DigitValue(code[i]);
-            }
+            significand = significand * 10 + DigitValue(code[i]);
         }
-        const double value = whole + fraction / scale;
+        const double value = TimesPowerOfTen(significand, -static_cast<int>(code.size() - 1 - point));
         return value > 0.0 ? std::optional<double>(value) : std::nullopt;
     }
     for (const QChar c : code)

@@ -2,6 +2,7 @@
 // The "Capasitor" page through its widgets: every code it accepts in pF, nF and µF,
 // typed values, the band-count switch, the list with its edit part, and the messages.
 #include "feedback.h"
+#include "resulthint.h"
 #include "tests/support/apphost.h"
 #include "tests/support/codechecks.h"
 #include "tests/support/copymenu.h"
@@ -31,6 +32,7 @@ private slots:
     void refusedValuesNameTheirUnit();
     void pastedTextGoesToErrorBox();
     void hintAfterPickAndTypedValue();
+    void hintSpansRoundTheirDecimalHalfUp();
     void copyMenu();
 
 private:
@@ -220,7 +222,14 @@ void CapacitorPageTest::hintAfterPickAndTypedValue()
     auto hint = [&] {
         if (f.Label3->accessibleDescription() != f.Label3->toolTip())
             return QStringLiteral("description differs: ") + f.Label3->accessibleDescription();
-        return f.Label3->toolTip();
+        // The last line names the Look up window; the lines before it describe the value.
+        QString text = f.Label3->toolTip();
+        if (text.isEmpty())
+            return text;
+        if (!text.endsWith(QLatin1Char('\n') + LookUpHintLine))
+            return QStringLiteral("no Ctrl+L line: ") + text;
+        text.chop(LookUpHintLine.size() + 1);
+        return text;
     };
 
     // 4.7 nF: E3 to E24 and E192 (470), not E48 or E96; no tolerance band is 20 %.
@@ -251,6 +260,20 @@ void CapacitorPageTest::hintAfterPickAndTypedValue()
     QCOMPARE(f.Label3->accessibleDescription(), QString());
 }
 
+void CapacitorPageTest::hintSpansRoundTheirDecimalHalfUp()
+{
+    // 4.7 nF ±5 % spans 4.465 nF to 4.935 nF exactly: both ends are decimal halves and
+    // round up, though 4.935 as a float lies just below its half.
+    auto& f = host->f();
+    type(QStringLiteral("4700"));
+    f.ComboBox2->setCurrentIndex(6);
+    emit f.ComboBox2->activated(6);
+    QCOMPARE(f.Label3->text(), QStringLiteral("4.70 nF"));
+    QCOMPARE(f.Label3->toolTip(), QStringLiteral("Tolerance \u00b15%: 4.47 nF \u2026 4.94 nF\n"
+                                                 "Standard value in E3, E6, E12, E24, E192\n") +
+                                      LookUpHintLine);
+}
+
 void CapacitorPageTest::copyMenu()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -261,8 +284,8 @@ void CapacitorPageTest::copyMenu()
     for (int item = 0; item < 3; ++item) {
         clipboard->clear();
         const SeenMenu seen = ChooseFromMenu(f.Label3, item);
-        QCOMPARE(seen.items, CopyItems);
-        QCOMPARE(seen.enabled, QList<bool>({true, true, true}));
+        QCOMPARE(seen.items, LabelMenuItems);
+        QCOMPARE(seen.enabled, QList<bool>({true, true, true, true, true}));
         QCOMPARE(clipboard->text(), texts[item]);
     }
     f.ComboBox2->setCurrentIndex(6);
@@ -277,7 +300,7 @@ void CapacitorPageTest::copyMenu()
 
     f.RadioButton3->click(); // the fourth band is unset
     QCOMPARE(f.Label3->text(), QStringLiteral("Check color!"));
-    QCOMPARE(ChooseFromMenu(f.Label3, -1).enabled, QList<bool>({false, false, false}));
+    QCOMPARE(ChooseFromMenu(f.Label3, -1).enabled, QList<bool>({false, false, false, true, false}));
 }
 
 QTEST_MAIN(CapacitorPageTest)

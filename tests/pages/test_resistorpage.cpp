@@ -3,6 +3,7 @@
 // as bands, the band-count switch, the lists, the key filter and the messages.
 #include "version.h"
 #include "feedback.h"
+#include "resulthint.h"
 #include "tests/support/apphost.h"
 #include "tests/support/codechecks.h"
 #include "tests/support/copymenu.h"
@@ -361,7 +362,14 @@ void ResistorPageTest::hintAfterPickAndTypedValue()
         // Assistive tools get the same text as the mouse.
         if (f.Label1->accessibleDescription() != f.Label1->toolTip())
             return QStringLiteral("description differs: ") + f.Label1->accessibleDescription();
-        return f.Label1->toolTip();
+        // The last line names the Look up window; the lines before it describe the value.
+        QString text = f.Label1->toolTip();
+        if (text.isEmpty())
+            return text;
+        if (!text.endsWith(QLatin1Char('\n') + LookUpHintLine))
+            return QStringLiteral("no Ctrl+L line: ") + text;
+        text.chop(LookUpHintLine.size() + 1);
+        return text;
     };
     QCOMPARE(hint(), QString());
 
@@ -422,8 +430,8 @@ void ResistorPageTest::copyMenu()
         clipboard->clear();
         const SeenMenu seen = ChooseFromMenu(f.Label1, item);
         QVERIFY(seen.opened);
-        QCOMPARE(seen.items, CopyItems);
-        QCOMPARE(seen.enabled, QList<bool>({true, true, true}));
+        QCOMPARE(seen.items, LabelMenuItems);
+        QCOMPARE(seen.enabled, QList<bool>({true, true, true, true, true}));
         QCOMPARE(clipboard->text(), texts[item]);
     }
 
@@ -450,8 +458,8 @@ void ResistorPageTest::copyMenu()
     clipboard->setText(QStringLiteral("kept"));
     const SeenMenu seen = ChooseFromMenu(f.Label1, -1);
     QVERIFY(seen.opened);
-    QCOMPARE(seen.items, CopyItems);
-    QCOMPARE(seen.enabled, QList<bool>({false, false, false}));
+    QCOMPARE(seen.items, LabelMenuItems);
+    QCOMPARE(seen.enabled, QList<bool>({false, false, false, true, false}));
     for (QAction* action : f.Label1->actions())
         action->trigger();
     QCOMPARE(clipboard->text(), QStringLiteral("kept"));

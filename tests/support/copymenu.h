@@ -54,7 +54,8 @@ inline SeenMenu ChooseFromMenu(QLabel* label, int item, MenuOpener opener = Menu
     return seen;
 }
 
-inline const QStringList CopyItems = {QStringLiteral("Copy value"), QStringLiteral("Copy code letters"),
-                                      QStringLiteral("Copy colours")};
+// The copy items, a separator and "Look up…".
+inline const QStringList LabelMenuItems = {QStringLiteral("Copy value"), QStringLiteral("Copy code letters"),
+                                           QStringLiteral("Copy colours"), QString(), QStringLiteral("Look up\u2026")};
 
 } // namespace kolvane::test

@@ -1,0 +1,360 @@
+// SPDX-License-Identifier: MIT
+#include "lookupwindow.h"
+
+#include "eseries.h"
+#include "lookuptext.h"
+#include "stocklist.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QTextBlock>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace kolvane {
+namespace {
+
+// The finder's answers shown for one reading.
+constexpr int ShownCombinations = 10;
+// The series the finder draws from cover the values the pages and kolvane-cli use.
+constexpr double LowestPart = 1.0;
+constexpr double HighestPart = 10e6;
+
+const QString NotReadable = QStringLiteral("Not a value, marking or colour code");
+
+QLabel* BuddyLabel(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+LookupWindow::LookupWindow(QWidget* parent)
+    : QDialog(parent), m_input(new QLineEdit), m_resistor(new QRadioButton(QStringLiteral("&Resistor"))),
+      m_capacitor(new QRadioButton(QStringLiteral("&Capacitor"))), m_readingList(new QListWidget),
+      m_details(new QPlainTextEdit), m_partsFrom(new QComboBox), m_mostParts(new QComboBox),
+      m_combinations(new QListWidget), m_showOnPage(new QPushButton(QStringLiteral("&Show on page")))
+{
+    setWindowTitle(QStringLiteral("Look up"));
+    setModal(false);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+
+    m_input->setAccessibleName(QStringLiteral("Value, marking or colours"));
+    m_input->setPlaceholderText(QStringLiteral("6.4k, 4K7, 01C, 104, yellow violet red gold"));
+    m_input->setMaxLength(int(LongestReadableText));
+    m_input->setClearButtonEnabled(true);
+    m_resistor->setChecked(true);
+    auto* kinds = new QButtonGroup(this);
+    kinds->addButton(m_resistor);
+    kinds->addButton(m_capacitor);
+    m_readingList->setAccessibleName(QStringLiteral("Readings"));
+    m_details->setAccessibleName(QStringLiteral("Details"));
+    m_details->setReadOnly(true);
+    m_details->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
+    m_details->setTabChangesFocus(true);
+    m_details->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    m_combinations->setAccessibleName(QStringLiteral("Combinations"));
+    for (const ESeries s : AllSeries)
+        m_partsFrom->addItem(QString::fromLatin1(SeriesName(s).data()));
+    m_partsFrom->addItem(QStringLiteral("Stock list\u2026"));
+    m_lastSeriesIndex = int(ESeries::E24);
+    m_partsFrom->setCurrentIndex(m_lastSeriesIndex);
+    m_partsFrom->setAccessibleName(QStringLiteral("Parts from"));
+    for (const char* n : {"1", "2", "3"})
+        m_mostParts->addItem(QString::fromLatin1(n));
+    m_mostParts->setCurrentIndex(1);
+    m_mostParts->setAccessibleName(QStringLiteral("Most parts"));
+    m_showOnPage->setAutoDefault(true);
+    m_showOnPage->setDefault(true);
+    m_showOnPage->setEnabled(false);
+
+    auto* kindRow = new QHBoxLayout;
+    kindRow->addWidget(m_resistor);
+    kindRow->addWidget(m_capacitor);
+    kindRow->addStretch();
+    auto* partsRow = new QHBoxLayout;
+    partsRow->addWidget(BuddyLabel(QStringLiteral("&Parts from:"), m_partsFrom));
+    partsRow->addWidget(m_partsFrom);
+    partsRow->addSpacing(12);
+    partsRow->addWidget(BuddyLabel(QStringLiteral("&Most parts:"), m_mostParts));
+    partsRow->addWidget(m_mostParts);
+    partsRow->addStretch();
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_showOnPage);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(BuddyLabel(QStringLiteral("&Value, marking or colours:"), m_input));
+    layout->addWidget(m_input);
+    layout->addLayout(kindRow);
+    layout->addWidget(BuddyLabel(QStringLiteral("R&eadings:"), m_readingList));
+    layout->addWidget(m_readingList, 2);
+    layout->addWidget(BuddyLabel(QStringLiteral("&Details:"), m_details));
+    layout->addWidget(m_details, 3);
+    layout->addWidget(BuddyLabel(QStringLiteral("C&ombinations:"), m_combinations));
+    layout->addLayout(partsRow);
+    layout->addWidget(m_combinations, 3);
+    layout->addLayout(buttons);
+    resize(480, 560);
+
+    setTabOrder(m_input, m_resistor);
+    setTabOrder(m_resistor, m_capacitor);
+    setTabOrder(m_capacitor, m_readingList);
+    setTabOrder(m_readingList, m_details);
+    setTabOrder(m_details, m_partsFrom);
+    setTabOrder(m_partsFrom, m_mostParts);
+    setTabOrder(m_mostParts, m_combinations);
+    setTabOrder(m_combinations, m_showOnPage);
+
+    connect(m_input, &QLineEdit::textChanged, this, &LookupWindow::readInput);
+    connect(m_input, &QLineEdit::returnPressed, this, &LookupWindow::requestShowOnPage);
+    connect(kinds, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool on) {
+        if (on)
+            readInput();
+    });
+    connect(m_readingList, &QListWidget::currentRowChanged, this, &LookupWindow::showSelected);
+    connect(m_readingList, &QListWidget::itemActivated, this, &LookupWindow::requestShowOnPage);
+    connect(m_partsFrom, &QComboBox::activated, this, &LookupWindow::choosePartsSource);
+    connect(m_mostParts, &QComboBox::activated, this, &LookupWindow::findCombinations);
+    connect(m_showOnPage, &QPushButton::clicked, this, &LookupWindow::requestShowOnPage);
+    connect(&m_finder, &QFutureWatcher<std::vector<Combination>>::finished, this, &LookupWindow::showFound);
+
+    const auto currentText = [](QListWidget* list) {
+        const QListWidgetItem* item = list->currentItem();
+        return item ? item->text() : QString();
+    };
+    addCopyMenu(m_readingList, [this, currentText] { return currentText(m_readingList); });
+    addCopyMenu(m_combinations, [this, currentText] { return currentText(m_combinations); });
+    // A detail line is copied whole unless part of the text is selected.
+    addCopyMenu(m_details, [this] {
+        const QTextCursor cursor = m_details->textCursor();
+        return cursor.hasSelection() ? cursor.selectedText() : cursor.block().text();
+    });
+
+    readInput();
+}
+
+LookupWindow::~LookupWindow()
+{
+    // A search still running finishes on its worker; nothing waits for its answer.
+    m_finder.disconnect(this);
+    m_finder.waitForFinished();
+}
+
+bool LookupWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_details && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        m_detailsCopy->trigger();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void LookupWindow::addCopyMenu(QWidget* widget, std::function<QString()> text)
+{
+    auto* menu = new QMenu(widget);
+    QAction* copy = menu->addAction(QStringLiteral("&Copy"));
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    widget->addAction(copy);
+    connect(copy, &QAction::triggered, this, [text] {
+        if (const QString copied = text(); !copied.isEmpty())
+            QGuiApplication::clipboard()->setText(copied);
+    });
+    widget->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Scroll areas report the point in their viewport.
+    auto* area = qobject_cast<QAbstractScrollArea*>(widget);
+    QWidget* surface = area ? area->viewport() : widget;
+    connect(widget, &QWidget::customContextMenuRequested, menu,
+            [surface, menu](const QPoint& at) { menu->popup(surface->mapToGlobal(at)); });
+    // A text field copies only what is selected; here Ctrl+C copies the line too.
+    if (qobject_cast<QPlainTextEdit*>(widget)) {
+        widget->installEventFilter(this);
+        m_detailsCopy = copy;
+    }
+}
+
+Quantity LookupWindow::quantity() const
+{
+    return m_capacitor->isChecked() ? Quantity::Capacitance : Quantity::Resistance;
+}
+
+void LookupWindow::lookUp(Quantity q, const std::optional<QString>& text)
+{
+    (q == Quantity::Capacitance ? m_capacitor : m_resistor)->setChecked(true);
+    if (text)
+        m_input->setText(*text);
+    show();
+    raise();
+    activateWindow();
+    m_input->setFocus(Qt::OtherFocusReason);
+    m_input->selectAll();
+}
+
+void LookupWindow::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The first showing is centred over the main window, as the dialogs are; after
+    // that the window stays where the user put it.
+    if (!m_placed && parentWidget()) {
+        m_placed = true;
+        const QRect over = parentWidget()->window()->frameGeometry();
+        move(over.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
+    }
+}
+
+void LookupWindow::readInput()
+{
+    const QString text = m_input->text();
+    const Quantity q = quantity();
+    std::vector<TextReading> readings = ReadText(text, q, QLocale());
+    if (readings.empty() && !text.trimmed().isEmpty()) {
+        // Input that reads no way says so, and nothing else changes.
+        const QSignalBlocker quiet(m_readingList);
+        m_readingList->clear();
+        m_readings.clear();
+        auto* item = new QListWidgetItem(NotReadable, m_readingList);
+        item->setFlags(Qt::ItemIsEnabled);
+        m_showOnPage->setEnabled(false);
+        return;
+    }
+    m_readings = std::move(readings);
+    {
+        const QSignalBlocker quiet(m_readingList);
+        m_readingList->clear();
+        for (const TextReading& r : m_readings)
+            m_readingList->addItem(ReadingLine(r, q, QLocale()));
+    }
+    if (!m_readings.empty())
+        m_readingList->setCurrentRow(0);
+    showSelected();
+}
+
+std::optional<TextReading> LookupWindow::selectedReading() const
+{
+    const int row = m_readingList->currentRow();
+    if (row < 0 || row >= int(m_readings.size()))
+        return std::nullopt;
+    return m_readings[static_cast<std::size_t>(row)];
+}
+
+void LookupWindow::showSelected()
+{
+    const auto reading = selectedReading();
+    m_showOnPage->setEnabled(reading.has_value());
+    m_details->setPlainText(reading ? DetailLines(*reading, quantity(), QLocale()).join(QLatin1Char('\n')) : QString());
+    findCombinations();
+}
+
+std::vector<double> LookupWindow::partValues() const
+{
+    const int index = m_partsFrom->currentIndex();
+    if (index == int(AllSeries.size()))
+        return m_stock;
+    return SeriesValues(AllSeries[static_cast<std::size_t>(index)], LowestPart, HighestPart);
+}
+
+void LookupWindow::findCombinations()
+{
+    ++m_generation;
+    m_combinations->clear();
+    const auto reading = selectedReading();
+    if (!reading)
+        return;
+    if (quantity() == Quantity::Capacitance) {
+        m_combinations->addItem(QStringLiteral("Combinations are for resistors"));
+        return;
+    }
+    m_combinations->addItem(QStringLiteral("Finding combinations\u2026"));
+    m_pending = Search{partValues(), reading->value, m_mostParts->currentIndex() + 1, m_generation};
+    if (!m_searching)
+        startFinder();
+}
+
+void LookupWindow::startFinder()
+{
+    if (!m_pending)
+        return;
+    Search search = std::move(*m_pending);
+    m_pending.reset();
+    m_runningGeneration = search.generation;
+    m_searching = true;
+    m_finder.setFuture(QtConcurrent::run([search = std::move(search)] {
+        return FindCombinations(search.parts, search.target, search.mostParts, ShownCombinations);
+    }));
+}
+
+bool LookupWindow::isFinding() const
+{
+    return m_searching || m_pending.has_value();
+}
+
+void LookupWindow::showFound()
+{
+    m_searching = false;
+    // Only the answer for the latest input is shown; a stale one makes way for the
+    // search that waited.
+    if (m_runningGeneration == m_generation) {
+        m_combinations->clear();
+        const std::vector<Combination> found = m_finder.result();
+        for (const Combination& c : found)
+            m_combinations->addItem(CombinationLine(c, QLocale()));
+        if (found.empty())
+            m_combinations->addItem(QStringLiteral("No combination from these parts"));
+    }
+    startFinder();
+}
+
+void LookupWindow::choosePartsSource(int index)
+{
+    if (index < int(AllSeries.size())) {
+        m_lastSeriesIndex = index;
+        findCombinations();
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Stock list"), QString(),
+                                                      QStringLiteral("Text files (*.txt);;All files (*)"));
+    StockList stock;
+    if (!path.isEmpty())
+        stock = ReadStockFile(path);
+    if (path.isEmpty() || !stock.error.isEmpty()) {
+        if (!stock.error.isEmpty()) {
+            QMessageBox box(QMessageBox::Critical, windowTitle(), stock.error, QMessageBox::Ok, this);
+            box.setTextFormat(Qt::PlainText);
+            box.exec();
+        }
+        m_partsFrom->setCurrentIndex(m_lastSeriesIndex);
+        return;
+    }
+    m_stock = std::move(stock.values);
+    m_partsFrom->setItemText(index, QStringLiteral("Stock list: %1").arg(QFileInfo(path).fileName()));
+    findCombinations();
+}
+
+void LookupWindow::requestShowOnPage()
+{
+    if (const auto reading = selectedReading())
+        emit showOnPage(quantity(), reading->value, reading->tolerancePercent);
+}
+
+} // namespace kolvane

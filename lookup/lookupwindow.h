@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+// The Look up window: one field for any value, marking or colour code, every reading
+// of it, everything about the chosen reading, and how to make it from standard parts.
+// Modeless, so the pages stay usable beside it; made on first use and kept.
+#pragma once
+
+#include "combinationfinder.h"
+#include "textreading.h"
+
+#include <QDialog>
+#include <QFutureWatcher>
+
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace kolvane {
+
+class LookupWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit LookupWindow(QWidget* parent);
+    ~LookupWindow() override;
+
+    // Shows the window for `q` and brings it to the front; with a text, the field
+    // holds that text, otherwise it keeps what it held.
+    void lookUp(Quantity q, const std::optional<QString>& text = std::nullopt);
+
+    Quantity quantity() const;
+    // The readings now listed, best first.
+    const std::vector<TextReading>& readings() const { return m_readings; }
+    // The finder is running for the selected reading.
+    bool isFinding() const;
+
+signals:
+    // "Show on page" for the selected reading: its value in base units and the
+    // tolerance its code names, if any.
+    void showOnPage(kolvane::Quantity q, double value, std::optional<double> tolerancePercent);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Lists every reading of the field's text and selects the first.
+    void readInput();
+    // Details and combinations of the selected reading.
+    void showSelected();
+    void findCombinations();
+    void startFinder();
+    void showFound();
+    // "Parts from" changed: the stock list item asks for a file.
+    void choosePartsSource(int index);
+    void requestShowOnPage();
+    std::optional<TextReading> selectedReading() const;
+    std::vector<double> partValues() const;
+    // A persistent "Copy" menu: a menu made anew on each opening would leave assistive
+    // tools with the items of the first, destroyed one.
+    void addCopyMenu(QWidget* widget, std::function<QString()> text);
+
+    QLineEdit* m_input;
+    QRadioButton* m_resistor;
+    QRadioButton* m_capacitor;
+    QListWidget* m_readingList;
+    QPlainTextEdit* m_details;
+    QComboBox* m_partsFrom;
+    QComboBox* m_mostParts;
+    QListWidget* m_combinations;
+    QPushButton* m_showOnPage;
+    QAction* m_detailsCopy = nullptr;
+
+    std::vector<TextReading> m_readings;
+    std::vector<double> m_stock;
+    int m_lastSeriesIndex = 0;
+    bool m_placed = false;
+
+    // The finder runs on a worker thread, one search at a time; a search asked for
+    // while one runs waits, and only the newest waiting one runs next.
+    struct Search {
+        std::vector<double> parts;
+        double target = 0.0;
+        int mostParts = 2;
+        int generation = 0;
+    };
+    QFutureWatcher<std::vector<Combination>> m_finder;
+    std::optional<Search> m_pending;
+    int m_generation = 0;
+    int m_runningGeneration = -1;
+    // Set from a search's start until its answer has been taken, which comes after the
+    // worker itself has finished.
+    bool m_searching = false;
+};
+
+} // namespace kolvane

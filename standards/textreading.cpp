@@ -1,0 +1,342 @@
+// SPDX-License-Identifier: MIT
+#include "textreading.h"
+
+#include "eseries.h"
+#include "markings.h"
+#include "numbers.h"
+#include "valuetext.h"
+
+#include <QLatin1String>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace kolvane {
+namespace {
+
+bool IsAsciiDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Words in colour names are split at these; a hyphen joins "yellow-violet-red" as
+// people write a code in one token.
+bool IsWordSeparator(QChar c)
+{
+    return c.isSpace() || c == QLatin1Char(',') || c == QLatin1Char('-');
+}
+
+constexpr int MostBands = 6;
+
+// The colours of the words, or nothing when a word is no band colour or the count is
+// not 3 to 6. Stops at the seventh word, so a long text costs no more than a short one.
+std::optional<std::vector<BandColour>> ColoursOfWords(QStringView text)
+{
+    std::vector<BandColour> colours;
+    qsizetype i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && IsWordSeparator(text[i]))
+            ++i;
+        if (i == text.size())
+            break;
+        qsizetype end = i;
+        while (end < text.size() && !IsWordSeparator(text[end]))
+            ++end;
+        if (colours.size() == MostBands)
+            return std::nullopt;
+        const auto colour = BandColourOfName(text.sliced(i, end - i));
+        if (!colour)
+            return std::nullopt;
+        colours.push_back(*colour);
+        i = end;
+    }
+    if (colours.size() < 3)
+        return std::nullopt;
+    return colours;
+}
+
+void ReadColours(const std::vector<BandColour>& printed, Quantity q, const QString& text,
+                 std::vector<TextReading>& readings)
+{
+    // A capacitor's code has no TFR band.
+    if (q == Quantity::Capacitance && printed.size() > 5)
+        return;
+    const auto code = CodeOfPrintedBands(printed);
+    if (!code)
+        return;
+    const auto add = [&](const CodeReading& r, const BandCode& bands, bool otherEnd) {
+        TextReading reading;
+        reading.kind = ReadingKind::Colours;
+        reading.value = r.value;
+        reading.tolerancePercent = r.tolerancePercent;
+        reading.tcrPpm = r.tcrPpm;
+        reading.text = text;
+        reading.bands = bands;
+        reading.fromOtherEnd = otherEnd;
+        readings.push_back(std::move(reading));
+    };
+    if (const auto forward = ReadBands(*code, q))
+        add(*forward, *code, false);
+    if (const auto reverse = ReverseReading(*code, q)) {
+        std::vector<BandColour> reversed(printed.rbegin(), printed.rend());
+        if (const auto reversedCode = CodeOfPrintedBands(reversed))
+            add(*reverse, *reversedCode, true);
+    }
+}
+
+// The text with the one run of white space a value may have between number and unit
+// ("4.7 k", "10,00 KOhm") taken out; nothing when there is more, or when it stands
+// anywhere else ("4 7 2" is no value).
+std::optional<QString> WithoutInnerSpace(QStringView text)
+{
+    qsizetype runStart = -1;
+    qsizetype runEnd = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!text[i].isSpace())
+            continue;
+        if (runStart >= 0)
+            return std::nullopt;
+        runStart = i;
+        runEnd = i;
+        while (runEnd < text.size() && text[runEnd].isSpace())
+            ++runEnd;
+        i = runEnd;
+    }
+    if (runStart < 0)
+        return text.toString();
+    // Trimmed text: the run has characters on both sides.
+    if (!IsAsciiDigit(text[runStart - 1]) || IsAsciiDigit(text[runEnd]))
+        return std::nullopt;
+    QString compact = text.first(runStart).toString();
+    compact += text.sliced(runEnd);
+    return compact;
+}
+
+// The locale's own digits and decimal separator in the C notation ParseValue reads.
+// A text holding both the locale's separator and a point is left as it is: one of them
+// would be a group separator, which no value here has.
+void ToCNotation(QString& text, const QLocale& locale)
+{
+    const QString zero = locale.zeroDigit();
+    if (zero.size() == 1 && zero[0] != QLatin1Char('0')) {
+        const char16_t z = zero[0].unicode();
+        for (QChar& c : text)
+            if (c.unicode() >= z && c.unicode() <= z + 9)
+                c = QChar(u'0' + (c.unicode() - z));
+    }
+    const QString point = locale.decimalPoint();
+    if (point.size() != 1 || point[0] == QLatin1Char('.') || !text.contains(point[0]) ||
+        text.contains(QLatin1Char('.')))
+        return;
+    text.replace(point[0], QLatin1Char('.'));
+}
+
+// How a value text is laid out: a decimal number, an optional exponent, then letters
+// (prefix, unit) and no more digits.
+struct ValueShape {
+    qsizetype numberEnd = 0;
+    std::optional<int> exponent;
+    qsizetype restStart = 0;
+};
+
+std::optional<ValueShape> ShapeOfValue(QStringView text, Quantity q)
+{
+    ValueShape shape;
+    qsizetype i = 0;
+    int digits = 0;
+    while (i < text.size() && IsAsciiDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < text.size() && text[i] == QLatin1Char('.')) {
+        ++i;
+        while (i < text.size() && IsAsciiDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return std::nullopt;
+    shape.numberEnd = i;
+    if (i < text.size() && (text[i] == QLatin1Char('e') || text[i] == QLatin1Char('E'))) {
+        qsizetype j = i + 1;
+        bool negative = false;
+        if (j < text.size() && (text[j] == QLatin1Char('+') || text[j] == QLatin1Char('-'))) {
+            negative = text[j] == QLatin1Char('-');
+            ++j;
+        }
+        int exponent = 0;
+        int exponentDigits = 0;
+        while (j < text.size() && IsAsciiDigit(text[j])) {
+            if (++exponentDigits <= 3)
+                exponent = exponent * 10 + (text[j].unicode() - '0');
+            ++j;
+        }
+        if (exponentDigits > 0) {
+            // Four digits or more: still a value's shape, but one only ParseValue may read;
+            // no part is 10^1000 of anything.
+            if (exponentDigits <= 3)
+                shape.exponent = negative ? -exponent : exponent;
+            i = j;
+        }
+    }
+    shape.restStart = i;
+    const QStringView rest = text.sliced(i);
+    for (const QChar c : rest)
+        if (IsAsciiDigit(c))
+            return std::nullopt;
+    // 10R is the letter code's ohm, read as such.
+    if (q == Quantity::Resistance && (rest == QLatin1String("R") || rest == QLatin1String("r")))
+        return std::nullopt;
+    return shape;
+}
+
+std::optional<double> ValueOfShape(const QString& text, const ValueShape& shape, Quantity q)
+{
+    if (const auto v = ParseValue(text, q))
+        return v;
+    if (!shape.exponent)
+        return std::nullopt;
+    // The exponent read here: the number and its unit go through ParseValue, so its
+    // prefix and unit rules hold for "4.7e3" as for "4700".
+    QString mantissa = text.first(shape.numberEnd);
+    mantissa += QStringView(text).sliced(shape.restStart);
+    const auto m = ParseValue(mantissa, q);
+    if (!m)
+        return std::nullopt;
+    const double v = TimesPowerOfTen(*m, *shape.exponent);
+    return std::isfinite(v) && v > 0.0 ? std::optional<double>(v) : std::nullopt;
+}
+
+ReadingKind KindOf(MarkingKind kind)
+{
+    switch (kind) {
+    case MarkingKind::Letter: return ReadingKind::Letter;
+    case MarkingKind::Smd: return ReadingKind::Smd;
+    case MarkingKind::Eia96: return ReadingKind::Eia96;
+    case MarkingKind::Cap3: return ReadingKind::Cap3;
+    }
+    return ReadingKind::Letter;
+}
+
+// How standard the value is: on an E24 value, on an E48 to E192 one, or neither.
+int Standardness(double value)
+{
+    if (IsInSeries(value, ESeries::E24))
+        return 0;
+    if (IsInSeries(value, ESeries::E192))
+        return 1;
+    return 2;
+}
+
+void ReadNotation(const QString& trimmed, Quantity q, const QLocale& locale, std::vector<TextReading>& readings)
+{
+    auto compact = WithoutInnerSpace(trimmed);
+    if (!compact)
+        return;
+    ToCNotation(*compact, locale);
+
+    struct Candidate {
+        ReadingKind kind;
+        double value;
+    };
+    std::array<Candidate, 6> candidates{};
+    std::size_t count = 0;
+    const auto add = [&](ReadingKind kind, std::optional<double> value) {
+        if (!value || !std::isfinite(*value) || *value < LowestSeriesValue || *value > HighestSeriesValue)
+            return;
+        for (std::size_t i = 0; i < count; ++i)
+            if (std::abs(candidates[i].value - *value) <= 1e-9 * *value)
+                return;
+        if (count < candidates.size())
+            candidates[count++] = {kind, *value};
+    };
+
+    if (const auto shape = ShapeOfValue(*compact, q))
+        add(ReadingKind::Value, ValueOfShape(*compact, *shape, q));
+    else
+        add(ReadingKind::Letter, ParseValue(*compact, q)); // a letter code with its unit: 4K7Ω, 4n7F
+    for (const MarkingReading& m : ReadMarking(*compact, q))
+        add(KindOf(m.kind), m.value);
+
+    std::array<int, 6> rank{};
+    for (std::size_t i = 0; i < count; ++i)
+        rank[i] = Standardness(candidates[i].value);
+    std::array<std::size_t, 6> order{0, 1, 2, 3, 4, 5};
+    std::stable_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(count),
+                     [&rank](std::size_t a, std::size_t b) { return rank[a] < rank[b]; });
+    for (std::size_t i = 0; i < count; ++i) {
+        TextReading reading;
+        reading.kind = candidates[order[i]].kind;
+        reading.value = candidates[order[i]].value;
+        reading.text = trimmed;
+        readings.push_back(std::move(reading));
+    }
+}
+
+} // namespace
+
+std::string_view ReadingKindId(ReadingKind kind)
+{
+    switch (kind) {
+    case ReadingKind::Value: return "value";
+    case ReadingKind::Letter: return "letter";
+    case ReadingKind::Smd: return "smd";
+    case ReadingKind::Eia96: return "eia96";
+    case ReadingKind::Cap3: return "cap3";
+    case ReadingKind::Colours: return "colours";
+    }
+    return {};
+}
+
+std::string_view ReadingKindName(ReadingKind kind)
+{
+    switch (kind) {
+    case ReadingKind::Value: return "value";
+    case ReadingKind::Letter: return "letter code";
+    case ReadingKind::Smd: return "SMD";
+    case ReadingKind::Eia96: return "EIA-96";
+    case ReadingKind::Cap3: return "capacitor code";
+    case ReadingKind::Colours: return "colour code";
+    }
+    return {};
+}
+
+std::optional<BandColour> BandColourOfName(QStringView name)
+{
+    // The longest name is "orange", "purple" and "silver": anything longer is no colour.
+    if (name.size() < 3 || name.size() > 6)
+        return std::nullopt;
+    if (name.compare(QLatin1String("gray"), Qt::CaseInsensitive) == 0)
+        return colours::Grey;
+    if (name.compare(QLatin1String("purple"), Qt::CaseInsensitive) == 0)
+        return colours::Violet;
+    static constexpr std::array<BandColour, 12> All = {colours::Black,  colours::Brown, colours::Red,  colours::Orange,
+                                                       colours::Yellow, colours::Green, colours::Blue, colours::Violet,
+                                                       colours::Grey,   colours::White, colours::Gold, colours::Silver};
+    for (const BandColour c : All) {
+        const std::string_view known = ColourName(c);
+        if (name.compare(QLatin1String(known.data(), static_cast<qsizetype>(known.size())), Qt::CaseInsensitive) == 0)
+            return c;
+    }
+    return std::nullopt;
+}
+
+std::vector<TextReading> ReadText(QStringView text, Quantity q, const QLocale& locale)
+{
+    std::vector<TextReading> readings;
+    if (text.size() > LongestReadableText)
+        return readings;
+    const QStringView trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return readings;
+    const QString typed = trimmed.toString();
+    if (const auto colours = ColoursOfWords(trimmed))
+        ReadColours(*colours, q, typed, readings);
+    else
+        ReadNotation(typed, q, locale, readings);
+    return readings;
+}
+
+} // namespace kolvane
