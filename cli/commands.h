@@ -11,6 +11,7 @@ namespace kolvane {
 Answer Decode(const Options& o);
 Answer Encode(const Options& o);
 Answer Marking(const Options& o);
+Answer Lookup(const Options& o);
 
 // commands_values.cpp: standard values and networks of parts.
 Answer Nearest(const Options& o);

@@ -8,6 +8,7 @@
 #include "colourchart.h"
 #include "markings.h"
 #include "numbers.h"
+#include "textreading.h"
 #include "tolerance.h"
 #include "valuetext.h"
 
@@ -249,6 +250,40 @@ Answer Marking(const Options& o)
         list.append(QJsonObject{
             {QStringLiteral("kind"), kind}, {QStringLiteral("value"), r.value}, {QStringLiteral("unit"), UnitName(q)}});
         lines << QStringLiteral("%1 (%2)").arg(QuantityText(r.value, q), kind);
+    }
+    a.json[QStringLiteral("readings")] = list;
+    a.text = lines.join(QLatin1Char('\n'));
+    return a;
+}
+
+Answer Lookup(const Options& o)
+{
+    const Quantity q = QuantityOf(o);
+    // The words are one text, so colour names need no quotes.
+    const QString text = o.positional().join(QLatin1Char(' '));
+    if (text.trimmed().isEmpty())
+        Refuse(QStringLiteral("'lookup' needs a value, a marking or colour names"));
+    // The command line writes numbers with a point in every locale.
+    const std::vector<TextReading> readings = ReadText(text, q, QLocale::c());
+    if (readings.empty())
+        Refuse(QStringLiteral("%1 is no value, marking or colour code of a %2").arg(Quoted(text), PartName(q)));
+    Answer a;
+    QJsonArray list;
+    QStringList lines;
+    for (const TextReading& r : readings) {
+        list.append(QJsonObject{{QStringLiteral("kind"), FromView(ReadingKindId(r.kind))},
+                                {QStringLiteral("value"), r.value},
+                                {QStringLiteral("unit"), UnitName(q)},
+                                {QStringLiteral("tolerance"),
+                                 r.tolerancePercent ? QJsonValue(*r.tolerancePercent) : QJsonValue(QJsonValue::Null)},
+                                {QStringLiteral("text"), r.text}});
+        QString line = QuantityText(r.value, q);
+        if (r.tolerancePercent)
+            line += QStringLiteral(" \u00b1") + PlainNumber(*r.tolerancePercent) + QStringLiteral(" %");
+        QString kind = FromView(ReadingKindName(r.kind));
+        if (r.fromOtherEnd)
+            kind += QStringLiteral(", read from the other end");
+        lines << QStringLiteral("%1 (%2)").arg(line, kind);
     }
     a.json[QStringLiteral("readings")] = list;
     a.text = lines.join(QLatin1Char('\n'));

@@ -45,23 +45,6 @@ int WholeOption(const Options& o, const QString& name, int low, int high, int fa
     return v;
 }
 
-QString Expression(const Combination& c)
-{
-    QString a = CompactValue(c.parts[0]);
-    const QString b = CompactValue(c.parts[1]);
-    const QString d = CompactValue(c.parts[2]);
-    switch (c.topology) {
-    case Topology::Single: return a;
-    case Topology::Series2: return QStringLiteral("%1 + %2").arg(a, b);
-    case Topology::Parallel2: return QStringLiteral("%1 \u2016 %2").arg(a, b);
-    case Topology::Series3: return QStringLiteral("%1 + %2 + %3").arg(a, b, d);
-    case Topology::Parallel3: return QStringLiteral("%1 \u2016 %2 \u2016 %3").arg(a, b, d);
-    case Topology::SeriesInParallel: return QStringLiteral("(%1 + %2) \u2016 %3").arg(a, b, d);
-    case Topology::ParallelInSeries: return QStringLiteral("(%1 \u2016 %2) + %3").arg(a, b, d);
-    }
-    return {};
-}
-
 } // namespace
 
 Answer Combine(const Options& o)
@@ -109,7 +92,7 @@ Answer Combine(const Options& o)
         QJsonArray values;
         for (int i = 0; i < PartCount(c.topology); ++i)
             values.append(c.parts[static_cast<std::size_t>(i)]);
-        const QString expression = Expression(c);
+        const QString expression = CombinationExpression(c, CompactValue);
         results.append(QJsonObject{{QStringLiteral("value"), c.value},
                                    {QStringLiteral("unit"), UnitName(Quantity::Resistance)},
                                    {QStringLiteral("error"), c.error},

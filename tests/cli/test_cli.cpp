@@ -124,6 +124,9 @@ private slots:
     void markings_data();
     void markings();
     void markingValuesAreTheirDecimals();
+    void lookup_data();
+    void lookup();
+    void lookupAsAProcess();
     void combineMatchesBruteForce_data();
     void combineMatchesBruteForce();
     void combineRules();
@@ -382,6 +385,63 @@ void CliTest::markings()
     for (const QJsonValue r : JsonOf(QStringLiteral("marking ") + args)[u"readings"].toArray())
         got << r[u"kind"].toString() + u'=' + QString::number(r[u"value"].toDouble(), 'g', 12);
     QCOMPARE(got.join(u' '), readings);
+}
+
+// The one entry point: every reading of a text, in the window's order, as outside
+// facts give them (01C is 10 kΩ, 104 is 100 nF on a capacitor, yellow violet red gold
+// is 4.7 kΩ ±5 %).
+void CliTest::lookup_data()
+{
+    QTest::addColumn<QString>("args");
+    QTest::addColumn<QString>("readings"); // kind=value/tolerance ...
+    QTest::newRow("letter code") << "4K7"
+                                 << "letter=4700/null";
+    QTest::newRow("10R reads two ways") << "10R"
+                                        << "letter=10/null eia96=1.24/null";
+    QTest::newRow("EIA-96") << "01C"
+                            << "eia96=10000/null";
+    QTest::newRow("SMD before its value") << "472"
+                                          << "smd=4700/null value=472/null";
+    QTest::newRow("104 on a capacitor") << "--capacitor 104"
+                                        << "cap3=100000/null value=104/null";
+    QTest::newRow("exponent") << "4.7e3"
+                              << "value=4700/null";
+    QTest::newRow("colours, words unquoted") << "yellow violet red gold"
+                                             << "colours=4700/5";
+    QTest::newRow("gray and purple, no tolerance band: 20 %") << "gray purple black"
+                                                              << "colours=87/20";
+}
+
+void CliTest::lookup()
+{
+    QFETCH(QString, args);
+    QFETCH(QString, readings);
+    QStringList got;
+    for (const QJsonValue r : JsonOf(QStringLiteral("lookup ") + args)[u"readings"].toArray()) {
+        QVERIFY(r[u"unit"].isString() && r[u"text"].isString());
+        got << r[u"kind"].toString() + u'=' + QString::number(r[u"value"].toDouble(), 'g', 12) + u'/' +
+                   (r[u"tolerance"].isNull() ? QStringLiteral("null") : QString::number(r[u"tolerance"].toDouble()));
+    }
+    QCOMPARE(got.join(u' '), readings);
+}
+
+void CliTest::lookupAsAProcess()
+{
+    QProcess p;
+    p.start(QStringLiteral(KOLVANE_CLI), {QStringLiteral("lookup"), QStringLiteral("brown"), QStringLiteral("black"),
+                                          QStringLiteral("black"), QStringLiteral("red"), QStringLiteral("brown")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 0);
+    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.value(0), QStringLiteral("10 k\u03A9 \u00B11 % (colour code)"));
+    QCOMPARE(lines.value(1), QStringLiteral("120 \u03A9 \u00B11 % (colour code, read from the other end)"));
+
+    p.start(QStringLiteral(KOLVANE_CLI), {QStringLiteral("lookup"), QStringLiteral("4Q7")});
+    QVERIFY(p.waitForFinished(30000));
+    QCOMPARE(p.exitCode(), 2);
+    QVERIFY(p.readAllStandardOutput().isEmpty());
+    QCOMPARE(p.readAllStandardError(),
+             QByteArray("kolvane-cli: '4Q7' is no value, marking or colour code of a resistor\n"));
 }
 
 // A marking with a negative power of ten is answered with the double nearest its
