@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 // The button in use: pointer enter and leave, press, release and click, the popup
-// menu, auto-repeat, the hand cursor and hover sound, Enter/Escape/accelerator keys,
-// focus, and the reactions to the widget's change notifications.
+// menu, auto-repeat, the hand cursor and hover sound, focus, and the reactions to the
+// widget's change notifications. The keys a window routes to its buttons are in
+// qevdialogkeyrouter.cpp, what assistive tools see in qevbuttonaccessible.cpp.
 #include "qevcustombutton_p.h"
 
+#include "qevbuttonaccessible.h"
+#include "qevdialogkeyrouter.h"
 #include "qevresources.h"
 #include "qevsystemcolors.h"
 #include "soundplayer.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
-#include <QApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMetaMethod>
 #include <QMouseEvent>
@@ -19,186 +18,18 @@
 
 namespace {
 
-// The press action of assistive tools is this toolkit's counterpart of the button's
-// "clicked" command notification: both run the click operation.
-class QevButtonAccessible : public QAccessibleWidget {
-public:
-    explicit QevButtonAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
-
-    TQevCustomButton* button() const { return static_cast<TQevCustomButton*>(widget()); }
-
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name) {
-            // QAccessibleWidget would fall back on a buddy label, and inside a group box
-            // on the box's title; a button is named by its own caption, as QPushButton is.
-            QString name = widget()->accessibleName();
-            if (name.isEmpty()) {
-                name = button()->Caption();
-                name.replace(QLatin1String("&&"), QLatin1String("\x01"));
-                name.remove(QLatin1Char('&'));
-                name.replace(QLatin1Char('\x01'), QLatin1Char('&'));
-            }
-            return name;
-        }
-        return QAccessibleWidget::text(t);
-    }
-
-    QStringList actionNames() const override
-    {
-        QStringList names = QAccessibleWidget::actionNames();
-        if (widget()->isEnabled())
-            names.prepend(pressAction());
-        return names;
-    }
-
-    void doAction(const QString& action) override
-    {
-        if (action == pressAction() && widget()->isEnabled())
-            button()->Click();
-        else
-            QAccessibleWidget::doAction(action);
-    }
-};
-
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("TQevCustomButton") && object && object->isWidgetType())
-        return new QevButtonAccessible(static_cast<QWidget*>(object));
-    return nullptr;
-}
-
-// The accelerator of a caption: the character after a single "&", or none.
-QChar accelerator(const QString& caption)
-{
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption.at(i) != QLatin1Char('&'))
-            continue;
-        if (caption.at(i + 1) == QLatin1Char('&')) {
-            ++i;
-            continue;
-        }
-        return caption.at(i + 1);
-    }
-    return {};
-}
-
 const std::optional<QCursor>& handCursor()
 {
     static const std::optional<QCursor> cursor = qev::loadCursor(QStringLiteral("HANDqevb"));
     return cursor;
 }
 
-// Enter, Escape and accelerators reach a form's buttons the way Qt propagates a key
-// that the focused widget left unhandled: up the parent chain to the window. One
-// filter on the application sees the key when it gets there, before the window's own
-// key handling (a QDialog would otherwise reject on Escape), and asks the window for
-// its buttons at that moment. A filter fixed on the window a button had when it was
-// made would miss every button built on a page that joins its window later, as uic
-// and QUiLoader build tab, stacked and scroll-area pages.
-class DialogKeyRouter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        const QEvent::Type type = event->type();
-        if (type != QEvent::KeyPress && type != QEvent::WindowActivate && type != QEvent::Show)
-            return false;
-        if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
-            return false;
-        return TQevCustomButtonPrivate::RouteWindowEvent(static_cast<QWidget*>(watched), event);
-    }
-};
-
 } // namespace
 
 void TQevCustomButtonPrivate::InstallApplicationHooks()
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(accessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(factoryInstalled);
-    // One router per application object; a program (or a test) may make a new one.
-    static QPointer<DialogKeyRouter> router;
-    if (!router && qApp) {
-        router = new DialogKeyRouter(qApp);
-        qApp->installEventFilter(router);
-    }
-}
-
-bool TQevCustomButtonPrivate::RouteWindowEvent(QWidget* window, QEvent* event)
-{
-    // A click may delete any of the buttons, or the window itself.
-    QList<QPointer<TQevCustomButton>> buttons;
-    for (TQevCustomButton* b : window->findChildren<TQevCustomButton*>())
-        if (b->window() == window)
-            buttons.append(b);
-    for (const QPointer<TQevCustomButton>& b : std::as_const(buttons))
-        if (b && get(b)->WindowEvent(window, event))
-            return true;
-    return false;
-}
-
-bool TQevCustomButtonPrivate::WindowEvent(QWidget* window, QEvent* event)
-{
-    // A form that becomes active (or is shown, where no window manager activates it)
-    // focuses itself or one of its controls; either way every button learns of it, so a
-    // Default button answers Enter on a form whose buttons take no focus.
-    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
-        FocusChanged(window->focusWidget());
-        return false;
-    }
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (DialogKey(key->key(), key->modifiers())) {
-        key->accept();
-        return true;
-    }
-    // A typed character, plain or with Alt, may be this caption's accelerator.
-    if (!(key->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))) {
-        QChar c;
-        if (key->text().size() == 1 && key->text().at(0).isPrint())
-            c = key->text().at(0);
-        else if ((key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
-                 (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9))
-            c = QChar(key->key());
-        if (!c.isNull() && DialogChar(c)) {
-            key->accept();
-            return true;
-        }
-    }
-    return false;
-}
-
-bool TQevCustomButtonPrivate::canFocus() const
-{
-    // isVisible and isEnabled already look at every parent.
-    return q_func()->isVisible() && q_func()->isEnabled();
-}
-
-bool TQevCustomButtonPrivate::DialogKey(int key, Qt::KeyboardModifiers modifiers)
-{
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    const bool escape = key == Qt::Key_Escape;
-    if (!((enter && ActiveDefault) || (escape && m_cancel)))
-        return false;
-    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
-        return false;
-    if (!canFocus())
-        return false;
-    q_func()->Click();
-    return true;
-}
-
-bool TQevCustomButtonPrivate::DialogChar(QChar character)
-{
-    const QChar accel = accelerator(m_caption);
-    if (accel.isNull() || accel.toCaseFolded() != character.toCaseFolded() || !canFocus())
-        return false;
-    q_func()->Click();
-    return true;
+    qev::InstallButtonAccessibility();
+    qev::InstallDialogKeyRouter();
 }
 
 bool TQevCustomButton::event(QEvent* e)

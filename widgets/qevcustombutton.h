@@ -9,7 +9,6 @@
 #include "qevbutton_export.h"
 
 #include <QColor>
-#include <QMenu>
 #include <QPixmap>
 #include <QString>
 #include <QWidget>
@@ -17,7 +16,12 @@
 #include <memory>
 
 class QAction;
+class QMenu;
 class TQevCustomButtonPrivate;
+
+// The PopupMenu property's type must be complete where moc writes its metatype; a
+// program that includes this header needs no more than the pointer.
+Q_MOC_INCLUDE(<QMenu>)
 
 /// A push button that draws its own face: a frame in one of eight styles, a glyph cut
 /// from a strip of up to four cells, a caption with an access key, and an optional
