@@ -192,23 +192,6 @@ std::optional<ValueShape> ShapeOfValue(QStringView text, Quantity q)
     return shape;
 }
 
-std::optional<double> ValueOfShape(const QString& text, const ValueShape& shape, Quantity q)
-{
-    if (const auto v = ParseValue(text, q))
-        return v;
-    if (!shape.exponent)
-        return std::nullopt;
-    // The exponent read here: the number and its unit go through ParseValue, so its
-    // prefix and unit rules hold for "4.7e3" as for "4700".
-    QString mantissa = text.first(shape.numberEnd);
-    mantissa += QStringView(text).sliced(shape.restStart);
-    const auto m = ParseValue(mantissa, q);
-    if (!m)
-        return std::nullopt;
-    const double v = TimesPowerOfTen(*m, *shape.exponent);
-    return std::isfinite(v) && v > 0.0 ? std::optional<double>(v) : std::nullopt;
-}
-
 ReadingKind KindOf(MarkingKind kind)
 {
     switch (kind) {
@@ -254,7 +237,7 @@ void ReadNotation(const QString& trimmed, Quantity q, const QLocale& locale, std
     };
 
     if (const auto shape = ShapeOfValue(*compact, q))
-        add(ReadingKind::Value, ValueOfShape(*compact, *shape, q));
+        add(ReadingKind::Value, ParseValue(*compact, q));
     else
         add(ReadingKind::Letter, ParseValue(*compact, q)); // a letter code with its unit: 4K7Ω, 4n7F
     for (const MarkingReading& m : ReadMarking(*compact, q))
