@@ -1,18 +1,52 @@
 // SPDX-License-Identifier: MIT
 #include "resultmenu.h"
 
+#include "focusmark.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 
 namespace kolvane {
 namespace {
 
 const char* const MenuProperty = "kolvaneResultMenu";
+
+// Opens the label's menu as the keyboard's menu key does.
+void OpenMenu(QWidget* label)
+{
+    const QPoint centre = label->rect().center();
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, label->mapToGlobal(centre));
+    QApplication::sendEvent(label, &event);
+}
+
+// The menu key and Shift+F10 open the menu of a focused label.
+class MenuKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+        const bool menuKey = key->key() == Qt::Key_Menu && modifiers == Qt::NoModifier;
+        const bool shiftF10 = key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier;
+        if (!menuKey && !shiftF10)
+            return QObject::eventFilter(watched, event);
+        if (!key->isAutoRepeat())
+            OpenMenu(static_cast<QWidget*>(watched));
+        return true;
+    }
+};
 
 // Qt's own label interface has no actions; this one reads like it (static text named
 // by the label's text) and adds the menu action, which opens the same menu a right
@@ -36,10 +70,15 @@ public:
             QAccessibleWidget::doAction(actionName);
             return;
         }
-        QWidget* label = widget();
-        const QPoint centre = label->rect().center();
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, centre, label->mapToGlobal(centre));
-        QApplication::sendEvent(label, &event);
+        // The menu runs until the user closes it: the call returns first, so an
+        // assistive tool never waits on it.
+        QMetaObject::invokeMethod(
+            widget(),
+            [label = QPointer<QWidget>(widget())] {
+                if (label)
+                    OpenMenu(label);
+            },
+            Qt::QueuedConnection);
     }
 };
 
@@ -68,6 +107,10 @@ ResultMenu::ResultMenu(QLabel* label, Texts texts, QObject* parent) : QObject(pa
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     // The label's own actions make its context menu, so the menu always lists exactly these.
     label->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Tab reaches the label, a click does not focus it; the keyboard opens its menu.
+    label->setFocusPolicy(Qt::TabFocus);
+    label->installEventFilter(new MenuKeys(label));
+    FocusMarkPainter::Install(label);
     addItem(label, QStringLiteral("Copy value"), std::move(texts.value));
     addItem(label, QStringLiteral("Copy code letters"), std::move(texts.letters));
     addItem(label, QStringLiteral("Copy colours"), std::move(texts.colours));
