@@ -26,7 +26,10 @@ void OpenMenu(QWidget* label)
     QApplication::sendEvent(label, &event);
 }
 
-// The menu key and Shift+F10 open the menu of a focused label.
+// The menu key and Shift+F10 open the menu of a focused label. On X11 Qt turns the
+// menu key into a context-menu event of its own as well, delivered right after the key:
+// the opening waits for the events already queued, and that event, if it comes, opens
+// the menu instead, so it opens once.
 class MenuKeys : public QObject {
 public:
     using QObject::QObject;
@@ -34,6 +37,10 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (event->type() == QEvent::ContextMenu) {
+            m_pending = false;
+            return QObject::eventFilter(watched, event);
+        }
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
@@ -42,10 +49,23 @@ protected:
         const bool shiftF10 = key->key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier;
         if (!menuKey && !shiftF10)
             return QObject::eventFilter(watched, event);
-        if (!key->isAutoRepeat())
-            OpenMenu(static_cast<QWidget*>(watched));
+        if (!key->isAutoRepeat() && !m_pending) {
+            m_pending = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this, label = QPointer<QWidget>(static_cast<QWidget*>(watched))] {
+                    if (!m_pending || !label)
+                        return;
+                    m_pending = false;
+                    OpenMenu(label);
+                },
+                Qt::QueuedConnection);
+        }
         return true;
     }
+
+private:
+    bool m_pending = false;
 };
 
 // Qt's own label interface has no actions; this one reads like it (static text named

@@ -63,6 +63,9 @@ inline SeenMenu ChooseFromMenu(QLabel* label, int item, MenuOpener opener = Menu
             QTest::keyClick(label, Qt::Key_Menu);
         else
             QTest::keyClick(label, Qt::Key_F10, Qt::ShiftModifier);
+        // The key opens the menu once the events queued with it have run.
+        if (!QTest::qWaitFor([&] { return answered && !QApplication::activePopupWidget(); }))
+            seen.opened = false;
     } else {
         const QPoint centre = label->rect().center();
         QContextMenuEvent event(QContextMenuEvent::Mouse, centre, label->mapToGlobal(centre));
