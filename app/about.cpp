@@ -2,14 +2,22 @@
 #include "about.h"
 
 #include "addresses.h"
+#include "focusmark.h"
 #include "fonts.h"
 #include "placement.h"
 #include "version.h"
 #include "ui_about.h"
 
+#include <QAccessibleWidget>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
 #include <QUrl>
+
+#include <algorithm>
+#include <functional>
 
 namespace kolvane {
 namespace {
@@ -28,6 +36,92 @@ void SetLinkLook(QLabel* label)
     // A link that looks like text keeps the ordinary pointer.
     label->setCursor(Qt::ArrowCursor);
     label->setFocusPolicy(Qt::NoFocus);
+}
+
+const char* const LinkProperty = "kolvaneAboutLink";
+
+// The link of a label for the keyboard and assistive tools: a child laid over the label
+// that paints nothing but its focus mark and lets the mouse through to the label, so
+// the label reads and clicks as it always has. It takes no focus by policy (a click on
+// the link never focuses it); the dialog's Tab hands it the focus.
+class LinkFace : public QWidget {
+public:
+    LinkFace(QLabel* label, std::function<void()> open) : QWidget(label), m_open(std::move(open))
+    {
+        setProperty(LinkProperty, true);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setAccessibleName(label->text());
+        setGeometry(label->rect());
+    }
+
+    void open() { m_open(); }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        if (!hasFocus())
+            return;
+        const auto* label = static_cast<const QLabel*>(parentWidget());
+        const int textWidth = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        QPainter painter(this);
+        DrawFocusMark(painter, QRect(0, 0, qMin(textWidth, width()), height()));
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const bool press =
+            event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+        if (!press || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        // Enter opens the link, not the dialog's default button.
+        event->accept();
+        if (!event->isAutoRepeat())
+            open();
+    }
+
+private:
+    std::function<void()> m_open;
+};
+
+class LinkAccessible : public QAccessibleWidget {
+public:
+    explicit LinkAccessible(LinkFace* face) : QAccessibleWidget(face, QAccessible::Link) {}
+
+    QAccessible::State state() const override
+    {
+        // Focusable through the dialog's Tab, whatever its policy says.
+        QAccessible::State s = QAccessibleWidget::state();
+        s.focusable = true;
+        s.focused = widget()->hasFocus();
+        s.linked = true;
+        return s;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName != pressAction())
+            return;
+        // Opening hands the address to the desktop; the call returns before that.
+        QMetaObject::invokeMethod(
+            widget(),
+            [face = QPointer<QWidget>(widget())] {
+                if (face)
+                    static_cast<LinkFace*>(face.data())->open();
+            },
+            Qt::QueuedConnection);
+    }
+};
+
+QAccessibleInterface* LinkAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QWidget") && object && object->isWidgetType() &&
+        object->property(LinkProperty).toBool())
+        return new LinkAccessible(static_cast<LinkFace*>(object));
+    return nullptr;
 }
 
 void MarkVisited(QLabel* label)
@@ -63,6 +157,19 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
     SetLinkLook(ui->Label2);
     ui->Label1->installEventFilter(this);
     ui->Label2->installEventFilter(this);
+    static const bool linksInstalled = [] {
+        QAccessible::installFactory(LinkAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(linksInstalled);
+    m_links = {new LinkFace(ui->Label1, [this] { openWebSite(); }),
+               new LinkFace(ui->Label2, [this] { writeToSupport(); })};
+    // An interface made as the child was created is a plain widget's; dropped, the
+    // next one asked for is the link's.
+    for (QWidget* link : m_links)
+        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(link);
+            made && !dynamic_cast<LinkAccessible*>(made))
+            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     CentredOverParent::Install(this);
@@ -80,6 +187,26 @@ void TAbout::writeToSupport()
 {
     QDesktopServices::openUrl(QUrl(QStringLiteral("mailto:") + QString::fromLatin1(SupportMailAddress)));
     MarkVisited(ui->Label2);
+}
+
+void TAbout::showEvent(QShowEvent* event)
+{
+    // Each showing starts on "Ok", also after a link had the focus when it closed.
+    ui->BitBtn1->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
+}
+
+bool TAbout::focusNextPrevChild(bool next)
+{
+    const std::array<QWidget*, 3> cycle = {ui->BitBtn1, m_links[0], m_links[1]};
+    const auto at = std::find(cycle.begin(), cycle.end(), focusWidget());
+    if (at == cycle.end())
+        return QDialog::focusNextPrevChild(next);
+    const auto index = static_cast<std::size_t>(at - cycle.begin());
+    const std::size_t count = cycle.size();
+    cycle[next ? (index + 1) % count : (index + count - 1) % count]->setFocus(next ? Qt::TabFocusReason
+                                                                                   : Qt::BacktabFocusReason);
+    return true;
 }
 
 // A click on a label is a left press and a release over the same label.

@@ -88,6 +88,17 @@ CombineControls CombinePageControls(Ui::TMainForm& ui)
     return c;
 }
 
+// Puts each widget right after the one before it in the tab order.
+void ChainTabs(std::initializer_list<QWidget*> widgets)
+{
+    QWidget* previous = nullptr;
+    for (QWidget* w : widgets) {
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
 } // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique<Ui::TMainForm>())
@@ -115,6 +126,13 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     // Every pick reads both pages, so a band changed behind a page's back shows at once.
     connect(m_resistor, &ColourCodePage::colourPicked, m_capacitor, &ColourCodePage::recompute);
     connect(m_capacitor, &ColourCodePage::colourPicked, m_resistor, &ColourCodePage::recompute);
+
+    // The keyboard reaches each shown band right after its page's band-count buttons,
+    // in the order the bands are printed, and the value label after the rest of its page.
+    ChainTabs({ui->RadioButton11, ui->Shape1, ui->Shape2, ui->Shape3, ui->Shape4, ui->Shape5, ui->Shape11});
+    ChainTabs({ui->ComboBox3, ui->Label1});
+    ChainTabs({ui->RadioButton4, ui->Shape6, ui->Shape7, ui->Shape8, ui->Shape9, ui->Shape10});
+    ChainTabs({ui->ComboBox2, ui->Label3});
 
     connect(ui->Exit1, &QAction::triggered, this, &QWidget::close);
     const std::array<QAction*, 4> pages = {ui->Resistor1, ui->Capasitor1, ui->Amountofresistor1,

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "bandshape.h"
 
+#include "focusmark.h"
+
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace kolvane {
 namespace {
@@ -41,6 +45,15 @@ void TShape::setPen(BandColour colour, int width)
     update();
 }
 
+void TShape::setShowsFocusMark(bool shows)
+{
+    if (shows == m_showsFocusMark)
+        return;
+    m_showsFocusMark = shows;
+    if (hasFocus())
+        update();
+}
+
 void TShape::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
@@ -50,6 +63,24 @@ void TShape::paintEvent(QPaintEvent*)
     p.fillRect(r, QColor::fromRgb(ToArgb(m_pen)));
     const int w = qMin(m_penWidth, qMin(r.width(), r.height()) / 2);
     p.fillRect(r.adjusted(w, w, -w, -w), QColor::fromRgb(ToArgb(m_fill)));
+    // Inside the outline, a pixel clear of it, so the outline keeps its colour.
+    if (hasFocus() && m_showsFocusMark)
+        DrawFocusMark(p, r.adjusted(w + 1, w + 1, -w - 1, -w - 1));
+}
+
+void TShape::keyPressEvent(QKeyEvent* event)
+{
+    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (!m_pressable || !press || modifiers != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    // A held key repeats: its repeats must not reach the picker this press opens and
+    // pick there.
+    if (!event->isAutoRepeat())
+        emit mouseDown(Qt::LeftButton, std::nullopt);
 }
 
 void TShape::mousePressEvent(QMouseEvent* event)
@@ -78,9 +109,17 @@ public:
 
     void doAction(const QString& actionName) override
     {
-        if (shape()->isPressable() && actionName == pressAction())
-            emit shape()->mouseDown(Qt::LeftButton, std::nullopt);
-        else
+        if (shape()->isPressable() && actionName == pressAction()) {
+            // A press may open the picker, which runs until the user closes it: the call
+            // returns first, so an assistive tool never waits on a window.
+            QMetaObject::invokeMethod(
+                shape(),
+                [target = QPointer<TShape>(shape())] {
+                    if (target)
+                        emit target->mouseDown(Qt::LeftButton, std::nullopt);
+                },
+                Qt::QueuedConnection);
+        } else
             QAccessibleWidget::doAction(actionName);
     }
 

@@ -34,9 +34,14 @@ public:
 
     void setPen(BandColour colour, int width);
 
+    // Whether the focus mark shows while the shape has the focus; it does unless told
+    // otherwise (the picker hides it until the keyboard is used there).
+    bool showsFocusMark() const { return m_showsFocusMark; }
+    void setShowsFocusMark(bool shows);
+
 signals:
-    // Any mouse button pressed on the shape; `pointer` is empty when assistive tools
-    // pressed it.
+    // Any mouse button pressed on the shape; `pointer` is empty when the keyboard
+    // (Enter or Space on a focused shape, as a left press) or assistive tools pressed it.
     void mouseDown(Qt::MouseButton button, std::optional<kolvane::PointerPress> pointer);
     // The fill colour was written, also when it stayed the same.
     void painted();
@@ -44,12 +49,14 @@ signals:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     BandColour m_fill = NoColour;
     BandColour m_pen = colours::Black;
     int m_penWidth = 1;
     bool m_pressable = false;
+    bool m_showsFocusMark = true;
 };
 
 } // namespace kolvane

@@ -4,6 +4,7 @@
 #include "feedback.h"
 #include "fonts.h"
 #include "keyfilters.h"
+#include "listaccessible.h"
 #include "numbers.h"
 #include "colorform.h"
 #include "resulthint.h"
@@ -26,6 +27,8 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
 {
     applyLook();
     TypedKeyFilter::Install(m_c.valueField, TypedKeyFilter::Digits);
+    // Enter in the field does what the Calculate button beside it does.
+    connect(m_c.valueField, &QLineEdit::returnPressed, this, Guarded(m_owner, [this] { calculate(); }));
     TypedKeyFilter::Install(m_c.toleranceList, TypedKeyFilter::Nothing);
 
     for (std::size_t i = 0; i < m_c.bandCountButtons.size(); ++i) {
@@ -37,6 +40,7 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
     }
 
     auto* list = m_c.toleranceList;
+    NameList(list, QStringLiteral("Tolerance"));
     for (const auto item : ToleranceItems)
         list->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
     list->setMaxVisibleItems(ToleranceItemCount);
@@ -87,7 +91,11 @@ void ColourCodePage::applyLook()
     for (TShape* lead : m_c.leads) {
         lead->setBrushColour(cream);
         lead->setPen(cream, 1);
+        lead->setAccessibleName(QStringLiteral("Lead"));
     }
+    // Assistive tools would otherwise name the drawing after the page it is on.
+    m_c.body->setAccessibleName(m_quantity == Quantity::Resistance ? QStringLiteral("Resistor body")
+                                                                   : QStringLiteral("Capacitor body"));
 }
 
 int ColourCodePage::digitCount() const
@@ -239,6 +247,8 @@ std::optional<BandPlace> ColourCodePage::placeOf(const TShape* band) const
 void ColourCodePage::makePickable(TShape* band)
 {
     band->setPressable(true);
+    // Tab reaches a band, a click does not focus it: the mouse never leaves a mark.
+    band->setFocusPolicy(Qt::TabFocus);
     connect(band, &TShape::mouseDown, this, [this, band](Qt::MouseButton, const std::optional<PointerPress>& pointer) {
         pickColourFor(band, pointer);
     });
@@ -250,7 +260,7 @@ void ColourCodePage::pickColourFor(TShape* band, const std::optional<PointerPres
     TColorForm* picker = place && m_picker ? m_picker() : nullptr;
     if (!picker)
         return;
-    const auto colour = picker->chooseColour(place->role, place->pickerCaption, pointer);
+    const auto colour = picker->chooseColour(place->role, place->pickerCaption, {band->brushColour(), pointer});
     if (!colour)
         return;
     band->setBrushColour(*colour);

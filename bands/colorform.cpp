@@ -3,16 +3,64 @@
 
 #include "fonts.h"
 #include "bandshape.h"
+#include "focusmark.h"
 #include "placement.h"
 #include "ui_colorform.h"
 
+#include <QAccessibleWidget>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QStyleHints>
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace kolvane {
+namespace {
+
+const char* const NoneProperty = "kolvanePickerNone";
+
+bool IsPressKey(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+// "None" is a label that acts as a swatch: assistive tools see a button whose press
+// picks it, as the swatches' own interface does.
+class NoneAccessible : public QAccessibleWidget {
+public:
+    explicit NoneAccessible(QWidget* none) : QAccessibleWidget(none, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName != pressAction())
+            return;
+        // Queued as every press is, so the call returns before anything happens.
+        QMetaObject::invokeMethod(
+            widget(),
+            [form = QPointer<TColorForm>(qobject_cast<TColorForm*>(widget()->window()))] {
+                if (form && form->isVisible())
+                    form->pick(NoColour);
+            },
+            Qt::QueuedConnection);
+    }
+};
+
+QAccessibleInterface* NoneAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QLabel") && object && object->isWidgetType() &&
+        object->property(NoneProperty).toBool())
+        return new NoneAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 TColorForm::TColorForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TColorForm>())
 {
@@ -44,25 +92,109 @@ TColorForm::TColorForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
         // Any mouse button on a swatch picks it.
         connect(shape, &TShape::mouseDown, this, [this, colour = colour](Qt::MouseButton) { pick(colour); });
         shape->installEventFilter(this);
+        shape->setFocusPolicy(Qt::TabFocus);
+        shape->setShowsFocusMark(false);
     }
+    static const bool noneInstalled = [] {
+        QAccessible::installFactory(NoneAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(noneInstalled);
+    ui->Panel1->setProperty(NoneProperty, true);
+    // An interface made for the label while the form was built is Qt's own label's;
+    // dropped, the next one asked for is the button's.
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(ui->Panel1);
+        made && !dynamic_cast<NoneAccessible*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     ui->Panel1->setAccessibleName(QStringLiteral("None"));
     ui->Panel1->setCursor(Qt::PointingHandCursor);
+    ui->Panel1->setFocusPolicy(Qt::TabFocus);
     ui->Panel1->installEventFilter(this);
+    // Inside the box's own line, as on the swatches.
+    FocusMarkPainter::Install(
+        ui->Panel1, [this] { return ui->Panel1->rect().adjusted(2, 2, -2, -2); }, [this] { return m_keyboardInUse; });
     ui->Panel1->raise();
     CentredOverParent::Install(this);
 }
 
 TColorForm::~TColorForm() = default;
 
-std::optional<BandColour> TColorForm::chooseColour(BandRole role, const QString& caption,
-                                                   const std::optional<PointerPress>& openingPress)
+std::optional<BandColour> TColorForm::chooseColour(BandRole role, const QString& caption, const ColourRequest& request)
 {
     m_role = role;
     m_caption = caption;
-    m_openingPress = openingPress;
+    m_request = request;
     m_choice.reset();
+    setKeyboardInUse(!request.openingPress);
     exec();
     return m_choice;
+}
+
+void TColorForm::setKeyboardInUse(bool inUse)
+{
+    m_keyboardInUse = inUse;
+    for (TShape* swatch : findChildren<TShape*>())
+        swatch->setShowsFocusMark(inUse);
+    ui->Panel1->update();
+}
+
+QList<QWidget*> TColorForm::shownInGridOrder() const
+{
+    QList<QWidget*> shown;
+    for (TShape* swatch : findChildren<TShape*>())
+        if (swatch->isVisibleTo(this))
+            shown << swatch;
+    if (ui->Panel1->isVisibleTo(this))
+        shown << ui->Panel1;
+    std::sort(shown.begin(), shown.end(),
+              [](const QWidget* a, const QWidget* b) { return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x()); });
+    return shown;
+}
+
+void TColorForm::focusCurrent()
+{
+    const QList<QWidget*> shown = shownInGridOrder();
+    if (shown.isEmpty())
+        return;
+    QWidget* target = shown.front();
+    for (QWidget* w : shown) {
+        const auto* swatch = qobject_cast<TShape*>(w);
+        if (swatch ? swatch->brushColour() == m_request.current : m_request.current == NoColour) {
+            target = w;
+            break;
+        }
+    }
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+bool TColorForm::moveFocus(QWidget* from, int key)
+{
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+        return false;
+    const QList<QWidget*> shown = shownInGridOrder();
+    const qsizetype at = shown.indexOf(from);
+    if (at < 0)
+        return true;
+    QWidget* target = nullptr;
+    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        // Along the rows as they read; the ends of the grid stop the focus.
+        const qsizetype next = at + (key == Qt::Key_Right ? 1 : -1);
+        if (next >= 0 && next < shown.size())
+            target = shown[next];
+    } else {
+        // To the nearest shown one of the next row down or up, the left one on a tie.
+        const bool down = key == Qt::Key_Down;
+        int row = -1;
+        for (const QWidget* w : shown)
+            if (down ? w->y() > from->y() && (row < 0 || w->y() < row) : w->y() < from->y() && w->y() > row)
+                row = w->y();
+        for (QWidget* w : shown)
+            if (w->y() == row && (!target || std::abs(w->x() - from->x()) < std::abs(target->x() - from->x())))
+                target = w;
+    }
+    if (target)
+        target->setFocus(Qt::OtherFocusReason);
+    return true;
 }
 
 void TColorForm::showOffer()
@@ -94,18 +226,20 @@ void TColorForm::showEvent(QShowEvent* event)
     // Without a window manager, or under one that refuses focus requests, the dialog
     // may never become active: set it up when it is shown as well.
     showOffer();
+    focusCurrent();
     QDialog::showEvent(event);
     activateWindow();
 }
 
 bool TColorForm::endsOpeningDoubleClick(const QMouseEvent* event) const
 {
-    if (!m_openingPress)
+    const auto& opening = m_request.openingPress;
+    if (!opening)
         return false;
     const QStyleHints* hints = QGuiApplication::styleHints();
     // Unsigned timestamps: a press from before the opening one wraps to a huge value.
-    const quint64 elapsed = event->timestamp() - m_openingPress->timestamp;
-    const QPointF moved = event->globalPosition() - m_openingPress->globalPosition;
+    const quint64 elapsed = event->timestamp() - opening->timestamp;
+    const QPointF moved = event->globalPosition() - opening->globalPosition;
     return elapsed < quint64(hints->mouseDoubleClickInterval()) &&
            moved.manhattanLength() <= hints->mouseDoubleClickDistance();
 }
@@ -116,6 +250,19 @@ bool TColorForm::eventFilter(QObject* watched, QEvent* event)
     if (!onNone && !qobject_cast<TShape*>(watched))
         return QDialog::eventFilter(watched, event);
     switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!m_keyboardInUse)
+            setKeyboardInUse(true);
+        if (moveFocus(static_cast<QWidget*>(watched), key->key()))
+            return true;
+        // A swatch takes Enter and Space itself, as a left press.
+        if (!onNone || !IsPressKey(key))
+            return false;
+        if (!key->isAutoRepeat())
+            pick(NoColour);
+        return true;
+    }
     case QEvent::MouseButtonPress: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (endsOpeningDoubleClick(mouse))

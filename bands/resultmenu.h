@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The copy menu of a colour-code page's value label, with "Look up…" after the copy
-// items: offered on a right click, and to assistive tools as the label's "show menu"
-// action, since a label takes no focus and has no other way to reach it.
+// items: offered on a right click, on the menu key and Shift+F10 while the label has
+// the focus (Tab reaches it), and to assistive tools as the label's "show menu" action.
 #pragma once
 
 #include <QObject>

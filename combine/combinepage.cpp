@@ -81,9 +81,13 @@ CombinePage::CombinePage(const CombineControls& controls, QWidget* owner, QObjec
     for (const CalculatorControls& calculator : m_c.calculators)
         calculator.diagram->installEventFilter(this);
 
-    for (int i = 0; i < int(m_c.calculators.size()); ++i)
-        connect(m_c.calculators[static_cast<std::size_t>(i)].button, &QAbstractButton::clicked, this,
-                Guarded(owner, [this, i](bool) { calculate(i); }));
+    for (int i = 0; i < int(m_c.calculators.size()); ++i) {
+        const CalculatorControls& calculator = m_c.calculators[static_cast<std::size_t>(i)];
+        connect(calculator.button, &QAbstractButton::clicked, this, Guarded(owner, [this, i](bool) { calculate(i); }));
+        // Enter in either value field does what the calculator's "General" button does.
+        for (QLineEdit* field : {calculator.first, calculator.second})
+            connect(field, &QLineEdit::returnPressed, this, Guarded(owner, [this, i] { calculate(i); }));
+    }
 }
 
 bool CombinePage::eventFilter(QObject* watched, QEvent* event)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -105,9 +106,21 @@ std::optional<std::int32_t> ParseInt32(QStringView text)
     return ParseSigned<std::int32_t>(text);
 }
 
+QString QuotedText(const QString& text)
+{
+    const auto isBidiControl = [](QChar c) {
+        const char16_t u = c.unicode();
+        return u == 0x200E || u == 0x200F || u == 0x061C || (u >= 0x202A && u <= 0x202E) ||
+               (u >= 0x2066 && u <= 0x2069);
+    };
+    if (!std::any_of(text.cbegin(), text.cend(), isBidiControl))
+        return text;
+    return QChar(0x2068) + text + QChar(0x2069);
+}
+
 QString InvalidIntegerMessage(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return QStringLiteral("'%1' is not a valid integer value").arg(QuotedText(text));
 }
 
 QString FormatFixed2(long double value, int maxSignificant, const QLocale& locale)

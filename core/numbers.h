@@ -20,6 +20,11 @@ std::optional<std::int32_t> ParseInt32(QStringView text);
 // The text of the error that a failed parse raises.
 QString InvalidIntegerMessage(const QString& text);
 
+// Typed or pasted text as a message quotes it. Text that holds a bidi control
+// character is isolated (U+2068 ... U+2069), so a pasted direction mark or override
+// turns only the quoted part, never the message around it; other text is kept as it is.
+QString QuotedText(const QString& text);
+
 // Fixed notation with exactly two decimals, the locale's decimal separator and no
 // grouping. The value is rounded to two decimals, or to maxSignificant significant
 // digits when that keeps fewer; a tie rounds away from zero.

@@ -4,6 +4,7 @@
 #include "feedback.h"
 #include "fonts.h"
 #include "keyfilters.h"
+#include "listaccessible.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -23,6 +24,7 @@ ResistorPage::ResistorPage(const ResistorControls& controls, LastReading& lastRe
     m_r.code.toleranceList->setCurrentIndex(8);
     m_r.tfrList->setCurrentIndex(7);
     TypedKeyFilter::Install(m_r.tfrList, TypedKeyFilter::Nothing);
+    NameList(m_r.tfrList, QStringLiteral("TFR"));
 
     makePickable(m_r.tfrBand);
     connect(m_r.tfrBand, &TShape::painted, this, [this] {

@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "mainform.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFontDatabase>
@@ -83,6 +84,7 @@ private slots:
     void clickNeedsPressAndReleaseOnTheLabel();
     void coloursPersistAcrossShowings();
     void keyboardReachesOnlyOk();
+    void linksByKeyboardAndAssistiveTools();
     void madeOnceOnFirstUseAndKept();
     void standInsAreWhatQtWouldPick_data();
     void standInsAreWhatQtWouldPick();
@@ -270,6 +272,64 @@ void TestAbout::keyboardReachesOnlyOk()
     // Enter presses the one button.
     const int result = ExecWith(about, [&] { QTest::keyClick(&about, Qt::Key_Return); });
     QCOMPARE(result, int(QDialog::Accepted));
+}
+
+// Tab goes from "Ok" to the two links and back; Enter opens the focused link, not the
+// default button, and marks it visited. Assistive tools see links with a press action
+// that returns before the address is handed on.
+void TestAbout::linksByKeyboardAndAssistiveTools()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &m_catcher, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &m_catcher, "open");
+    About about;
+    QStringList order;
+    QImage plain, marked;
+    const int result = ExecWith(about, [&] {
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        order << about.focusWidget()->objectName();
+        plain = about.grab().toImage();
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(about.focusWidget(), Qt::Key_Tab);
+            order << (about.focusWidget() == about.BitBtn1 ? QStringLiteral("Ok")
+                                                           : about.focusWidget()->parentWidget()->objectName());
+            if (i == 0)
+                marked = about.grab().toImage();
+        }
+        QTest::keyClick(about.focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        // On the mail link now: Enter opens it and the dialog stays.
+        QTest::keyClick(about.focusWidget(), Qt::Key_Return);
+        QVERIFY(about.isVisible());
+        about.reject();
+    });
+    QCOMPARE(order, (QStringList{"BitBtn1", "Label1", "Label2", "Ok"}));
+    QVERIFY(marked != plain);
+    QCOMPARE(result, int(QDialog::Rejected));
+    QCOMPARE(m_catcher.urls.size(), 1);
+    QCOMPARE(m_catcher.urls.front().scheme(), QStringLiteral("mailto"));
+    QCOMPARE(TextColour(about.Label2), Maroon);
+    QCOMPARE(TextColour(about.Label1), Blue);
+
+    // The web site's link, as a screen reader presses it.
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(about.Label1->findChild<QWidget*>());
+    QVERIFY(link && link->actionInterface());
+    QCOMPARE(link->role(), QAccessible::Link);
+    QCOMPARE(link->text(QAccessible::Name), QString::fromLatin1(HomePageAddress));
+    QVERIFY(link->state().focusable);
+    link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_catcher.urls.size(), 1);
+    QTRY_COMPARE(m_catcher.urls.size(), 2);
+    QCOMPARE(m_catcher.urls.back(), QUrl(QString::fromLatin1(HomePageAddress)));
+    // The labels still read as they did.
+    QCOMPARE(QAccessible::queryAccessibleInterface(about.Label2)->role(), QAccessible::StaticText);
+
+    // The next showing starts on "Ok" again.
+    QString first;
+    ExecWith(about, [&] {
+        first = about.focusWidget() ? about.focusWidget()->objectName() : QString();
+        about.reject();
+    });
+    QCOMPARE(first, QStringLiteral("BitBtn1"));
 }
 
 // The main window makes its About dialog when Help, About first asks for it, and

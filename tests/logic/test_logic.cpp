@@ -28,6 +28,8 @@ private slots:
     void codeForValueCutsDigits_data();
     void codeForValueCutsDigits();
     void rangeMessages();
+    void quotedTextIsolatesBidiControls_data();
+    void quotedTextIsolatesBidiControls();
     void descriptions();
 };
 
@@ -243,6 +245,38 @@ void LogicTest::rangeMessages()
     QCOMPARE(RangeMessage(ResistorUnits(), 2), QStringLiteral("Enter 1..999 MOhm"));
     QCOMPARE(RangeMessage(CapacitorUnits(), 2), QString::fromUtf8("Enter 1..999 \u00b5F"));
     QCOMPARE(RangeMessage(CapacitorUnits(), 1), QStringLiteral("Enter 1..999000 nF"));
+}
+
+// The quoted part of a message is isolated only when it holds a bidi control; the
+// controls are listed one per row, each at the edge of its set.
+void LogicTest::quotedTextIsolatesBidiControls_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("isolated");
+    QTest::newRow("ASCII") << QStringLiteral("12a") << false;
+    QTest::newRow("empty") << QString() << false;
+    QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("\u0664\u0667") << false;
+    QTest::newRow("Hebrew letters") << QString::fromUtf8("\u05D0\u05D1") << false;
+    QTest::newRow("zero-width joiner") << QString::fromUtf8("4\u200D7") << false;
+    QTest::newRow("next after the isolates") << QString::fromUtf8("4\u206A") << false;
+    QTest::newRow("before the embeddings") << QString::fromUtf8("4\u2029") << false;
+    QTest::newRow("left-to-right mark") << QString::fromUtf8("4\u200E7") << true;
+    QTest::newRow("right-to-left mark") << QString::fromUtf8("\u200F47") << true;
+    QTest::newRow("Arabic letter mark") << QString::fromUtf8("47\u061C") << true;
+    QTest::newRow("left-to-right embedding") << QString::fromUtf8("\u202A47") << true;
+    QTest::newRow("right-to-left override") << QString::fromUtf8("\u202E47") << true;
+    QTest::newRow("left-to-right isolate") << QString::fromUtf8("\u206647") << true;
+    QTest::newRow("pop directional isolate") << QString::fromUtf8("47\u2069") << true;
+}
+
+void LogicTest::quotedTextIsolatesBidiControls()
+{
+    QFETCH(QString, typed);
+    QFETCH(bool, isolated);
+    const QString quoted = isolated ? QChar(0x2068) + typed + QChar(0x2069) : typed;
+    QCOMPARE(QuotedText(typed), quoted);
+    QCOMPARE(InvalidIntegerMessage(typed),
+             QStringLiteral("'") + quoted + QStringLiteral("' is not a valid integer value"));
 }
 
 void LogicTest::descriptions()

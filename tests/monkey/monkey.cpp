@@ -137,6 +137,18 @@ QString TwoDecimals(std::int64_t numerator, std::int64_t denominator, QChar sepa
 }
 
 // A text as a failure message can show it: control characters spelled out, cut short.
+// A message quotes the typed text as it is, or isolated between U+2068 and U+2069
+// when it holds a bidi control character.
+QString AsQuoted(const QString& text)
+{
+    static const QString controls = QString::fromUtf8("\u200E\u200F\u061C\u202A\u202B\u202C\u202D\u202E"
+                                                      "\u2066\u2067\u2068\u2069");
+    for (const QChar c : text)
+        if (controls.contains(c))
+            return QChar(0x2068) + text + QChar(0x2069);
+    return text;
+}
+
 QString Visible(const QString& text, int max = 40)
 {
     QString out;
@@ -623,6 +635,7 @@ void Monkey::typeInto(QWidget* widget, bool digitsField)
     static const QString letters = QStringLiteral("abcXYZ +-.,/*eE$#_'\"<>&;") + QChar(0xB5) + QChar(0x0663) +
                                    QChar(0xFF15) + QChar(0x0416) + QChar(0x00E9);
     auto* field = qobject_cast<QLineEdit*>(widget);
+    const bool calculates = field && digitsField && !field->isReadOnly();
     const QString before = field ? field->text() : QString();
     if (field)
         QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(1 + pick(field->width() - 2), field->height() / 2));
@@ -640,6 +653,10 @@ void Monkey::typeInto(QWidget* widget, bool digitsField)
             key = {Qt::Key(Qt::Key_0 + d), QString(QChar(u'0' + d))};
         } else if (r < 80) {
             key = special[static_cast<std::size_t>(pick(static_cast<int>(special.size())))];
+            // Enter in a value field calculates: that is calculate()'s and general()'s
+            // action, with its own checks; here it stays an editing key.
+            if (calculates && (key.code == Qt::Key_Return || key.code == Qt::Key_Enter))
+                key = special.front();
         } else {
             const QChar c = letters[pick(static_cast<int>(letters.size()))];
             key = {c.isLetter() && c.unicode() < 128 ? Qt::Key(c.toUpper().unicode()) : Qt::Key_unknown, QString(c)};
@@ -761,9 +778,13 @@ void Monkey::calculate(bool resistor)
     int unit = 0;
     while (unit < 2 && !unitButtons[resistor ? 0 : 1][unit]->isChecked())
         ++unit;
-    const bool space = chance(25);
+    const int way = pick(8); // 0, 1: Space on the button; 2, 3: Enter in the field; else a click
+    const bool space = way < 2;
+    const bool enter = way == 2 || way == 3;
     note(QStringLiteral("%1 Calculate on %2 with \"%3\", unit %4")
-             .arg(space ? QStringLiteral("Space") : QStringLiteral("click"))
+             .arg(space   ? QStringLiteral("Space")
+                  : enter ? QStringLiteral("Enter in the field")
+                          : QStringLiteral("click"))
              .arg(resistor ? QStringLiteral("resistor") : QStringLiteral("capacitor"))
              .arg(Visible(text, 40))
              .arg(unit));
@@ -771,6 +792,9 @@ void Monkey::calculate(bool resistor)
         if (space) {
             button->setFocus();
             QTest::keyClick(button, Qt::Key_Space);
+        } else if (enter) {
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
         } else {
             QTest::mouseClick(button, Qt::LeftButton);
         }
@@ -792,7 +816,7 @@ void Monkey::calculate(bool resistor)
     }
     const auto n = WholeNumber(text);
     if (!n) {
-        box(QStringLiteral("'%1' is not a valid integer value.").arg(text), QMessageBox::Critical);
+        box(QStringLiteral("'%1' is not a valid integer value.").arg(AsQuoted(text)), QMessageBox::Critical);
         return;
     }
     const std::int64_t maximum[] = {999000000, 999000, 999};
@@ -824,8 +848,21 @@ void Monkey::general(int calculator)
     QPushButton* buttons[] = {f.Button3, f.Button4, f.Button5, f.Button6};
     const bool sum = calculator == 0 || calculator == 3;
     const QString a = inputs[calculator][0]->text(), b = inputs[calculator][1]->text();
-    note(QStringLiteral("General %1 with \"%2\" and \"%3\"").arg(calculator).arg(Visible(a, 20), Visible(b, 20)));
-    withModals([&] { QTest::mouseClick(buttons[calculator], Qt::LeftButton); });
+    // Enter in either value field does what the button does.
+    const int enterIn = pick(4) - 2; // 0 or 1: that field; otherwise a click
+    note(QStringLiteral("General %1 with \"%2\" and \"%3\"%4")
+             .arg(calculator)
+             .arg(Visible(a, 20), Visible(b, 20),
+                  enterIn >= 0 ? QStringLiteral(", Enter in field %1").arg(enterIn) : QString()));
+    withModals([&] {
+        if (enterIn >= 0) {
+            QLineEdit* field = inputs[calculator][enterIn];
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+        } else {
+            QTest::mouseClick(buttons[calculator], Qt::LeftButton);
+        }
+    });
 
     const auto error = [&](const QString& want) {
         if (m_boxes.size() != 1 || m_boxes[0].text != want || m_boxes[0].icon != QMessageBox::Critical ||
@@ -843,9 +880,9 @@ void Monkey::general(int calculator)
     const auto x = WholeNumber(a), y = WholeNumber(b);
     const auto fits = [](const std::optional<std::int64_t>& v) { return v && *v >= INT32_MIN && *v <= INT32_MAX; };
     if (!fits(x))
-        return error(QStringLiteral("'%1' is not a valid integer value.").arg(a));
+        return error(QStringLiteral("'%1' is not a valid integer value.").arg(AsQuoted(a)));
     if (!fits(y))
-        return error(QStringLiteral("'%1' is not a valid integer value.").arg(b));
+        return error(QStringLiteral("'%1' is not a valid integer value.").arg(AsQuoted(b)));
     if (sum) {
         m_result[static_cast<std::size_t>(calculator)] = QString::number(*x + *y) + QStringLiteral(",00");
     } else if (*x == 0 || *y == 0) {

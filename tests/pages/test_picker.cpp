@@ -227,6 +227,9 @@ void PickerTest::assistiveToolsPressBandsAndSwatches()
         swatchFace->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     });
     bandFace->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    // The press opens the picker after the call has returned, and the swatch's press
+    // picks after its own call: wait for the pick.
+    QTRY_COMPARE(f.Shape7->brushColour(), Digit[7]);
     QCOMPARE(watch.dialogs(), 1);
     QCOMPARE(swatchName, QStringLiteral("violet"));
     QCOMPARE(f.Shape7->brushColour(), Digit[7]);

@@ -1,0 +1,107 @@
+// SPDX-License-Identifier: MIT
+#include "listaccessible.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace kolvane {
+namespace {
+
+const char* const NamedProperty = "kolvaneNamedList";
+
+// Reads as Qt's combo box interface does (value, children, actions), with the name set.
+class NamedListAccessible : public QAccessibleWidget {
+public:
+    explicit NamedListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return list()->isEditable() ? list()->lineEdit()->text() : list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view()->isVisible();
+        return s;
+    }
+
+    int childCount() const override { return list()->isEditable() ? 2 : 1; }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == 0)
+            return QAccessible::queryAccessibleInterface(list()->view());
+        if (index == 1 && list()->isEditable())
+            return QAccessible::queryAccessibleInterface(list()->lineEdit());
+        return nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child)
+            return -1;
+        if (child->object() == list()->view())
+            return 0;
+        if (list()->isEditable() && child->object() == list()->lineEdit())
+            return 1;
+        return -1;
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName != showMenuAction() && actionName != pressAction())
+            return;
+        // Opening the list runs no loop of its own, but every action the program offers
+        // returns before what it opens is on screen.
+        QMetaObject::invokeMethod(
+            list(),
+            [target = QPointer<QComboBox>(list())] {
+                if (!target)
+                    return;
+                if (target->view()->isVisible())
+                    target->hidePopup();
+                else
+                    target->showPopup();
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* NamedListFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("QComboBox") && object && object->isWidgetType() &&
+        object->property(NamedProperty).toBool())
+        return new NamedListAccessible(static_cast<QComboBox*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void NameList(QComboBox* list, const QString& name)
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(NamedListFactory);
+        return true;
+    }();
+    Q_UNUSED(installed);
+    list->setProperty(NamedProperty, true);
+    list->setAccessibleName(name);
+    // An interface made before the name was set is Qt's own; the next one asked for is ours.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(list);
+    if (made && !dynamic_cast<NamedListAccessible*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+} // namespace kolvane
