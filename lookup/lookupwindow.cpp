@@ -2,6 +2,7 @@
 #include "lookupwindow.h"
 
 #include "eseries.h"
+#include "listaccessible.h"
 #include "lookuptext.h"
 #include "stocklist.h"
 
@@ -78,11 +79,11 @@ LookupWindow::LookupWindow(QWidget* parent)
     m_partsFrom->addItem(QStringLiteral("Stock list\u2026"));
     m_lastSeriesIndex = int(ESeries::E24);
     m_partsFrom->setCurrentIndex(m_lastSeriesIndex);
-    m_partsFrom->setAccessibleName(QStringLiteral("Parts from"));
+    NameList(m_partsFrom, QStringLiteral("Parts from"));
     for (const char* n : {"1", "2", "3"})
         m_mostParts->addItem(QString::fromLatin1(n));
     m_mostParts->setCurrentIndex(1);
-    m_mostParts->setAccessibleName(QStringLiteral("Most parts"));
+    NameList(m_mostParts, QStringLiteral("Most parts"));
     m_showOnPage->setAutoDefault(true);
     m_showOnPage->setDefault(true);
     m_showOnPage->setEnabled(false);

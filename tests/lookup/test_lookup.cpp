@@ -98,6 +98,9 @@ void LookupTest::ctrlLOpensOneModelessWindow()
          {QStringLiteral("&Resistor"), QStringLiteral("&Capacitor"), QStringLiteral("&Show on page")})
         QVERIFY2(Named<QAbstractButton>(w, caption), qPrintable(caption));
     QCOMPARE(w->quantity(), Quantity::Resistance);
+    // The lists are announced by their purpose, not by their current item.
+    for (const QString& name : {QStringLiteral("Parts from"), QStringLiteral("Most parts")})
+        QCOMPARE(QAccessible::queryAccessibleInterface(Named<QComboBox>(w, name))->text(QAccessible::Name), name);
     // The pages stay usable beside it, and a second Ctrl+L raises the same window.
     host->f().Edit1->setText(QStringLiteral("47"));
     host->f().Button1->click();
