@@ -22,8 +22,8 @@
 namespace kolvane {
 namespace {
 
-const QColor kLinkBlue(0, 0, 255);
-const QColor kVisitedMaroon(128, 0, 0);
+const QColor LinkBlue(0, 0, 255);
+const QColor VisitedMaroon(128, 0, 0);
 
 void SetLinkLook(QLabel* label)
 {
@@ -31,7 +31,7 @@ void SetLinkLook(QLabel* label)
     font.setUnderline(true);
     label->setFont(font);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kLinkBlue);
+    palette.setColor(QPalette::WindowText, LinkBlue);
     label->setPalette(palette);
     // A link that looks like text keeps the ordinary pointer.
     label->setCursor(Qt::ArrowCursor);
@@ -127,7 +127,7 @@ QAccessibleInterface* LinkAccessibleFactory(const QString& className, QObject* o
 void MarkVisited(QLabel* label)
 {
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kVisitedMaroon);
+    palette.setColor(QPalette::WindowText, VisitedMaroon);
     label->setPalette(palette);
 }
 
@@ -172,7 +172,7 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
             QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
-    CentredOverParent::Install(this);
+    CentredOverParent::install(this);
 }
 
 TAbout::~TAbout() = default;

@@ -26,10 +26,10 @@ ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits
       m_last(lastReading), m_owner(owner)
 {
     applyLook();
-    TypedKeyFilter::Install(m_c.valueField, TypedKeyFilter::Digits);
+    TypedKeyFilter::install(m_c.valueField, TypedKeyFilter::Digits);
     // Enter in the field does what the Calculate button beside it does.
     connect(m_c.valueField, &QLineEdit::returnPressed, this, Guarded(m_owner, [this] { calculate(); }));
-    TypedKeyFilter::Install(m_c.toleranceList, TypedKeyFilter::Nothing);
+    TypedKeyFilter::install(m_c.toleranceList, TypedKeyFilter::Nothing);
 
     for (std::size_t i = 0; i < m_c.bandCountButtons.size(); ++i) {
         const int count = 4 + static_cast<int>(i);

@@ -111,10 +111,10 @@ TColorForm::TColorForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
     ui->Panel1->setFocusPolicy(Qt::TabFocus);
     ui->Panel1->installEventFilter(this);
     // Inside the box's own line, as on the swatches.
-    FocusMarkPainter::Install(
+    FocusMarkPainter::install(
         ui->Panel1, [this] { return ui->Panel1->rect().adjusted(2, 2, -2, -2); }, [this] { return m_keyboardInUse; });
     ui->Panel1->raise();
-    CentredOverParent::Install(this);
+    CentredOverParent::install(this);
 }
 
 TColorForm::~TColorForm() = default;

@@ -141,7 +141,7 @@ ResultMenu::ResultMenu(QLabel* label, Texts texts, std::function<void()> lookUp,
     // Tab reaches the label, a click does not focus it; the keyboard opens its menu.
     label->setFocusPolicy(Qt::TabFocus);
     label->installEventFilter(new MenuKeys(label));
-    FocusMarkPainter::Install(label);
+    FocusMarkPainter::install(label);
     connect(label, &QWidget::customContextMenuRequested, m_menu,
             [this, label](const QPoint& at) { m_menu->exec(label->mapToGlobal(at)); });
     setAvailable(false);

@@ -62,7 +62,7 @@ CombinePage::CombinePage(const CombineControls& controls, QWidget* owner, QObjec
     for (const CalculatorControls& calculator : m_c.calculators) {
         for (QLineEdit* field : {calculator.first, calculator.second, calculator.result}) {
             ApplyPixelFont(field, verdana, 13, false, Qt::black);
-            TypedKeyFilter::Install(field, TypedKeyFilter::Digits);
+            TypedKeyFilter::install(field, TypedKeyFilter::Digits);
         }
         // A result's limit of 9 concerns typing, which its read-only state already
         // refuses; Qt would also cut what the calculator writes (a pasted sign can

@@ -9,7 +9,7 @@
 namespace kolvane {
 namespace {
 
-constexpr long kMaxJpegMemory = 64L * 1024 * 1024;
+constexpr long MaxJpegMemory = 64L * 1024 * 1024;
 
 struct ErrorManager {
     jpeg_error_mgr base;
@@ -40,7 +40,7 @@ struct Decoder {
     ErrorManager errors{};
     QImage image;
 
-    bool Run(const uchar* data, unsigned long size)
+    bool run(const uchar* data, unsigned long size)
     {
         info.err = jpeg_std_error(&errors.base);
         errors.base.error_exit = OnFatalError;
@@ -53,11 +53,11 @@ struct Decoder {
         jpeg_create_decompress(&info);
         // A forged header can ask for huge coefficient buffers (progressive files
         // keep the whole picture); past this budget libjpeg fails instead.
-        info.mem->max_memory_to_use = kMaxJpegMemory;
+        info.mem->max_memory_to_use = MaxJpegMemory;
         jpeg_mem_src(&info, data, size);
         jpeg_read_header(&info, TRUE);
-        if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxJpegSide ||
-            info.image_height > kMaxJpegSide) {
+        if (info.image_width == 0 || info.image_height == 0 || info.image_width > MaxJpegSide ||
+            info.image_height > MaxJpegSide) {
             jpeg_destroy_decompress(&info);
             return false;
         }
@@ -93,7 +93,7 @@ QImage DecodeJpeg(const uchar* data, qsizetype size)
     if (data == nullptr || size <= 0 || static_cast<unsigned long long>(size) > 0xFFFFFFFFULL)
         return {};
     Decoder decoder;
-    if (!decoder.Run(data, static_cast<unsigned long>(size)))
+    if (!decoder.run(data, static_cast<unsigned long>(size)))
         return {};
     return decoder.image;
 }

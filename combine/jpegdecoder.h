@@ -10,7 +10,7 @@ namespace kolvane {
 
 // Largest width or height accepted, far above any picture the program carries;
 // a corrupt header that claims more is refused before any memory is allocated.
-inline constexpr int kMaxJpegSide = 4096;
+inline constexpr int MaxJpegSide = 4096;
 
 QImage DecodeJpeg(QByteArrayView data);
 QImage DecodeJpeg(const uchar* data, qsizetype size);

@@ -28,7 +28,7 @@ FocusMarkPainter::FocusMarkPainter(QWidget* widget, std::function<QRect()> frame
     : QObject(widget), m_frame(std::move(frame)), m_shown(std::move(shown))
 {}
 
-void FocusMarkPainter::Install(QWidget* widget, std::function<QRect()> frame, std::function<bool()> shown)
+void FocusMarkPainter::install(QWidget* widget, std::function<QRect()> frame, std::function<bool()> shown)
 {
     widget->installEventFilter(new FocusMarkPainter(widget, std::move(frame), std::move(shown)));
 }

@@ -22,7 +22,7 @@ void DrawFocusMark(QPainter& painter, const QRect& frame);
 class FocusMarkPainter : public QObject {
     Q_OBJECT
 public:
-    static void Install(QWidget* widget, std::function<QRect()> frame = {}, std::function<bool()> shown = {});
+    static void install(QWidget* widget, std::function<QRect()> frame = {}, std::function<bool()> shown = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -40,12 +40,12 @@ bool DigitKeyPasses(QChar c)
 
 TypedKeyFilter::TypedKeyFilter(QWidget* widget, Mode mode) : QObject(widget), m_mode(mode) {}
 
-void TypedKeyFilter::Install(QWidget* widget, Mode mode)
+void TypedKeyFilter::install(QWidget* widget, Mode mode)
 {
     widget->installEventFilter(new TypedKeyFilter(widget, mode));
 }
 
-bool TypedKeyFilter::TextPasses(const QString& text) const
+bool TypedKeyFilter::textPasses(const QString& text) const
 {
     if (m_mode == Nothing)
         return false;
@@ -61,9 +61,9 @@ bool TypedKeyFilter::TextPasses(const QString& text) const
 bool TypedKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::InputMethod)
-        return FilterComposed(watched, static_cast<QInputMethodEvent*>(event));
+        return filterComposed(watched, static_cast<QInputMethodEvent*>(event));
     const QString text = TypedText(event);
-    if (text.isEmpty() || TextPasses(text))
+    if (text.isEmpty() || textPasses(text))
         return QObject::eventFilter(watched, event);
     if (m_mode == Digits)
         SystemBeep();
@@ -75,9 +75,9 @@ bool TypedKeyFilter::eventFilter(QObject* watched, QEvent* event)
 // is typing like any other and follows the same rule, as one unit: one beep, nothing
 // committed. The composition shown meanwhile is left to the field, so it is cleared
 // as usual when the commit is dropped.
-bool TypedKeyFilter::FilterComposed(QObject* watched, QInputMethodEvent* event)
+bool TypedKeyFilter::filterComposed(QObject* watched, QInputMethodEvent* event)
 {
-    if (event->commitString().isEmpty() || TextPasses(event->commitString()))
+    if (event->commitString().isEmpty() || textPasses(event->commitString()))
         return false;
     if (m_mode == Digits)
         SystemBeep();
@@ -87,7 +87,7 @@ bool TypedKeyFilter::FilterComposed(QObject* watched, QInputMethodEvent* event)
     return true;
 }
 
-void MenuShortcutsFirst::Install(QWidget* window)
+void MenuShortcutsFirst::install(QWidget* window)
 {
     auto* filter = new MenuShortcutsFirst(window);
     filter->m_window = window;

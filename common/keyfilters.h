@@ -19,15 +19,15 @@ public:
         Nothing, // every typed character is dropped silently: typing never selects an item
     };
     // Installs a filter on the widget; the filter lives as long as the widget.
-    static void Install(QWidget* widget, Mode mode);
+    static void install(QWidget* widget, Mode mode);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     TypedKeyFilter(QWidget* widget, Mode mode);
-    bool TextPasses(const QString& text) const;
-    bool FilterComposed(QObject* watched, QInputMethodEvent* event);
+    bool textPasses(const QString& text) const;
+    bool filterComposed(QObject* watched, QInputMethodEvent* event);
     Mode m_mode;
 };
 
@@ -37,7 +37,7 @@ class MenuShortcutsFirst : public QObject {
     Q_OBJECT
 public:
     // Installs the filter on every line edit and list below `window`.
-    static void Install(QWidget* window);
+    static void install(QWidget* window);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

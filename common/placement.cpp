@@ -20,7 +20,7 @@ QMargins FrameMargins(const QWidget* window)
 
 CentredOverParent::CentredOverParent(QWidget* dialog) : QObject(dialog), m_dialog(dialog) {}
 
-void CentredOverParent::Install(QWidget* dialog)
+void CentredOverParent::install(QWidget* dialog)
 {
     dialog->installEventFilter(new CentredOverParent(dialog));
 }
@@ -30,7 +30,7 @@ void CentredOverParent::Install(QWidget* dialog)
 // title bar. Even after mapping, Qt learns a dialog's frame late and at times wrongly.
 // The parent's frame, long settled, is the better measure: the same window manager
 // draws both.
-void CentredOverParent::Place()
+void CentredOverParent::place()
 {
     const QWidget* parent = m_dialog->parentWidget() ? m_dialog->parentWidget()->window() : nullptr;
     if (!parent)
@@ -51,7 +51,7 @@ bool CentredOverParent::eventFilter(QObject* watched, QEvent* event)
 {
     // Qt's own placement has run by now; the window is not mapped yet.
     if (watched == m_dialog && event->type() == QEvent::Show)
-        Place();
+        place();
     return QObject::eventFilter(watched, event);
 }
 

@@ -14,14 +14,14 @@ class CentredOverParent : public QObject {
 public:
     // Places `dialog` at each showing; it must have a parent. The placer lives as long
     // as the dialog.
-    static void Install(QWidget* dialog);
+    static void install(QWidget* dialog);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     explicit CentredOverParent(QWidget* dialog);
-    void Place();
+    void place();
 
     QWidget* m_dialog;
 };

@@ -6,7 +6,7 @@
 namespace kolvane {
 namespace {
 
-constexpr int kMaxSignificant = 8;
+constexpr int MaxSignificant = 8;
 
 } // namespace
 
@@ -21,7 +21,7 @@ QString SumRuleText(std::int32_t first, std::int32_t second)
 std::optional<QString> ProductOverSumText(std::int32_t first, std::int32_t second, const QLocale& locale)
 {
     if (first == 0 || second == 0)
-        return FormatFixed2(0.0L, kMaxSignificant, locale);
+        return FormatFixed2(0.0L, MaxSignificant, locale);
     const std::int64_t sum = std::int64_t{first} + std::int64_t{second};
     if (sum == 0)
         return std::nullopt;
@@ -30,7 +30,7 @@ std::optional<QString> ProductOverSumText(std::int32_t first, std::int32_t secon
     // the formatter's decimal rounding then treats an exact tie such as 24721.975 as one.
     const long double total =
         static_cast<long double>(std::int64_t{first} * std::int64_t{second}) / static_cast<long double>(sum);
-    return FormatFixed2(total, kMaxSignificant, locale);
+    return FormatFixed2(total, MaxSignificant, locale);
 }
 
 QString DivisionByZeroMessage()

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (image.isNull())
         return 0;
     const bool sane = image.format() == QImage::Format_RGB888 && image.width() >= 1 && image.height() >= 1 &&
-                      image.width() <= kolvane::kMaxJpegSide && image.height() <= kolvane::kMaxJpegSide;
+                      image.width() <= kolvane::MaxJpegSide && image.height() <= kolvane::MaxJpegSide;
     if (!sane) {
         std::fprintf(stderr, "fuzz_jpeg: image %dx%d format %d\n", image.width(), image.height(),
                      static_cast<int>(image.format()));

@@ -22,7 +22,7 @@ namespace {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto pcm = qev::parseWav({data, size});
+    const auto pcm = qev::ParseWav({data, size});
     if (!pcm)
         return 0;
     if (pcm->channels < 1 || pcm->channels > 2)

@@ -171,7 +171,7 @@ bool LookupWindow::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void LookupWindow::addCopyMenu(QWidget* widget, std::function<QString()> text)
+void LookupWindow::addCopyMenu(QWidget* widget, const std::function<QString()>& text)
 {
     auto* menu = new QMenu(widget);
     QAction* copy = menu->addAction(QStringLiteral("&Copy"));

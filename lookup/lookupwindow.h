@@ -63,7 +63,7 @@ private:
     std::vector<double> partValues() const;
     // A persistent "Copy" menu: a menu made anew on each opening would leave assistive
     // tools with the items of the first, destroyed one.
-    void addCopyMenu(QWidget* widget, std::function<QString()> text);
+    void addCopyMenu(QWidget* widget, const std::function<QString()>& text);
 
     QLineEdit* m_input;
     QRadioButton* m_resistor;

@@ -23,7 +23,7 @@ ResistorPage::ResistorPage(const ResistorControls& controls, LastReading& lastRe
         m_r.tfrList->addItem(QString::fromLatin1(item.data(), static_cast<qsizetype>(item.size())));
     m_r.code.toleranceList->setCurrentIndex(8);
     m_r.tfrList->setCurrentIndex(7);
-    TypedKeyFilter::Install(m_r.tfrList, TypedKeyFilter::Nothing);
+    TypedKeyFilter::install(m_r.tfrList, TypedKeyFilter::Nothing);
     NameList(m_r.tfrList, QStringLiteral("TFR"));
 
     makePickable(m_r.tfrBand);

@@ -81,20 +81,20 @@ public:
     Board(double target, std::size_t top) : m_target(target), m_top(top) { m_list.reserve(top + 1); }
 
     // Whether an answer with this error could still enter the board.
-    bool Admits(double error) const
+    bool admits(double error) const
     {
         const double rank = ErrorRank(error);
         return m_list.size() < m_top || rank <= m_worstRank || SameErrorRank(rank, m_worstRank);
     }
 
-    void Offer(Topology t, const std::array<double, 3>& parts)
+    void offer(Topology t, const std::array<double, 3>& parts)
     {
         Combination c;
         c.topology = t;
         c.parts = parts;
         c.value = CombinedValue(t, parts);
         c.error = (c.value - m_target) / m_target;
-        if (!Admits(c.error))
+        if (!admits(c.error))
             return;
         const auto at = std::upper_bound(m_list.begin(), m_list.end(), c, BetterCombination);
         if (m_list.size() == m_top && at == m_list.end())
@@ -105,12 +105,12 @@ public:
         m_worstRank = ErrorRank(m_list.back().error);
     }
 
-    double Error(Topology t, const std::array<double, 3>& parts) const
+    double error(Topology t, const std::array<double, 3>& parts) const
     {
         return (CombinedValue(t, parts) - m_target) / m_target;
     }
 
-    std::vector<Combination> Take() { return std::move(m_list); }
+    std::vector<Combination> take() { return std::move(m_list); }
 
 private:
     double m_target;
@@ -135,15 +135,15 @@ void OfferAround(Board& board, Topology t, std::array<double, 3> parts, int free
     const std::size_t f = static_cast<std::size_t>(free);
     for (std::size_t i = at; i < values.size(); ++i) {
         parts[f] = values[i];
-        if (!board.Admits(board.Error(t, parts)))
+        if (!board.admits(board.error(t, parts)))
             break;
-        board.Offer(t, parts);
+        board.offer(t, parts);
     }
     for (std::size_t i = at; i > first; --i) {
         parts[f] = values[i - 1];
-        if (!board.Admits(board.Error(t, parts)))
+        if (!board.admits(board.error(t, parts)))
             break;
-        board.Offer(t, parts);
+        board.offer(t, parts);
     }
 }
 
@@ -208,12 +208,12 @@ std::vector<Combination> FindCombinations(std::span<const double> input, double 
             }
         }
     }
-    return board.Take();
+    return board.take();
 }
 
 QString CombinationExpression(const Combination& c, const std::function<QString(double)>& partText)
 {
-    const QString a = partText(c.parts[0]);
+    QString a = partText(c.parts[0]);
     const auto part = [&](std::size_t i) { return partText(c.parts[i]); };
     switch (c.topology) {
     case Topology::Single: return a;

@@ -63,7 +63,7 @@ public:
     // the double nearest its decimal value.
     double value(std::int64_t n) const
     {
-        const std::int64_t decade = FloorDiv(n, m_count);
+        const std::int64_t decade = floorDiv(n, m_count);
         const double mantissa = m_mantissas[static_cast<std::size_t>(n - decade * m_count)];
         const std::int64_t exponent = decade - (m_digits - 1);
         return exponent >= 0 ? mantissa * PowersOfTen[static_cast<std::size_t>(exponent)]
@@ -95,7 +95,7 @@ public:
     }
 
 private:
-    static std::int64_t FloorDiv(std::int64_t a, std::int64_t b)
+    static std::int64_t floorDiv(std::int64_t a, std::int64_t b)
     {
         return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
     }

@@ -50,7 +50,7 @@ public:
     }
 };
 
-QAccessibleInterface* accessibleFactory(const QString& className, QObject* object)
+QAccessibleInterface* AccessibleFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("TQevCustomButton") && object && object->isWidgetType())
         return new QevButtonAccessible(static_cast<QWidget*>(object));
@@ -62,7 +62,7 @@ QAccessibleInterface* accessibleFactory(const QString& className, QObject* objec
 void qev::InstallButtonAccessibility()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(accessibleFactory);
+        QAccessible::installFactory(AccessibleFactory);
         return true;
     }();
     Q_UNUSED(installed);

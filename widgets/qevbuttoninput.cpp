@@ -18,15 +18,15 @@
 
 namespace {
 
-const std::optional<QCursor>& handCursor()
+const std::optional<QCursor>& HandCursor()
 {
-    static const std::optional<QCursor> cursor = qev::loadCursor(QStringLiteral("HANDqevb"));
+    static const std::optional<QCursor> cursor = qev::LoadCursor(QStringLiteral("HANDqevb"));
     return cursor;
 }
 
 } // namespace
 
-void TQevCustomButtonPrivate::InstallApplicationHooks()
+void TQevCustomButtonPrivate::installApplicationHooks()
 {
     qev::InstallButtonAccessibility();
     qev::InstallDialogKeyRouter();
@@ -39,7 +39,7 @@ bool TQevCustomButton::event(QEvent* e)
     case QEvent::DynamicPropertyChange:
         if (static_cast<QDynamicPropertyChangeEvent*>(e)->propertyName() == FormDesignerMark) {
             d->m_inDesigner = property(FormDesignerMark).toBool();
-            d->Changed();
+            d->changed();
         }
         break;
     case QEvent::Polish:
@@ -66,21 +66,21 @@ void TQevCustomButton::changeEvent(QEvent* e)
             if (!d->m_inDesigner) {
                 d->PressOffset = 0;
                 d->CaptionPlain = 1;
-                d->ShowLook(TQevCustomButtonPrivate::lkHot);
+                d->showLook(TQevCustomButtonPrivate::lkHot);
             }
         }
-        d->Changed();
+        d->changed();
         break;
     case QEvent::PaletteChange:
         // The palette holds the system colours: the framed styles keep button face and
         // the style's default frame colours follow the new scheme.
         if (d->isFramedStyle())
-            d->m_color = qev::buttonFace(this);
+            d->m_color = qev::ButtonFace(this);
         if (d->m_colorMarginStyle == cmDefault)
-            d->ApplyStyleColors();
-        d->Changed();
+            d->applyStyleColors();
+        d->changed();
         break;
-    case QEvent::FontChange: d->Changed(); break;
+    case QEvent::FontChange: d->changed(); break;
     default: break;
     }
 }
@@ -88,7 +88,7 @@ void TQevCustomButton::changeEvent(QEvent* e)
 void TQevCustomButton::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    d_func()->Relayout();
+    d_func()->relayout();
 }
 
 // Qt sends Enter and Leave to a widget, but while a mouse button is held it keeps
@@ -102,7 +102,7 @@ void TQevCustomButton::enterEvent(QEnterEvent* event)
     if (d->m_pointerInside || d->m_popupOpen)
         return;
     d->m_pointerInside = true;
-    d->PointerEnter();
+    d->pointerEnter();
 }
 
 void TQevCustomButton::leaveEvent(QEvent* event)
@@ -112,7 +112,7 @@ void TQevCustomButton::leaveEvent(QEvent* event)
     if (!d->m_pointerInside || d->m_popupOpen)
         return;
     d->m_pointerInside = false;
-    d->PointerLeave();
+    d->pointerLeave();
 }
 
 void TQevCustomButton::mouseMoveEvent(QMouseEvent* event)
@@ -123,15 +123,15 @@ void TQevCustomButton::mouseMoveEvent(QMouseEvent* event)
         if (inside != d->m_pointerInside) {
             d->m_pointerInside = inside;
             if (inside)
-                d->PointerEnter();
+                d->pointerEnter();
             else
-                d->PointerLeave();
+                d->pointerLeave();
         }
     }
     QWidget::mouseMoveEvent(event);
 }
 
-void TQevCustomButtonPrivate::PointerEnter()
+void TQevCustomButtonPrivate::pointerEnter()
 {
     Q_Q(TQevCustomButton);
     if (!q->isEnabled())
@@ -146,31 +146,31 @@ void TQevCustomButtonPrivate::PointerEnter()
     // The widget's own cursor is Qt's counterpart of the application's cursor table:
     // set on each entry, removed on leave.
     if (m_cursorHandCustom) {
-        if (handCursor())
-            q->setCursor(*handCursor());
+        if (HandCursor())
+            q->setCursor(*HandCursor());
         else
             q->unsetCursor();
     }
     CaptionPlain = 0;
     if (m_playMusic)
-        PlayResourceSound(QStringLiteral("PREKO"));
+        playResourceSound(QStringLiteral("PREKO"));
     if (m_style == Q::stFlat) {
         NormalFrameWidth = 0;
         HotFrameWidth = 1;
         DottedFramePen = false;
         if (m_colorMarginStyle == Q::cmDefault) {
-            FrameLeftTop = m_colorMarginLeftTop = qev::buttonHighlight(q);
-            FrameRightBottom = m_colorMarginRightBottom = qev::buttonShadow(q);
+            FrameLeftTop = m_colorMarginLeftTop = qev::ButtonHighlight(q);
+            FrameRightBottom = m_colorMarginRightBottom = qev::ButtonShadow(q);
         } else {
             FrameLeftTop = m_colorMarginLeftTop;
             FrameRightBottom = m_colorMarginRightBottom;
         }
     }
-    ShowLook(lkHot);
+    showLook(lkHot);
     PointerOut = 0;
 }
 
-void TQevCustomButtonPrivate::PointerLeave()
+void TQevCustomButtonPrivate::pointerLeave()
 {
     Q_Q(TQevCustomButton);
     if (!q->isEnabled())
@@ -187,7 +187,7 @@ void TQevCustomButtonPrivate::PointerLeave()
         RepeatTimer->stop();
     }
     CaptionPlain = 1;
-    ShowLook(lkLeave);
+    showLook(lkLeave);
     PointerOut = 1;
 }
 
@@ -200,7 +200,7 @@ void TQevCustomButton::mousePressEvent(QMouseEvent* event)
         d->m_clickPending = true;
     d->m_lastPressTime = event->timestamp();
     const QPoint pos = event->position().toPoint();
-    d->Press(event->button(), event->modifiers(), pos.x(), pos.y());
+    d->press(event->button(), event->modifiers(), pos.x(), pos.y());
 }
 
 void TQevCustomButton::mouseReleaseEvent(QMouseEvent* event)
@@ -215,7 +215,7 @@ void TQevCustomButton::mouseReleaseEvent(QMouseEvent* event)
         if (!self)
             return;
     }
-    d->Release(event->button(), event->modifiers(), pos.x(), pos.y());
+    d->release(event->button(), event->modifiers(), pos.x(), pos.y());
 }
 
 void TQevCustomButton::mouseDoubleClickEvent(QMouseEvent* event)
@@ -228,7 +228,7 @@ void TQevCustomButton::mouseDoubleClickEvent(QMouseEvent* event)
     const bool pressSeen = d->m_lastPressTime != 0 && event->timestamp() == d->m_lastPressTime;
     if (event->button() != Qt::LeftButton) {
         if (!pressSeen)
-            d->Press(event->button(), event->modifiers(), pos.x(), pos.y());
+            d->press(event->button(), event->modifiers(), pos.x(), pos.y());
         return;
     }
     QPointer<TQevCustomButton> self(this);
@@ -237,27 +237,27 @@ void TQevCustomButton::mouseDoubleClickEvent(QMouseEvent* event)
     if (!self)
         return;
     if (!pressSeen) {
-        d->Press(event->button(), event->modifiers(), pos.x(), pos.y());
+        d->press(event->button(), event->modifiers(), pos.x(), pos.y());
         if (!self)
             return;
     }
     Click();
 }
 
-void TQevCustomButtonPrivate::Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void TQevCustomButtonPrivate::press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
     Q_Q(TQevCustomButton);
     if (button != Qt::LeftButton || !q->isEnabled())
         return;
-    StartPressedLook();
+    startPressedLook();
     if (!m_popupMenu)
         return;
-    if (!PopupFromPressedLook())
+    if (!popupFromPressedLook())
         return;
     Q_EMIT q->OnMouseDown(button, shift, x, y);
 }
 
-void TQevCustomButtonPrivate::Release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
+void TQevCustomButtonPrivate::release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
     Q_Q(TQevCustomButton);
     if (button != Qt::LeftButton || !q->isEnabled() || PointerOut == 1)
@@ -267,7 +267,7 @@ void TQevCustomButtonPrivate::Release(Qt::MouseButton button, Qt::KeyboardModifi
         RepeatTimer->stop();
     }
     PressOffset = 0;
-    ShowLook(lkHot);
+    showLook(lkHot);
     if (isFramedStyle())
         q->setFocus(Qt::MouseFocusReason);
     Q_EMIT q->OnMouseUp(button, shift, x, y);
@@ -285,7 +285,7 @@ QPoint TQevCustomButtonPrivate::popupPoint() const
     }
 }
 
-void TQevCustomButtonPrivate::ShowPopup()
+void TQevCustomButtonPrivate::showPopup()
 {
     QMenu* menu = m_popupMenu;
     if (!menu)
@@ -306,10 +306,10 @@ void TQevCustomButtonPrivate::ShowPopup()
         return;
     m_popupOpen = false;
     QMetaObject::invokeMethod(
-        self, [this] { SyncPointer(); }, Qt::QueuedConnection);
+        self, [this] { syncPointer(); }, Qt::QueuedConnection);
 }
 
-void TQevCustomButtonPrivate::SyncPointer()
+void TQevCustomButtonPrivate::syncPointer()
 {
     Q_Q(TQevCustomButton);
     if (m_popupOpen)
@@ -319,19 +319,19 @@ void TQevCustomButtonPrivate::SyncPointer()
         return;
     m_pointerInside = inside;
     if (inside)
-        PointerEnter();
+        pointerEnter();
     else
-        PointerLeave();
+        pointerLeave();
 }
 
-void TQevCustomButtonPrivate::StartTick()
+void TQevCustomButtonPrivate::startTick()
 {
     StartTimer->stop();
     if (m_repeatAction)
-        ArmTimer(RepeatTimer);
+        armTimer(RepeatTimer);
 }
 
-void TQevCustomButtonPrivate::RepeatTick()
+void TQevCustomButtonPrivate::repeatTick()
 {
     Q_Q(TQevCustomButton);
     if (!m_repeatAction) {
@@ -349,7 +349,7 @@ void TQevCustomButton::focusInEvent(QFocusEvent* event)
     QWidget::focusInEvent(event);
     if (d->isFramedStyle()) {
         d->FocusShown = true;
-        d->Relayout();
+        d->relayout();
     }
 }
 
@@ -359,13 +359,13 @@ void TQevCustomButton::focusOutEvent(QFocusEvent* event)
     QWidget::focusOutEvent(event);
     if (d->isFramedStyle()) {
         d->FocusShown = false;
-        d->Relayout();
+        d->relayout();
         if (d->m_showFocused)
             update();
     }
 }
 
-void TQevCustomButtonPrivate::FocusChanged(QWidget* now)
+void TQevCustomButtonPrivate::focusChanged(QWidget* now)
 {
     Q_Q(TQevCustomButton);
     if (auto* button = qobject_cast<TQevCustomButton*>(now))
@@ -377,9 +377,9 @@ void TQevCustomButtonPrivate::FocusChanged(QWidget* now)
         q->update();
 }
 
-void TQevCustomButtonPrivate::PlayResourceSound(const QString& name)
+void TQevCustomButtonPrivate::playResourceSound(const QString& name)
 {
-    const QByteArray wave = qev::loadWave(name);
+    const QByteArray wave = qev::LoadWave(name);
     if (!wave.isEmpty())
-        qev::playWaveSync(wave);
+        qev::PlayWaveSync(wave);
 }

@@ -17,14 +17,14 @@
 
 namespace {
 
-QRect toQRect(int l, int t, int r, int b)
+QRect ToQRect(int l, int t, int r, int b)
 {
     return QRect(l, t, r - l, b - t);
 }
 
 // A straight run of pixels from (x0, y0) towards (x1, y1), both ends included. The
 // dotted pen paints every other pixel, counting on from `step` along the polyline.
-void run(QPainter& p, int x0, int y0, int x1, int y1, const QColor& c, bool dotted, int& step)
+void Run(QPainter& p, int x0, int y0, int x1, int y1, const QColor& c, bool dotted, int& step)
 {
     const int dx = x1 > x0 ? 1 : (x1 < x0 ? -1 : 0);
     const int dy = y1 > y0 ? 1 : (y1 < y0 ? -1 : 0);
@@ -42,7 +42,7 @@ void run(QPainter& p, int x0, int y0, int x1, int y1, const QColor& c, bool dott
 }
 
 // The arrow beside the glyph never changes, so it is read once.
-const QImage& markImage()
+const QImage& MarkImage()
 {
     static const QImage image =
         qev::LoadBitmap(QStringLiteral("Strela")).convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -50,7 +50,7 @@ const QImage& markImage()
 }
 
 // Paints every pixel of `image` that has the colour of its bottom-left pixel in `fill`.
-void replaceTransparent(QImage& image, const QColor& fill)
+void ReplaceTransparent(QImage& image, const QColor& fill)
 {
     if (image.isNull())
         return;
@@ -69,29 +69,29 @@ void replaceTransparent(QImage& image, const QColor& fill)
 void TQevCustomButton::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    d_func()->DrawFace(p);
+    d_func()->drawFace(p);
 }
 
-void TQevCustomButtonPrivate::ShowLook(TLook look)
+void TQevCustomButtonPrivate::showLook(TLook look)
 {
     // repaint() paints at once, so the look a handler asks for is on screen before the
     // handler goes on; it then stays until anything repaints the button, which draws
     // the normal look again.
     Q_Q(TQevCustomButton);
     Look = look;
-    Relayout();
+    relayout();
     if (q->isVisible() && q->updatesEnabled())
         q->repaint();
     Look = lkNormal;
-    Relayout();
+    relayout();
 }
 
 QColor TQevCustomButtonPrivate::faceColor() const
 {
-    return isFramedStyle() ? qev::buttonFace(q_func()) : q_func()->Color();
+    return isFramedStyle() ? qev::ButtonFace(q_func()) : q_func()->Color();
 }
 
-void TQevCustomButtonPrivate::Relayout()
+void TQevCustomButtonPrivate::relayout()
 {
     const Q* q = q_func();
     const bool flat = m_style == Q::stFlat || m_style == Q::stFlatDot;
@@ -145,39 +145,39 @@ void TQevCustomButtonPrivate::Relayout()
     }
     if (DrawnStrip) {
         const int cw = DrawnStrip->width() / DrawnCells;
-        PlaceGlyph(cw, DrawnStrip->height());
+        placeGlyph(cw, DrawnStrip->height());
         const bool besideCaption = (m_layout == Q::blGlyphLeft || m_layout == Q::blGlyphRight) && !m_caption.isEmpty();
-        const QImage& mark = markImage();
+        const QImage& mark = MarkImage();
         if (m_popupMenuMark && !besideCaption && !mark.isNull()) {
-            PlaceMark(cw, mark.width(), mark.height());
+            placeMark(cw, mark.width(), mark.height());
             MarkShown = true;
         }
     }
-    PlaceCaption();
+    placeCaption();
 }
 
-void TQevCustomButtonPrivate::DrawFace(QPainter& p) const
+void TQevCustomButtonPrivate::drawFace(QPainter& p) const
 {
     const Q* q = q_func();
-    DrawFrame3D(p, {0, 0, q->width(), q->height()}, FaceTop, FaceBottom, FaceFrameWidth, DottedFramePen);
-    p.fillRect(toQRect(FaceRect.Left, FaceRect.Top, FaceRect.Right, FaceRect.Bottom), faceColor());
+    drawFrame3D(p, {0, 0, q->width(), q->height()}, FaceTop, FaceBottom, FaceFrameWidth, DottedFramePen);
+    p.fillRect(ToQRect(FaceRect.Left, FaceRect.Top, FaceRect.Right, FaceRect.Bottom), faceColor());
     if (isFramedStyle()) {
         // A one-pixel 3-D edge around a middle filled in button face.
-        p.fillRect(toQRect(WorkRect.Left, WorkRect.Top, WorkRect.Right, WorkRect.Bottom), qev::buttonFace(q));
-        const QColor light = qev::buttonHighlight(q);
-        const QColor dark = qev::buttonShadow(q);
+        p.fillRect(ToQRect(WorkRect.Left, WorkRect.Top, WorkRect.Right, WorkRect.Bottom), qev::ButtonFace(q));
+        const QColor light = qev::ButtonHighlight(q);
+        const QColor dark = qev::ButtonShadow(q);
         if (Look == lkPressed)
-            DrawFrame3D(p, WorkRect, dark, light, 1, false);
+            drawFrame3D(p, WorkRect, dark, light, 1, false);
         else
-            DrawFrame3D(p, WorkRect, light, dark, 1, false);
+            drawFrame3D(p, WorkRect, light, dark, 1, false);
     }
-    DrawGlyphCell(p);
+    drawGlyphCell(p);
     if (isFramedStyle())
-        DrawFocusMark(p);
-    DrawCaption(p);
+        drawFocusMark(p);
+    drawCaption(p);
 }
 
-void TQevCustomButtonPrivate::DrawFrame3D(QPainter& p, TRect r, const QColor& top, const QColor& bottom, int width,
+void TQevCustomButtonPrivate::drawFrame3D(QPainter& p, TRect r, const QColor& top, const QColor& bottom, int width,
                                           bool dotted) const
 {
     // Two polylines per ring, each leaving out its last point, as a classic 3-D frame:
@@ -188,19 +188,19 @@ void TQevCustomButtonPrivate::DrawFrame3D(QPainter& p, TRect r, const QColor& to
         if (r.Right >= r.Left && r.Bottom >= r.Top) {
             int step = 0;
             if (r.Bottom > r.Top)
-                run(p, r.Left, r.Bottom, r.Left, r.Top + 1, top, dotted, step);
+                Run(p, r.Left, r.Bottom, r.Left, r.Top + 1, top, dotted, step);
             if (r.Right > r.Left)
-                run(p, r.Left, r.Top, r.Right - 1, r.Top, top, dotted, step);
+                Run(p, r.Left, r.Top, r.Right - 1, r.Top, top, dotted, step);
             step = 0;
             if (r.Bottom > r.Top)
-                run(p, r.Right, r.Top, r.Right, r.Bottom - 1, bottom, dotted, step);
-            run(p, r.Right, r.Bottom, r.Left, r.Bottom, bottom, dotted, step);
+                Run(p, r.Right, r.Top, r.Right, r.Bottom - 1, bottom, dotted, step);
+            Run(p, r.Right, r.Bottom, r.Left, r.Bottom, bottom, dotted, step);
         }
         r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
     }
 }
 
-void TQevCustomButtonPrivate::DrawGlyphCell(QPainter& p) const
+void TQevCustomButtonPrivate::drawGlyphCell(QPainter& p) const
 {
     if (!DrawnStrip)
         return;
@@ -209,23 +209,23 @@ void TQevCustomButtonPrivate::DrawGlyphCell(QPainter& p) const
     const int sx = DrawnSecondCell ? strip.width() / 2 : 0;
     QImage cell = strip.copy(sx, 0, cw, strip.height());
     if (DrawnTransparent) {
-        replaceTransparent(cell, faceColor());
+        ReplaceTransparent(cell, faceColor());
         p.drawImage(GlyphRect.Left, GlyphRect.Top, cell);
     } else {
-        DrawDisabledImage(p, cell, GlyphRect.Left, GlyphRect.Top);
+        drawDisabledImage(p, cell, GlyphRect.Left, GlyphRect.Top);
     }
     if (!MarkShown)
         return;
     if (q_func()->isEnabled()) {
-        QImage copy = markImage();
-        replaceTransparent(copy, faceColor());
+        QImage copy = MarkImage();
+        ReplaceTransparent(copy, faceColor());
         p.drawImage(MarkRect.Left, MarkRect.Top, copy);
     } else {
-        DrawDisabledImage(p, markImage(), MarkRect.Left, MarkRect.Top);
+        drawDisabledImage(p, MarkImage(), MarkRect.Left, MarkRect.Top);
     }
 }
 
-void TQevCustomButtonPrivate::PlaceGlyph(int cw, int ch)
+void TQevCustomButtonPrivate::placeGlyph(int cw, int ch)
 {
     const int L = WorkRect.Left, T = WorkRect.Top;
     const int W = WorkRect.Right - WorkRect.Left, H = WorkRect.Bottom - WorkRect.Top;
@@ -262,14 +262,14 @@ void TQevCustomButtonPrivate::PlaceGlyph(int cw, int ch)
     GlyphRect = {x + p, y + p, x + cw + p, y + ch + p};
 }
 
-void TQevCustomButtonPrivate::PlaceMark(int cw, int mw, int mh)
+void TQevCustomButtonPrivate::placeMark(int cw, int mw, int mh)
 {
     const int ym = GlyphRect.Top + ((GlyphRect.Bottom - GlyphRect.Top) - mh) / 2;
     const int xm = cw + GlyphRect.Left + m_popupMenuMarkGap;
     MarkRect = {xm, ym, xm + mw, ym + mh};
 }
 
-void TQevCustomButtonPrivate::DrawDisabledImage(QPainter& p, const QImage& image, int x, int y) const
+void TQevCustomButtonPrivate::drawDisabledImage(QPainter& p, const QImage& image, int x, int y) const
 {
     // The exactly black pixels of the image form the mask; it is painted in highlight
     // one pixel right and down, then in shadow on top: an engraved shape on the face.
@@ -284,43 +284,43 @@ void TQevCustomButtonPrivate::DrawDisabledImage(QPainter& p, const QImage& image
         }
         p.drawImage(px, py, mask);
     };
-    paintMask(qev::buttonHighlight(q_func()), x + 1, y + 1);
-    paintMask(qev::buttonShadow(q_func()), x, y);
+    paintMask(qev::ButtonHighlight(q_func()), x + 1, y + 1);
+    paintMask(qev::ButtonShadow(q_func()), x, y);
 }
 
-void TQevCustomButtonPrivate::DrawCaption(QPainter& p) const
+void TQevCustomButtonPrivate::drawCaption(QPainter& p) const
 {
     const Q* q = q_func();
     p.setFont(q->font());
-    QColor color = qev::fontColor(q);
+    QColor color = qev::FontColor(q);
     if (m_hotTrack && CaptionPlain == 0)
         color = m_hotTrackColor;
     if (!q->isEnabled()) {
-        DrawDisabledCaption(p);
-        color = qev::buttonShadow(q);
+        drawDisabledCaption(p);
+        color = qev::ButtonShadow(q);
     }
     if (m_caption.isEmpty())
         return;
     p.setPen(color);
-    p.drawText(toQRect(CaptionRect.Left, CaptionRect.Top, CaptionRect.Right, CaptionRect.Bottom),
+    p.drawText(ToQRect(CaptionRect.Left, CaptionRect.Top, CaptionRect.Right, CaptionRect.Bottom),
                Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs, m_caption);
 }
 
-void TQevCustomButtonPrivate::DrawDisabledCaption(QPainter& p) const
+void TQevCustomButtonPrivate::drawDisabledCaption(QPainter& p) const
 {
     if (m_caption.isEmpty())
         return;
     const Q* q = q_func();
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs;
-    const QRect r = toQRect(CaptionRect.Left, CaptionRect.Top, CaptionRect.Right, CaptionRect.Bottom);
+    const QRect r = ToQRect(CaptionRect.Left, CaptionRect.Top, CaptionRect.Right, CaptionRect.Bottom);
     p.setFont(q->font());
-    p.setPen(qev::fontColor(q));
+    p.setPen(qev::FontColor(q));
     p.drawText(r, flags, m_caption);
-    p.setPen(qev::buttonHighlight(q));
+    p.setPen(qev::ButtonHighlight(q));
     p.drawText(r.translated(1, 1), flags, m_caption);
 }
 
-void TQevCustomButtonPrivate::PlaceCaption()
+void TQevCustomButtonPrivate::placeCaption()
 {
     const int L = WorkRect.Left, T = WorkRect.Top;
     const int W = WorkRect.Right - WorkRect.Left, H = WorkRect.Bottom - WorkRect.Top;
@@ -358,7 +358,7 @@ void TQevCustomButtonPrivate::PlaceCaption()
     CaptionRect = {x, y, x + tw, y + th};
 }
 
-void TQevCustomButtonPrivate::DrawFocusMark(QPainter& p) const
+void TQevCustomButtonPrivate::drawFocusMark(QPainter& p) const
 {
     if (!isFramedStyle() || !m_showFocused || !FocusShown)
         return;

@@ -27,7 +27,7 @@ struct KindInfo {
 
 // Indexed by TKind. Modal results follow the usual dialog numbering: 1 OK, 2 Cancel,
 // 3 Abort, 4 Retry, 5 Ignore, 6 Yes, 7 No, 8 All.
-constexpr std::array<KindInfo, 12> kKinds{{
+constexpr std::array<KindInfo, 12> Kinds{{
     {nullptr, nullptr, nullptr, 0},
     {"OK", "dagqevb", "daqevb", 1},
     {"Cancel", "iksicgqevb", "iksicqevb", 2},
@@ -44,9 +44,9 @@ constexpr std::array<KindInfo, 12> kKinds{{
 
 // Windows hints break lines at a carriage return; Qt's tool tips break at a line feed,
 // so the second hint line is joined with the platform's own break.
-constexpr QChar kHintLineBreak = u'\n';
+constexpr QChar HintLineBreak = u'\n';
 
-const QString kVersion = QStringLiteral("Version 4.01, Kolvane owner-drawn button");
+const QString VersionText = QStringLiteral("Version 4.01, Kolvane owner-drawn button");
 
 } // namespace
 
@@ -58,30 +58,30 @@ void TQevCustomButtonPrivate::init()
 {
     Q_Q(TQevCustomButton);
     q->setGeometry(0, 0, 75, 25);
-    FrameLeftTop = m_colorMarginLeftTop = qev::buttonHighlight(q);
-    FrameRightBottom = m_colorMarginRightBottom = qev::buttonShadow(q);
+    FrameLeftTop = m_colorMarginLeftTop = qev::ButtonHighlight(q);
+    FrameRightBottom = m_colorMarginRightBottom = qev::ButtonShadow(q);
     m_hotTrackColor = QColor(0, 0, 255);
-    m_color = qev::windowColor(q);
+    m_color = qev::WindowColor(q);
 
     RepeatTimer = new QTimer(q);
     RepeatTimer->setInterval(50);
-    QObject::connect(RepeatTimer, &QTimer::timeout, q, [this] { RepeatTick(); });
+    QObject::connect(RepeatTimer, &QTimer::timeout, q, [this] { repeatTick(); });
     StartTimer = new QTimer(q);
     StartTimer->setInterval(50);
-    QObject::connect(StartTimer, &QTimer::timeout, q, [this] { StartTick(); });
+    QObject::connect(StartTimer, &QTimer::timeout, q, [this] { startTick(); });
 
     // Every pixel of the face is painted, so Qt need not clear the background first.
     q->setAttribute(Qt::WA_OpaquePaintEvent);
     // Not a tab stop unless asked for; the framed styles still take the focus by code.
     q->setFocusPolicy(Qt::NoFocus);
-    InstallApplicationHooks();
+    installApplicationHooks();
     // Qt's application-wide focus signal stands in for the form telling each of its
     // controls which one is focused now.
     QObject::connect(qApp, &QApplication::focusChanged, q, [this](QWidget*, QWidget* now) {
         if (now && now->window() == q_func()->window())
-            FocusChanged(now);
+            focusChanged(now);
     });
-    Relayout();
+    relayout();
 }
 
 TQevCustomButton::TQevCustomButton(QWidget* parent)
@@ -92,9 +92,9 @@ TQevCustomButton::TQevCustomButton(QWidget* parent)
 
 TQevCustomButton::~TQevCustomButton() = default;
 
-void TQevCustomButtonPrivate::Changed()
+void TQevCustomButtonPrivate::changed()
 {
-    Relayout();
+    relayout();
     q_func()->update();
 }
 
@@ -315,7 +315,7 @@ void TQevCustomButtonPrivate::setTimerInterval(QTimer* timer, int ms)
         timer->stop();
 }
 
-void TQevCustomButtonPrivate::ArmTimer(QTimer* timer)
+void TQevCustomButtonPrivate::armTimer(QTimer* timer)
 {
     if (timer->interval() > 0)
         timer->start();
@@ -332,21 +332,21 @@ void TQevCustomButton::setButtonKind(TKind kind)
         d->m_glyphPixmap = d->m_glyphHotPixmap = QPixmap();
     }
     if (kind != skCustom) {
-        d->LoadKindGlyphs();
+        d->loadKindGlyphs();
         // While a form file is read, an empty caption is kept: the caption stored in
         // the file follows the kind and has the last word.
         if (!(d->m_loading && d->m_caption.isEmpty()))
-            setCaption(QString::fromLatin1(kKinds[kind].caption));
+            setCaption(QString::fromLatin1(Kinds[kind].caption));
         d->m_numGlyphs = d->m_numGlyphsHot = 1;
     }
-    d->Changed();
+    d->changed();
     d->m_cancel = kind == skCancel || kind == skNo;
     d->m_default = kind == skOK || kind == skYes;
 }
 
-void TQevCustomButtonPrivate::LoadKindGlyphs()
+void TQevCustomButtonPrivate::loadKindGlyphs()
 {
-    const KindInfo& info = kKinds[m_kind];
+    const KindInfo& info = Kinds[m_kind];
     m_glyph =
         qev::LoadBitmap(QString::fromLatin1(info.normalGlyph)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     m_glyphHot =
@@ -383,7 +383,7 @@ void TQevCustomButtonPrivate::setGlyphImage(const QPixmap& glyph, bool hot)
                 cells = w / h > 4 ? 1 : w / h;
             // A strip at least twice as wide as high but not whole cells keeps its count.
         }
-        Changed();
+        changed();
     }
     m_kind = Q::skCustom;
 }
@@ -392,9 +392,9 @@ QColor TQevCustomButtonPrivate::styleDefaultColor(int side) const
 {
     const Q* q = q_func();
     switch (m_style) {
-    case Q::stDefault: return side == 1 ? qev::buttonHighlight(q) : QColor(0, 0, 0);
-    case Q::stFrameLowered: return side == 1 ? qev::buttonShadow(q) : qev::buttonHighlight(q);
-    default: return side == 1 ? qev::buttonHighlight(q) : qev::buttonShadow(q);
+    case Q::stDefault: return side == 1 ? qev::ButtonHighlight(q) : QColor(0, 0, 0);
+    case Q::stFrameLowered: return side == 1 ? qev::ButtonShadow(q) : qev::ButtonHighlight(q);
+    default: return side == 1 ? qev::ButtonHighlight(q) : qev::ButtonShadow(q);
     }
 }
 
@@ -407,10 +407,10 @@ void TQevCustomButtonPrivate::setMarginColor(int side, const QColor& c)
     (side == 1 ? FrameLeftTop : FrameRightBottom) = c;
     if (m_style != Q::stNone && m_colorMarginStyle == Q::cmDefault && c.rgba() != styleDefaultColor(side).rgba())
         m_colorMarginStyle = Q::cmCustom;
-    Changed();
+    changed();
 }
 
-void TQevCustomButtonPrivate::ApplyStyleColors()
+void TQevCustomButtonPrivate::applyStyleColors()
 {
     if (m_style == Q::stNone)
         return;
@@ -430,20 +430,20 @@ void TQevCustomButton::setColorMarginStyle(TColorMarginDefault style)
         return;
     d->m_colorMarginStyle = style;
     if (style == cmDefault)
-        d->ApplyStyleColors();
-    d->Changed();
+        d->applyStyleColors();
+    d->changed();
 }
 
 QString TQevCustomButton::Version() const
 {
-    return kVersion;
+    return VersionText;
 }
 
 void TQevCustomButton::setPopupMenuMark(bool on)
 {
     Q_D(TQevCustomButton);
     d->m_popupMenuMark = on;
-    d->Changed();
+    d->changed();
 }
 
 void TQevCustomButton::setPopupMenuMarkGap(int gap)
@@ -452,7 +452,7 @@ void TQevCustomButton::setPopupMenuMarkGap(int gap)
     if (gap < 1 || gap > 5 || gap == d->m_popupMenuMarkGap)
         return;
     d->m_popupMenuMarkGap = gap;
-    d->Changed();
+    d->changed();
 }
 
 QMenu* TQevCustomButton::PopupMenu() const
@@ -467,7 +467,7 @@ void TQevCustomButton::setPopupMenu(QMenu* menu)
     // reaches a dead one.
     d->m_popupMenu = menu;
     if (menu)
-        d->Changed();
+        d->changed();
 }
 
 void TQevCustomButton::setSpacing(int spacing)
@@ -476,7 +476,7 @@ void TQevCustomButton::setSpacing(int spacing)
     if (spacing < 1 || spacing > 5 || spacing == d->m_spacing)
         return;
     d->m_spacing = spacing;
-    d->Changed();
+    d->changed();
 }
 
 void TQevCustomButton::setSpacingLayout(int margin)
@@ -485,7 +485,7 @@ void TQevCustomButton::setSpacingLayout(int margin)
     if (margin < -5 || margin > 5 || margin == d->m_spacingLayout)
         return;
     d->m_spacingLayout = margin;
-    d->Changed();
+    d->changed();
 }
 
 void TQevCustomButton::setNumGlyphs(int cells)
@@ -494,7 +494,7 @@ void TQevCustomButton::setNumGlyphs(int cells)
     if (cells < 1 || cells > 4 || cells == d->m_numGlyphs)
         return;
     d->m_numGlyphs = cells;
-    d->Changed();
+    d->changed();
 }
 
 void TQevCustomButton::setNumGlyphsHot(int cells)
@@ -503,7 +503,7 @@ void TQevCustomButton::setNumGlyphsHot(int cells)
     if (cells < 1 || cells > 4 || cells == d->m_numGlyphsHot)
         return;
     d->m_numGlyphsHot = cells;
-    d->Changed();
+    d->changed();
 }
 
 void TQevCustomButton::setLayout(TLayout layout)
@@ -512,7 +512,7 @@ void TQevCustomButton::setLayout(TLayout layout)
     if (layout < blGlyphLeft || layout > blGlyphTop)
         return;
     d->m_layout = layout;
-    d->Changed();
+    d->changed();
 }
 
 void TQevCustomButton::setButtonStyle(TStyle style)
@@ -538,13 +538,13 @@ void TQevCustomButton::setButtonStyle(TStyle style)
     case stFrameLowered:
     case stFrameRaised:
         d->m_parentColor = false;
-        d->m_color = qev::buttonFace(this);
+        d->m_color = qev::ButtonFace(this);
         d->NormalFrameWidth = d->HotFrameWidth = 1;
         d->DottedFramePen = false;
         break;
     }
-    d->ApplyStyleColors();
-    d->Changed();
+    d->applyStyleColors();
+    d->changed();
 }
 
 void TQevCustomButton::setHintSecondLine(const QString& line)
@@ -552,7 +552,7 @@ void TQevCustomButton::setHintSecondLine(const QString& line)
     Q_D(TQevCustomButton);
     d->m_hintSecondLine = line;
     if (!d->m_inDesigner && !toolTip().isEmpty() && !line.isEmpty())
-        setToolTip(toolTip() + kHintLineBreak + line);
+        setToolTip(toolTip() + HintLineBreak + line);
 }
 
 void TQevCustomButton::setCaption(const QString& caption)
@@ -561,7 +561,7 @@ void TQevCustomButton::setCaption(const QString& caption)
     if (caption == d->m_caption)
         return;
     d->m_caption = caption;
-    d->Changed();
+    d->changed();
     QAccessibleEvent event(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&event);
 }
@@ -572,7 +572,7 @@ void TQevCustomButton::setParentColor(bool on)
     if (on == d->m_parentColor)
         return;
     d->m_parentColor = on;
-    d->Changed();
+    d->changed();
 }
 
 QColor TQevCustomButton::Color() const
@@ -594,8 +594,8 @@ void TQevCustomButton::setColor(const QColor& c)
     d->m_parentColor = false;
     // The framed styles keep the button-face colour whatever is written.
     if (d->isFramedStyle())
-        d->m_color = qev::buttonFace(this);
-    d->Changed();
+        d->m_color = qev::ButtonFace(this);
+    d->changed();
 }
 
 bool TQevCustomButton::TabStop() const
@@ -637,7 +637,7 @@ void TQevCustomButton::Click()
 
     // The parent form is the top-level window of a button that has a parent at all.
     QWidget* form = parentWidget() ? window() : nullptr;
-    const KindInfo& info = kKinds[d->m_kind];
+    const KindInfo& info = Kinds[d->m_kind];
     if (info.modalResult != 0) {
         // Only a dialog run modally closes on its result; any other just records it.
         if (auto* dialog = qobject_cast<QDialog*>(form)) {
@@ -663,30 +663,30 @@ void TQevCustomButton::Click()
         return;
 
     if (d->m_popupMenu && isEnabled()) {
-        d->StartPressedLook();
-        d->PopupFromPressedLook();
+        d->startPressedLook();
+        d->popupFromPressedLook();
     }
 }
 
-void TQevCustomButtonPrivate::StartPressedLook()
+void TQevCustomButtonPrivate::startPressedLook()
 {
     if (m_repeatAction)
-        ArmTimer(StartTimer);
+        armTimer(StartTimer);
     CaptionPlain = 0;
     PressOffset = 1;
-    ShowLook(lkPressed);
+    showLook(lkPressed);
 }
 
-bool TQevCustomButtonPrivate::PopupFromPressedLook()
+bool TQevCustomButtonPrivate::popupFromPressedLook()
 {
     QPointer<TQevCustomButton> self(q_func());
-    ShowPopup();
+    showPopup();
     // A menu command may delete the button; then nothing of it is touched again.
     if (!self)
         return false;
     PressOffset = 0;
     CaptionPlain = 1;
-    ShowLook(lkAfterPopup);
+    showLook(lkAfterPopup);
     if (m_repeatAction) {
         StartTimer->stop();
         RepeatTimer->stop();

@@ -37,46 +37,46 @@ public:
     void init();
     void setMarginColor(int side, const QColor& c);
     QColor styleDefaultColor(int side) const;
-    void ApplyStyleColors();
+    void applyStyleColors();
     void setGlyphImage(const QPixmap& glyph, bool hot);
-    void LoadKindGlyphs();
+    void loadKindGlyphs();
     void setTimerInterval(QTimer* timer, int ms);
-    static void ArmTimer(QTimer* timer);
+    static void armTimer(QTimer* timer);
     bool isFramedStyle() const;
     // A property that the face depends on changed: lay the face out again and have it
     // painted when the event loop comes round.
-    void Changed();
+    void changed();
 
     // Interaction.
-    void PointerEnter();
-    void PointerLeave();
-    void Press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void Release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-    void ShowPopup();
+    void pointerEnter();
+    void pointerLeave();
+    void press(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
+    void showPopup();
     // A press and a click with a popup menu share these steps: the pressed look (and
     // the repeat's start timer), then the menu, then the after-popup look with the
     // timers stopped. False when the button did not survive the menu.
-    void StartPressedLook();
-    bool PopupFromPressedLook();
-    void SyncPointer();
+    void startPressedLook();
+    bool popupFromPressedLook();
+    void syncPointer();
     QPoint popupPoint() const;
-    void StartTick();
-    void RepeatTick();
-    bool DialogKey(int key, Qt::KeyboardModifiers modifiers);
-    bool DialogChar(QChar character);
-    void FocusChanged(QWidget* now);
+    void startTick();
+    void repeatTick();
+    bool dialogKey(int key, Qt::KeyboardModifiers modifiers);
+    bool dialogChar(QChar character);
+    void focusChanged(QWidget* now);
     bool canFocus() const;
-    void PlayResourceSound(const QString& name);
+    void playResourceSound(const QString& name);
     // A key, activation or show that reached this button's window; true when taken.
-    bool WindowEvent(QWidget* window, QEvent* event);
-    static bool RouteWindowEvent(QWidget* window, QEvent* event);
-    static void InstallApplicationHooks();
+    bool windowEvent(QWidget* window, QEvent* event);
+    static bool routeWindowEvent(QWidget* window, QEvent* event);
+    static void installApplicationHooks();
 
     // Drawing. ShowLook() paints one look at once; Relayout() computes everything the
     // paint needs from the state; DrawFace() only reads.
-    void ShowLook(TLook look);
-    void Relayout();
-    void DrawFace(QPainter& p) const;
+    void showLook(TLook look);
+    void relayout();
+    void drawFace(QPainter& p) const;
 
     // State of the face, written by the handlers and read by the layout.
     int NormalFrameWidth = 0;
@@ -150,13 +150,13 @@ public:
 
 private:
     QColor faceColor() const;
-    void DrawFrame3D(QPainter& p, TRect r, const QColor& top, const QColor& bottom, int width, bool dotted) const;
-    void DrawGlyphCell(QPainter& p) const;
-    void PlaceGlyph(int cw, int ch);
-    void PlaceMark(int cw, int mw, int mh);
-    void DrawDisabledImage(QPainter& p, const QImage& image, int x, int y) const;
-    void DrawCaption(QPainter& p) const;
-    void PlaceCaption();
-    void DrawDisabledCaption(QPainter& p) const;
-    void DrawFocusMark(QPainter& p) const;
+    void drawFrame3D(QPainter& p, TRect r, const QColor& top, const QColor& bottom, int width, bool dotted) const;
+    void drawGlyphCell(QPainter& p) const;
+    void placeGlyph(int cw, int ch);
+    void placeMark(int cw, int mw, int mh);
+    void drawDisabledImage(QPainter& p, const QImage& image, int x, int y) const;
+    void drawCaption(QPainter& p) const;
+    void placeCaption();
+    void drawDisabledCaption(QPainter& p) const;
+    void drawFocusMark(QPainter& p) const;
 };

@@ -10,7 +10,7 @@
 namespace {
 
 // The accelerator of a caption: the character after a single "&", or none.
-QChar accelerator(const QString& caption)
+QChar Accelerator(const QString& caption)
 {
     for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
         if (caption.at(i) != QLatin1Char('&'))
@@ -43,7 +43,7 @@ protected:
             return false;
         if (!watched->isWidgetType() || !static_cast<QWidget*>(watched)->isWindow())
             return false;
-        return TQevCustomButtonPrivate::RouteWindowEvent(static_cast<QWidget*>(watched), event);
+        return TQevCustomButtonPrivate::routeWindowEvent(static_cast<QWidget*>(watched), event);
     }
 };
 
@@ -59,7 +59,7 @@ void qev::InstallDialogKeyRouter()
     }
 }
 
-bool TQevCustomButtonPrivate::RouteWindowEvent(QWidget* window, QEvent* event)
+bool TQevCustomButtonPrivate::routeWindowEvent(QWidget* window, QEvent* event)
 {
     // A click may delete any of the buttons, or the window itself.
     QList<QPointer<TQevCustomButton>> buttons;
@@ -67,22 +67,22 @@ bool TQevCustomButtonPrivate::RouteWindowEvent(QWidget* window, QEvent* event)
         if (b->window() == window)
             buttons.append(b);
     for (const QPointer<TQevCustomButton>& b : std::as_const(buttons))
-        if (b && get(b)->WindowEvent(window, event))
+        if (b && get(b)->windowEvent(window, event))
             return true;
     return false;
 }
 
-bool TQevCustomButtonPrivate::WindowEvent(QWidget* window, QEvent* event)
+bool TQevCustomButtonPrivate::windowEvent(QWidget* window, QEvent* event)
 {
     // A form that becomes active (or is shown, where no window manager activates it)
     // focuses itself or one of its controls; either way every button learns of it, so a
     // Default button answers Enter on a form whose buttons take no focus.
     if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
-        FocusChanged(window->focusWidget());
+        focusChanged(window->focusWidget());
         return false;
     }
     auto* key = static_cast<QKeyEvent*>(event);
-    if (DialogKey(key->key(), key->modifiers())) {
+    if (dialogKey(key->key(), key->modifiers())) {
         key->accept();
         return true;
     }
@@ -94,7 +94,7 @@ bool TQevCustomButtonPrivate::WindowEvent(QWidget* window, QEvent* event)
         else if ((key->key() >= Qt::Key_A && key->key() <= Qt::Key_Z) ||
                  (key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9))
             c = QChar(key->key());
-        if (!c.isNull() && DialogChar(c)) {
+        if (!c.isNull() && dialogChar(c)) {
             key->accept();
             return true;
         }
@@ -108,7 +108,7 @@ bool TQevCustomButtonPrivate::canFocus() const
     return q_func()->isVisible() && q_func()->isEnabled();
 }
 
-bool TQevCustomButtonPrivate::DialogKey(int key, Qt::KeyboardModifiers modifiers)
+bool TQevCustomButtonPrivate::dialogKey(int key, Qt::KeyboardModifiers modifiers)
 {
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     const bool escape = key == Qt::Key_Escape;
@@ -122,9 +122,9 @@ bool TQevCustomButtonPrivate::DialogKey(int key, Qt::KeyboardModifiers modifiers
     return true;
 }
 
-bool TQevCustomButtonPrivate::DialogChar(QChar character)
+bool TQevCustomButtonPrivate::dialogChar(QChar character)
 {
-    const QChar accel = accelerator(m_caption);
+    const QChar accel = Accelerator(m_caption);
     if (accel.isNull() || accel.toCaseFolded() != character.toCaseFolded() || !canFocus())
         return false;
     q_func()->Click();

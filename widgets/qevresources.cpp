@@ -7,7 +7,7 @@
 
 // The resources are compiled into this library; registering them here as well means a
 // program that uses the button needs no Q_INIT_RESOURCE of its own.
-static void initResources()
+static void InitResources()
 {
     static const bool done = [] {
         Q_INIT_RESOURCE(qevbutton);
@@ -18,21 +18,21 @@ static void initResources()
 
 namespace qev {
 
-static QString path(const QString& name, const char* suffix)
+static QString Path(const QString& name, const char* suffix)
 {
-    initResources();
+    InitResources();
     return QStringLiteral(":/qevbutton/") + name.toLower() + QLatin1String(suffix);
 }
 
 QImage LoadBitmap(const QString& name)
 {
-    QImage image(path(name, ".bmp"), "BMP");
+    QImage image(Path(name, ".bmp"), "BMP");
     if (image.isNull())
         return {};
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-static QPoint hotSpot(const QString& file)
+static QPoint HotSpot(const QString& file)
 {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
@@ -45,21 +45,21 @@ static QPoint hotSpot(const QString& file)
     return {mx.hasMatch() ? mx.captured(1).toInt() : 0, my.hasMatch() ? my.captured(1).toInt() : 0};
 }
 
-std::optional<QCursor> loadCursor(const QString& name)
+std::optional<QCursor> LoadCursor(const QString& name)
 {
-    const QString bitsFile = path(name, ".xbm");
-    const QString maskFile = path(name + QStringLiteral("_mask"), ".xbm");
+    const QString bitsFile = Path(name, ".xbm");
+    const QString maskFile = Path(name + QStringLiteral("_mask"), ".xbm");
     const QImage bits(bitsFile, "XBM");
     const QImage mask(maskFile, "XBM");
     if (bits.isNull() || mask.isNull() || bits.size() != mask.size())
         return std::nullopt;
-    const QPoint hot = hotSpot(bitsFile);
+    const QPoint hot = HotSpot(bitsFile);
     return QCursor(QBitmap::fromImage(bits), QBitmap::fromImage(mask), hot.x(), hot.y());
 }
 
-QByteArray loadWave(const QString& name)
+QByteArray LoadWave(const QString& name)
 {
-    QFile f(path(name, ".wav"));
+    QFile f(Path(name, ".wav"));
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();

@@ -14,8 +14,8 @@ namespace qev {
 // A bitmap resource as a 32-bit image; a null image when there is none of that name.
 QImage LoadBitmap(const QString& name);
 // A monochrome cursor resource with the hot spot stored beside its bits.
-std::optional<QCursor> loadCursor(const QString& name);
+std::optional<QCursor> LoadCursor(const QString& name);
 // The bytes of a "WAV" resource; empty when there is none of that name.
-QByteArray loadWave(const QString& name);
+QByteArray LoadWave(const QString& name);
 
 } // namespace qev

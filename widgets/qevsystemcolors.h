@@ -8,24 +8,24 @@
 
 namespace qev {
 
-inline QColor buttonFace(const QWidget* w)
+inline QColor ButtonFace(const QWidget* w)
 {
     return w->palette().color(QPalette::Active, QPalette::Button);
 }
-inline QColor buttonHighlight(const QWidget* w)
+inline QColor ButtonHighlight(const QWidget* w)
 {
     return w->palette().color(QPalette::Active, QPalette::Light);
 }
-inline QColor buttonShadow(const QWidget* w)
+inline QColor ButtonShadow(const QWidget* w)
 {
     return w->palette().color(QPalette::Active, QPalette::Dark);
 }
-inline QColor windowColor(const QWidget* w)
+inline QColor WindowColor(const QWidget* w)
 {
     return w->palette().color(QPalette::Active, QPalette::Base);
 }
 // The font's own colour: Qt fonts carry none, so the widget's text role stands in.
-inline QColor fontColor(const QWidget* w)
+inline QColor FontColor(const QWidget* w)
 {
     return w->palette().color(QPalette::Active, w->foregroundRole());
 }

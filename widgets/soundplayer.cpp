@@ -14,7 +14,7 @@ namespace qev {
 namespace {
 
 // ALSA reports missing cards on stderr by default; the button must stay silent.
-void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+void QuietAlsa(const char*, int, const char*, int, const char*, ...) {}
 
 struct PcmCloser {
     snd_pcm_t* pcm = nullptr;
@@ -29,14 +29,14 @@ struct PcmCloser {
 
 } // namespace
 
-bool playWaveSync(const QByteArray& wave)
+bool PlayWaveSync(const QByteArray& wave)
 {
-    const auto pcmData = parseWav({reinterpret_cast<const std::uint8_t*>(wave.constData()), std::size_t(wave.size())});
+    const auto pcmData = ParseWav({reinterpret_cast<const std::uint8_t*>(wave.constData()), std::size_t(wave.size())});
     if (!pcmData || pcmData->frames() == 0)
         return false;
 
     static const bool quiet = [] {
-        snd_lib_error_set_handler(&quietAlsa);
+        snd_lib_error_set_handler(&QuietAlsa);
         return true;
     }();
     Q_UNUSED(quiet);

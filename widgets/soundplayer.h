@@ -9,6 +9,6 @@ namespace qev {
 
 // Returns true when the samples went to a device. Never blocks much longer than the
 // sound lasts: every wait on the device has a deadline.
-bool playWaveSync(const QByteArray& wave);
+bool PlayWaveSync(const QByteArray& wave);
 
 } // namespace qev

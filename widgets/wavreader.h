@@ -23,6 +23,6 @@ struct WavPcm {
 
 // Accepts uncompressed PCM with 1 or 2 channels, 8 or 16 bits, 1 Hz to 384 kHz.
 // A data chunk that claims more bytes than the buffer holds is cut to what is there.
-std::optional<WavPcm> parseWav(std::span<const std::uint8_t> bytes);
+std::optional<WavPcm> ParseWav(std::span<const std::uint8_t> bytes);
 
 } // namespace qev

@@ -25,12 +25,12 @@ public:
             (look == TQevCustomButtonPrivate::lkHot || look == TQevCustomButtonPrivate::lkPressed) ? 0 : 1;
         d->PressOffset = look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
         d->Look = look;
-        d->Relayout();
+        d->relayout();
     }
-    void draw(QPainter& p) const { TQevCustomButtonPrivate::get(this)->DrawFace(p); }
+    void draw(QPainter& p) const { TQevCustomButtonPrivate::get(this)->drawFace(p); }
 };
 
-void faceInLook(benchmark::State& state, TQevCustomButtonPrivate::TLook look, TQevCustomButton::TStyle style)
+void FaceInLook(benchmark::State& state, TQevCustomButtonPrivate::TLook look, TQevCustomButton::TStyle style)
 {
     QWidget parent;
     Bench b(&parent);
@@ -45,7 +45,7 @@ void faceInLook(benchmark::State& state, TQevCustomButtonPrivate::TLook look, TQ
     }
 }
 
-void qevButtonRender(benchmark::State& state)
+void QevButtonRender(benchmark::State& state)
 {
     QWidget parent;
     TQevButton b(&parent);
@@ -58,7 +58,7 @@ void qevButtonRender(benchmark::State& state)
     }
 }
 
-void qPushButtonRender(benchmark::State& state)
+void QPushButtonRender(benchmark::State& state)
 {
     QWidget parent;
     QPushButton b(&parent);
@@ -77,16 +77,16 @@ void qPushButtonRender(benchmark::State& state)
 
 using B = TQevCustomButton;
 using P = TQevCustomButtonPrivate;
-BENCHMARK_CAPTURE(faceInLook, flat_normal, P::lkNormal, B::stFlat);
-BENCHMARK_CAPTURE(faceInLook, flat_hot, P::lkHot, B::stFlat);
-BENCHMARK_CAPTURE(faceInLook, flat_pressed, P::lkPressed, B::stFlat);
-BENCHMARK_CAPTURE(faceInLook, flat_leave, P::lkLeave, B::stFlat);
-BENCHMARK_CAPTURE(faceInLook, flat_after_popup, P::lkAfterPopup, B::stFlat);
-BENCHMARK_CAPTURE(faceInLook, frame_raised_normal, P::lkNormal, B::stFrameRaised);
-BENCHMARK_CAPTURE(faceInLook, frame_raised_pressed, P::lkPressed, B::stFrameRaised);
-BENCHMARK_CAPTURE(faceInLook, raised_dot_hot, P::lkHot, B::stRaisedDot);
-BENCHMARK(qevButtonRender);
-BENCHMARK(qPushButtonRender);
+BENCHMARK_CAPTURE(FaceInLook, flat_normal, P::lkNormal, B::stFlat);
+BENCHMARK_CAPTURE(FaceInLook, flat_hot, P::lkHot, B::stFlat);
+BENCHMARK_CAPTURE(FaceInLook, flat_pressed, P::lkPressed, B::stFlat);
+BENCHMARK_CAPTURE(FaceInLook, flat_leave, P::lkLeave, B::stFlat);
+BENCHMARK_CAPTURE(FaceInLook, flat_after_popup, P::lkAfterPopup, B::stFlat);
+BENCHMARK_CAPTURE(FaceInLook, frame_raised_normal, P::lkNormal, B::stFrameRaised);
+BENCHMARK_CAPTURE(FaceInLook, frame_raised_pressed, P::lkPressed, B::stFrameRaised);
+BENCHMARK_CAPTURE(FaceInLook, raised_dot_hot, P::lkHot, B::stRaisedDot);
+BENCHMARK(QevButtonRender);
+BENCHMARK(QPushButtonRender);
 
 } // namespace
 

@@ -234,7 +234,7 @@ void TestJpegDecoder::randomBytes()
         if (noise.size() > 1)
             noise[1] = static_cast<char>(0xD8);
         const QImage image = DecodeJpeg(noise);
-        QVERIFY(image.isNull() || (image.width() <= kMaxJpegSide && image.height() <= kMaxJpegSide));
+        QVERIFY(image.isNull() || (image.width() <= MaxJpegSide && image.height() <= MaxJpegSide));
     }
 }
 
@@ -269,7 +269,7 @@ void TestJpegDecoder::absurdDimensions_data()
     QTest::newRow("largest possible") << 65535 << 65535;
     QTest::newRow("wide") << 65000 << 78;
     QTest::newRow("tall") << 164 << 60000;
-    QTest::newRow("just above the limit") << kMaxJpegSide + 1 << 78;
+    QTest::newRow("just above the limit") << MaxJpegSide + 1 << 78;
     QTest::newRow("zero height") << 164 << 0;
     QTest::newRow("zero width") << 0 << 78;
 }

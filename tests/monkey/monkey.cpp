@@ -167,7 +167,7 @@ public slots:
     void open(const QUrl&) { ++*count; }
 };
 
-enum Kind { KPage, KAbout, KHelp, KBand, KCount, KUnit, KList, KListKeys, KType, KPaste, KCalculate, KGeneral, KKinds };
+enum Kind { KPage, KAbout, KHelp, KBand, KCount, KUnit, KList, KListKeys, KType, KPaste, KCalculate, KGeneral, Kinds };
 const char* const KindNames[] = {"page", "about",     "help",   "band",  "band count", "unit",
                                  "list", "list keys", "typing", "paste", "calculate",  "general"};
 
@@ -339,7 +339,7 @@ bool Monkey::finish()
 QString Monkey::tally() const
 {
     QStringList parts;
-    for (int k = 0; k < KKinds; ++k)
+    for (int k = 0; k < Kinds; ++k)
         parts
             << QStringLiteral("%1 %2").arg(QString::fromLatin1(KindNames[k])).arg(m_kinds[static_cast<std::size_t>(k)]);
     return parts.join(QStringLiteral(", ")) + QStringLiteral("; modal windows answered %1").arg(m_modalsAnswered);
@@ -943,7 +943,7 @@ void Monkey::answerModal()
     modal->close();
 }
 
-bool Monkey::EndsBandDoubleClick(QWidget* widget, QPoint at) const
+bool Monkey::endsBandDoubleClick(QWidget* widget, QPoint at) const
 {
     const QStyleHints* hints = QGuiApplication::styleHints();
     // The press that follows takes the test clock's next tick.
@@ -979,7 +979,7 @@ void Monkey::answerPicker(QDialog* dialog)
         const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton};
         const Qt::MouseButton button = buttons[pick(3)];
         const QPoint at(pick(swatches[i]->width()), pick(swatches[i]->height()));
-        const bool echo = EndsBandDoubleClick(swatches[i], at);
+        const bool echo = endsBandDoubleClick(swatches[i], at);
         m_pickedIndex = echo ? -1 : i;
         QTest::mousePress(swatches[i], button, {}, at);
         QTest::mouseRelease(swatches[i], button, {}, at);
@@ -991,7 +991,7 @@ void Monkey::answerPicker(QDialog* dialog)
     } else if (r < 84 && p.Panel1->isVisible()) {
         // Only a click of the primary button picks "None"; other buttons do nothing.
         const bool primary = chance(75);
-        if (primary && !EndsBandDoubleClick(p.Panel1, p.Panel1->rect().center()))
+        if (primary && !endsBandDoubleClick(p.Panel1, p.Panel1->rect().center()))
             m_pickedIndex = NoneIx;
         QTest::mouseClick(p.Panel1, primary ? Qt::LeftButton : Qt::RightButton);
         if (!primary && !dialog->isVisible())

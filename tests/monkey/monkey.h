@@ -117,7 +117,7 @@ private:
     // ends that double click and picks nothing.
     QPoint m_bandPressAt;
     int m_bandPressTime = 0;
-    bool EndsBandDoubleClick(QWidget* widget, QPoint at) const;
+    bool endsBandDoubleClick(QWidget* widget, QPoint at) const;
     int m_modalAnswers = 0; // within one action, to stop a dialog that never closes
     QTimer m_modalTimer;
     std::array<std::int64_t, 16> m_kinds{};

@@ -331,7 +331,7 @@ int main(int argc, char** argv)
         else
             args << all[i];
     }
-    testcolors::install();
+    testcolors::Install();
     ButtonMonkeyTest test;
     return QTest::qExec(&test, args);
 }

@@ -53,8 +53,8 @@ public:
     QTimer*& StartTimer = d()->StartTimer;
     TRect& WorkRect = d()->WorkRect;
 
-    void RepeatTick() { d()->RepeatTick(); }
-    void StartTick() { d()->StartTick(); }
+    void repeatTick() { d()->repeatTick(); }
+    void startTick() { d()->startTick(); }
 
     int facesDrawn() const { return m_facesDrawn; }
     TLook lastLook() const { return m_lastLook; }
@@ -66,11 +66,11 @@ public:
         CaptionPlain = (look == lkHot || look == lkPressed) ? 0 : 1;
         PressOffset = look == lkPressed ? 1 : 0;
         d()->Look = look;
-        d()->Relayout();
+        d()->relayout();
         QImage image(size(), QImage::Format_RGB32);
         image.fill(Qt::magenta);
         QPainter p(&image);
-        d()->DrawFace(p);
+        d()->drawFace(p);
         d()->Look = lkNormal;
         return image;
     }
@@ -90,21 +90,21 @@ private:
 
 // Fixed system colours, distinct from each other, so pixels say which one was used.
 namespace testcolors {
-inline const QColor face(0xD4, 0xD0, 0xC8);       // button face
-inline const QColor light(0xF8, 0xF8, 0xF8);      // button highlight
-inline const QColor dark(0x80, 0x80, 0x80);       // button shadow
-inline const QColor window(0xFF, 0xFF, 0xF0);     // window (edit background)
-inline const QColor parentBack(0xC0, 0xC0, 0xE0); // a parent's background
+inline const QColor Face(0xD4, 0xD0, 0xC8);       // button face
+inline const QColor Light(0xF8, 0xF8, 0xF8);      // button highlight
+inline const QColor Dark(0x80, 0x80, 0x80);       // button shadow
+inline const QColor Window(0xFF, 0xFF, 0xF0);     // window (edit background)
+inline const QColor ParentBack(0xC0, 0xC0, 0xE0); // a parent's background
 
-inline void install()
+inline void Install()
 {
     QPalette pal = QApplication::palette();
     for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        pal.setColor(group, QPalette::Button, face);
-        pal.setColor(group, QPalette::Light, light);
-        pal.setColor(group, QPalette::Dark, dark);
-        pal.setColor(group, QPalette::Base, window);
-        pal.setColor(group, QPalette::Window, parentBack);
+        pal.setColor(group, QPalette::Button, Face);
+        pal.setColor(group, QPalette::Light, Light);
+        pal.setColor(group, QPalette::Dark, Dark);
+        pal.setColor(group, QPalette::Base, Window);
+        pal.setColor(group, QPalette::Window, ParentBack);
         pal.setColor(group, QPalette::WindowText, Qt::black);
     }
     QApplication::setPalette(pal);

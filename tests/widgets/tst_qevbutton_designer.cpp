@@ -12,7 +12,7 @@
 
 namespace {
 
-QByteArray form(const QByteArray& buttonProperties)
+QByteArray Form(const QByteArray& buttonProperties)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
            "<ui version=\"4.0\">\n"
@@ -34,7 +34,7 @@ QByteArray form(const QByteArray& buttonProperties)
            "</ui>\n";
 }
 
-QDesignerCustomWidgetInterface* loadPlugin(QPluginLoader& loader)
+QDesignerCustomWidgetInterface* LoadPlugin(QPluginLoader& loader)
 {
     loader.setFileName(QStringLiteral(QEV_PLUGIN_DIR "/libqevbuttonplugin.so"));
     if (!loader.load())
@@ -45,7 +45,7 @@ QDesignerCustomWidgetInterface* loadPlugin(QPluginLoader& loader)
 // The form with the given button properties, through the form loader and the plugin.
 std::unique_ptr<QWidget> LoadButtonForm(const QByteArray& properties)
 {
-    QByteArray ui = form(properties);
+    QByteArray ui = Form(properties);
     QBuffer file(&ui);
     QUiLoader loader;
     loader.addPluginPath(QStringLiteral(QEV_PLUGIN_DIR));
@@ -72,7 +72,7 @@ private Q_SLOTS:
     void pluginOffersTheButton()
     {
         QPluginLoader loader;
-        QDesignerCustomWidgetInterface* plugin = loadPlugin(loader);
+        QDesignerCustomWidgetInterface* plugin = LoadPlugin(loader);
         QVERIFY(plugin);
         QCOMPARE(plugin->name(), QStringLiteral("TQevButton"));
         QCOMPARE(plugin->includeFile(), QStringLiteral("qevbutton.h"));
@@ -147,7 +147,7 @@ private Q_SLOTS:
     void designerMarksItsInstances()
     {
         QPluginLoader loader;
-        QDesignerCustomWidgetInterface* plugin = loadPlugin(loader);
+        QDesignerCustomWidgetInterface* plugin = LoadPlugin(loader);
         QVERIFY(plugin);
         QWidget parent;
         // Designer initializes its plugins with its form editor; its instances carry the mark.

@@ -24,7 +24,7 @@ namespace {
 
 enum class Build { Uic, Loader, LaterRow };
 
-std::unique_ptr<QDialog> buildForm(Build how)
+std::unique_ptr<QDialog> BuildForm(Build how)
 {
     switch (how) {
     case Build::Uic: {
@@ -104,7 +104,7 @@ private Q_SLOTS:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(QString, from);
         QFETCH(QString, clicked);
-        std::unique_ptr<QDialog> dialog = buildForm(how);
+        std::unique_ptr<QDialog> dialog = BuildForm(how);
         QVERIFY(dialog);
         auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("edit"));
         auto* focused = dialog->findChild<QWidget*>(from);
@@ -128,7 +128,7 @@ private Q_SLOTS:
         // The form stores the kinds only, as Designer saves a kind whose caption was
         // never edited; every way of building it shows the kind's caption.
         for (Build how : {Build::Uic, Build::Loader}) {
-            std::unique_ptr<QDialog> dialog = buildForm(how);
+            std::unique_ptr<QDialog> dialog = BuildForm(how);
             QVERIFY(dialog);
             QCOMPARE(dialog->findChild<TQevButton*>(QStringLiteral("ok"))->Caption(), QStringLiteral("OK"));
             QCOMPARE(dialog->findChild<TQevButton*>(QStringLiteral("help"))->Caption(), QStringLiteral("&Help"));

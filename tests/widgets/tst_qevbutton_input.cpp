@@ -44,8 +44,8 @@ struct Stage {
     }
 };
 
-const QPoint kIn(10, 10);
-const QPoint kOut(150, 10);
+const QPoint Inside(10, 10);
+const QPoint Outside(150, 10);
 
 } // namespace
 
@@ -53,7 +53,7 @@ class TestInput : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { testcolors::install(); }
+    void initTestCase() { testcolors::Install(); }
 
     void enterAndLeave()
     {
@@ -82,8 +82,8 @@ private Q_SLOTS:
         QVERIFY(s.show());
         SendEnter(s.button);
         const int faces = s.button->facesDrawn();
-        QTest::mousePress(s.button, Qt::RightButton, {}, kIn);
-        QTest::mouseRelease(s.button, Qt::RightButton, {}, kIn);
+        QTest::mousePress(s.button, Qt::RightButton, {}, Inside);
+        QTest::mouseRelease(s.button, Qt::RightButton, {}, Inside);
         QCOMPARE(s.button->facesDrawn(), faces);
         QCOMPARE(s.log, QStringList({"over"}));
     }
@@ -94,10 +94,10 @@ private Q_SLOTS:
         QVERIFY(s.show());
         Probe& b = *s.button;
         SendEnter(&b);
-        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
         QCOMPARE(b.lastLook(), Probe::lkPressed);
         QCOMPARE(b.PressOffset, 1);
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, Inside);
         // No OnMouseDown without a menu; the click comes before OnMouseUp.
         QCOMPARE(s.log, QStringList({"over", "click", "up"}));
         QCOMPARE(b.lastLook(), Probe::lkHot);
@@ -110,18 +110,18 @@ private Q_SLOTS:
         QVERIFY(s.show());
         Probe& b = *s.button;
         SendEnter(&b);
-        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
-        QTest::mouseMove(&b, kOut);
+        QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
+        QTest::mouseMove(&b, Outside);
         QCOMPARE(b.lastLook(), Probe::lkLeave);
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, kOut);
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, Outside);
         QCOMPARE(s.log, QStringList({"over", "out"})); // released outside: nothing
 
         SendEnter(&b);
-        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
-        QTest::mouseMove(&b, kOut);
-        QTest::mouseMove(&b, kIn);
+        QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
+        QTest::mouseMove(&b, Outside);
+        QTest::mouseMove(&b, Inside);
         QCOMPARE(b.lastLook(), Probe::lkHot); // the pressed look is not restored
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, Inside);
         QCOMPARE(s.log.mid(2), QStringList({"over", "out", "over", "click", "up"}));
     }
 
@@ -132,10 +132,10 @@ private Q_SLOTS:
         Probe& b = *s.button;
         QSignalSpy dbl(&b, &B::OnDblClick);
         SendEnter(&b);
-        QTest::mouseClick(&b, Qt::LeftButton, {}, kIn);
+        QTest::mouseClick(&b, Qt::LeftButton, {}, Inside);
         // The window system's second press: a press, then a double click, one time stamp.
         const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
-            QMouseEvent e(type, QPointF(kIn), b.mapToGlobal(QPointF(kIn)), Qt::LeftButton, buttons, {});
+            QMouseEvent e(type, QPointF(Inside), b.mapToGlobal(QPointF(Inside)), Qt::LeftButton, buttons, {});
             e.setTimestamp(4242);
             QApplication::sendEvent(&b, &e);
         };
@@ -148,7 +148,7 @@ private Q_SLOTS:
         QCOMPARE(s.log.count(QStringLiteral("click")), 2);
 
         // A double click that comes alone runs the press handler itself.
-        QTest::mouseDClick(&b, Qt::LeftButton, {}, kIn);
+        QTest::mouseDClick(&b, Qt::LeftButton, {}, Inside);
         QCOMPARE(s.log.count(QStringLiteral("click")), 3);
         QCOMPARE(b.lastLook(), Probe::lkPressed);
     }
@@ -172,7 +172,7 @@ private Q_SLOTS:
             s.log << QStringLiteral("menu");
             menu.close();
         });
-        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
         QVERIFY(pressedWhileOpen);
         QVERIFY(timerWhileOpen);
         QVERIFY(!b.StartTimer->isActive());
@@ -221,26 +221,26 @@ private Q_SLOTS:
         b.setRepeatStartInterval(3600 * 1000); // no real tick gets in the way
         b.setRepeatInterval(3600 * 1000);
         SendEnter(&b);
-        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
         QVERIFY(b.StartTimer->isActive() && !b.RepeatTimer->isActive());
-        b.StartTick();
+        b.startTick();
         QVERIFY(!b.StartTimer->isActive() && b.RepeatTimer->isActive());
-        b.RepeatTick();
-        b.RepeatTick();
+        b.repeatTick();
+        b.repeatTick();
         QCOMPARE(s.log.count(QStringLiteral("click")), 2);
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, Inside);
         QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
         QCOMPARE(s.log.count(QStringLiteral("click")), 3); // plus the ordinary click
 
-        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
-        b.StartTick();
-        QTest::mouseMove(&b, kOut); // leaving while held stops the repeat
+        QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
+        b.startTick();
+        QTest::mouseMove(&b, Outside); // leaving while held stops the repeat
         QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
 
         // Switched off while running, the timer stops itself instead of idling on.
         b.setRepeatAction(false);
         b.RepeatTimer->start();
-        b.RepeatTick();
+        b.repeatTick();
         QVERIFY(!b.RepeatTimer->isActive());
     }
 
@@ -255,12 +255,12 @@ private Q_SLOTS:
         QObject::connect(&b, &B::OnClick, [&] { at << clock.elapsed(); });
         SendEnter(&b);
         clock.start();
-        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
         // Lower bounds only: a busy machine may tick late, never early.
         QTRY_VERIFY_WITH_TIMEOUT(at.size() >= 3, 30000);
         QVERIFY2(at.first() >= 80, "first repeat after the start interval and one interval");
         QVERIFY(at.last() - at.first() >= 80);
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, Inside);
         const qsizetype afterRelease = at.size();
         QTest::qWait(200);
         QCOMPARE(at.size(), afterRelease);
@@ -294,7 +294,7 @@ private Q_SLOTS:
         int clicks = 0;
         QObject::connect(&b, &B::OnClick, [&] { ++clicks; });
         SendEnter(&b);
-        QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+        QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
         if (repeats) {
             QTRY_VERIFY(clicks >= 1);
         } else {
@@ -302,16 +302,16 @@ private Q_SLOTS:
             QCOMPARE(clicks, 0);
             QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
         }
-        QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+        QTest::mouseRelease(&b, Qt::LeftButton, {}, Inside);
         // Written as zero while held, the running repeat stops rather than spinning.
         if (repeats) {
-            QTest::mousePress(&b, Qt::LeftButton, {}, kIn);
+            QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
             QTRY_VERIFY(b.RepeatTimer->isActive());
             b.setRepeatInterval(0);
             const int before = clicks;
             QTest::qWait(100);
             QCOMPARE(clicks, before);
-            QTest::mouseRelease(&b, Qt::LeftButton, {}, kIn);
+            QTest::mouseRelease(&b, Qt::LeftButton, {}, Inside);
         }
     }
 
@@ -322,7 +322,7 @@ private Q_SLOTS:
         ok.setButtonKind(B::skOK);
         int resultDuringClick = -1;
         QObject::connect(&ok, &B::OnClick, [&] { resultDuringClick = dialog.isVisible() ? dialog.result() : -2; });
-        QTimer::singleShot(0, &ok, [&] { QTest::mouseClick(&ok, Qt::LeftButton, {}, kIn); });
+        QTimer::singleShot(0, &ok, [&] { QTest::mouseClick(&ok, Qt::LeftButton, {}, Inside); });
         QCOMPARE(dialog.exec(), 1);
         QCOMPARE(resultDuringClick, 0); // OnClick ran while the dialog was still open
 
@@ -487,11 +487,11 @@ private Q_SLOTS:
         flat->move(100, 30);
         flat->show();
         SendEnter(flat);
-        QTest::mouseClick(flat, Qt::LeftButton, {}, kIn);
+        QTest::mouseClick(flat, Qt::LeftButton, {}, Inside);
         QVERIFY(edit->hasFocus()); // flat buttons leave the focus alone
 
         SendEnter(&b);
-        QTest::mouseClick(&b, Qt::LeftButton, {}, kIn);
+        QTest::mouseClick(&b, Qt::LeftButton, {}, Inside);
         QTRY_VERIFY(b.hasFocus());
         QVERIFY(b.FocusShown && b.ActiveDefault);
         edit->setFocus();
@@ -546,7 +546,7 @@ private Q_SLOTS:
         QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(s.button->lastLook(), Probe::lkHot);
         clock.restart();
-        QVERIFY(!qev::playWaveSync(QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16)));
+        QVERIFY(!qev::PlayWaveSync(QByteArray("RIFF\x10\0\0\0WAVEfmt ", 16)));
         QVERIFY(clock.elapsed() < 1000);
     }
 

@@ -21,7 +21,7 @@ class TestModel : public QObject {
     }
 
 private Q_SLOTS:
-    void initTestCase() { testcolors::install(); }
+    void initTestCase() { testcolors::Install(); }
 
     void defaults()
     {
@@ -39,12 +39,12 @@ private Q_SLOTS:
         QCOMPARE(b.RepeatStartInterval(), 50);
         QCOMPARE(b.HotTrackColor(), QColor(0, 0, 255));
         QVERIFY(b.HotTrack() && b.ShowFocused() && b.CursorHandCustom());
-        QCOMPARE(b.ColorMarginLeftTop(), testcolors::light);
-        QCOMPARE(b.ColorMarginRightBottom(), testcolors::dark);
+        QCOMPARE(b.ColorMarginLeftTop(), testcolors::Light);
+        QCOMPARE(b.ColorMarginRightBottom(), testcolors::Dark);
         QCOMPARE(b.CaptionPlain, 2);
         // The toolkit's own defaults: the parent's colour, and not a tab stop.
         QVERIFY(b.ParentColor());
-        QCOMPARE(b.Color(), testcolors::parentBack);
+        QCOMPARE(b.Color(), testcolors::ParentBack);
         QCOMPARE(b.focusPolicy(), Qt::NoFocus);
         // The credit string cannot be written.
         QVERIFY(b.Version().startsWith(QLatin1String("Version 4.01")));
@@ -261,22 +261,22 @@ private Q_SLOTS:
     void marginColourSwitchesToCustom()
     {
         Probe b;
-        b.setColorMarginRightBottom(testcolors::dark); // the style's own colour
+        b.setColorMarginRightBottom(testcolors::Dark); // the style's own colour
         QCOMPARE(b.ColorMarginStyle(), B::cmDefault);
         b.setColorMarginRightBottom(Qt::red);
         QCOMPARE(b.ColorMarginStyle(), B::cmCustom);
         QCOMPARE(b.FrameRightBottom, QColor(Qt::red));
-        b.setColorMarginRightBottom(testcolors::dark);
+        b.setColorMarginRightBottom(testcolors::Dark);
         QCOMPARE(b.ColorMarginStyle(), B::cmCustom); // no way back by a colour
-        QCOMPARE(b.FrameRightBottom, testcolors::dark);
+        QCOMPARE(b.FrameRightBottom, testcolors::Dark);
 
         b.setColorMarginLeftTop(Qt::yellow);
         b.setColorMarginStyle(B::cmCustom);
         QCOMPARE(b.ColorMarginLeftTop(), QColor(Qt::yellow));
         b.setColorMarginStyle(B::cmDefault);
-        QCOMPARE(b.ColorMarginLeftTop(), testcolors::light);
-        QCOMPARE(b.FrameLeftTop, testcolors::light);
-        QCOMPARE(b.ColorMarginRightBottom(), testcolors::dark);
+        QCOMPARE(b.ColorMarginLeftTop(), testcolors::Light);
+        QCOMPARE(b.FrameLeftTop, testcolors::Light);
+        QCOMPARE(b.ColorMarginRightBottom(), testcolors::Dark);
 
         Probe none;
         none.setButtonStyle(B::stNone);
@@ -293,7 +293,7 @@ private Q_SLOTS:
         QTest::addColumn<bool>("ownsColour");
         QTest::addColumn<QColor>("leftTop");
         QTest::addColumn<QColor>("rightBottom");
-        const QColor l = testcolors::light, d = testcolors::dark;
+        const QColor l = testcolors::Light, d = testcolors::Dark;
         QTest::newRow("Flat") << int(B::stFlat) << 0 << 1 << false << l << d;
         QTest::newRow("Default") << int(B::stDefault) << 1 << 1 << true << l << QColor(Qt::black);
         QTest::newRow("Raised") << int(B::stRaised) << 2 << 2 << false << l << d;
@@ -317,7 +317,7 @@ private Q_SLOTS:
         QTEST(b.FrameRightBottom, "rightBottom");
         QFETCH(bool, ownsColour);
         QCOMPARE(b.ParentColor(), !ownsColour);
-        QCOMPARE(b.Color(), ownsColour ? testcolors::face : testcolors::parentBack);
+        QCOMPARE(b.Color(), ownsColour ? testcolors::Face : testcolors::ParentBack);
 
         // With custom colours the style keeps them.
         b.setColorMarginLeftTop(Qt::red);
@@ -334,8 +334,8 @@ private Q_SLOTS:
         b.setButtonStyle(B::stNone);
         QCOMPARE(b.NormalFrameWidth, 0);
         QCOMPARE(b.HotFrameWidth, 0);
-        QCOMPARE(b.FrameLeftTop, testcolors::dark);
-        QCOMPARE(b.FrameRightBottom, testcolors::light);
+        QCOMPARE(b.FrameLeftTop, testcolors::Dark);
+        QCOMPARE(b.FrameRightBottom, testcolors::Light);
         QCOMPARE(b.ColorMarginStyle(), B::cmDefault);
     }
 
@@ -344,7 +344,7 @@ private Q_SLOTS:
         Probe b;
         b.setButtonStyle(B::stFrameRaised);
         b.setColor(Qt::red);
-        QCOMPARE(b.Color(), testcolors::face);
+        QCOMPARE(b.Color(), testcolors::Face);
         QVERIFY(!b.ParentColor());
 
         Probe flat;

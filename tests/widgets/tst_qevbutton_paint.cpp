@@ -12,11 +12,11 @@ namespace tc = testcolors;
 
 namespace {
 
-const QColor kGreen(0, 160, 0);
-const QColor kRed(200, 0, 0);
+const QColor Green(0, 160, 0);
+const QColor Red(200, 0, 0);
 
 // An 18x18 glyph: magenta background (its bottom-left pixel), a square of `fill` at 1..16.
-QPixmap squareGlyph(const QColor& fill, int w = 18, int h = 18)
+QPixmap SquareGlyph(const QColor& fill, int w = 18, int h = 18)
 {
     QImage img(w, h, QImage::Format_RGB32);
     img.fill(Qt::magenta);
@@ -26,13 +26,13 @@ QPixmap squareGlyph(const QColor& fill, int w = 18, int h = 18)
     return QPixmap::fromImage(img);
 }
 
-QColor at(const QImage& img, int x, int y)
+QColor At(const QImage& img, int x, int y)
 {
     return img.pixelColor(x, y);
 }
 
 // Bounding box of the pixels that match.
-QRect box(const QImage& img, const std::function<bool(QColor)>& match)
+QRect Box(const QImage& img, const std::function<bool(QColor)>& match)
 {
     QRect r;
     for (int y = 0; y < img.height(); ++y)
@@ -42,11 +42,11 @@ QRect box(const QImage& img, const std::function<bool(QColor)>& match)
     return r;
 }
 
-bool isBlueish(QColor c)
+bool IsBlueish(QColor c)
 {
     return c.blue() > 180 && c.red() < 80 && c.green() < 80;
 }
-bool isDarkText(QColor c)
+bool IsDarkText(QColor c)
 {
     return c.red() < 100 && c.green() < 100 && c.blue() < 100;
 }
@@ -59,7 +59,7 @@ QFont CaptionFont()
     return font;
 }
 
-QRect toRect(const Probe::TRect& r)
+QRect ToRect(const Probe::TRect& r)
 {
     return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
 }
@@ -70,7 +70,7 @@ class TestPaint : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { tc::install(); }
+    void initTestCase() { tc::Install(); }
 
     void flatNormalHasNoFrameAndCentresCaption()
     {
@@ -83,11 +83,11 @@ private Q_SLOTS:
                  "the rectangle below assumes \"OK\" is 17×14 pixels in DejaVu Sans at 12 pixels");
         const QImage img = b.face(Probe::lkNormal);
         for (QPoint p : {QPoint(0, 0), QPoint(74, 0), QPoint(0, 24), QPoint(74, 24), QPoint(37, 0)})
-            QCOMPARE(at(img, p.x(), p.y()), tc::parentBack);
+            QCOMPARE(At(img, p.x(), p.y()), tc::ParentBack);
         // Centred in the 75×25 face: ((75 − 17) div 2, (25 − 14) div 2).
         const QRect expected(29, 5, 17, 14);
-        QCOMPARE(toRect(b.CaptionRect), expected);
-        const QRect ink = box(img, [](QColor c) { return c != tc::parentBack; });
+        QCOMPARE(ToRect(b.CaptionRect), expected);
+        const QRect ink = Box(img, [](QColor c) { return c != tc::ParentBack; });
         QVERIFY(!ink.isEmpty());
         QVERIFY2(expected.contains(ink), "the caption is drawn inside its rectangle");
         QVERIFY(ink.bottom() < 25);
@@ -101,23 +101,23 @@ private Q_SLOTS:
         const QImage hot = b.face(Probe::lkHot);
         // Top and left in highlight, bottom and right in shadow; the shadow owns the
         // top-right and bottom-left corners.
-        QCOMPARE(at(hot, 0, 0), tc::light);
-        QCOMPARE(at(hot, 73, 0), tc::light);
-        QCOMPARE(at(hot, 0, 23), tc::light);
-        QCOMPARE(at(hot, 74, 0), tc::dark);
-        QCOMPARE(at(hot, 0, 24), tc::dark);
-        QCOMPARE(at(hot, 74, 24), tc::dark);
-        QCOMPARE(at(hot, 1, 1), tc::parentBack);
-        const QRect hotInk = box(hot, isBlueish);
+        QCOMPARE(At(hot, 0, 0), tc::Light);
+        QCOMPARE(At(hot, 73, 0), tc::Light);
+        QCOMPARE(At(hot, 0, 23), tc::Light);
+        QCOMPARE(At(hot, 74, 0), tc::Dark);
+        QCOMPARE(At(hot, 0, 24), tc::Dark);
+        QCOMPARE(At(hot, 74, 24), tc::Dark);
+        QCOMPARE(At(hot, 1, 1), tc::ParentBack);
+        const QRect hotInk = Box(hot, IsBlueish);
         QVERIFY2(!hotInk.isEmpty(), "the hot caption is blue");
-        QVERIFY(box(hot, isDarkText).isEmpty());
+        QVERIFY(Box(hot, IsDarkText).isEmpty());
 
         const QImage pressed = b.face(Probe::lkPressed);
-        QCOMPARE(at(pressed, 0, 0), tc::dark);
-        QCOMPARE(at(pressed, 0, 23), tc::dark);
-        QCOMPARE(at(pressed, 74, 24), tc::light);
-        QCOMPARE(at(pressed, 74, 0), tc::light);
-        QCOMPARE(box(pressed, isBlueish), hotInk.translated(1, 1));
+        QCOMPARE(At(pressed, 0, 0), tc::Dark);
+        QCOMPARE(At(pressed, 0, 23), tc::Dark);
+        QCOMPARE(At(pressed, 74, 24), tc::Light);
+        QCOMPARE(At(pressed, 74, 0), tc::Light);
+        QCOMPARE(Box(pressed, IsBlueish), hotInk.translated(1, 1));
     }
 
     void frameWidthPerLook_data()
@@ -156,16 +156,16 @@ private Q_SLOTS:
         Probe b(&parent);
         b.setButtonStyle(B::TStyle(style));
         const QImage img = b.face(Probe::TLook(look));
-        const QColor top = swapped ? tc::dark : tc::light;
-        const QColor bottom = swapped ? tc::light : tc::dark;
+        const QColor top = swapped ? tc::Dark : tc::Light;
+        const QColor bottom = swapped ? tc::Light : tc::Dark;
         for (int i = 0; i < width; ++i) {
-            QCOMPARE(at(img, i, 12), top);
-            QCOMPARE(at(img, 37, i), top);
-            QCOMPARE(at(img, 74 - i, 12), bottom);
-            QCOMPARE(at(img, 37, 24 - i), bottom);
+            QCOMPARE(At(img, i, 12), top);
+            QCOMPARE(At(img, 37, i), top);
+            QCOMPARE(At(img, 74 - i, 12), bottom);
+            QCOMPARE(At(img, 37, 24 - i), bottom);
         }
-        QCOMPARE(at(img, width, 12), tc::parentBack);
-        QCOMPARE(at(img, 74 - width, 12), tc::parentBack);
+        QCOMPARE(At(img, width, 12), tc::ParentBack);
+        QCOMPARE(At(img, 74 - width, 12), tc::ParentBack);
     }
 
     void frameRaisedHasRingAndInnerEdge()
@@ -173,27 +173,27 @@ private Q_SLOTS:
         Probe b;
         b.setButtonStyle(B::stFrameRaised);
         const QImage normal = b.face(Probe::lkNormal);
-        QCOMPARE(at(normal, 0, 12), tc::light); // frame
-        QCOMPARE(at(normal, 74, 12), tc::dark);
-        QCOMPARE(at(normal, 1, 12), tc::face); // ring in button face
-        QCOMPARE(at(normal, 73, 12), tc::face);
-        QCOMPARE(at(normal, 2, 12), tc::light); // raised inner edge
-        QCOMPARE(at(normal, 37, 2), tc::light);
-        QCOMPARE(at(normal, 72, 12), tc::dark);
-        QCOMPARE(at(normal, 37, 22), tc::dark);
-        QCOMPARE(at(normal, 3, 12), tc::face); // middle
+        QCOMPARE(At(normal, 0, 12), tc::Light); // frame
+        QCOMPARE(At(normal, 74, 12), tc::Dark);
+        QCOMPARE(At(normal, 1, 12), tc::Face); // ring in button face
+        QCOMPARE(At(normal, 73, 12), tc::Face);
+        QCOMPARE(At(normal, 2, 12), tc::Light); // raised inner edge
+        QCOMPARE(At(normal, 37, 2), tc::Light);
+        QCOMPARE(At(normal, 72, 12), tc::Dark);
+        QCOMPARE(At(normal, 37, 22), tc::Dark);
+        QCOMPARE(At(normal, 3, 12), tc::Face); // middle
 
         const QImage pressed = b.face(Probe::lkPressed);
-        QCOMPARE(at(pressed, 0, 12), tc::dark);
-        QCOMPARE(at(pressed, 1, 12), tc::face);
-        QCOMPARE(at(pressed, 2, 12), tc::dark); // sunken inner edge
-        QCOMPARE(at(pressed, 72, 12), tc::light);
+        QCOMPARE(At(pressed, 0, 12), tc::Dark);
+        QCOMPARE(At(pressed, 1, 12), tc::Face);
+        QCOMPARE(At(pressed, 2, 12), tc::Dark); // sunken inner edge
+        QCOMPARE(At(pressed, 72, 12), tc::Light);
 
         b.setButtonStyle(B::stDefault); // black bottom, the edge right inside the frame
         const QImage hot = b.face(Probe::lkHot);
-        QCOMPARE(at(hot, 74, 12), QColor(Qt::black));
-        QCOMPARE(at(hot, 1, 12), tc::light);
-        QCOMPARE(at(hot, 73, 12), tc::dark);
+        QCOMPARE(At(hot, 74, 12), QColor(Qt::black));
+        QCOMPARE(At(hot, 1, 12), tc::Light);
+        QCOMPARE(At(hot, 73, 12), tc::Dark);
     }
 
     void dottedFrameAlternates()
@@ -204,8 +204,8 @@ private Q_SLOTS:
         const QImage img = b.face(Probe::lkNormal);
         int lit = 0;
         for (int x = 1; x < 72; ++x) {
-            QVERIFY2(at(img, x, 0) != at(img, x + 1, 0), "dots alternate along the top");
-            lit += at(img, x, 0) == tc::light;
+            QVERIFY2(At(img, x, 0) != At(img, x + 1, 0), "dots alternate along the top");
+            lit += At(img, x, 0) == tc::Light;
         }
         QVERIFY(lit > 30);
     }
@@ -246,7 +246,7 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.resize(size);
-        b.setGlyph(squareGlyph(kGreen));
+        b.setGlyph(SquareGlyph(Green));
         b.setCaption(QStringLiteral("Go"));
         b.setLayout(B::TLayout(layout));
         b.setFont(CaptionFont());
@@ -255,18 +255,18 @@ private Q_SLOTS:
                  "the rows assume \"Go\" is 17×14 pixels in DejaVu Sans at 12 pixels");
         const QImage img = b.face(Probe::TLook(look));
 
-        QCOMPARE(toRect(b.GlyphRect), glyph);
+        QCOMPARE(ToRect(b.GlyphRect), glyph);
         // The square starts one pixel in; the magenta border became the face colour.
         const int x = glyph.x(), y = glyph.y();
-        QCOMPARE(at(img, x + 1, y + 1), kGreen);
-        QCOMPARE(at(img, x + 16, y + 16), kGreen);
-        QCOMPARE(at(img, x, y + 1), tc::parentBack);
-        QCOMPARE(at(img, x + 1, y), tc::parentBack);
-        QCOMPARE(at(img, x + 17, y + 17), tc::parentBack);
+        QCOMPARE(At(img, x + 1, y + 1), Green);
+        QCOMPARE(At(img, x + 16, y + 16), Green);
+        QCOMPARE(At(img, x, y + 1), tc::ParentBack);
+        QCOMPARE(At(img, x + 1, y), tc::ParentBack);
+        QCOMPARE(At(img, x + 17, y + 17), tc::ParentBack);
 
-        QCOMPARE(toRect(b.CaptionRect), caption);
+        QCOMPARE(ToRect(b.CaptionRect), caption);
         const QRect ink =
-            box(img, [](QColor c) { return c != tc::parentBack && c != kGreen && c != tc::light && c != tc::dark; });
+            Box(img, [](QColor c) { return c != tc::ParentBack && c != Green && c != tc::Light && c != tc::Dark; });
         QVERIFY(!ink.isEmpty());
         QVERIFY2(caption.contains(ink), "caption drawn only inside its rectangle");
     }
@@ -275,19 +275,19 @@ private Q_SLOTS:
     {
         QWidget parent;
         Probe b(&parent);
-        b.setGlyph(squareGlyph(kGreen));
-        b.setGlyphHot(squareGlyph(kRed));
+        b.setGlyph(SquareGlyph(Green));
+        b.setGlyphHot(SquareGlyph(Red));
         const int x = (75 - 18) / 2, y = (25 - 18) / 2;
-        QCOMPARE(at(b.face(Probe::lkNormal), x + 5, y + 5), kGreen);
-        QCOMPARE(at(b.face(Probe::lkAfterPopup), x + 5, y + 5), kGreen);
-        QCOMPARE(at(b.face(Probe::lkHot), x + 5, y + 5), kRed);
-        QCOMPARE(at(b.face(Probe::lkPressed), x + 6, y + 6), kRed);
+        QCOMPARE(At(b.face(Probe::lkNormal), x + 5, y + 5), Green);
+        QCOMPARE(At(b.face(Probe::lkAfterPopup), x + 5, y + 5), Green);
+        QCOMPARE(At(b.face(Probe::lkHot), x + 5, y + 5), Red);
+        QCOMPARE(At(b.face(Probe::lkPressed), x + 6, y + 6), Red);
 
         // A hot glyph alone is never drawn.
         Probe hotOnly(&parent);
-        hotOnly.setGlyphHot(squareGlyph(kRed));
+        hotOnly.setGlyphHot(SquareGlyph(Red));
         const QImage img = hotOnly.face(Probe::lkHot);
-        QVERIFY(box(img, [](QColor c) { return c == kRed; }).isEmpty());
+        QVERIFY(Box(img, [](QColor c) { return c == Red; }).isEmpty());
     }
 
     void popupMark_data()
@@ -310,28 +310,28 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.resize(75, 60);
-        b.setGlyph(squareGlyph(kGreen));
+        b.setGlyph(SquareGlyph(Green));
         b.setCaption(caption);
         b.setLayout(B::TLayout(layout));
         b.setPopupMenuMark(true);
         b.setHotTrack(true);
         // In the hot look the caption is blue, so black pixels can only be the arrow.
         const QImage img = b.face(Probe::lkHot);
-        const QRect black = box(img, [](QColor c) { return c == QColor(Qt::black); });
+        const QRect black = Box(img, [](QColor c) { return c == QColor(Qt::black); });
         if (!drawn) {
             QVERIFY(black.isEmpty());
             return;
         }
-        const QRect g = toRect(b.GlyphRect);
+        const QRect g = ToRect(b.GlyphRect);
         if (caption.isEmpty())
             QCOMPARE(g.left(), 1 + (73 - 18) / 2 - 5);
         const int xm = 18 + g.left() + 5;
         const int ym = g.top() + (18 - 3) / 2;
-        QCOMPARE(toRect(b.MarkRect), QRect(xm, ym, 5, 3));
+        QCOMPARE(ToRect(b.MarkRect), QRect(xm, ym, 5, 3));
         // Our arrow: five pixels, then three, then one, all black.
         QCOMPARE(black, QRect(xm, ym, 5, 3));
-        QCOMPARE(at(img, xm, ym + 1), tc::parentBack);
-        QCOMPARE(at(img, xm + 2, ym + 2), QColor(Qt::black));
+        QCOMPARE(At(img, xm, ym + 1), tc::ParentBack);
+        QCOMPARE(At(img, xm + 2, ym + 2), QColor(Qt::black));
     }
 
     void disabledGlyphs()
@@ -343,17 +343,17 @@ private Q_SLOTS:
         strip.fill(Qt::magenta);
         for (int y = 1; y < 17; ++y)
             for (int x = 1; x < 17; ++x) {
-                strip.setPixelColor(x, y, kGreen);
-                strip.setPixelColor(18 + x, y, kRed);
+                strip.setPixelColor(x, y, Green);
+                strip.setPixelColor(18 + x, y, Red);
             }
         b.setGlyph(QPixmap::fromImage(strip));
         QCOMPARE(b.NumGlyphs(), 2);
         const int x = (75 - 18) / 2, y = (25 - 18) / 2;
-        QCOMPARE(at(b.face(Probe::lkNormal), x + 5, y + 5), kGreen);
+        QCOMPARE(At(b.face(Probe::lkNormal), x + 5, y + 5), Green);
         b.setEnabled(false);
         QImage img = b.face(Probe::lkNormal);
-        QCOMPARE(at(img, x + 5, y + 5), kRed);
-        QCOMPARE(at(img, x, y), tc::parentBack);
+        QCOMPARE(At(img, x + 5, y + 5), Red);
+        QCOMPARE(At(img, x, y), tc::ParentBack);
 
         // One cell: the black parts, embossed in highlight and shadow; the rest unpainted.
         QImage art(18, 18, QImage::Format_RGB32);
@@ -364,12 +364,12 @@ private Q_SLOTS:
         b.setGlyph(QPixmap::fromImage(art));
         QCOMPARE(b.NumGlyphs(), 1);
         img = b.face(Probe::lkNormal);
-        QCOMPARE(at(img, x + 5, y + 5), tc::dark);
-        QCOMPARE(at(img, x + 9, y + 9), tc::dark);
-        QCOMPARE(at(img, x + 10, y + 10), tc::light);
-        QCOMPARE(at(img, x + 10, y + 6), tc::light);
-        QCOMPARE(at(img, x + 4, y + 5), tc::parentBack);
-        QCOMPARE(at(img, x + 1, y + 1), tc::parentBack); // white is left out
+        QCOMPARE(At(img, x + 5, y + 5), tc::Dark);
+        QCOMPARE(At(img, x + 9, y + 9), tc::Dark);
+        QCOMPARE(At(img, x + 10, y + 10), tc::Light);
+        QCOMPARE(At(img, x + 10, y + 6), tc::Light);
+        QCOMPARE(At(img, x + 4, y + 5), tc::ParentBack);
+        QCOMPARE(At(img, x + 1, y + 1), tc::ParentBack); // white is left out
     }
 
     void disabledCaption()
@@ -384,11 +384,11 @@ private Q_SLOTS:
             return std::abs(a.red() - b.red()) < 12 && std::abs(a.green() - b.green()) < 12 &&
                    std::abs(a.blue() - b.blue()) < 12;
         };
-        const QRect shadow = box(img, [&](QColor c) { return near(c, tc::dark); });
-        const QRect light = box(img, [&](QColor c) { return near(c, tc::light); });
+        const QRect shadow = Box(img, [&](QColor c) { return near(c, tc::Dark); });
+        const QRect light = Box(img, [&](QColor c) { return near(c, tc::Light); });
         QVERIFY(!shadow.isEmpty());
         QVERIFY(!light.isEmpty());
-        QVERIFY(box(img, [](QColor c) { return c == QColor(Qt::black); }).isEmpty());
+        QVERIFY(Box(img, [](QColor c) { return c == QColor(Qt::black); }).isEmpty());
         // The highlight copy sits one pixel right and down of the shadow text.
         QCOMPARE(light.bottom(), shadow.bottom() + 1);
         QCOMPARE(light.right(), shadow.right() + 1);
@@ -401,8 +401,8 @@ private Q_SLOTS:
         b.setCaption(QStringLiteral("OK"));
         b.setHotTrack(false);
         const QImage img = b.face(Probe::lkHot);
-        QVERIFY(box(img, isBlueish).isEmpty());
-        QVERIFY(!box(img, isDarkText).isEmpty());
+        QVERIFY(Box(img, IsBlueish).isEmpty());
+        QVERIFY(!Box(img, IsDarkText).isEmpty());
     }
 
     void focusMark()
@@ -413,27 +413,27 @@ private Q_SLOTS:
         QImage img = b.face(Probe::lkNormal);
         // WorkRect is (2, 2, 73, 23) inside frame and ring; the mark 3 pixels further in,
         // every other pixel inverted.
-        const QColor inverted(255 - tc::face.red(), 255 - tc::face.green(), 255 - tc::face.blue());
-        QCOMPARE(at(img, 5, 5), inverted);
-        QCOMPARE(at(img, 6, 5), tc::face);
-        QCOMPARE(at(img, 7, 5), inverted);
-        QCOMPARE(at(img, 69, 19), inverted);
-        QCOMPARE(at(img, 5, 11), inverted);
-        QCOMPARE(at(img, 5, 12), tc::face);
-        QCOMPARE(at(img, 4, 4), tc::face);
-        QCOMPARE(at(img, 2, 2), tc::light); // the inner edge, untouched
-        QCOMPARE(at(img, 71, 21), tc::face);
+        const QColor inverted(255 - tc::Face.red(), 255 - tc::Face.green(), 255 - tc::Face.blue());
+        QCOMPARE(At(img, 5, 5), inverted);
+        QCOMPARE(At(img, 6, 5), tc::Face);
+        QCOMPARE(At(img, 7, 5), inverted);
+        QCOMPARE(At(img, 69, 19), inverted);
+        QCOMPARE(At(img, 5, 11), inverted);
+        QCOMPARE(At(img, 5, 12), tc::Face);
+        QCOMPARE(At(img, 4, 4), tc::Face);
+        QCOMPARE(At(img, 2, 2), tc::Light); // the inner edge, untouched
+        QCOMPARE(At(img, 71, 21), tc::Face);
 
         b.setShowFocused(false);
         img = b.face(Probe::lkNormal);
-        QCOMPARE(at(img, 5, 5), tc::face);
+        QCOMPARE(At(img, 5, 5), tc::Face);
 
         QWidget parent;
         Probe flat(&parent);
         flat.FocusShown = true;
         img = flat.face(Probe::lkNormal);
-        QCOMPARE(at(img, 3, 3), tc::parentBack);
-        QCOMPARE(at(img, 4, 4), tc::parentBack);
+        QCOMPARE(At(img, 3, 3), tc::ParentBack);
+        QCOMPARE(At(img, 4, 4), tc::ParentBack);
     }
 
     void flatOutlineInDesignerOnly()
@@ -442,11 +442,11 @@ private Q_SLOTS:
         parent.resize(100, 40);
         Probe b(&parent);
         QImage img = b.grab().toImage();
-        QCOMPARE(at(img, 0, 0), tc::parentBack);
+        QCOMPARE(At(img, 0, 0), tc::ParentBack);
         b.setProperty(TQevButton::FormDesignerMark, true);
         img = b.grab().toImage();
-        QCOMPARE(at(img, 0, 0), tc::light);
-        QCOMPARE(at(img, 74, 24), tc::dark);
+        QCOMPARE(At(img, 0, 0), tc::Light);
+        QCOMPARE(At(img, 74, 24), tc::Dark);
         QCOMPARE(b.lastLook(), Probe::lkNormal);
     }
 };

@@ -37,9 +37,9 @@ protected:
         d->PressOffset = m_look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
         d->FocusShown = m_focused && d->isFramedStyle();
         d->Look = m_look;
-        d->Relayout();
+        d->relayout();
         QPainter p(this);
-        d->DrawFace(p);
+        d->drawFace(p);
     }
 
 private:
@@ -47,14 +47,14 @@ private:
     bool m_focused;
 };
 
-QLabel* header(const QString& text, QWidget* parent)
+QLabel* Header(const QString& text, QWidget* parent)
 {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
-QWidget* stylesAndLooks(QWidget* parent)
+QWidget* StylesAndLooks(QWidget* parent)
 {
     auto* box = new QGroupBox(QStringLiteral("Styles and looks"), parent);
     auto* grid = new QGridLayout(box);
@@ -74,7 +74,7 @@ QWidget* stylesAndLooks(QWidget* parent)
         {"focused", TQevCustomButtonPrivate::lkNormal, false, true},
     };
     for (int c = 0; c < int(std::size(columns)); ++c)
-        grid->addWidget(header(QString::fromLatin1(columns[c].name), box), 0, c + 1);
+        grid->addWidget(Header(QString::fromLatin1(columns[c].name), box), 0, c + 1);
     const QMetaEnum styles = QMetaEnum::fromType<TQevButton::TStyle>();
     for (int s = 0; s < styles.keyCount(); ++s) {
         grid->addWidget(new QLabel(QString::fromLatin1(styles.key(s)), box), s + 1, 0);
@@ -90,7 +90,7 @@ QWidget* stylesAndLooks(QWidget* parent)
     return box;
 }
 
-QWidget* stockKinds(QWidget* parent)
+QWidget* StockKinds(QWidget* parent)
 {
     auto* box = new QGroupBox(QStringLiteral("Stock kinds (normal, then hot)"), parent);
     auto* grid = new QGridLayout(box);
@@ -108,7 +108,7 @@ QWidget* stockKinds(QWidget* parent)
     return box;
 }
 
-QWidget* layoutsAndMarks(QWidget* parent)
+QWidget* LayoutsAndMarks(QWidget* parent)
 {
     auto* box = new QGroupBox(QStringLiteral("Layouts, popup mark, glyph strips"), parent);
     auto* row = new QHBoxLayout(box);
@@ -155,7 +155,7 @@ QWidget* layoutsAndMarks(QWidget* parent)
     return box;
 }
 
-QWidget* liveButtons(QWidget* parent)
+QWidget* LiveButtons(QWidget* parent)
 {
     auto* box = new QGroupBox(QStringLiteral("Live buttons"), parent);
     auto* row = new QHBoxLayout(box);
@@ -239,10 +239,10 @@ int main(int argc, char** argv)
     QWidget window;
     window.setWindowTitle(QStringLiteral("QevButton gallery"));
     auto* layout = new QVBoxLayout(&window);
-    layout->addWidget(stylesAndLooks(&window));
-    layout->addWidget(stockKinds(&window));
-    layout->addWidget(layoutsAndMarks(&window));
-    layout->addWidget(liveButtons(&window));
+    layout->addWidget(StylesAndLooks(&window));
+    layout->addWidget(StockKinds(&window));
+    layout->addWidget(LayoutsAndMarks(&window));
+    layout->addWidget(LiveButtons(&window));
     window.show();
     return app.exec();
 }
