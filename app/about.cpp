@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "about.h"
 
+#include "markedaccessible.h"
+
 #include "addresses.h"
 #include "focusmark.h"
 #include "fonts.h"
@@ -38,8 +40,6 @@ void SetLinkLook(QLabel* label)
     label->setFocusPolicy(Qt::NoFocus);
 }
 
-const char* const LinkProperty = "kolvaneAboutLink";
-
 // The link of a label for the keyboard and assistive tools: a child laid over the label
 // that paints nothing but its focus mark and lets the mouse through to the label, so
 // the label reads and clicks as it always has. It takes no focus by policy (a click on
@@ -48,7 +48,6 @@ class LinkFace : public QWidget {
 public:
     LinkFace(QLabel* label, std::function<void()> open) : QWidget(label), m_open(std::move(open))
     {
-        setProperty(LinkProperty, true);
         setAttribute(Qt::WA_TransparentForMouseEvents);
         setAccessibleName(label->text());
         setGeometry(label->rect());
@@ -116,14 +115,6 @@ public:
     }
 };
 
-QAccessibleInterface* LinkAccessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QWidget") && object && object->isWidgetType() &&
-        object->property(LinkProperty).toBool())
-        return new LinkAccessible(static_cast<LinkFace*>(object));
-    return nullptr;
-}
-
 void MarkVisited(QLabel* label)
 {
     QPalette palette = label->palette();
@@ -157,19 +148,10 @@ TAbout::TAbout(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAbou
     SetLinkLook(ui->Label2);
     ui->Label1->installEventFilter(this);
     ui->Label2->installEventFilter(this);
-    static const bool linksInstalled = [] {
-        QAccessible::installFactory(LinkAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(linksInstalled);
     m_links = {new LinkFace(ui->Label1, [this] { openWebSite(); }),
                new LinkFace(ui->Label2, [this] { writeToSupport(); })};
-    // An interface made as the child was created is a plain widget's; dropped, the
-    // next one asked for is the link's.
     for (QWidget* link : m_links)
-        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(link);
-            made && !dynamic_cast<LinkAccessible*>(made))
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+        UseAccessible(link, &MakeAccessible<LinkAccessible, LinkFace>);
 
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
     CentredOverParent::install(this);

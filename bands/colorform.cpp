@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "colorform.h"
 
+#include "markedaccessible.h"
+
 #include "fonts.h"
 #include "bandshape.h"
 #include "focusmark.h"
@@ -20,8 +22,6 @@
 
 namespace kolvane {
 namespace {
-
-const char* const NoneProperty = "kolvanePickerNone";
 
 bool IsPressKey(const QKeyEvent* key)
 {
@@ -51,14 +51,6 @@ public:
             Qt::QueuedConnection);
     }
 };
-
-QAccessibleInterface* NoneAccessibleFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QLabel") && object && object->isWidgetType() &&
-        object->property(NoneProperty).toBool())
-        return new NoneAccessible(static_cast<QWidget*>(object));
-    return nullptr;
-}
 
 } // namespace
 
@@ -95,17 +87,7 @@ TColorForm::TColorForm(QWidget* parent) : QDialog(parent), ui(std::make_unique<U
         shape->setFocusPolicy(Qt::TabFocus);
         shape->setShowsFocusMark(false);
     }
-    static const bool noneInstalled = [] {
-        QAccessible::installFactory(NoneAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(noneInstalled);
-    ui->Panel1->setProperty(NoneProperty, true);
-    // An interface made for the label while the form was built is Qt's own label's;
-    // dropped, the next one asked for is the button's.
-    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(ui->Panel1);
-        made && !dynamic_cast<NoneAccessible*>(made))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    UseAccessible(ui->Panel1, &MakeAccessible<NoneAccessible, QWidget>);
     ui->Panel1->setAccessibleName(QStringLiteral("None"));
     ui->Panel1->setCursor(Qt::PointingHandCursor);
     ui->Panel1->setFocusPolicy(Qt::TabFocus);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "resultmenu.h"
 
+#include "markedaccessible.h"
+
 #include "focusmark.h"
 
 #include <QAccessible>
@@ -16,8 +18,6 @@
 
 namespace kolvane {
 namespace {
-
-const char* const MenuProperty = "kolvaneResultMenu";
 
 // Opens the label's menu as the keyboard's menu key does.
 void OpenMenu(QWidget* label)
@@ -103,30 +103,12 @@ public:
     }
 };
 
-QAccessibleInterface* ResultLabelFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QLabel") && object && object->isWidgetType() &&
-        object->property(MenuProperty).toBool())
-        return new ResultLabelAccessible(static_cast<QLabel*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 ResultMenu::ResultMenu(QLabel* label, Texts texts, std::function<void()> lookUp, QObject* parent)
     : QObject(parent), m_menu(new QMenu(label))
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(ResultLabelFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    label->setProperty(MenuProperty, true);
-    // An interface made for the label before it had a menu (when assistive tools
-    // first looked at the window) is dropped, so the next one asked for has the action.
-    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(label);
-    if (made && !dynamic_cast<ResultLabelAccessible*>(made))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    UseAccessible(label, &MakeAccessible<ResultLabelAccessible, QLabel>);
     addCopyItem(QStringLiteral("Copy value"), std::move(texts.value));
     addCopyItem(QStringLiteral("Copy code letters"), std::move(texts.letters));
     addCopyItem(QStringLiteral("Copy colours"), std::move(texts.colours));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "listaccessible.h"
 
+#include "markedaccessible.h"
+
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -9,8 +11,6 @@
 
 namespace kolvane {
 namespace {
-
-const char* const NamedProperty = "kolvaneNamedList";
 
 // Reads as Qt's combo box interface does (value, children, actions), with the name set.
 class NamedListAccessible : public QAccessibleWidget {
@@ -79,29 +79,12 @@ private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
 };
 
-QAccessibleInterface* NamedListFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("QComboBox") && object && object->isWidgetType() &&
-        object->property(NamedProperty).toBool())
-        return new NamedListAccessible(static_cast<QComboBox*>(object));
-    return nullptr;
-}
-
 } // namespace
 
 void NameList(QComboBox* list, const QString& name)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(NamedListFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
-    list->setProperty(NamedProperty, true);
     list->setAccessibleName(name);
-    // An interface made before the name was set is Qt's own; the next one asked for is ours.
-    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(list);
-    if (made && !dynamic_cast<NamedListAccessible*>(made))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    UseAccessible(list, &MakeAccessible<NamedListAccessible, QComboBox>);
 }
 
 } // namespace kolvane
