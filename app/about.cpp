@@ -15,7 +15,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 #include <QUrl>
 
 #include <algorithm>
@@ -105,13 +104,7 @@ public:
         if (actionName != pressAction())
             return;
         // Opening hands the address to the desktop; the call returns before that.
-        QMetaObject::invokeMethod(
-            widget(),
-            [face = QPointer<QWidget>(widget())] {
-                if (face)
-                    static_cast<LinkFace*>(face.data())->open();
-            },
-            Qt::QueuedConnection);
+        RunAfterCall(widget(), [face = static_cast<LinkFace*>(widget())] { face->open(); });
     }
 };
 

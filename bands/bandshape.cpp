@@ -2,12 +2,12 @@
 #include "bandshape.h"
 
 #include "focusmark.h"
+#include "markedaccessible.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPointer>
 
 namespace kolvane {
 namespace {
@@ -112,13 +112,7 @@ public:
         if (shape()->isPressable() && actionName == pressAction()) {
             // A press may open the picker, which runs until the user closes it: the call
             // returns first, so an assistive tool never waits on a window.
-            QMetaObject::invokeMethod(
-                shape(),
-                [target = QPointer<TShape>(shape())] {
-                    if (target)
-                        emit target->mouseDown(Qt::LeftButton, std::nullopt);
-                },
-                Qt::QueuedConnection);
+            RunAfterCall(shape(), [target = shape()] { emit target->mouseDown(Qt::LeftButton, std::nullopt); });
         } else
             QAccessibleWidget::doAction(actionName);
     }

@@ -13,7 +13,6 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QStyleHints>
 
 #include <algorithm>
@@ -42,13 +41,11 @@ public:
         if (actionName != pressAction())
             return;
         // Queued as every press is, so the call returns before anything happens.
-        QMetaObject::invokeMethod(
-            widget(),
-            [form = QPointer<TColorForm>(qobject_cast<TColorForm*>(widget()->window()))] {
-                if (form && form->isVisible())
-                    form->pick(NoColour);
-            },
-            Qt::QueuedConnection);
+        // The picker holds "None", so it outlives the queued call.
+        RunAfterCall(widget(), [form = qobject_cast<TColorForm*>(widget()->window())] {
+            if (form && form->isVisible())
+                form->pick(NoColour);
+        });
     }
 };
 

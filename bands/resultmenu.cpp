@@ -93,13 +93,7 @@ public:
         }
         // The menu runs until the user closes it: the call returns first, so an
         // assistive tool never waits on it.
-        QMetaObject::invokeMethod(
-            widget(),
-            [label = QPointer<QWidget>(widget())] {
-                if (label)
-                    OpenMenu(label);
-            },
-            Qt::QueuedConnection);
+        RunAfterCall(widget(), [label = widget()] { OpenMenu(label); });
     }
 };
 

@@ -7,7 +7,6 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPointer>
 
 namespace kolvane {
 namespace {
@@ -62,17 +61,12 @@ public:
             return;
         // Opening the list runs no loop of its own, but every action the program offers
         // returns before what it opens is on screen.
-        QMetaObject::invokeMethod(
-            list(),
-            [target = QPointer<QComboBox>(list())] {
-                if (!target)
-                    return;
-                if (target->view()->isVisible())
-                    target->hidePopup();
-                else
-                    target->showPopup();
-            },
-            Qt::QueuedConnection);
+        RunAfterCall(list(), [target = list()] {
+            if (target->view()->isVisible())
+                target->hidePopup();
+            else
+                target->showPopup();
+        });
     }
 
 private:

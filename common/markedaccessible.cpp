@@ -49,4 +49,10 @@ void UseAccessible(QWidget* widget, AccessibleMaker make)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
+void RunAfterCall(QWidget* widget, std::function<void()> action)
+{
+    // A queued call with the widget as its context is discarded with the widget.
+    QMetaObject::invokeMethod(widget, std::move(action), Qt::QueuedConnection);
+}
+
 } // namespace kolvane

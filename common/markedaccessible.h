@@ -6,6 +6,8 @@
 
 #include <QAccessibleInterface>
 
+#include <functional>
+
 class QObject;
 class QWidget;
 
@@ -24,5 +26,9 @@ QAccessibleInterface* MakeAccessible(QObject* widget)
 // (assistive tools may have looked while the window was built) is dropped, so the
 // next one asked for is ours.
 void UseAccessible(QWidget* widget, AccessibleMaker make);
+
+// Runs `action` once the current call has returned: an assistive tool's action that
+// opens a window or a menu must not wait for its loop. Dropped if `widget` goes first.
+void RunAfterCall(QWidget* widget, std::function<void()> action);
 
 } // namespace kolvane
