@@ -6,6 +6,7 @@
 // (by hand: the figure is not yet steady enough to gate a run on).
 #include "lookupwindow.h"
 #include "tests/support/apphost.h"
+#include "tests/support/resident.h"
 #include "tests/support/modalwatch.h"
 
 #include <QComboBox>
@@ -20,23 +21,6 @@ using namespace kolvane;
 using namespace kolvane::test;
 
 namespace {
-
-// Resident memory of this process (VmRSS), or one part of it (RssAnon, RssFile).
-long ResidentKiB(const char* field = "VmRSS:")
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(qsizetype(std::strlen(field))).trimmed().split(' ').front().toLong();
-    return -1;
-}
-
-QString Parts()
-{
-    return QStringLiteral(" (anon %1, file %2)").arg(ResidentKiB("RssAnon:")).arg(ResidentKiB("RssFile:"));
-}
 
 // Whole texts a user types, and pieces that make rubbish when glued together.
 const QStringList Texts = {QStringLiteral("4K7"),
@@ -164,10 +148,10 @@ void LookupWalkTest::residentMemory()
     walk.settle();
     const long early = ResidentKiB();
     // Intermediate figures show whether any growth levels off or keeps climbing.
-    QString series = QStringLiteral("1000: %1 KiB").arg(early) + Parts();
+    QString series = QStringLiteral("1000: %1 KiB").arg(early) + ResidentParts();
     for (std::int64_t next = 10000; next < total; next += 10000) {
         QVERIFY2(walk.run(next), qPrintable(walk.failure()));
-        series += QStringLiteral(", %1: %2").arg(next).arg(ResidentKiB()) + Parts();
+        series += QStringLiteral(", %1: %2").arg(next).arg(ResidentKiB()) + ResidentParts();
     }
     QVERIFY2(walk.run(total), qPrintable(walk.failure()));
     walk.settle();

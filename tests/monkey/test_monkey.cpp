@@ -9,6 +9,7 @@
 // seed 2 under a decimal point. A failure names its seed and step; running the same
 // seed with that step as the action count stops right after the failing action.
 #include "tests/monkey/monkey.h"
+#include "tests/support/resident.h"
 
 #include <QApplication>
 #include <QFile>
@@ -25,25 +26,6 @@ namespace {
 
 QList<std::uint64_t> Seeds = {1, 2};
 std::int64_t Actions = 10000;
-
-// Resident memory of this process, from the kernel's own count: all of it (VmRSS),
-// or one part such as RssAnon (heap and stacks) or RssFile (mapped files: libraries
-// and fonts).
-long ResidentKiB(const char* field = "VmRSS:")
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith(field))
-            return line.mid(static_cast<qsizetype>(std::strlen(field))).trimmed().split(' ').front().toLong();
-    return -1;
-}
-
-QString Parts()
-{
-    return QStringLiteral(" (anon %1, file %2)").arg(ResidentKiB("RssAnon:")).arg(ResidentKiB("RssFile:"));
-}
 
 QString Report(const Monkey& monkey)
 {
@@ -102,15 +84,15 @@ void MonkeyTest::residentMemory()
     const long early = ResidentKiB();
     QVERIFY(early > 0);
     // Intermediate figures show whether any growth levels off or keeps climbing.
-    QString series = QStringLiteral("1000: %1 KiB").arg(early) + Parts();
+    QString series = QStringLiteral("1000: %1 KiB").arg(early) + ResidentParts();
     for (std::int64_t next = 10000; next < total; next += 10000) {
         QVERIFY2(monkey.run(next), qPrintable(Report(monkey)));
-        series += QStringLiteral(", %1: %2").arg(next).arg(ResidentKiB()) + Parts();
+        series += QStringLiteral(", %1: %2").arg(next).arg(ResidentKiB()) + ResidentParts();
     }
     QVERIFY2(monkey.run(total), qPrintable(Report(monkey)));
     const long late = ResidentKiB();
     QVERIFY2(monkey.finish(), qPrintable(Report(monkey)));
-    series += QStringLiteral(", %1: %2").arg(total).arg(late) + Parts();
+    series += QStringLiteral(", %1: %2").arg(total).arg(late) + ResidentParts();
     // Printed past the test log's cap on messages, so the figures always show.
     std::printf("seed %llu resident memory: %s; growth %ld KiB\n", static_cast<unsigned long long>(Seeds.front()),
                 qPrintable(series), late - early);

@@ -2,11 +2,11 @@
 // The "Capasitor" page through its widgets: every code it accepts in pF, nF and µF,
 // typed values, the band-count switch, the list with its edit part, and the messages.
 #include "feedback.h"
-#include "resulthint.h"
 #include "tests/support/apphost.h"
 #include "tests/support/codechecks.h"
 #include "tests/support/copymenu.h"
 #include "tests/support/modalwatch.h"
+#include "tests/support/valuehint.h"
 
 #include <QClipboard>
 #include <QAbstractItemView>
@@ -219,18 +219,7 @@ void CapacitorPageTest::pastedTextGoesToErrorBox()
 void CapacitorPageTest::hintAfterPickAndTypedValue()
 {
     auto& f = host->f();
-    auto hint = [&] {
-        if (f.Label3->accessibleDescription() != f.Label3->toolTip())
-            return QStringLiteral("description differs: ") + f.Label3->accessibleDescription();
-        // The last line names the Look up window; the lines before it describe the value.
-        QString text = f.Label3->toolTip();
-        if (text.isEmpty())
-            return text;
-        if (!text.endsWith(QLatin1Char('\n') + LookUpHintLine))
-            return QStringLiteral("no Ctrl+L line: ") + text;
-        text.chop(LookUpHintLine.size() + 1);
-        return text;
-    };
+    const auto hint = [&] { return ValueHint(f.Label3); };
 
     // 4.7 nF: E3 to E24 and E192 (470), not E48 or E96; no tolerance band is 20 %.
     type(QStringLiteral("4700"));

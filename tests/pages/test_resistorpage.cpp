@@ -3,11 +3,11 @@
 // as bands, the band-count switch, the lists, the key filter and the messages.
 #include "version.h"
 #include "feedback.h"
-#include "resulthint.h"
 #include "tests/support/apphost.h"
 #include "tests/support/codechecks.h"
 #include "tests/support/copymenu.h"
 #include "tests/support/modalwatch.h"
+#include "tests/support/valuehint.h"
 
 #include <QClipboard>
 #include <QFontDatabase>
@@ -358,19 +358,7 @@ void ResistorPageTest::hintAfterPickAndTypedValue()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     auto& f = host->f();
-    auto hint = [&] {
-        // Assistive tools get the same text as the mouse.
-        if (f.Label1->accessibleDescription() != f.Label1->toolTip())
-            return QStringLiteral("description differs: ") + f.Label1->accessibleDescription();
-        // The last line names the Look up window; the lines before it describe the value.
-        QString text = f.Label1->toolTip();
-        if (text.isEmpty())
-            return text;
-        if (!text.endsWith(QLatin1Char('\n') + LookUpHintLine))
-            return QStringLiteral("no Ctrl+L line: ") + text;
-        text.chop(LookUpHintLine.size() + 1);
-        return text;
-    };
+    const auto hint = [&] { return ValueHint(f.Label1); };
     QCOMPARE(hint(), QString());
 
     // 10 kΩ ±1 % as brown-black-black-red-brown, the last band picked: from the other
