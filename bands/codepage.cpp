@@ -16,8 +16,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cmath>
-
 namespace kolvane {
 
 ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits& units, Quantity quantity,
@@ -205,12 +203,9 @@ void ColourCodePage::enterValue(double value, std::optional<double> tolerancePer
 {
     const TypedValue typed = TypedValueFor(value, QLocale());
     setBandCount(typed.digitCount + 2);
-    for (int i = 0; tolerancePercent && i < ToleranceItemCount; ++i) {
-        if (std::abs(TolerancePercent(i) - *tolerancePercent) <= 1e-9 * *tolerancePercent) {
-            m_c.toleranceList->setCurrentIndex(i);
-            chooseTolerance(i);
-            break;
-        }
+    if (const auto index = tolerancePercent ? ToleranceIndexOfPercent(*tolerancePercent) : std::nullopt) {
+        m_c.toleranceList->setCurrentIndex(*index);
+        chooseTolerance(*index);
     }
     m_c.unitButtons[static_cast<std::size_t>(typed.unitIndex)]->setChecked(true);
     m_c.valueField->setText(typed.text);

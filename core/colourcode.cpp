@@ -90,7 +90,6 @@ TypedValue TypedValueFor(double value, const QLocale& locale)
     // Significant digits: what is left without the trailing zeros.
     while (digits.size() > 1 && digits.endsWith(QLatin1Char('0')))
         digits.chop(1);
-    digits.remove(QLatin1Char('-'));
     typed.digitCount = digits.size() <= 2 ? 2 : 3;
     return typed;
 }

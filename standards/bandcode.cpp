@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 namespace kolvane {
 namespace {
@@ -32,6 +33,14 @@ double TolerancePercent(int index)
         return table;
     }();
     return percents[static_cast<std::size_t>(index)];
+}
+
+std::optional<int> ToleranceIndexOfPercent(double percent)
+{
+    for (int i = 0; i < ToleranceItemCount; ++i)
+        if (std::abs(TolerancePercent(i) - percent) <= 1e-9 * percent)
+            return i;
+    return std::nullopt;
 }
 
 std::optional<int> TfrPpm(int index)

@@ -24,6 +24,8 @@ struct BandCode {
 
 // The tolerance list's item `index` (0..8) as a number: "0,05%" is 0.05.
 double TolerancePercent(int index);
+// The reverse: the list item of a percent (0.05 is 0), nothing for a percent no item has.
+std::optional<int> ToleranceIndexOfPercent(double percent);
 // The TFR list's item `index` (0..7) in ppm/K; none for "none".
 std::optional<int> TfrPpm(int index);
 

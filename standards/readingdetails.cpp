@@ -54,13 +54,10 @@ std::optional<BandColour> ToleranceBandOf(std::optional<double> percent)
 {
     if (!percent)
         return std::nullopt;
-    for (int i = 0; i < ToleranceItemCount; ++i) {
-        if (std::abs(TolerancePercent(i) - *percent) <= 1e-9 * *percent) {
-            const auto colour = ToleranceColour(i);
-            if (colour && *colour != NoColour)
-                return colour;
-        }
-    }
+    const auto index = ToleranceIndexOfPercent(*percent);
+    const auto colour = index ? ToleranceColour(*index) : std::nullopt;
+    if (colour && *colour != NoColour)
+        return colour;
     return std::nullopt;
 }
 

@@ -10,12 +10,9 @@
 #include "tests/support/modalwatch.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QListWidget>
 #include <QRandomGenerator>
 #include <QtTest>
-
-#include <cstring>
 
 using namespace kolvane;
 using namespace kolvane::test;
