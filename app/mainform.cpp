@@ -10,6 +10,7 @@
 #include "colorform.h"
 #include "capacitorpage.h"
 #include "combinepage.h"
+#include "contextmenu.h"
 #include "feedback.h"
 #include "lookupwindow.h"
 #include "resistorpage.h"
@@ -114,8 +115,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     ui->PageControl1->tabBar()->setFont(PixelFont(QStringLiteral("Tahoma"), 13, true));
 
     AssignAccessKeys(ui->MainMenu1->actions());
-    for (QMenu* menu : {ui->File1, ui->Unit1, ui->Help1})
+    for (QMenu* menu : {ui->File1, ui->Unit1, ui->Help1}) {
         AssignAccessKeys(menu->actions());
+        CloseAfterItems(menu);
+    }
 
     // The resistor page has read nothing yet; its digits start unread.
     m_lastReadings.resistor.digits.fill(-1);
@@ -137,8 +140,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     connect(ui->Exit1, &QAction::triggered, this, &QWidget::close);
     const std::array<QAction*, 4> pages = {ui->Resistor1, ui->Capasitor1, ui->Amountofresistor1,
                                            ui->Amountofcapasitor1};
-    for (int i = 0; i < int(pages.size()); ++i)
-        connect(pages[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { showPage(i); });
+    for (std::size_t i = 0; i < pages.size(); ++i)
+        connect(pages[i], &QAction::triggered, this, [this, i] { showPage(Page(i)); });
     connect(ui->Support1, &QAction::triggered, this, &TMainForm::openHelp);
     connect(ui->homepage, &QAction::triggered, this, &TMainForm::openHomePage);
     connect(ui->Pellmoorhomepage1, &QAction::triggered, this, &TMainForm::openProductPage);
@@ -148,12 +151,15 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     auto* lookUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
     connect(lookUp, &QShortcut::activated, this, [this] { openLookup(); });
     for (ColourCodePage* page : {static_cast<ColourCodePage*>(m_resistor), static_cast<ColourCodePage*>(m_capacitor)})
-        connect(page, &ColourCodePage::lookUpRequested, this, [this](const QString& text) { openLookup(text); });
-    connect(m_combine, &CombinePage::lookUpRequested, this, [this](const QString& text, bool) { openLookup(text); });
+        connect(page, &ColourCodePage::lookUpRequested, this,
+                [this, part = page->quantity()](const QString& text) { openLookup(part, text); });
+    connect(m_combine, &CombinePage::lookUpRequested, this, [this](const QString& text, bool capacitors) {
+        openLookup(capacitors ? Quantity::Capacitance : Quantity::Resistance, text);
+    });
 
     MenuShortcutsFirst::install(this);
 
-    ui->PageControl1->setCurrentIndex(0);
+    showPage(Page::Resistor);
     // The layout is in pixels: the client area is fixed, the menu bar sits above it.
     ui->centralwidget->setFixedSize(586, 283);
     setFixedSize(586, 283 + ui->MainMenu1->sizeHint().height());
@@ -184,7 +190,7 @@ LookupWindow* TMainForm::lookupWindow()
         connect(m_lookup, &LookupWindow::showOnPage, this,
                 Guarded(this, [this](Quantity q, double value, std::optional<double> tolerancePercent) {
                     const bool capacitor = q == Quantity::Capacitance;
-                    showPage(capacitor ? 1 : 0);
+                    showPage(capacitor ? Page::Capacitor : Page::Resistor);
                     raise();
                     activateWindow();
                     ColourCodePage& page = capacitor ? static_cast<ColourCodePage&>(*m_capacitor)
@@ -197,14 +203,28 @@ LookupWindow* TMainForm::lookupWindow()
 
 void TMainForm::openLookup(const std::optional<QString>& text)
 {
-    // The capacitor pages look up capacitors, the others resistors.
-    const int page = ui->PageControl1->currentIndex();
-    lookupWindow()->lookUp(page == 1 || page == 3 ? Quantity::Capacitance : Quantity::Resistance, text);
+    openLookup(PartOf(currentPage()), text);
 }
 
-void TMainForm::showPage(int index)
+void TMainForm::openLookup(Quantity part, const std::optional<QString>& text)
 {
-    ui->PageControl1->setCurrentIndex(index);
+    lookupWindow()->lookUp(part, text);
+}
+
+void TMainForm::showPage(Page page)
+{
+    ui->PageControl1->setCurrentIndex(int(page));
+}
+
+Page TMainForm::currentPage() const
+{
+    return Page(ui->PageControl1->currentIndex());
+}
+
+Quantity PartOf(Page page)
+{
+    return page == Page::Capacitor || page == Page::CapacitorCombinations ? Quantity::Capacitance
+                                                                          : Quantity::Resistance;
 }
 
 void TMainForm::openHelp()

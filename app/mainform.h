@@ -4,6 +4,7 @@
 #pragma once
 
 #include "lastreadings.h"
+#include "lettercode.h"
 
 #include <QMainWindow>
 
@@ -25,6 +26,11 @@ class LookupWindow;
 class ResistorPage;
 class TColorForm;
 
+// The pages, in the order of their tabs.
+enum class Page { Resistor, Capacitor, ResistorCombinations, CapacitorCombinations };
+// The kind of part a page is about.
+Quantity PartOf(Page page);
+
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -44,16 +50,19 @@ public:
     // start-up, so nothing makes it before then.
     LookupWindow* lookupWindow();
 
-    // Brings page `index` to the front: 0 resistor, 1 capacitor, 2 and 3 the
-    // series/parallel calculators of resistors and of capacitors.
-    void showPage(int index);
+    // Brings a page to the front; `index` counts as Page does.
+    void showPage(Page page);
+    void showPage(int index) { showPage(Page(index)); }
+    Page currentPage() const;
     // Opens the help page that is installed beside the program, if it is there.
     void openHelp();
     void openHomePage();
     void openProductPage();
     void showAbout();
-    // Shows the Look up window for the page in front; with a text, the field holds it.
+    // Shows the Look up window for the part of the page in front, or for `part`; with
+    // a text, the field holds it.
     void openLookup(const std::optional<QString>& text = std::nullopt);
+    void openLookup(Quantity part, const std::optional<QString>& text);
 
 private:
     std::unique_ptr<Ui::TMainForm> ui;

@@ -65,6 +65,8 @@ public:
                    LastReading& lastReading, PickerSource picker, QWidget* owner, QObject* parent);
 
     int digitCount() const;
+    // The kind of part the page reads.
+    Quantity quantity() const { return m_quantity; }
     // Reads the value bands into the value label.
     void recompute();
     // Paints the value bands for the typed number, then recomputes. Throws

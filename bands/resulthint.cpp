@@ -35,9 +35,8 @@ void AppendPercent(QString& text, double percent, QStringView point)
     text += QLatin1Char('%');
 }
 
-void AppendSeries(QString& text, double value, const CodeUnits& units, QStringView point)
+void AppendSeries(QString& text, const SeriesPlace& place, const CodeUnits& units, QStringView point)
 {
-    const SeriesPlace place = SeriesPlaceOf(value);
     if (!place.members.empty()) {
         text += QLatin1String("Standard value in ");
         for (std::size_t i = 0; i < place.members.size(); ++i) {
@@ -66,22 +65,30 @@ void AppendSeries(QString& text, double value, const CodeUnits& units, QStringVi
 QString ToleranceLine(double value, double percent, const CodeUnits& units, const QLocale& locale)
 {
     const auto span = ShownToleranceSpan(value, percent);
-    if (!span)
-        return {};
+    return span ? ToleranceLine(*span, percent, units, locale) : QString();
+}
+
+QString ToleranceLine(const ValueSpan& span, double percent, const CodeUnits& units, const QLocale& locale)
+{
     const QString point = locale.decimalPoint();
     QString text = QLatin1String("Tolerance ");
     AppendPercent(text, percent, point);
     text += QLatin1String(": ");
-    AppendValue(text, span->low, units, point);
+    AppendValue(text, span.low, units, point);
     text += QStringView(u" \u2026 ");
-    AppendValue(text, span->high, units, point);
+    AppendValue(text, span.high, units, point);
     return text;
 }
 
 QString SeriesLine(double value, const CodeUnits& units, const QLocale& locale)
 {
+    return SeriesLine(SeriesPlaceOf(value), units, locale);
+}
+
+QString SeriesLine(const SeriesPlace& place, const CodeUnits& units, const QLocale& locale)
+{
     QString text;
-    AppendSeries(text, value, units, locale.decimalPoint());
+    AppendSeries(text, place, units, locale.decimalPoint());
     return text;
 }
 

@@ -6,6 +6,8 @@
 
 #include "bandcode.h"
 #include "colourcode.h"
+#include "readingdetails.h"
+#include "tolerance.h"
 
 #include <QLocale>
 #include <QString>
@@ -22,8 +24,12 @@ inline const QString LookUpHintLine = QStringLiteral("Ctrl+L looks up any value,
 // The hint's lines one by one, for other places that describe a value the same way.
 // "Tolerance ±5%: 4,47 KOhm … 4,94 KOhm"; empty for a percent that spans nothing.
 QString ToleranceLine(double value, double percent, const CodeUnits& units, const QLocale& locale);
+// The same line for a span already worked out (ShownToleranceSpan).
+QString ToleranceLine(const ValueSpan& span, double percent, const CodeUnits& units, const QLocale& locale);
 // "Standard value in E6, E12, E24" or "Not a standard value; neighbours in E24: … and …".
 QString SeriesLine(double value, const CodeUnits& units, const QLocale& locale);
+// The same line for a place already worked out (SeriesPlaceOf).
+QString SeriesLine(const SeriesPlace& place, const CodeUnits& units, const QLocale& locale);
 // "Warning: read from the other end: 120,00 Ohm ±1%".
 QString OtherEndLine(const CodeReading& other, const CodeUnits& units, const QLocale& locale);
 // "±0,25%", with the locale's decimal point.

@@ -11,7 +11,6 @@
 
 class QAction;
 class QLabel;
-class QMenu;
 
 namespace kolvane {
 
@@ -31,10 +30,6 @@ public:
     void setAvailable(bool available);
 
 private:
-    QAction* addCopyItem(const QString& text, std::function<QString()> source);
-    // One menu for every opening: a menu made anew each time would leave assistive
-    // tools with the items of the first, destroyed one.
-    QMenu* m_menu;
     QList<QAction*> m_items;
 };
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "combinepage.h"
 
+#include "contextmenu.h"
 #include "feedback.h"
 #include "fonts.h"
 #include "keyfilters.h"
@@ -19,7 +20,6 @@
 
 #include <array>
 #include <cstdint>
-#include <memory>
 
 namespace kolvane {
 namespace {
@@ -50,6 +50,11 @@ std::int32_t ParseField(const QLineEdit* field)
 CombinePage::CombinePage(const CombineControls& controls, QWidget* owner, QObject* parent)
     : QObject(parent), m_c(controls)
 {
+    // What each calculator adds follows from its place, once, here.
+    for (std::size_t i = 0; i < m_c.calculators.size(); ++i) {
+        m_c.calculators[i].capacitors = i >= 2;
+        m_c.calculators[i].sum = i == 0 || i == 3;
+    }
     const QString sans = QStringLiteral("MS Sans Serif");
     const QString verdana = QStringLiteral("Verdana");
     const QColor navy(0, 0, 128);
@@ -69,12 +74,8 @@ CombinePage::CombinePage(const CombineControls& controls, QWidget* owner, QObjec
         // give eleven characters), so the written total is never limited.
         calculator.result->setMaxLength(32767);
     }
-    for (int i = 0; i < int(m_c.calculators.size()); ++i) {
-        QLineEdit* result = m_c.calculators[static_cast<std::size_t>(i)].result;
-        result->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(result, &QWidget::customContextMenuRequested, this,
-                [this, i](const QPoint& at) { showResultMenu(i, at); });
-    }
+    for (int i = 0; i < int(m_c.calculators.size()); ++i)
+        addResultMenu(i);
 
     // The diagrams sit on pages that start hidden: each is decoded when its frame is
     // first shown, just before it is painted, instead of on every start-up.
@@ -107,36 +108,34 @@ bool CombinePage::eventFilter(QObject* watched, QEvent* event)
     return QObject::eventFilter(watched, event);
 }
 
-void CombinePage::showResultMenu(int index, const QPoint& at)
+void CombinePage::addResultMenu(int index)
 {
-    QLineEdit* result = m_c.calculators.at(static_cast<std::size_t>(index)).result;
-    // The field's own menu is made for each opening, its items with it, so assistive
-    // tools always meet the items of the menu on screen.
-    const std::unique_ptr<QMenu> menu(result->createStandardContextMenu());
+    const CalculatorControls& calculator = m_c.calculators.at(static_cast<std::size_t>(index));
+    QLineEdit* result = calculator.result;
+    auto* menu = new ContextMenu(result);
+    // The field's own items, made for each opening as its selection allows.
+    menu->setOpeningItems([result] { return result->createStandardContextMenu(); });
     menu->addSeparator();
-    QAction* lookUp = menu->addAction(QStringLiteral("Look up\u2026"));
-    lookUp->setEnabled(!result->text().isEmpty());
-    QString text = result->text();
-    // A sum is written with ",00" in every locale; its whole number reads in any.
-    if (index == 0 || index == 3) {
-        if (text.endsWith(QStringLiteral(",00")))
-            text.chop(3);
-    }
-    if (menu->exec(result->mapToGlobal(at)) == lookUp)
-        emit lookUpRequested(text, index >= 2);
+    QAction* lookUp = menu->addItem(QStringLiteral("Look up\u2026"),
+                                    [this, result, sum = calculator.sum, capacitors = calculator.capacitors] {
+                                        QString text = result->text();
+                                        // A sum is written with ",00" in every locale; its whole number reads in any.
+                                        if (sum && text.endsWith(QStringLiteral(",00")))
+                                            text.chop(3);
+                                        emit lookUpRequested(text, capacitors);
+                                    });
+    connect(menu->menu(), &QMenu::aboutToShow, lookUp,
+            [lookUp, result] { lookUp->setEnabled(!result->text().isEmpty()); });
 }
 
 void CombinePage::calculate(int index)
 {
-    // Resistors add in series and capacitors in parallel; the other two take the
-    // product over the sum.
     const CalculatorControls& calculator = m_c.calculators.at(static_cast<std::size_t>(index));
-    const bool sum = index == 0 || index == 3;
     if (calculator.first->text().isEmpty() && calculator.second->text().isEmpty())
         return;
     const std::int32_t a = ParseField(calculator.first);
     const std::int32_t b = ParseField(calculator.second);
-    if (sum) {
+    if (calculator.sum) {
         calculator.result->setText(SumRuleText(a, b));
         return;
     }

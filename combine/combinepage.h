@@ -21,6 +21,10 @@ struct CalculatorControls {
     QLineEdit* result = nullptr;
     QAbstractButton* button = nullptr;
     QLabel* diagram = nullptr;
+    // Resistors add in series and capacitors in parallel; the other two calculators
+    // take the product over the sum.
+    bool sum = false;
+    bool capacitors = false;
 };
 
 // The controls of both pages, calculators in the order resistors in series, resistors
@@ -53,8 +57,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The field's usual menu with "Look up…" after its items.
-    void showResultMenu(int index, const QPoint& at);
+    // The result field's own menu with "Look up…" after its items.
+    void addResultMenu(int index);
 
     CombineControls m_c;
 };

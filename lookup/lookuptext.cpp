@@ -2,7 +2,6 @@
 #include "lookuptext.h"
 
 #include "colourcode.h"
-#include "readingdetails.h"
 #include "resulthint.h"
 
 namespace kolvane {
@@ -45,9 +44,8 @@ QString ReadingLine(const TextReading& reading, Quantity q, const QLocale& local
     return line;
 }
 
-QStringList DetailLines(const TextReading& reading, Quantity q, const QLocale& locale)
+QStringList DetailLines(const ReadingDetails& d, Quantity q, const QLocale& locale)
 {
-    const ReadingDetails d = DetailsOf(reading, q);
     const CodeUnits& units = UnitsOf(q);
     QStringList lines;
     const auto add = [&lines](const QString& line) {
@@ -55,9 +53,9 @@ QStringList DetailLines(const TextReading& reading, Quantity q, const QLocale& l
             lines << line;
     };
     add(QStringLiteral("Value: ") + ValueText(static_cast<float>(d.value), units, locale));
-    if (d.tolerancePercent)
-        add(ToleranceLine(d.value, *d.tolerancePercent, units, locale));
-    add(SeriesLine(d.value, units, locale));
+    if (d.span && d.tolerancePercent)
+        add(ToleranceLine(*d.span, *d.tolerancePercent, units, locale));
+    add(SeriesLine(d.series, units, locale));
     add(ColoursLine(QStringLiteral("4 bands: "), d.fourBands, locale));
     add(ColoursLine(QStringLiteral("5 bands: "), d.fiveBands, locale));
     if (d.letterCode)

@@ -1,32 +1,28 @@
 // SPDX-License-Identifier: MIT
 #include "lookupwindow.h"
 
+#include "contextmenu.h"
 #include "eseries.h"
+#include "feedback.h"
 #include "listaccessible.h"
 #include "lookuptext.h"
+#include "placement.h"
 #include "stocklist.h"
 
-#include <QApplication>
 #include <QButtonGroup>
-#include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QTextBlock>
 #include <QVBoxLayout>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace kolvane {
 namespace {
@@ -53,20 +49,29 @@ LookupWindow::LookupWindow(QWidget* parent)
     : QDialog(parent), m_input(new QLineEdit), m_resistor(new QRadioButton(QStringLiteral("&Resistor"))),
       m_capacitor(new QRadioButton(QStringLiteral("&Capacitor"))), m_readingList(new QListWidget),
       m_details(new QPlainTextEdit), m_partsFrom(new QComboBox), m_mostParts(new QComboBox),
-      m_combinations(new QListWidget), m_showOnPage(new QPushButton(QStringLiteral("&Show on page")))
+      m_combinations(new QListWidget), m_showOnPage(new QPushButton(QStringLiteral("&Show on page"))),
+      m_finder([this](const std::vector<Combination>& found) { showFound(found); })
 {
     setWindowTitle(QStringLiteral("Look up"));
     setModal(false);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setUpControls();
+    layOut();
+    connectControls();
+    addCopyMenus();
+    // Centred over the main window at its first showing, as the dialogs are; after that
+    // the window stays where the user put it.
+    CentredOverParent::install(this, CentredOverParent::FirstShowing);
+    readInput();
+}
 
+void LookupWindow::setUpControls()
+{
     m_input->setAccessibleName(QStringLiteral("Value, marking or colours"));
     m_input->setPlaceholderText(QStringLiteral("6.4k, 4K7, 01C, 104, yellow violet red gold"));
     m_input->setMaxLength(int(LongestReadableText));
     m_input->setClearButtonEnabled(true);
     m_resistor->setChecked(true);
-    auto* kinds = new QButtonGroup(this);
-    kinds->addButton(m_resistor);
-    kinds->addButton(m_capacitor);
     m_readingList->setAccessibleName(QStringLiteral("Readings"));
     m_details->setAccessibleName(QStringLiteral("Details"));
     m_details->setReadOnly(true);
@@ -87,7 +92,10 @@ LookupWindow::LookupWindow(QWidget* parent)
     m_showOnPage->setAutoDefault(true);
     m_showOnPage->setDefault(true);
     m_showOnPage->setEnabled(false);
+}
 
+void LookupWindow::layOut()
+{
     auto* kindRow = new QHBoxLayout;
     kindRow->addWidget(m_resistor);
     kindRow->addWidget(m_capacitor);
@@ -125,7 +133,13 @@ LookupWindow::LookupWindow(QWidget* parent)
     setTabOrder(m_partsFrom, m_mostParts);
     setTabOrder(m_mostParts, m_combinations);
     setTabOrder(m_combinations, m_showOnPage);
+}
 
+void LookupWindow::connectControls()
+{
+    auto* kinds = new QButtonGroup(this);
+    kinds->addButton(m_resistor);
+    kinds->addButton(m_capacitor);
     connect(m_input, &QLineEdit::textChanged, this, &LookupWindow::readInput);
     connect(m_input, &QLineEdit::returnPressed, this, &LookupWindow::requestShowOnPage);
     connect(kinds, &QButtonGroup::buttonToggled, this, [this](QAbstractButton*, bool on) {
@@ -137,29 +151,26 @@ LookupWindow::LookupWindow(QWidget* parent)
     connect(m_partsFrom, &QComboBox::activated, this, &LookupWindow::choosePartsSource);
     connect(m_mostParts, &QComboBox::activated, this, &LookupWindow::findCombinations);
     connect(m_showOnPage, &QPushButton::clicked, this, &LookupWindow::requestShowOnPage);
-    connect(&m_finder, &QFutureWatcher<std::vector<Combination>>::finished, this, &LookupWindow::showFound);
+}
 
+void LookupWindow::addCopyMenus()
+{
     const auto currentText = [](QListWidget* list) {
         const QListWidgetItem* item = list->currentItem();
         return item ? item->text() : QString();
     };
     addCopyMenu(m_readingList, [this, currentText] { return currentText(m_readingList); });
     addCopyMenu(m_combinations, [this, currentText] { return currentText(m_combinations); });
-    // A detail line is copied whole unless part of the text is selected.
-    addCopyMenu(m_details, [this] {
+    // A detail line is copied whole unless part of the text is selected. A text field
+    // copies only what is selected by itself; here Ctrl+C copies the line too.
+    m_detailsCopy = addCopyMenu(m_details, [this] {
         const QTextCursor cursor = m_details->textCursor();
         return cursor.hasSelection() ? cursor.selectedText() : cursor.block().text();
     });
-
-    readInput();
+    m_details->installEventFilter(this);
 }
 
-LookupWindow::~LookupWindow()
-{
-    // A search still running finishes on its worker; nothing waits for its answer.
-    m_finder.disconnect(this);
-    m_finder.waitForFinished();
-}
+LookupWindow::~LookupWindow() = default;
 
 bool LookupWindow::eventFilter(QObject* watched, QEvent* event)
 {
@@ -171,28 +182,14 @@ bool LookupWindow::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void LookupWindow::addCopyMenu(QWidget* widget, const std::function<QString()>& text)
+QAction* LookupWindow::addCopyMenu(QWidget* widget, std::function<QString()> text)
 {
-    auto* menu = new QMenu(widget);
-    QAction* copy = menu->addAction(QStringLiteral("&Copy"));
+    auto* menu = new ContextMenu(widget);
+    QAction* copy = menu->addCopyItem(QStringLiteral("&Copy"), std::move(text));
     copy->setShortcut(QKeySequence::Copy);
     copy->setShortcutContext(Qt::WidgetShortcut);
     widget->addAction(copy);
-    connect(copy, &QAction::triggered, this, [text] {
-        if (const QString copied = text(); !copied.isEmpty())
-            QGuiApplication::clipboard()->setText(copied);
-    });
-    widget->setContextMenuPolicy(Qt::CustomContextMenu);
-    // Scroll areas report the point in their viewport.
-    auto* area = qobject_cast<QAbstractScrollArea*>(widget);
-    QWidget* surface = area ? area->viewport() : widget;
-    connect(widget, &QWidget::customContextMenuRequested, menu,
-            [surface, menu](const QPoint& at) { menu->popup(surface->mapToGlobal(at)); });
-    // A text field copies only what is selected; here Ctrl+C copies the line too.
-    if (qobject_cast<QPlainTextEdit*>(widget)) {
-        widget->installEventFilter(this);
-        m_detailsCopy = copy;
-    }
+    return copy;
 }
 
 Quantity LookupWindow::quantity() const
@@ -210,18 +207,6 @@ void LookupWindow::lookUp(Quantity q, const std::optional<QString>& text)
     activateWindow();
     m_input->setFocus(Qt::OtherFocusReason);
     m_input->selectAll();
-}
-
-void LookupWindow::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // The first showing is centred over the main window, as the dialogs are; after
-    // that the window stays where the user put it.
-    if (!m_placed && parentWidget()) {
-        m_placed = true;
-        const QRect over = parentWidget()->window()->frameGeometry();
-        move(over.center() - QPoint(frameGeometry().width() / 2, frameGeometry().height() / 2));
-    }
 }
 
 void LookupWindow::readInput()
@@ -263,7 +248,9 @@ void LookupWindow::showSelected()
 {
     const auto reading = selectedReading();
     m_showOnPage->setEnabled(reading.has_value());
-    m_details->setPlainText(reading ? DetailLines(*reading, quantity(), QLocale()).join(QLatin1Char('\n')) : QString());
+    m_details->setPlainText(
+        reading ? DetailLines(DetailsOf(*reading, quantity()), quantity(), QLocale()).join(QLatin1Char('\n'))
+                : QString());
     findCombinations();
 }
 
@@ -277,7 +264,7 @@ std::vector<double> LookupWindow::partValues() const
 
 void LookupWindow::findCombinations()
 {
-    ++m_generation;
+    m_finder.cancel();
     m_combinations->clear();
     const auto reading = selectedReading();
     if (!reading)
@@ -287,43 +274,23 @@ void LookupWindow::findCombinations()
         return;
     }
     m_combinations->addItem(QStringLiteral("Finding combinations\u2026"));
-    m_pending = Search{partValues(), reading->value, m_mostParts->currentIndex() + 1, m_generation};
-    if (!m_searching)
-        startFinder();
-}
-
-void LookupWindow::startFinder()
-{
-    if (!m_pending)
-        return;
-    Search search = std::move(*m_pending);
-    m_pending.reset();
-    m_runningGeneration = search.generation;
-    m_searching = true;
-    m_finder.setFuture(QtConcurrent::run([search = std::move(search)] {
-        return FindCombinations(search.parts, search.target, search.mostParts, ShownCombinations);
-    }));
+    m_finder.request([parts = partValues(), target = reading->value, mostParts = m_mostParts->currentIndex() + 1] {
+        return FindCombinations(parts, target, mostParts, ShownCombinations);
+    });
 }
 
 bool LookupWindow::isFinding() const
 {
-    return m_searching || m_pending.has_value();
+    return m_finder.isBusy();
 }
 
-void LookupWindow::showFound()
+void LookupWindow::showFound(const std::vector<Combination>& found)
 {
-    m_searching = false;
-    // Only the answer for the latest input is shown; a stale one makes way for the
-    // search that waited.
-    if (m_runningGeneration == m_generation) {
-        m_combinations->clear();
-        const std::vector<Combination> found = m_finder.result();
-        for (const Combination& c : found)
-            m_combinations->addItem(CombinationLine(c, QLocale()));
-        if (found.empty())
-            m_combinations->addItem(QStringLiteral("No combination from these parts"));
-    }
-    startFinder();
+    m_combinations->clear();
+    for (const Combination& c : found)
+        m_combinations->addItem(CombinationLine(c, QLocale()));
+    if (found.empty())
+        m_combinations->addItem(QStringLiteral("No combination from these parts"));
 }
 
 void LookupWindow::choosePartsSource(int index)
@@ -339,11 +306,8 @@ void LookupWindow::choosePartsSource(int index)
     if (!path.isEmpty())
         stock = ReadStockFile(path);
     if (path.isEmpty() || !stock.error.isEmpty()) {
-        if (!stock.error.isEmpty()) {
-            QMessageBox box(QMessageBox::Critical, windowTitle(), stock.error, QMessageBox::Ok, this);
-            box.setTextFormat(Qt::PlainText);
-            box.exec();
-        }
+        if (!stock.error.isEmpty())
+            ShowErrorBox(this, stock.error);
         m_partsFrom->setCurrentIndex(m_lastSeriesIndex);
         return;
     }

@@ -4,19 +4,19 @@
 // Modeless, so the pages stay usable beside it; made on first use and kept.
 #pragma once
 
-#include "combinationfinder.h"
+#include "newestsearch.h"
 #include "textreading.h"
 
 #include <QDialog>
-#include <QFutureWatcher>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 class QComboBox;
 class QLineEdit;
 class QListWidget;
-class QMenu;
+class QAction;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -45,25 +45,28 @@ signals:
     void showOnPage(kolvane::Quantity q, double value, std::optional<double> tolerancePercent);
 
 protected:
-    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's parts.
+    void setUpControls();
+    void layOut();
+    void connectControls();
+    void addCopyMenus();
+
     // Lists every reading of the field's text and selects the first.
     void readInput();
     // Details and combinations of the selected reading.
     void showSelected();
     void findCombinations();
-    void startFinder();
-    void showFound();
+    void showFound(const std::vector<Combination>& found);
     // "Parts from" changed: the stock list item asks for a file.
     void choosePartsSource(int index);
     void requestShowOnPage();
     std::optional<TextReading> selectedReading() const;
     std::vector<double> partValues() const;
-    // A persistent "Copy" menu: a menu made anew on each opening would leave assistive
-    // tools with the items of the first, destroyed one.
-    void addCopyMenu(QWidget* widget, const std::function<QString()>& text);
+    // A "Copy" menu whose item Ctrl+C also runs while the widget has the focus.
+    QAction* addCopyMenu(QWidget* widget, std::function<QString()> text);
 
     QLineEdit* m_input;
     QRadioButton* m_resistor;
@@ -79,23 +82,7 @@ private:
     std::vector<TextReading> m_readings;
     std::vector<double> m_stock;
     int m_lastSeriesIndex = 0;
-    bool m_placed = false;
-
-    // The finder runs on a worker thread, one search at a time; a search asked for
-    // while one runs waits, and only the newest waiting one runs next.
-    struct Search {
-        std::vector<double> parts;
-        double target = 0.0;
-        int mostParts = 2;
-        int generation = 0;
-    };
-    QFutureWatcher<std::vector<Combination>> m_finder;
-    std::optional<Search> m_pending;
-    int m_generation = 0;
-    int m_runningGeneration = -1;
-    // Set from a search's start until its answer has been taken, which comes after the
-    // worker itself has finished.
-    bool m_searching = false;
+    NewestSearch m_finder;
 };
 
 } // namespace kolvane
