@@ -29,13 +29,16 @@ void CentredOverParent::install(QWidget* dialog, When when)
 // dialog knows nothing of its frame, and Qt's own placement guesses it wrong by about a
 // title bar. Even after mapping, Qt learns a dialog's frame late and at times wrongly.
 // The parent's frame, long settled, is the better measure: the same window manager
-// draws both.
-void CentredOverParent::place()
+// draws both, though a window the user may resize can get a wider edge to grip: when
+// the window's own frame, once known, differs, the window is placed again by it.
+void CentredOverParent::place(const std::optional<QMargins>& own)
 {
     const QWidget* parent = m_dialog->parentWidget() ? m_dialog->parentWidget()->window() : nullptr;
     if (!parent)
         return;
-    const QMargins margins = FrameMargins(parent);
+    const QMargins margins = own.value_or(FrameMargins(parent));
+    if (own && *own == FrameMargins(parent))
+        return;
     const QSize frameSize = m_dialog->size().grownBy(margins);
     const QRect over = parent->frameGeometry();
     const QPoint frameTopLeft =
@@ -49,13 +52,26 @@ void CentredOverParent::place()
 
 bool CentredOverParent::eventFilter(QObject* watched, QEvent* event)
 {
-    // Qt's own placement has run by now; the window is not mapped yet.
-    if (watched == m_dialog && event->type() == QEvent::Show) {
-        place();
-        if (m_when == FirstShowing) {
-            // Placed once: Qt's own placement stays away at later showings too.
-            m_dialog->setAttribute(Qt::WA_Moved);
-            deleteLater();
+    if (watched != m_dialog || m_placed)
+        return QObject::eventFilter(watched, event);
+    if (event->type() == QEvent::Show) {
+        // Qt's own placement has run by now; the window is not mapped yet.
+        place(std::nullopt);
+        m_framed = false;
+    } else if (event->type() == QEvent::Hide) {
+        m_framed = true;
+    } else if (!m_framed) {
+        // Qt hears of the frame with no event of its own: any event of the shown window
+        // may be the first to see it.
+        const QMargins own = FrameMargins(m_dialog);
+        if (!own.isNull()) {
+            m_framed = true;
+            place(own);
+            if (m_when == FirstShowing) {
+                // Placed once: Qt's own placement stays away at later showings too.
+                m_dialog->setAttribute(Qt::WA_Moved);
+                m_placed = true;
+            }
         }
     }
     return QObject::eventFilter(watched, event);

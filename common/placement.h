@@ -3,7 +3,10 @@
 // first showing on.
 #pragma once
 
+#include <QMargins>
 #include <QObject>
+
+#include <optional>
 
 class QWidget;
 
@@ -25,10 +28,13 @@ protected:
 
 private:
     CentredOverParent(QWidget* dialog, When when);
-    void place();
+    // Centres the window's frame: its own frame's margins where known, else the parent's.
+    void place(const std::optional<QMargins>& own);
 
     QWidget* m_dialog;
     When m_when;
+    bool m_framed = true;
+    bool m_placed = false;
 };
 
 } // namespace kolvane

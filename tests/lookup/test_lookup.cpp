@@ -8,6 +8,7 @@
 #include "tests/support/modalwatch.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -26,6 +27,95 @@ T* Named(QWidget* window, const QString& name)
         if (w->accessibleName() == name || (w->accessibleName().isEmpty() && w->property("text") == name))
             return w;
     return nullptr;
+}
+
+// Opens `control`'s context menu as a right click does, and presses the item whose
+// accessible name starts with `item` through the menu's accessibility interface, as an
+// assistive tool does. Reports whether the menu was up, and whether it was closed once
+// the press had returned.
+struct MenuPress {
+    bool opened = false;
+    bool closedByPress = false;
+};
+MenuPress PressMenuItem(QWidget* control, const QString& item)
+{
+    MenuPress press;
+    QTimer probe;
+    probe.setInterval(0);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        if (press.opened) {
+            // Still open after the press: closed here so that the test goes on.
+            menu->close();
+            return;
+        }
+        press.opened = true;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
+        for (int i = 0; face && i < face->childCount(); ++i) {
+            QAccessibleInterface* child = face->child(i);
+            if (child && child->text(QAccessible::Name).startsWith(item) && child->actionInterface()) {
+                child->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+                press.closedByPress = !menu->isVisible();
+                break;
+            }
+        }
+    });
+    probe.start();
+    auto* area = qobject_cast<QAbstractScrollArea*>(control);
+    QWidget* surface = area ? area->viewport() : control;
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), surface->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(surface, &event);
+    // A menu that never closes counts as never opened.
+    if (!QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }))
+        press.opened = false;
+    return press;
+}
+
+// Counts the times a widget is shown, each a new opening for assistive tools.
+class ShowCounter : public QObject {
+public:
+    using QObject::QObject;
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            ++shown;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// Opens `control`'s menu with a right click and closes it with Escape: whether it was
+// shown anew (and so announced) for this opening, and the items its interface lists.
+struct Opening {
+    bool shownAnew = false;
+    QStringList items;
+};
+Opening OpenAndClose(QWidget* control)
+{
+    Opening opening;
+    ShowCounter counter;
+    for (QMenu* menu : control->findChildren<QMenu*>())
+        menu->installEventFilter(&counter);
+    QTimer::singleShot(0, [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
+        for (int i = 0; face && i < face->childCount(); ++i)
+            if (QAccessibleInterface* child = face->child(i))
+                opening.items << child->text(QAccessible::Name);
+        QTest::keyClick(menu, Qt::Key_Escape);
+    });
+    auto* area = qobject_cast<QAbstractScrollArea*>(control);
+    QWidget* surface = area ? area->viewport() : control;
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), surface->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(surface, &event);
+    opening.shownAnew = counter.shown == 1;
+    return opening;
 }
 
 QStringList Items(QListWidget* list)
@@ -52,6 +142,8 @@ private slots:
     void valueLabelAndResultFieldOpenItFilledIn();
     void combinationsComeFromTheWorker();
     void menusListTheirItemsOnEveryOpening();
+    void aPressOnAMenuItemRunsItAndClosesTheMenu_data();
+    void aPressOnAMenuItemRunsItAndClosesTheMenu();
     void escapeCloses();
 
 private:
@@ -306,6 +398,71 @@ void LookupTest::menusListTheirItemsOnEveryOpening()
         QVERIFY2(names.contains(QStringLiteral("Copy value")) && names.contains(QStringLiteral("Look up\u2026")),
                  qPrintable(QStringLiteral("opening %1: %2").arg(opening).arg(names.join(QLatin1String(", ")))));
     }
+}
+
+// An assistive tool's press on a menu item runs the item and closes the menu, and the
+// next opening of that menu is a new one, announced as such and listing its items.
+void LookupTest::aPressOnAMenuItemRunsItAndClosesTheMenu_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("clipboard"); // what the item copies, if it copies
+    QTest::addColumn<QString>("lookedUp");  // what the Look up window then holds, if it opens
+    QTest::newRow("value label, Look up") << "Label1"
+                                          << "Look up" << QString() << "4.70 KOhm";
+    QTest::newRow("value label, Copy value") << "Label1"
+                                             << "Copy value"
+                                             << "4.70 KOhm" << QString();
+    QTest::newRow("capacitors in parallel, Look up") << "Edit14"
+                                                     << "Look up" << QString() << "100";
+    QTest::newRow("capacitors in parallel, the field's Copy") << "Edit14"
+                                                              << "Copy"
+                                                              << "100,00" << QString();
+    QTest::newRow("Look up's readings, Copy") << "Readings"
+                                              << "Copy"
+                                              << "letter code: 4.70 KOhm" << QString();
+    QTest::newRow("Look up's details, Copy") << "Details"
+                                             << "Copy"
+                                             << "Value: 4.70 KOhm" << QString();
+}
+
+void LookupTest::aPressOnAMenuItemRunsItAndClosesTheMenu()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, item);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, lookedUp);
+    auto& f = host->f();
+    f.Edit1->setText(QStringLiteral("4700"));
+    f.Button1->click();
+    f.Edit12->setText(QStringLiteral("47"));
+    f.Edit13->setText(QStringLiteral("53"));
+    f.Button6->click();
+    f.Edit14->selectAll();
+    QWidget* widget = host->main().findChild<QWidget*>(control);
+    if (!widget) {
+        LookupWindow* w = open();
+        QVERIFY(w);
+        input(w)->setText(QStringLiteral("4K7"));
+        widget = Named<QWidget>(w, control);
+    }
+    QVERIFY(widget);
+    QGuiApplication::clipboard()->clear();
+
+    const MenuPress press = PressMenuItem(widget, item);
+    QVERIFY(press.opened);
+    QVERIFY(press.closedByPress);
+    if (!clipboard.isEmpty())
+        QCOMPARE(QGuiApplication::clipboard()->text(), clipboard);
+    if (!lookedUp.isEmpty()) {
+        auto* w = host->main().findChild<LookupWindow*>();
+        QVERIFY(w && w->isVisible());
+        QCOMPARE(input(w)->text(), lookedUp);
+    }
+    const Opening next = OpenAndClose(widget);
+    QVERIFY(next.shownAnew);
+    QVERIFY2(std::any_of(next.items.cbegin(), next.items.cend(), [&](const QString& i) { return i.startsWith(item); }),
+             qPrintable(next.items.join(QLatin1String(", "))));
 }
 
 void LookupTest::escapeCloses()

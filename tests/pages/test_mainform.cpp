@@ -4,6 +4,7 @@
 #include "version.h"
 #include "addresses.h"
 #include "feedback.h"
+#include "lookupwindow.h"
 #include "tests/support/apphost.h"
 #include "tests/support/modalwatch.h"
 
@@ -44,6 +45,7 @@ private slots:
     void exitClosesTheWindow();
     void dialogsAreMadeOnFirstUseOnly();
     void dialogsOpenCentredFromTheFirstTime();
+    void lookUpOpensCentredTheFirstTimeAndStaysWhereMoved();
     void menuBarStaysInTheWindowBesideAGlobalMenu();
 
 private:
@@ -309,6 +311,35 @@ void MainFormTest::dialogsOpenCentredFromTheFirstTime()
                 qPrintable(QStringLiteral("showing %1 is off by %2,%3").arg(showing).arg(offset.x()).arg(offset.y())));
         }
     }
+}
+
+// Look up opens centred over the main window at its first showing, frame over frame,
+// though no frame of its own is known then; moved, it opens where it was left.
+void MainFormTest::lookUpOpensCentredTheFirstTimeAndStaysWhereMoved()
+{
+    TMainForm& main = host->main();
+    QVERIFY(QTest::qWaitForWindowExposed(&main));
+    QVERIFY2(QTest::qWaitFor([&] { return FrameOnScreen(&main).has_value(); }, 5000), "the main window has no frame");
+    QTest::qWait(200); // the window manager settles the main window
+    const QPoint centre = FrameOnScreen(&main)->center();
+
+    main.openLookup();
+    QWidget* lookUp = main.lookupWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(lookUp));
+    if (QTest::qWaitFor([&] { return FrameOnScreen(lookUp).has_value(); }, 3000))
+        QTest::qWait(200); // seen where it ends, should it first show elsewhere and then move
+    const QPoint offset = FrameOnScreen(lookUp).value_or(QRect()).center() - centre;
+    QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
+             qPrintable(QStringLiteral("off by %1,%2").arg(offset.x()).arg(offset.y())));
+
+    const QRect moved = lookUp->geometry().translated(40, 30);
+    lookUp->setGeometry(moved);
+    QTRY_COMPARE(lookUp->geometry(), moved);
+    lookUp->hide();
+    main.openLookup();
+    QVERIFY(QTest::qWaitForWindowExposed(lookUp));
+    QTest::qWait(200);
+    QCOMPARE(lookUp->geometry(), moved);
 }
 
 // The window's layout holds its menu bar above the client area, so the bar stays in
