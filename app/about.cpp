@@ -6,6 +6,7 @@
 #include "addresses.h"
 #include "focusmark.h"
 #include "fonts.h"
+#include "keyfilters.h"
 #include "placement.h"
 #include "version.h"
 #include "ui_about.h"
@@ -67,9 +68,7 @@ protected:
 
     void keyPressEvent(QKeyEvent* event) override
     {
-        const bool press =
-            event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
-        if (!press || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        if (!IsPressKey(event)) {
             QWidget::keyPressEvent(event);
             return;
         }

@@ -44,13 +44,11 @@ ResistorControls ResistorPageControls(Ui::TMainForm& ui)
     c.valueBands = {ui.Shape1, ui.Shape2, ui.Shape3, ui.Shape4};
     c.toleranceBand = ui.Shape5;
     c.toleranceList = ui.ComboBox1;
-    c.fourBands = ui.RadioButton1;
     c.valueLabel = ui.Label1;
     c.valueField = ui.Edit1;
     c.valueFieldColour = Qt::black;
     c.unitButtons = {ui.RadioButton5, ui.RadioButton6, ui.RadioButton7};
     r.calculate = ui.Button1;
-    r.sixBands = ui.RadioButton11;
     r.tfrBand = ui.Shape11;
     r.tfrList = ui.ComboBox3;
     return r;
@@ -67,7 +65,6 @@ CapacitorControls CapacitorPageControls(Ui::TMainForm& ui)
     c.valueBands = {ui.Shape6, ui.Shape7, ui.Shape8, ui.Shape9};
     c.toleranceBand = ui.Shape10;
     c.toleranceList = ui.ComboBox2;
-    c.fourBands = ui.RadioButton4;
     c.valueLabel = ui.Label3;
     c.valueField = ui.Edit2;
     c.valueFieldColour = QColor(0, 0, 128);
@@ -120,11 +117,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
         CloseAfterItems(menu);
     }
 
-    // The resistor page has read nothing yet; its digits start unread.
-    m_lastReadings.resistor.digits.fill(-1);
     const PickerSource picker = [this] { return colorForm(); };
-    m_resistor = new ResistorPage(ResistorPageControls(*ui), m_lastReadings.resistor, picker, this, this);
-    m_capacitor = new CapacitorPage(CapacitorPageControls(*ui), m_lastReadings.capacitor, picker, this, this);
+    m_resistor = new ResistorPage(ResistorPageControls(*ui), picker, this, this);
+    m_capacitor = new CapacitorPage(CapacitorPageControls(*ui), picker, this, this);
     m_combine = new CombinePage(CombinePageControls(*ui), this, this);
     // Every pick reads both pages, so a band changed behind a page's back shows at once.
     connect(m_resistor, &ColourCodePage::colourPicked, m_capacitor, &ColourCodePage::recompute);
@@ -168,6 +163,11 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
 }
 
 TMainForm::~TMainForm() = default;
+
+LastReadings TMainForm::lastReadings() const
+{
+    return {m_resistor->lastReading(), m_capacitor->lastReading()};
+}
 
 TColorForm* TMainForm::colorForm()
 {

@@ -39,8 +39,8 @@ public:
 
     ResistorPage& resistorPage() { return *m_resistor; }
     CapacitorPage& capacitorPage() { return *m_capacitor; }
-    // What the two colour-code pages last read from their bands.
-    const LastReadings& lastReadings() const { return m_lastReadings; }
+    // What the two colour-code pages last read from their bands, each page's own.
+    LastReadings lastReadings() const;
 
     // The dialogs are made on first use, once, hidden, and reused until the main
     // window goes; a start-up that shows only the main window does not pay for them.
@@ -66,7 +66,6 @@ public:
 
 private:
     std::unique_ptr<Ui::TMainForm> ui;
-    LastReadings m_lastReadings;
     ResistorPage* m_resistor = nullptr;
     CapacitorPage* m_capacitor = nullptr;
     CombinePage* m_combine = nullptr;

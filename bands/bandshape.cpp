@@ -2,6 +2,7 @@
 #include "bandshape.h"
 
 #include "focusmark.h"
+#include "keyfilters.h"
 #include "markedaccessible.h"
 
 #include <QAccessibleWidget>
@@ -70,9 +71,7 @@ void TShape::paintEvent(QPaintEvent*)
 
 void TShape::keyPressEvent(QKeyEvent* event)
 {
-    const bool press = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space;
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (!m_pressable || !press || modifiers != Qt::NoModifier) {
+    if (!m_pressable || !IsPressKey(event)) {
         QWidget::keyPressEvent(event);
         return;
     }

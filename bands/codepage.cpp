@@ -19,9 +19,9 @@
 namespace kolvane {
 
 ColourCodePage::ColourCodePage(const CodePageControls& controls, const CodeUnits& units, Quantity quantity,
-                               LastReading& lastReading, PickerSource picker, QWidget* owner, QObject* parent)
-    : QObject(parent), m_c(controls), m_units(units), m_quantity(quantity), m_picker(std::move(picker)),
-      m_last(lastReading), m_owner(owner)
+                               LastReading start, PickerSource picker, QWidget* owner, QObject* parent)
+    : QObject(parent), m_c(controls), m_units(units), m_quantity(quantity), m_picker(std::move(picker)), m_last(start),
+      m_owner(owner)
 {
     applyLook();
     TypedKeyFilter::install(m_c.valueField, TypedKeyFilter::Digits);
@@ -98,7 +98,7 @@ void ColourCodePage::applyLook()
 
 int ColourCodePage::digitCount() const
 {
-    return m_c.fourBands->isChecked() ? 2 : 3;
+    return m_c.bandCountButtons.front()->isChecked() ? 2 : 3;
 }
 
 void ColourCodePage::recompute()
@@ -214,13 +214,13 @@ void ColourCodePage::enterValue(double value, std::optional<double> tolerancePer
 
 QString ColourCodePage::partName() const
 {
-    // "capasitor" is the program's own spelling in its captions and is kept.
+    // "capasitor": spelling intended.
     return m_quantity == Quantity::Resistance ? QStringLiteral("resistor") : QStringLiteral("capasitor");
 }
 
 std::optional<BandPlace> ColourCodePage::placeOf(const TShape* band) const
 {
-    // "bound" is the program's own word for a band in the picker's captions and is kept.
+    // "bound" for a band: wording intended.
     static constexpr std::array<const char*, 4> Ordinals = {"First", "Second", "Third", "Fourth"};
     for (int k = 0; k < 4; ++k) {
         if (band != m_c.valueBands[static_cast<std::size_t>(k)])

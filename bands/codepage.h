@@ -34,11 +34,11 @@ struct CodePageControls {
     std::vector<QWidget*> groupBoxes;
     TShape* body = nullptr;
     std::array<TShape*, 2> leads{};
-    std::vector<QRadioButton*> bandCountButtons; // for 4 bands, 5 bands, and 6 where there are 6
-    std::array<TShape*, 4> valueBands{};         // first, second, third, fourth band
+    // For 4 bands (checked: two digits; otherwise three), 5 bands, and 6 where there are 6.
+    std::vector<QRadioButton*> bandCountButtons;
+    std::array<TShape*, 4> valueBands{}; // first, second, third, fourth band
     TShape* toleranceBand = nullptr;
     QComboBox* toleranceList = nullptr;
-    QRadioButton* fourBands = nullptr; // checked: two digits; otherwise three
     QLabel* valueLabel = nullptr;
     QLineEdit* valueField = nullptr;
     QColor valueFieldColour;
@@ -60,9 +60,9 @@ using PickerSource = std::function<TColorForm*()>;
 class ColourCodePage : public QObject {
     Q_OBJECT
 public:
-    // `lastReading` is what this page last read from its bands, owned by the window.
-    ColourCodePage(const CodePageControls& controls, const CodeUnits& units, Quantity quantity,
-                   LastReading& lastReading, PickerSource picker, QWidget* owner, QObject* parent);
+    // `start` is what the page has read before its bands are first read.
+    ColourCodePage(const CodePageControls& controls, const CodeUnits& units, Quantity quantity, LastReading start,
+                   PickerSource picker, QWidget* owner, QObject* parent);
 
     int digitCount() const;
     // The kind of part the page reads.
@@ -86,6 +86,8 @@ public:
     void pickColourFor(TShape* band, const std::optional<PointerPress>& pointer = std::nullopt);
     // The code as the bands show it now, in the current band count.
     BandCode shownCode() const;
+    // What the page last read from its bands.
+    const LastReading& lastReading() const { return m_last; }
 
 signals:
     // A colour was picked for one of this page's bands and the page has read it.
@@ -131,7 +133,7 @@ private:
         bool operator==(const HintSource&) const = default;
     };
     std::optional<HintSource> m_hintSource;
-    LastReading& m_last;
+    LastReading m_last;
     QWidget* m_owner;
 };
 

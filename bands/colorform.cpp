@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "bandshape.h"
 #include "focusmark.h"
+#include "keyfilters.h"
 #include "placement.h"
 #include "ui_colorform.h"
 
@@ -21,12 +22,6 @@
 
 namespace kolvane {
 namespace {
-
-bool IsPressKey(const QKeyEvent* key)
-{
-    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) &&
-           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-}
 
 // "None" is a label that acts as a swatch: assistive tools see a button whose press
 // picks it, as the swatches' own interface does.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // What a colour-code page last read from its bands. A band that gives no digit keeps
-// the digit read before, so a reading outlives the bands that made it; the main window
-// owns one for each page, so two windows never share one.
+// the digit read before, so a reading outlives the bands that made it; each page owns
+// its own, so two pages or two windows never share one.
 #pragma once
 
 #include <array>
@@ -14,6 +14,7 @@ struct LastReading {
     long double multiplier = 0.0L; // ohms, or picofarads on the capacitor page
 };
 
+// Both pages' readings at once, as the main window reports them.
 struct LastReadings {
     LastReading resistor;
     LastReading capacitor;

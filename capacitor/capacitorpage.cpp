@@ -28,9 +28,8 @@ void KeepNoHighlightWithoutSelection(QComboBox* list)
 
 } // namespace
 
-CapacitorPage::CapacitorPage(const CapacitorControls& controls, LastReading& lastReading, PickerSource picker,
-                             QWidget* owner, QObject* parent)
-    : ColourCodePage(controls.code, CapacitorUnits(), Quantity::Capacitance, lastReading, std::move(picker), owner,
+CapacitorPage::CapacitorPage(const CapacitorControls& controls, PickerSource picker, QWidget* owner, QObject* parent)
+    : ColourCodePage(controls.code, CapacitorUnits(), Quantity::Capacitance, LastReading{}, std::move(picker), owner,
                      parent)
 {
     // A list with an edit part that shows "20%" while no item is selected; the edit

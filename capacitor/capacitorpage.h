@@ -18,8 +18,7 @@ struct CapacitorControls {
 class CapacitorPage : public ColourCodePage {
     Q_OBJECT
 public:
-    CapacitorPage(const CapacitorControls& controls, LastReading& lastReading, PickerSource picker, QWidget* owner,
-                  QObject* parent);
+    CapacitorPage(const CapacitorControls& controls, PickerSource picker, QWidget* owner, QObject* parent);
 };
 
 } // namespace kolvane

@@ -113,4 +113,10 @@ bool MenuShortcutsFirst::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+bool IsPressKey(const QKeyEvent* key)
+{
+    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) &&
+           (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 } // namespace kolvane

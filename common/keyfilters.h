@@ -7,8 +7,13 @@
 #include <QObject>
 
 class QInputMethodEvent;
+class QKeyEvent;
 
 namespace kolvane {
+
+// Enter, Return or Space with no modifier but the keypad's: the keys that press a control
+// that is no button (a band, a swatch, a link), as they press a button.
+bool IsPressKey(const QKeyEvent* key);
 
 // The keystroke hook of a value field or a list.
 class TypedKeyFilter : public QObject {

@@ -18,7 +18,11 @@ QMargins FrameMargins(const QWidget* window)
 
 } // namespace
 
-CentredOverParent::CentredOverParent(QWidget* dialog, When when) : QObject(dialog), m_dialog(dialog), m_when(when) {}
+CentredOverParent::CentredOverParent(QWidget* dialog, When when) : QObject(dialog), m_dialog(dialog), m_when(when)
+{
+    m_settle.setInterval(25);
+    connect(&m_settle, &QTimer::timeout, this, &CentredOverParent::lookAtFrame);
+}
 
 void CentredOverParent::install(QWidget* dialog, When when)
 {
@@ -29,8 +33,8 @@ void CentredOverParent::install(QWidget* dialog, When when)
 // dialog knows nothing of its frame, and Qt's own placement guesses it wrong by about a
 // title bar. Even after mapping, Qt learns a dialog's frame late and at times wrongly.
 // The parent's frame, long settled, is the better measure: the same window manager
-// draws both, though a window the user may resize can get a wider edge to grip: when
-// the window's own frame, once known, differs, the window is placed again by it.
+// draws both, though a window the user may resize can get a wider edge to grip: for
+// such a window, when its own frame, once known, differs, it is placed again by it.
 void CentredOverParent::place(const std::optional<QMargins>& own)
 {
     const QWidget* parent = m_dialog->parentWidget() ? m_dialog->parentWidget()->window() : nullptr;
@@ -52,29 +56,42 @@ void CentredOverParent::place(const std::optional<QMargins>& own)
 
 bool CentredOverParent::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != m_dialog || m_placed)
+    if (watched != m_dialog)
         return QObject::eventFilter(watched, event);
-    if (event->type() == QEvent::Show) {
+    if (event->type() == QEvent::Show && !m_placed) {
         // Qt's own placement has run by now; the window is not mapped yet.
         place(std::nullopt);
-        m_framed = false;
-    } else if (event->type() == QEvent::Hide) {
-        m_framed = true;
-    } else if (!m_framed) {
-        // Qt hears of the frame with no event of its own: any event of the shown window
-        // may be the first to see it.
-        const QMargins own = FrameMargins(m_dialog);
-        if (!own.isNull()) {
-            m_framed = true;
-            place(own);
-            if (m_when == FirstShowing) {
-                // Placed once: Qt's own placement stays away at later showings too.
-                m_dialog->setAttribute(Qt::WA_Moved);
-                m_placed = true;
-            }
+        if (m_when == FirstShowing) {
+            // Placed once: Qt's own placement stays away at later showings too.
+            m_dialog->setAttribute(Qt::WA_Moved);
+            m_placed = true;
         }
+        // A window of fixed size gets the frame the fixed main window has.
+        if (m_dialog->minimumSize() != m_dialog->maximumSize()) {
+            m_seenFrame.reset();
+            m_looks = 0;
+            m_settle.start();
+        }
+    } else if (event->type() == QEvent::Hide) {
+        m_settle.stop();
     }
     return QObject::eventFilter(watched, event);
+}
+
+void CentredOverParent::lookAtFrame()
+{
+    // Qt hears of the frame with no event of its own, and may first hear it wrong: the
+    // frame counts once two looks in a row agree.
+    constexpr int MostLooks = 40;
+    const QMargins own = FrameMargins(m_dialog);
+    if (++m_looks >= MostLooks)
+        m_settle.stop();
+    if (own.isNull() || m_seenFrame != own) {
+        m_seenFrame = own.isNull() ? std::nullopt : std::optional(own);
+        return;
+    }
+    m_settle.stop();
+    place(own);
 }
 
 } // namespace kolvane

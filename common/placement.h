@@ -5,6 +5,7 @@
 
 #include <QMargins>
 #include <QObject>
+#include <QTimer>
 
 #include <optional>
 
@@ -31,10 +32,15 @@ private:
     // Centres the window's frame: its own frame's margins where known, else the parent's.
     void place(const std::optional<QMargins>& own);
 
+    // Looks whether the window manager has framed the shown window, for at most a second.
+    void lookAtFrame();
+
     QWidget* m_dialog;
     When m_when;
-    bool m_framed = true;
     bool m_placed = false;
+    QTimer m_settle;
+    std::optional<QMargins> m_seenFrame;
+    int m_looks = 0;
 };
 
 } // namespace kolvane

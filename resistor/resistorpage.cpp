@@ -12,10 +12,10 @@
 
 namespace kolvane {
 
-ResistorPage::ResistorPage(const ResistorControls& controls, LastReading& lastReading, PickerSource picker,
-                           QWidget* owner, QObject* parent)
-    : ColourCodePage(controls.code, ResistorUnits(), Quantity::Resistance, lastReading, std::move(picker), owner,
-                     parent),
+ResistorPage::ResistorPage(const ResistorControls& controls, PickerSource picker, QWidget* owner, QObject* parent)
+    // The resistor page has read nothing yet; its digits start unread.
+    : ColourCodePage(controls.code, ResistorUnits(), Quantity::Resistance, LastReading{{-1, -1, -1}, 0.0L},
+                     std::move(picker), owner, parent),
       m_r(controls)
 {
     ApplyPixelFont(m_r.tfrList, QStringLiteral("Verdana"), 13, false, Qt::black);
@@ -52,14 +52,14 @@ void ResistorPage::chooseTfr(int index)
 
 std::optional<BandColour> ResistorPage::tfrColour() const
 {
-    if (!m_r.sixBands->isChecked())
+    if (!m_r.code.bandCountButtons.at(2)->isChecked())
         return std::nullopt;
     return m_r.tfrBand->brushColour();
 }
 
 std::optional<BandPlace> ResistorPage::placeOf(const TShape* band) const
 {
-    // "TFR-bound" is the program's own caption and is kept.
+    // "TFR-bound": spelling intended.
     if (band == m_r.tfrBand)
         return BandPlace{BandRole::Tfr, QStringLiteral("TFR"), QStringLiteral("TFR-bound of resistor")};
     return ColourCodePage::placeOf(band);

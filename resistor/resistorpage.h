@@ -13,7 +13,6 @@ namespace kolvane {
 struct ResistorControls {
     CodePageControls code;
     QAbstractButton* calculate = nullptr;
-    QRadioButton* sixBands = nullptr;
     TShape* tfrBand = nullptr;
     QComboBox* tfrList = nullptr;
 };
@@ -21,8 +20,7 @@ struct ResistorControls {
 class ResistorPage : public ColourCodePage {
     Q_OBJECT
 public:
-    ResistorPage(const ResistorControls& controls, LastReading& lastReading, PickerSource picker, QWidget* owner,
-                 QObject* parent);
+    ResistorPage(const ResistorControls& controls, PickerSource picker, QWidget* owner, QObject* parent);
 
     // Paints the TFR band for the chosen list item.
     void chooseTfr(int index);

@@ -8,8 +8,7 @@
 
 namespace {
 
-// The press action of assistive tools is this toolkit's counterpart of the button's
-// "clicked" command notification: both run the click operation.
+// An assistive tool's press runs the click operation, as a click does.
 class QevButtonAccessible : public QAccessibleWidget {
 public:
     explicit QevButtonAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}

@@ -194,8 +194,8 @@ void TQevCustomButtonPrivate::pointerLeave()
 void TQevCustomButton::mousePressEvent(QMouseEvent* event)
 {
     Q_D(TQevCustomButton);
-    // Qt grabs the mouse for the pressed widget itself; like the classic toolkit, a left
-    // press marks a click that a release inside the button completes.
+    // Qt grabs the mouse for the pressed widget itself; a left press marks a click that
+    // a release inside the button completes.
     if (event->button() == Qt::LeftButton)
         d->m_clickPending = true;
     d->m_lastPressTime = event->timestamp();

@@ -180,8 +180,8 @@ void TQevCustomButtonPrivate::drawFace(QPainter& p) const
 void TQevCustomButtonPrivate::drawFrame3D(QPainter& p, TRect r, const QColor& top, const QColor& bottom, int width,
                                           bool dotted) const
 {
-    // Two polylines per ring, each leaving out its last point, as a classic 3-D frame:
-    // the top-right and bottom-left corners belong to the bottom colour.
+    // Two polylines per ring, each leaving out its last point: the top-right and
+    // bottom-left corners belong to the bottom colour.
     r.Right -= 1;
     r.Bottom -= 1;
     for (int i = 0; i < width; ++i) {

@@ -42,8 +42,8 @@ constexpr std::array<KindInfo, 12> Kinds{{
     {"&Silly", "glupigqevb", "glupiqevb", 0},
 }};
 
-// Windows hints break lines at a carriage return; Qt's tool tips break at a line feed,
-// so the second hint line is joined with the platform's own break.
+// Qt's tool tips break lines at a line feed: the second hint line is joined below the
+// first with one.
 constexpr QChar HintLineBreak = u'\n';
 
 const QString VersionText = QStringLiteral("Version 4.01, Kolvane owner-drawn button");

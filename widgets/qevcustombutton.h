@@ -97,7 +97,7 @@ public:
     Q_PROPERTY(bool Cancel READ Cancel WRITE setCancel)
     Q_PROPERTY(bool Default READ Default WRITE setDefault)
     Q_PROPERTY(QString HintSecondLine READ HintSecondLine WRITE setHintSecondLine)
-    // The classic toolkit's own properties that QWidget does not already carry.
+    // The button's own properties that QWidget does not already carry.
     Q_PROPERTY(QString Caption READ Caption WRITE setCaption)
     Q_PROPERTY(bool ParentColor READ ParentColor WRITE setParentColor)
     Q_PROPERTY(QColor Color READ Color WRITE setColor)

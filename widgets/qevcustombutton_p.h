@@ -72,8 +72,8 @@ public:
     static bool routeWindowEvent(QWidget* window, QEvent* event);
     static void installApplicationHooks();
 
-    // Drawing. ShowLook() paints one look at once; Relayout() computes everything the
-    // paint needs from the state; DrawFace() only reads.
+    // Drawing. showLook() paints one look at once; relayout() computes everything the
+    // paint needs from the state; drawFace() only reads.
     void showLook(TLook look);
     void relayout();
     void drawFace(QPainter& p) const;
@@ -95,7 +95,7 @@ public:
     // any repaint shows the normal look again.
     TLook Look = lkNormal;
 
-    // The layout of the face in Look, computed by Relayout().
+    // The layout of the face in Look, computed by relayout().
     TRect WorkRect, GlyphRect, CaptionRect, MarkRect;
     int FaceFrameWidth = 0;
     QColor FaceTop, FaceBottom;

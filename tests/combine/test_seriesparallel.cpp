@@ -47,7 +47,7 @@ bool SumTextMeans(const QString& text, std::int64_t a, std::int64_t b)
 
 } // namespace
 
-class TestCombineRules : public QObject {
+class SeriesParallelTest : public QObject {
     Q_OBJECT
 private slots:
     void sum_data();
@@ -59,7 +59,7 @@ private slots:
     void denseSample();
 };
 
-void TestCombineRules::sum_data()
+void SeriesParallelTest::sum_data()
 {
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
@@ -72,7 +72,7 @@ void TestCombineRules::sum_data()
     QTest::newRow("cancelling") << -9999 << 9999 << "0,00";
 }
 
-void TestCombineRules::sum()
+void SeriesParallelTest::sum()
 {
     QFETCH(int, first);
     QFETCH(int, second);
@@ -80,7 +80,7 @@ void TestCombineRules::sum()
     QCOMPARE(SumRuleText(first, second), text);
 }
 
-void TestCombineRules::productOverSum_data()
+void SeriesParallelTest::productOverSum_data()
 {
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("second");
@@ -127,7 +127,7 @@ void TestCombineRules::productOverSum_data()
                                 << "-99990000.00";
 }
 
-void TestCombineRules::productOverSum()
+void SeriesParallelTest::productOverSum()
 {
     QFETCH(int, first);
     QFETCH(int, second);
@@ -139,14 +139,14 @@ void TestCombineRules::productOverSum()
     QCOMPARE(ProductOverSumText(second, first, Comma), std::optional<QString>(comma));
 }
 
-void TestCombineRules::divisionByZero()
+void SeriesParallelTest::divisionByZero()
 {
     QCOMPARE(ProductOverSumText(-5, 5, Comma), std::nullopt);
     QCOMPARE(ProductOverSumText(9999, -9999, Point), std::nullopt);
     QCOMPARE(DivisionByZeroMessage(), QStringLiteral("Floating point division by zero"));
 }
 
-void TestCombineRules::edgesOfTheSquare()
+void SeriesParallelTest::edgesOfTheSquare()
 {
     const int edges[] = {0, 1, 2, 99998, 99999};
     for (const int edge : edges) {
@@ -162,7 +162,7 @@ void TestCombineRules::edgesOfTheSquare()
     }
 }
 
-void TestCombineRules::denseSample()
+void SeriesParallelTest::denseSample()
 {
     // A fixed seed keeps a failure reproducible.
     QRandomGenerator random(20261207);
@@ -184,5 +184,5 @@ void TestCombineRules::denseSample()
                      std::optional<QString>(ExpectedProductOverSum(a, b, QLatin1Char(','))));
 }
 
-QTEST_APPLESS_MAIN(TestCombineRules)
+QTEST_APPLESS_MAIN(SeriesParallelTest)
 #include "test_seriesparallel.moc"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The Qt Designer plugin and forms: Designer lists TQevButton, instances it creates are
-// marked as being in a form designer, and QUiLoader reads .ui files with the button,
+// marked as being in Designer, and QUiLoader reads .ui files with the button,
 // applying ButtonKind before Caption.
 #include "qevbutton.h"
 

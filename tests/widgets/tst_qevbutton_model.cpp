@@ -42,7 +42,7 @@ private Q_SLOTS:
         QCOMPARE(b.ColorMarginLeftTop(), testcolors::Light);
         QCOMPARE(b.ColorMarginRightBottom(), testcolors::Dark);
         QCOMPARE(b.CaptionPlain, 2);
-        // The toolkit's own defaults: the parent's colour, and not a tab stop.
+        // The button's own defaults: the parent's colour, and not a tab stop.
         QVERIFY(b.ParentColor());
         QCOMPARE(b.Color(), testcolors::ParentBack);
         QCOMPARE(b.focusPolicy(), Qt::NoFocus);
