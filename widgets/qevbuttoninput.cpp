@@ -61,11 +61,11 @@ void TQevCustomButton::changeEvent(QEvent* e)
     case QEvent::EnabledChange:
         if (!isEnabled()) {
             // A disabled button receives no release or leave that would stop the repeat.
-            d->StartTimer->stop();
-            d->RepeatTimer->stop();
+            d->m_startTimer->stop();
+            d->m_repeatTimer->stop();
             if (!d->m_inDesigner) {
-                d->PressOffset = 0;
-                d->CaptionPlain = 1;
+                d->m_pressOffset = 0;
+                d->m_captionPlain = 1;
                 d->showLook(TQevCustomButtonPrivate::lkHot);
             }
         }
@@ -140,7 +140,7 @@ void TQevCustomButtonPrivate::pointerEnter()
     Q_EMIT q->OnMouseOver(q);
     if (!self)
         return;
-    PressOffset = 0;
+    m_pressOffset = 0;
     if (isFramedStyle() && m_popupMenu)
         q->setFocus(Qt::MouseFocusReason);
     // The widget's own cursor is Qt's counterpart of the application's cursor table:
@@ -151,23 +151,23 @@ void TQevCustomButtonPrivate::pointerEnter()
         else
             q->unsetCursor();
     }
-    CaptionPlain = 0;
+    m_captionPlain = 0;
     if (m_playMusic)
         playResourceSound(QStringLiteral("PREKO"));
     if (m_style == Q::stFlat) {
-        NormalFrameWidth = 0;
-        HotFrameWidth = 1;
-        DottedFramePen = false;
+        m_normalFrameWidth = 0;
+        m_hotFrameWidth = 1;
+        m_dottedFramePen = false;
         if (m_colorMarginStyle == Q::cmDefault) {
-            FrameLeftTop = m_colorMarginLeftTop = qev::ButtonHighlight(q);
-            FrameRightBottom = m_colorMarginRightBottom = qev::ButtonShadow(q);
+            m_frameLeftTop = m_colorMarginLeftTop = qev::ButtonHighlight(q);
+            m_frameRightBottom = m_colorMarginRightBottom = qev::ButtonShadow(q);
         } else {
-            FrameLeftTop = m_colorMarginLeftTop;
-            FrameRightBottom = m_colorMarginRightBottom;
+            m_frameLeftTop = m_colorMarginLeftTop;
+            m_frameRightBottom = m_colorMarginRightBottom;
         }
     }
     showLook(lkHot);
-    PointerOut = 0;
+    m_pointerOut = 0;
 }
 
 void TQevCustomButtonPrivate::pointerLeave()
@@ -179,16 +179,16 @@ void TQevCustomButtonPrivate::pointerLeave()
     Q_EMIT q->OnMouseOut(q);
     if (!self)
         return;
-    PressOffset = 0;
+    m_pressOffset = 0;
     if (m_cursorHandCustom)
         q->unsetCursor();
     if (m_repeatAction) {
-        StartTimer->stop();
-        RepeatTimer->stop();
+        m_startTimer->stop();
+        m_repeatTimer->stop();
     }
-    CaptionPlain = 1;
+    m_captionPlain = 1;
     showLook(lkLeave);
-    PointerOut = 1;
+    m_pointerOut = 1;
 }
 
 void TQevCustomButton::mousePressEvent(QMouseEvent* event)
@@ -260,13 +260,13 @@ void TQevCustomButtonPrivate::press(Qt::MouseButton button, Qt::KeyboardModifier
 void TQevCustomButtonPrivate::release(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y)
 {
     Q_Q(TQevCustomButton);
-    if (button != Qt::LeftButton || !q->isEnabled() || PointerOut == 1)
+    if (button != Qt::LeftButton || !q->isEnabled() || m_pointerOut == 1)
         return;
     if (m_repeatAction) {
-        StartTimer->stop();
-        RepeatTimer->stop();
+        m_startTimer->stop();
+        m_repeatTimer->stop();
     }
-    PressOffset = 0;
+    m_pressOffset = 0;
     showLook(lkHot);
     if (isFramedStyle())
         q->setFocus(Qt::MouseFocusReason);
@@ -326,9 +326,9 @@ void TQevCustomButtonPrivate::syncPointer()
 
 void TQevCustomButtonPrivate::startTick()
 {
-    StartTimer->stop();
+    m_startTimer->stop();
     if (m_repeatAction)
-        armTimer(RepeatTimer);
+        armTimer(m_repeatTimer);
 }
 
 void TQevCustomButtonPrivate::repeatTick()
@@ -336,7 +336,7 @@ void TQevCustomButtonPrivate::repeatTick()
     Q_Q(TQevCustomButton);
     if (!m_repeatAction) {
         // Turned off while held: nothing will stop this timer any more.
-        RepeatTimer->stop();
+        m_repeatTimer->stop();
         return;
     }
     if (q->isSignalConnected(QMetaMethod::fromSignal(&TQevCustomButton::OnClick)))
@@ -348,7 +348,7 @@ void TQevCustomButton::focusInEvent(QFocusEvent* event)
     Q_D(TQevCustomButton);
     QWidget::focusInEvent(event);
     if (d->isFramedStyle()) {
-        d->FocusShown = true;
+        d->m_focusShown = true;
         d->relayout();
     }
 }
@@ -358,7 +358,7 @@ void TQevCustomButton::focusOutEvent(QFocusEvent* event)
     Q_D(TQevCustomButton);
     QWidget::focusOutEvent(event);
     if (d->isFramedStyle()) {
-        d->FocusShown = false;
+        d->m_focusShown = false;
         d->relayout();
         if (d->m_showFocused)
             update();
@@ -369,11 +369,11 @@ void TQevCustomButtonPrivate::focusChanged(QWidget* now)
 {
     Q_Q(TQevCustomButton);
     if (auto* button = qobject_cast<TQevCustomButton*>(now))
-        ActiveDefault = button == q;
+        m_activeDefault = button == q;
     else
-        ActiveDefault = m_default;
-    q->UpdateDefaultStyle(ActiveDefault);
-    if (isFramedStyle() && FocusShown && m_showFocused)
+        m_activeDefault = m_default;
+    q->UpdateDefaultStyle(m_activeDefault);
+    if (isFramedStyle() && m_focusShown && m_showFocused)
         q->update();
 }
 

@@ -78,11 +78,11 @@ void TQevCustomButtonPrivate::showLook(TLook look)
     // handler goes on; it then stays until anything repaints the button, which draws
     // the normal look again.
     Q_Q(TQevCustomButton);
-    Look = look;
+    m_look = look;
     relayout();
     if (q->isVisible() && q->updatesEnabled())
         q->repaint();
-    Look = lkNormal;
+    m_look = lkNormal;
     relayout();
 }
 
@@ -96,61 +96,61 @@ void TQevCustomButtonPrivate::relayout()
     const Q* q = q_func();
     const bool flat = m_style == Q::stFlat || m_style == Q::stFlatDot;
     // A flat button shows an outline while it sits on a form in the designer.
-    const int normalFrame = flat ? (m_inDesigner ? 1 : 0) : NormalFrameWidth;
-    FaceFrameWidth = normalFrame;
-    FaceTop = FrameLeftTop;
-    FaceBottom = FrameRightBottom;
-    switch (Look) {
+    const int normalFrame = flat ? (m_inDesigner ? 1 : 0) : m_normalFrameWidth;
+    m_faceFrameWidth = normalFrame;
+    m_faceTop = m_frameLeftTop;
+    m_faceBottom = m_frameRightBottom;
+    switch (m_look) {
     case lkNormal:
     case lkLeave: break;
-    case lkHot: FaceFrameWidth = HotFrameWidth; break;
+    case lkHot: m_faceFrameWidth = m_hotFrameWidth; break;
     case lkPressed:
-        FaceFrameWidth = HotFrameWidth;
-        std::swap(FaceTop, FaceBottom);
+        m_faceFrameWidth = m_hotFrameWidth;
+        std::swap(m_faceTop, m_faceBottom);
         break;
     case lkAfterPopup:
-        FaceFrameWidth = (flat || m_style == Q::stNone)                          ? 0
-                         : (m_style == Q::stRaised || m_style == Q::stRaisedDot) ? 2
-                                                                                 : 1;
+        m_faceFrameWidth = (flat || m_style == Q::stNone)                          ? 0
+                           : (m_style == Q::stRaised || m_style == Q::stRaisedDot) ? 2
+                                                                                   : 1;
         break;
     }
-    const int f = FaceFrameWidth;
-    FaceRect = {f, f, q->width() - f, q->height() - f};
-    WorkRect = FaceRect;
+    const int f = m_faceFrameWidth;
+    m_faceRect = {f, f, q->width() - f, q->height() - f};
+    m_workRect = m_faceRect;
     if (m_style == Q::stFrameRaised)
-        WorkRect = {WorkRect.Left + 1, WorkRect.Top + 1, WorkRect.Right - 1, WorkRect.Bottom - 1};
+        m_workRect = {m_workRect.left + 1, m_workRect.top + 1, m_workRect.right - 1, m_workRect.bottom - 1};
 
     // Under the pointer the hot strip replaces the normal one, unless the button is
     // disabled or has no normal glyph at all.
-    DrawnStrip = nullptr;
-    MarkShown = false;
+    m_drawnStrip = nullptr;
+    m_markShown = false;
     const bool enabled = q->isEnabled();
-    const bool hotLook = Look == lkHot || Look == lkPressed;
+    const bool hotLook = m_look == lkHot || m_look == lkPressed;
     if (hotLook && !m_glyphHot.isNull()) {
         if (!m_glyph.isNull() && enabled) {
-            DrawnStrip = &m_glyphHot;
-            DrawnCells = m_numGlyphsHot;
-            DrawnSecondCell = false;
-            DrawnTransparent = true;
+            m_drawnStrip = &m_glyphHot;
+            m_drawnCells = m_numGlyphsHot;
+            m_drawnSecondCell = false;
+            m_drawnTransparent = true;
         } else if (!m_glyph.isNull()) {
-            DrawnStrip = &m_glyph;
+            m_drawnStrip = &m_glyph;
         }
     } else if (!m_glyph.isNull()) {
-        DrawnStrip = &m_glyph;
+        m_drawnStrip = &m_glyph;
     }
-    if (DrawnStrip == &m_glyph) {
-        DrawnCells = m_numGlyphs;
-        DrawnSecondCell = m_numGlyphs == 2 && !enabled;
-        DrawnTransparent = enabled || m_numGlyphs == 2;
+    if (m_drawnStrip == &m_glyph) {
+        m_drawnCells = m_numGlyphs;
+        m_drawnSecondCell = m_numGlyphs == 2 && !enabled;
+        m_drawnTransparent = enabled || m_numGlyphs == 2;
     }
-    if (DrawnStrip) {
-        const int cw = DrawnStrip->width() / DrawnCells;
-        placeGlyph(cw, DrawnStrip->height());
+    if (m_drawnStrip) {
+        const int cw = m_drawnStrip->width() / m_drawnCells;
+        placeGlyph(cw, m_drawnStrip->height());
         const bool besideCaption = (m_layout == Q::blGlyphLeft || m_layout == Q::blGlyphRight) && !m_caption.isEmpty();
         const QImage& mark = MarkImage();
         if (m_popupMenuMark && !besideCaption && !mark.isNull()) {
             placeMark(cw, mark.width(), mark.height());
-            MarkShown = true;
+            m_markShown = true;
         }
     }
     placeCaption();
@@ -159,17 +159,17 @@ void TQevCustomButtonPrivate::relayout()
 void TQevCustomButtonPrivate::drawFace(QPainter& p) const
 {
     const Q* q = q_func();
-    drawFrame3D(p, {0, 0, q->width(), q->height()}, FaceTop, FaceBottom, FaceFrameWidth, DottedFramePen);
-    p.fillRect(ToQRect(FaceRect.Left, FaceRect.Top, FaceRect.Right, FaceRect.Bottom), faceColor());
+    drawFrame3D(p, {0, 0, q->width(), q->height()}, m_faceTop, m_faceBottom, m_faceFrameWidth, m_dottedFramePen);
+    p.fillRect(ToQRect(m_faceRect.left, m_faceRect.top, m_faceRect.right, m_faceRect.bottom), faceColor());
     if (isFramedStyle()) {
         // A one-pixel 3-D edge around a middle filled in button face.
-        p.fillRect(ToQRect(WorkRect.Left, WorkRect.Top, WorkRect.Right, WorkRect.Bottom), qev::ButtonFace(q));
+        p.fillRect(ToQRect(m_workRect.left, m_workRect.top, m_workRect.right, m_workRect.bottom), qev::ButtonFace(q));
         const QColor light = qev::ButtonHighlight(q);
         const QColor dark = qev::ButtonShadow(q);
-        if (Look == lkPressed)
-            drawFrame3D(p, WorkRect, dark, light, 1, false);
+        if (m_look == lkPressed)
+            drawFrame3D(p, m_workRect, dark, light, 1, false);
         else
-            drawFrame3D(p, WorkRect, light, dark, 1, false);
+            drawFrame3D(p, m_workRect, light, dark, 1, false);
     }
     drawGlyphCell(p);
     if (isFramedStyle())
@@ -182,53 +182,53 @@ void TQevCustomButtonPrivate::drawFrame3D(QPainter& p, TRect r, const QColor& to
 {
     // Two polylines per ring, each leaving out its last point: the top-right and
     // bottom-left corners belong to the bottom colour.
-    r.Right -= 1;
-    r.Bottom -= 1;
+    r.right -= 1;
+    r.bottom -= 1;
     for (int i = 0; i < width; ++i) {
-        if (r.Right >= r.Left && r.Bottom >= r.Top) {
+        if (r.right >= r.left && r.bottom >= r.top) {
             int step = 0;
-            if (r.Bottom > r.Top)
-                Run(p, r.Left, r.Bottom, r.Left, r.Top + 1, top, dotted, step);
-            if (r.Right > r.Left)
-                Run(p, r.Left, r.Top, r.Right - 1, r.Top, top, dotted, step);
+            if (r.bottom > r.top)
+                Run(p, r.left, r.bottom, r.left, r.top + 1, top, dotted, step);
+            if (r.right > r.left)
+                Run(p, r.left, r.top, r.right - 1, r.top, top, dotted, step);
             step = 0;
-            if (r.Bottom > r.Top)
-                Run(p, r.Right, r.Top, r.Right, r.Bottom - 1, bottom, dotted, step);
-            Run(p, r.Right, r.Bottom, r.Left, r.Bottom, bottom, dotted, step);
+            if (r.bottom > r.top)
+                Run(p, r.right, r.top, r.right, r.bottom - 1, bottom, dotted, step);
+            Run(p, r.right, r.bottom, r.left, r.bottom, bottom, dotted, step);
         }
-        r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
+        r = {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
     }
 }
 
 void TQevCustomButtonPrivate::drawGlyphCell(QPainter& p) const
 {
-    if (!DrawnStrip)
+    if (!m_drawnStrip)
         return;
-    const QImage& strip = *DrawnStrip;
-    const int cw = strip.width() / DrawnCells;
-    const int sx = DrawnSecondCell ? strip.width() / 2 : 0;
+    const QImage& strip = *m_drawnStrip;
+    const int cw = strip.width() / m_drawnCells;
+    const int sx = m_drawnSecondCell ? strip.width() / 2 : 0;
     QImage cell = strip.copy(sx, 0, cw, strip.height());
-    if (DrawnTransparent) {
+    if (m_drawnTransparent) {
         ReplaceTransparent(cell, faceColor());
-        p.drawImage(GlyphRect.Left, GlyphRect.Top, cell);
+        p.drawImage(m_glyphRect.left, m_glyphRect.top, cell);
     } else {
-        drawDisabledImage(p, cell, GlyphRect.Left, GlyphRect.Top);
+        drawDisabledImage(p, cell, m_glyphRect.left, m_glyphRect.top);
     }
-    if (!MarkShown)
+    if (!m_markShown)
         return;
     if (q_func()->isEnabled()) {
         QImage copy = MarkImage();
         ReplaceTransparent(copy, faceColor());
-        p.drawImage(MarkRect.Left, MarkRect.Top, copy);
+        p.drawImage(m_markRect.left, m_markRect.top, copy);
     } else {
-        drawDisabledImage(p, MarkImage(), MarkRect.Left, MarkRect.Top);
+        drawDisabledImage(p, MarkImage(), m_markRect.left, m_markRect.top);
     }
 }
 
 void TQevCustomButtonPrivate::placeGlyph(int cw, int ch)
 {
-    const int L = WorkRect.Left, T = WorkRect.Top;
-    const int W = WorkRect.Right - WorkRect.Left, H = WorkRect.Bottom - WorkRect.Top;
+    const int L = m_workRect.left, T = m_workRect.top;
+    const int W = m_workRect.right - m_workRect.left, H = m_workRect.bottom - m_workRect.top;
     // Measured as stored: an "&" counts although it is not drawn.
     const QFontMetrics fm(q_func()->font());
     const int tw = fm.horizontalAdvance(m_caption);
@@ -258,15 +258,15 @@ void TQevCustomButtonPrivate::placeGlyph(int cw, int ch)
             break;
         }
     }
-    const int p = PressOffset;
-    GlyphRect = {x + p, y + p, x + cw + p, y + ch + p};
+    const int p = m_pressOffset;
+    m_glyphRect = {x + p, y + p, x + cw + p, y + ch + p};
 }
 
 void TQevCustomButtonPrivate::placeMark(int cw, int mw, int mh)
 {
-    const int ym = GlyphRect.Top + ((GlyphRect.Bottom - GlyphRect.Top) - mh) / 2;
-    const int xm = cw + GlyphRect.Left + m_popupMenuMarkGap;
-    MarkRect = {xm, ym, xm + mw, ym + mh};
+    const int ym = m_glyphRect.top + ((m_glyphRect.bottom - m_glyphRect.top) - mh) / 2;
+    const int xm = cw + m_glyphRect.left + m_popupMenuMarkGap;
+    m_markRect = {xm, ym, xm + mw, ym + mh};
 }
 
 void TQevCustomButtonPrivate::drawDisabledImage(QPainter& p, const QImage& image, int x, int y) const
@@ -293,7 +293,7 @@ void TQevCustomButtonPrivate::drawCaption(QPainter& p) const
     const Q* q = q_func();
     p.setFont(q->font());
     QColor color = qev::FontColor(q);
-    if (m_hotTrack && CaptionPlain == 0)
+    if (m_hotTrack && m_captionPlain == 0)
         color = m_hotTrackColor;
     if (!q->isEnabled()) {
         drawDisabledCaption(p);
@@ -302,7 +302,7 @@ void TQevCustomButtonPrivate::drawCaption(QPainter& p) const
     if (m_caption.isEmpty())
         return;
     p.setPen(color);
-    p.drawText(ToQRect(CaptionRect.Left, CaptionRect.Top, CaptionRect.Right, CaptionRect.Bottom),
+    p.drawText(ToQRect(m_captionRect.left, m_captionRect.top, m_captionRect.right, m_captionRect.bottom),
                Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs, m_caption);
 }
 
@@ -312,7 +312,7 @@ void TQevCustomButtonPrivate::drawDisabledCaption(QPainter& p) const
         return;
     const Q* q = q_func();
     const int flags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs;
-    const QRect r = ToQRect(CaptionRect.Left, CaptionRect.Top, CaptionRect.Right, CaptionRect.Bottom);
+    const QRect r = ToQRect(m_captionRect.left, m_captionRect.top, m_captionRect.right, m_captionRect.bottom);
     p.setFont(q->font());
     p.setPen(qev::FontColor(q));
     p.drawText(r, flags, m_caption);
@@ -322,18 +322,18 @@ void TQevCustomButtonPrivate::drawDisabledCaption(QPainter& p) const
 
 void TQevCustomButtonPrivate::placeCaption()
 {
-    const int L = WorkRect.Left, T = WorkRect.Top;
-    const int W = WorkRect.Right - WorkRect.Left, H = WorkRect.Bottom - WorkRect.Top;
+    const int L = m_workRect.left, T = m_workRect.top;
+    const int W = m_workRect.right - m_workRect.left, H = m_workRect.bottom - m_workRect.top;
     const QFontMetrics fm(q_func()->font());
     const int tw = fm.horizontalAdvance(m_caption);
     const int th = fm.height();
     const int S = m_spacing;
-    const int gl = GlyphRect.Left, gt = GlyphRect.Top, gr = GlyphRect.Right, gb = GlyphRect.Bottom;
+    const int gl = m_glyphRect.left, gt = m_glyphRect.top, gr = m_glyphRect.right, gb = m_glyphRect.bottom;
     if (m_glyph.isNull()) {
         const int x = L + (W - tw) / 2;
         const int y = T + (H - th) / 2;
-        const int p = PressOffset;
-        CaptionRect = {x + p, y + p, x + tw + p, y + th + p};
+        const int p = m_pressOffset;
+        m_captionRect = {x + p, y + p, x + tw + p, y + th + p};
         return;
     }
     int x = 0, y = 0;
@@ -355,15 +355,16 @@ void TQevCustomButtonPrivate::placeCaption()
         y = gb + S;
         break;
     }
-    CaptionRect = {x, y, x + tw, y + th};
+    m_captionRect = {x, y, x + tw, y + th};
 }
 
 void TQevCustomButtonPrivate::drawFocusMark(QPainter& p) const
 {
-    if (!isFramedStyle() || !m_showFocused || !FocusShown)
+    if (!isFramedStyle() || !m_showFocused || !m_focusShown)
         return;
     // A dotted rectangle drawn by inverting every other pixel, so it shows on any face.
-    const int l = WorkRect.Left + 3, t = WorkRect.Top + 3, r = WorkRect.Right - 3 - 1, b = WorkRect.Bottom - 3 - 1;
+    const int l = m_workRect.left + 3, t = m_workRect.top + 3, r = m_workRect.right - 3 - 1,
+              b = m_workRect.bottom - 3 - 1;
     if (r < l || b < t)
         return;
     p.save();

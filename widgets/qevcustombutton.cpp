@@ -58,17 +58,17 @@ void TQevCustomButtonPrivate::init()
 {
     Q_Q(TQevCustomButton);
     q->setGeometry(0, 0, 75, 25);
-    FrameLeftTop = m_colorMarginLeftTop = qev::ButtonHighlight(q);
-    FrameRightBottom = m_colorMarginRightBottom = qev::ButtonShadow(q);
+    m_frameLeftTop = m_colorMarginLeftTop = qev::ButtonHighlight(q);
+    m_frameRightBottom = m_colorMarginRightBottom = qev::ButtonShadow(q);
     m_hotTrackColor = QColor(0, 0, 255);
     m_color = qev::WindowColor(q);
 
-    RepeatTimer = new QTimer(q);
-    RepeatTimer->setInterval(50);
-    QObject::connect(RepeatTimer, &QTimer::timeout, q, [this] { repeatTick(); });
-    StartTimer = new QTimer(q);
-    StartTimer->setInterval(50);
-    QObject::connect(StartTimer, &QTimer::timeout, q, [this] { startTick(); });
+    m_repeatTimer = new QTimer(q);
+    m_repeatTimer->setInterval(50);
+    QObject::connect(m_repeatTimer, &QTimer::timeout, q, [this] { repeatTick(); });
+    m_startTimer = new QTimer(q);
+    m_startTimer->setInterval(50);
+    QObject::connect(m_startTimer, &QTimer::timeout, q, [this] { startTick(); });
 
     // Every pixel of the face is painted, so Qt need not clear the background first.
     q->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -289,19 +289,19 @@ QSize TQevCustomButton::sizeHint() const
 
 int TQevCustomButton::RepeatInterval() const
 {
-    return d_func()->RepeatTimer->interval();
+    return d_func()->m_repeatTimer->interval();
 }
 void TQevCustomButton::setRepeatInterval(int ms)
 {
-    d_func()->setTimerInterval(d_func()->RepeatTimer, ms);
+    d_func()->setTimerInterval(d_func()->m_repeatTimer, ms);
 }
 int TQevCustomButton::RepeatStartInterval() const
 {
-    return d_func()->StartTimer->interval();
+    return d_func()->m_startTimer->interval();
 }
 void TQevCustomButton::setRepeatStartInterval(int ms)
 {
-    d_func()->setTimerInterval(d_func()->StartTimer, ms);
+    d_func()->setTimerInterval(d_func()->m_startTimer, ms);
 }
 
 void TQevCustomButtonPrivate::setTimerInterval(QTimer* timer, int ms)
@@ -404,7 +404,7 @@ void TQevCustomButtonPrivate::setMarginColor(int side, const QColor& c)
     if (stored.rgba() == c.rgba())
         return;
     stored = c;
-    (side == 1 ? FrameLeftTop : FrameRightBottom) = c;
+    (side == 1 ? m_frameLeftTop : m_frameRightBottom) = c;
     if (m_style != Q::stNone && m_colorMarginStyle == Q::cmDefault && c.rgba() != styleDefaultColor(side).rgba())
         m_colorMarginStyle = Q::cmCustom;
     changed();
@@ -415,11 +415,11 @@ void TQevCustomButtonPrivate::applyStyleColors()
     if (m_style == Q::stNone)
         return;
     if (m_colorMarginStyle == Q::cmDefault) {
-        FrameLeftTop = m_colorMarginLeftTop = styleDefaultColor(1);
-        FrameRightBottom = m_colorMarginRightBottom = styleDefaultColor(2);
+        m_frameLeftTop = m_colorMarginLeftTop = styleDefaultColor(1);
+        m_frameRightBottom = m_colorMarginRightBottom = styleDefaultColor(2);
     } else {
-        FrameLeftTop = m_colorMarginLeftTop;
-        FrameRightBottom = m_colorMarginRightBottom;
+        m_frameLeftTop = m_colorMarginLeftTop;
+        m_frameRightBottom = m_colorMarginRightBottom;
     }
 }
 
@@ -524,23 +524,23 @@ void TQevCustomButton::setButtonStyle(TStyle style)
     switch (style) {
     case stFlat:
     case stFlatDot:
-        d->NormalFrameWidth = 0;
-        d->HotFrameWidth = 1;
-        d->DottedFramePen = style == stFlatDot;
+        d->m_normalFrameWidth = 0;
+        d->m_hotFrameWidth = 1;
+        d->m_dottedFramePen = style == stFlatDot;
         break;
-    case stNone: d->NormalFrameWidth = d->HotFrameWidth = 0; break;
+    case stNone: d->m_normalFrameWidth = d->m_hotFrameWidth = 0; break;
     case stRaised:
     case stRaisedDot:
-        d->NormalFrameWidth = d->HotFrameWidth = 2;
-        d->DottedFramePen = style == stRaisedDot;
+        d->m_normalFrameWidth = d->m_hotFrameWidth = 2;
+        d->m_dottedFramePen = style == stRaisedDot;
         break;
     case stDefault:
     case stFrameLowered:
     case stFrameRaised:
         d->m_parentColor = false;
         d->m_color = qev::ButtonFace(this);
-        d->NormalFrameWidth = d->HotFrameWidth = 1;
-        d->DottedFramePen = false;
+        d->m_normalFrameWidth = d->m_hotFrameWidth = 1;
+        d->m_dottedFramePen = false;
         break;
     }
     d->applyStyleColors();
@@ -671,9 +671,9 @@ void TQevCustomButton::Click()
 void TQevCustomButtonPrivate::startPressedLook()
 {
     if (m_repeatAction)
-        armTimer(StartTimer);
-    CaptionPlain = 0;
-    PressOffset = 1;
+        armTimer(m_startTimer);
+    m_captionPlain = 0;
+    m_pressOffset = 1;
     showLook(lkPressed);
 }
 
@@ -684,12 +684,12 @@ bool TQevCustomButtonPrivate::popupFromPressedLook()
     // A menu command may delete the button; then nothing of it is touched again.
     if (!self)
         return false;
-    PressOffset = 0;
-    CaptionPlain = 1;
+    m_pressOffset = 0;
+    m_captionPlain = 1;
     showLook(lkAfterPopup);
     if (m_repeatAction) {
-        StartTimer->stop();
-        RepeatTimer->stop();
+        m_startTimer->stop();
+        m_repeatTimer->stop();
     }
     return true;
 }

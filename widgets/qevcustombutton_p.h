@@ -22,7 +22,7 @@ public:
 
     // Rectangles with an exclusive right and bottom, as the drawing formulas use them.
     struct TRect {
-        int Left = 0, Top = 0, Right = 0, Bottom = 0;
+        int left = 0, top = 0, right = 0, bottom = 0;
         friend bool operator==(const TRect&, const TRect&) = default;
     };
 
@@ -79,32 +79,32 @@ public:
     void drawFace(QPainter& p) const;
 
     // State of the face, written by the handlers and read by the layout.
-    int NormalFrameWidth = 0;
-    int HotFrameWidth = 1;
-    QColor FrameLeftTop;
-    QColor FrameRightBottom;
-    int PressOffset = 0;
-    int CaptionPlain = 2;
-    int PointerOut = 0;
-    bool ActiveDefault = false;
-    bool FocusShown = false;
-    bool DottedFramePen = false;
-    QTimer* RepeatTimer = nullptr;
-    QTimer* StartTimer = nullptr;
+    int m_normalFrameWidth = 0;
+    int m_hotFrameWidth = 1;
+    QColor m_frameLeftTop;
+    QColor m_frameRightBottom;
+    int m_pressOffset = 0;
+    int m_captionPlain = 2;
+    int m_pointerOut = 0;
+    bool m_activeDefault = false;
+    bool m_focusShown = false;
+    bool m_dottedFramePen = false;
+    QTimer* m_repeatTimer = nullptr;
+    QTimer* m_startTimer = nullptr;
     // The look the next paint shows; a handler's look is shown at once, after which
     // any repaint shows the normal look again.
-    TLook Look = lkNormal;
+    TLook m_look = lkNormal;
 
-    // The layout of the face in Look, computed by relayout().
-    TRect WorkRect, GlyphRect, CaptionRect, MarkRect;
-    int FaceFrameWidth = 0;
-    QColor FaceTop, FaceBottom;
-    TRect FaceRect;                     // inside the frame, filled with the face colour
-    const QImage* DrawnStrip = nullptr; // the glyph strip drawn, or none
-    int DrawnCells = 1;
-    bool DrawnSecondCell = false;
-    bool DrawnTransparent = true;
-    bool MarkShown = false;
+    // The layout of the face in m_look, computed by relayout().
+    TRect m_workRect, m_glyphRect, m_captionRect, m_markRect;
+    int m_faceFrameWidth = 0;
+    QColor m_faceTop, m_faceBottom;
+    TRect m_faceRect;                     // inside the frame, filled with the face colour
+    const QImage* m_drawnStrip = nullptr; // the glyph strip drawn, or none
+    int m_drawnCells = 1;
+    bool m_drawnSecondCell = false;
+    bool m_drawnTransparent = true;
+    bool m_markShown = false;
 
     // Property values.
     int m_helpContext = 0;

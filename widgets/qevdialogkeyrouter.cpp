@@ -112,7 +112,7 @@ bool TQevCustomButtonPrivate::dialogKey(int key, Qt::KeyboardModifiers modifiers
 {
     const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
     const bool escape = key == Qt::Key_Escape;
-    if (!((enter && ActiveDefault) || (escape && m_cancel)))
+    if (!((enter && m_activeDefault) || (escape && m_cancel)))
         return false;
     if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))
         return false;

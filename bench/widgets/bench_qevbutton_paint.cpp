@@ -21,10 +21,10 @@ public:
     void prepare(TQevCustomButtonPrivate::TLook look)
     {
         TQevCustomButtonPrivate* d = d_ptr.get();
-        d->CaptionPlain =
+        d->m_captionPlain =
             (look == TQevCustomButtonPrivate::lkHot || look == TQevCustomButtonPrivate::lkPressed) ? 0 : 1;
-        d->PressOffset = look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
-        d->Look = look;
+        d->m_pressOffset = look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
+        d->m_look = look;
         d->relayout();
     }
     void draw(QPainter& p) const { TQevCustomButtonPrivate::get(this)->drawFace(p); }

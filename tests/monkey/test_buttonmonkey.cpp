@@ -263,15 +263,15 @@ private:
             // until the pointer leaves (the documented release rule), so its repeat may
             // run on until then; that case is counted, not failed.
             const bool running =
-                (b->RepeatTimer && b->RepeatTimer->isActive()) || (b->StartTimer && b->StartTimer->isActive());
-            if (running && b->PointerOut == 1) {
+                (b->m_repeatTimer && b->m_repeatTimer->isActive()) || (b->m_startTimer && b->m_startTimer->isActive());
+            if (running && b->m_pointerOut == 1) {
                 ++m_repeatsPastRelease;
                 continue;
             }
             if (running)
                 fail(QStringLiteral("%1 repeats after \"%2\" (pointer out %3, enabled %4)")
                          .arg(b->objectName(), m_last)
-                         .arg(b->PointerOut)
+                         .arg(b->m_pointerOut)
                          .arg(b->isEnabled()));
         }
         // Every face draws, whatever the state the walk left.

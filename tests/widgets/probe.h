@@ -37,21 +37,21 @@ public:
 
     TQevCustomButtonPrivate* d() { return d_ptr.get(); }
 
-    bool& ActiveDefault = d()->ActiveDefault;
-    int& CaptionPlain = d()->CaptionPlain;
-    TRect& CaptionRect = d()->CaptionRect;
-    bool& FocusShown = d()->FocusShown;
-    QColor& FrameLeftTop = d()->FrameLeftTop;
-    QColor& FrameRightBottom = d()->FrameRightBottom;
-    TRect& GlyphRect = d()->GlyphRect;
-    int& HotFrameWidth = d()->HotFrameWidth;
-    TRect& MarkRect = d()->MarkRect;
-    int& NormalFrameWidth = d()->NormalFrameWidth;
-    int& PointerOut = d()->PointerOut;
-    int& PressOffset = d()->PressOffset;
-    QTimer*& RepeatTimer = d()->RepeatTimer;
-    QTimer*& StartTimer = d()->StartTimer;
-    TRect& WorkRect = d()->WorkRect;
+    bool& m_activeDefault = d()->m_activeDefault;
+    int& m_captionPlain = d()->m_captionPlain;
+    TRect& m_captionRect = d()->m_captionRect;
+    bool& m_focusShown = d()->m_focusShown;
+    QColor& m_frameLeftTop = d()->m_frameLeftTop;
+    QColor& m_frameRightBottom = d()->m_frameRightBottom;
+    TRect& m_glyphRect = d()->m_glyphRect;
+    int& m_hotFrameWidth = d()->m_hotFrameWidth;
+    TRect& m_markRect = d()->m_markRect;
+    int& m_normalFrameWidth = d()->m_normalFrameWidth;
+    int& m_pointerOut = d()->m_pointerOut;
+    int& m_pressOffset = d()->m_pressOffset;
+    QTimer*& m_repeatTimer = d()->m_repeatTimer;
+    QTimer*& m_startTimer = d()->m_startTimer;
+    TRect& m_workRect = d()->m_workRect;
 
     void repeatTick() { d()->repeatTick(); }
     void startTick() { d()->startTick(); }
@@ -63,15 +63,15 @@ public:
     // handlers set for that look. The rectangles keep that face's layout afterwards.
     QImage face(TLook look)
     {
-        CaptionPlain = (look == lkHot || look == lkPressed) ? 0 : 1;
-        PressOffset = look == lkPressed ? 1 : 0;
-        d()->Look = look;
+        m_captionPlain = (look == lkHot || look == lkPressed) ? 0 : 1;
+        m_pressOffset = look == lkPressed ? 1 : 0;
+        d()->m_look = look;
         d()->relayout();
         QImage image(size(), QImage::Format_RGB32);
         image.fill(Qt::magenta);
         QPainter p(&image);
         d()->drawFace(p);
-        d()->Look = lkNormal;
+        d()->m_look = lkNormal;
         return image;
     }
 
@@ -79,7 +79,7 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         ++m_facesDrawn;
-        m_lastLook = d()->Look;
+        m_lastLook = d()->m_look;
         TQevButton::paintEvent(event);
     }
 

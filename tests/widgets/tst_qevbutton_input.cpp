@@ -62,11 +62,11 @@ private Q_SLOTS:
         Probe& b = *s.button;
         SendEnter(&b);
         QCOMPARE(b.lastLook(), Probe::lkHot);
-        QCOMPARE(b.CaptionPlain, 0);
+        QCOMPARE(b.m_captionPlain, 0);
         SendLeave(&b);
         QCOMPARE(b.lastLook(), Probe::lkLeave);
-        QCOMPARE(b.CaptionPlain, 1);
-        QCOMPARE(b.PointerOut, 1);
+        QCOMPARE(b.m_captionPlain, 1);
+        QCOMPARE(b.m_pointerOut, 1);
 
         b.setEnabled(false);
         const int faces = b.facesDrawn();
@@ -96,12 +96,12 @@ private Q_SLOTS:
         SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
         QCOMPARE(b.lastLook(), Probe::lkPressed);
-        QCOMPARE(b.PressOffset, 1);
+        QCOMPARE(b.m_pressOffset, 1);
         QTest::mouseRelease(&b, Qt::LeftButton, {}, Inside);
         // No OnMouseDown without a menu; the click comes before OnMouseUp.
         QCOMPARE(s.log, QStringList({"over", "click", "up"}));
         QCOMPARE(b.lastLook(), Probe::lkHot);
-        QCOMPARE(b.PressOffset, 0);
+        QCOMPARE(b.m_pressOffset, 0);
     }
 
     void dragOutAndBack()
@@ -168,14 +168,14 @@ private Q_SLOTS:
             // Opening a menu makes Qt send a leave; the pressed look and the repeat stay.
             SendLeave(&b);
             pressedWhileOpen = b.lastLook() == Probe::lkPressed;
-            timerWhileOpen = b.StartTimer->isActive();
+            timerWhileOpen = b.m_startTimer->isActive();
             s.log << QStringLiteral("menu");
             menu.close();
         });
         QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
         QVERIFY(pressedWhileOpen);
         QVERIFY(timerWhileOpen);
-        QVERIFY(!b.StartTimer->isActive());
+        QVERIFY(!b.m_startTimer->isActive());
         QCOMPARE(s.log, QStringList({"over", "menu", "down"}));
         QCOMPARE(b.lastLook(), Probe::lkAfterPopup);
     }
@@ -222,26 +222,26 @@ private Q_SLOTS:
         b.setRepeatInterval(3600 * 1000);
         SendEnter(&b);
         QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
-        QVERIFY(b.StartTimer->isActive() && !b.RepeatTimer->isActive());
+        QVERIFY(b.m_startTimer->isActive() && !b.m_repeatTimer->isActive());
         b.startTick();
-        QVERIFY(!b.StartTimer->isActive() && b.RepeatTimer->isActive());
+        QVERIFY(!b.m_startTimer->isActive() && b.m_repeatTimer->isActive());
         b.repeatTick();
         b.repeatTick();
         QCOMPARE(s.log.count(QStringLiteral("click")), 2);
         QTest::mouseRelease(&b, Qt::LeftButton, {}, Inside);
-        QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
+        QVERIFY(!b.m_startTimer->isActive() && !b.m_repeatTimer->isActive());
         QCOMPARE(s.log.count(QStringLiteral("click")), 3); // plus the ordinary click
 
         QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
         b.startTick();
         QTest::mouseMove(&b, Outside); // leaving while held stops the repeat
-        QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
+        QVERIFY(!b.m_startTimer->isActive() && !b.m_repeatTimer->isActive());
 
         // Switched off while running, the timer stops itself instead of idling on.
         b.setRepeatAction(false);
-        b.RepeatTimer->start();
+        b.m_repeatTimer->start();
         b.repeatTick();
-        QVERIFY(!b.RepeatTimer->isActive());
+        QVERIFY(!b.m_repeatTimer->isActive());
     }
 
     void repeatWithRealTimers()
@@ -300,13 +300,13 @@ private Q_SLOTS:
         } else {
             QTest::qWait(200);
             QCOMPARE(clicks, 0);
-            QVERIFY(!b.StartTimer->isActive() && !b.RepeatTimer->isActive());
+            QVERIFY(!b.m_startTimer->isActive() && !b.m_repeatTimer->isActive());
         }
         QTest::mouseRelease(&b, Qt::LeftButton, {}, Inside);
         // Written as zero while held, the running repeat stops rather than spinning.
         if (repeats) {
             QTest::mousePress(&b, Qt::LeftButton, {}, Inside);
-            QTRY_VERIFY(b.RepeatTimer->isActive());
+            QTRY_VERIFY(b.m_repeatTimer->isActive());
             b.setRepeatInterval(0);
             const int before = clicks;
             QTest::qWait(100);
@@ -392,7 +392,7 @@ private Q_SLOTS:
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         edit->setFocus();
-        QTRY_VERIFY(ok->ActiveDefault);
+        QTRY_VERIFY(ok->m_activeDefault);
 
         QTest::keyClick(edit, Qt::Key_Return, Qt::ControlModifier);
         QTest::keyClick(edit, Qt::Key_Escape, Qt::ShiftModifier);
@@ -404,7 +404,7 @@ private Q_SLOTS:
 
         // With another button of this class focused, Enter is that button's.
         other->setFocus();
-        QTRY_VERIFY(!ok->ActiveDefault);
+        QTRY_VERIFY(!ok->m_activeDefault);
         QTest::keyClick(other, Qt::Key_Return);
         QCOMPARE(otherClicks.count(), 1);
         QCOMPARE(okClicks.count(), 1);
@@ -412,7 +412,7 @@ private Q_SLOTS:
         // A Default written later counts from the next focus change; a hidden one never.
         cancel->setDefault(true);
         edit->setFocus();
-        QTRY_VERIFY(cancel->ActiveDefault);
+        QTRY_VERIFY(cancel->m_activeDefault);
         ok->hide();
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(okClicks.count(), 1);
@@ -493,10 +493,10 @@ private Q_SLOTS:
         SendEnter(&b);
         QTest::mouseClick(&b, Qt::LeftButton, {}, Inside);
         QTRY_VERIFY(b.hasFocus());
-        QVERIFY(b.FocusShown && b.ActiveDefault);
+        QVERIFY(b.m_focusShown && b.m_activeDefault);
         edit->setFocus();
-        QTRY_VERIFY(!b.FocusShown);
-        QVERIFY(!b.ActiveDefault);
+        QTRY_VERIFY(!b.m_focusShown);
+        QVERIFY(!b.m_activeDefault);
     }
 
     void disablingWhileHot()

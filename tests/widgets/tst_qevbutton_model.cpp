@@ -41,7 +41,7 @@ private Q_SLOTS:
         QVERIFY(b.HotTrack() && b.ShowFocused() && b.CursorHandCustom());
         QCOMPARE(b.ColorMarginLeftTop(), testcolors::Light);
         QCOMPARE(b.ColorMarginRightBottom(), testcolors::Dark);
-        QCOMPARE(b.CaptionPlain, 2);
+        QCOMPARE(b.m_captionPlain, 2);
         // The button's own defaults: the parent's colour, and not a tab stop.
         QVERIFY(b.ParentColor());
         QCOMPARE(b.Color(), testcolors::ParentBack);
@@ -265,24 +265,24 @@ private Q_SLOTS:
         QCOMPARE(b.ColorMarginStyle(), B::cmDefault);
         b.setColorMarginRightBottom(Qt::red);
         QCOMPARE(b.ColorMarginStyle(), B::cmCustom);
-        QCOMPARE(b.FrameRightBottom, QColor(Qt::red));
+        QCOMPARE(b.m_frameRightBottom, QColor(Qt::red));
         b.setColorMarginRightBottom(testcolors::Dark);
         QCOMPARE(b.ColorMarginStyle(), B::cmCustom); // no way back by a colour
-        QCOMPARE(b.FrameRightBottom, testcolors::Dark);
+        QCOMPARE(b.m_frameRightBottom, testcolors::Dark);
 
         b.setColorMarginLeftTop(Qt::yellow);
         b.setColorMarginStyle(B::cmCustom);
         QCOMPARE(b.ColorMarginLeftTop(), QColor(Qt::yellow));
         b.setColorMarginStyle(B::cmDefault);
         QCOMPARE(b.ColorMarginLeftTop(), testcolors::Light);
-        QCOMPARE(b.FrameLeftTop, testcolors::Light);
+        QCOMPARE(b.m_frameLeftTop, testcolors::Light);
         QCOMPARE(b.ColorMarginRightBottom(), testcolors::Dark);
 
         Probe none;
         none.setButtonStyle(B::stNone);
         none.setColorMarginLeftTop(Qt::blue);
         QCOMPARE(none.ColorMarginStyle(), B::cmDefault);
-        QCOMPARE(none.FrameLeftTop, QColor(Qt::blue));
+        QCOMPARE(none.m_frameLeftTop, QColor(Qt::blue));
     }
 
     void styles_data()
@@ -309,12 +309,12 @@ private Q_SLOTS:
         QWidget parent;
         Probe b(&parent);
         b.setButtonStyle(B::TStyle(style));
-        QTEST(b.NormalFrameWidth, "normalWidth");
-        QTEST(b.HotFrameWidth, "hotWidth");
+        QTEST(b.m_normalFrameWidth, "normalWidth");
+        QTEST(b.m_hotFrameWidth, "hotWidth");
         QTEST(b.ColorMarginLeftTop(), "leftTop");
         QTEST(b.ColorMarginRightBottom(), "rightBottom");
-        QTEST(b.FrameLeftTop, "leftTop");
-        QTEST(b.FrameRightBottom, "rightBottom");
+        QTEST(b.m_frameLeftTop, "leftTop");
+        QTEST(b.m_frameRightBottom, "rightBottom");
         QFETCH(bool, ownsColour);
         QCOMPARE(b.ParentColor(), !ownsColour);
         QCOMPARE(b.Color(), ownsColour ? testcolors::Face : testcolors::ParentBack);
@@ -323,8 +323,8 @@ private Q_SLOTS:
         b.setColorMarginLeftTop(Qt::red);
         b.setColorMarginRightBottom(Qt::green);
         b.setButtonStyle(B::stRaised);
-        QCOMPARE(b.FrameLeftTop, QColor(Qt::red));
-        QCOMPARE(b.FrameRightBottom, QColor(Qt::green));
+        QCOMPARE(b.m_frameLeftTop, QColor(Qt::red));
+        QCOMPARE(b.m_frameRightBottom, QColor(Qt::green));
     }
 
     void styleNoneKeepsColours()
@@ -332,10 +332,10 @@ private Q_SLOTS:
         Probe b;
         b.setButtonStyle(B::stFrameLowered);
         b.setButtonStyle(B::stNone);
-        QCOMPARE(b.NormalFrameWidth, 0);
-        QCOMPARE(b.HotFrameWidth, 0);
-        QCOMPARE(b.FrameLeftTop, testcolors::Dark);
-        QCOMPARE(b.FrameRightBottom, testcolors::Light);
+        QCOMPARE(b.m_normalFrameWidth, 0);
+        QCOMPARE(b.m_hotFrameWidth, 0);
+        QCOMPARE(b.m_frameLeftTop, testcolors::Dark);
+        QCOMPARE(b.m_frameRightBottom, testcolors::Light);
         QCOMPARE(b.ColorMarginStyle(), B::cmDefault);
     }
 

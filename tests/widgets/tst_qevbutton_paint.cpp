@@ -61,7 +61,7 @@ QFont CaptionFont()
 
 QRect ToRect(const Probe::TRect& r)
 {
-    return QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+    return QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 } // namespace
@@ -86,7 +86,7 @@ private Q_SLOTS:
             QCOMPARE(At(img, p.x(), p.y()), tc::ParentBack);
         // Centred in the 75×25 face: ((75 − 17) div 2, (25 − 14) div 2).
         const QRect expected(29, 5, 17, 14);
-        QCOMPARE(ToRect(b.CaptionRect), expected);
+        QCOMPARE(ToRect(b.m_captionRect), expected);
         const QRect ink = Box(img, [](QColor c) { return c != tc::ParentBack; });
         QVERIFY(!ink.isEmpty());
         QVERIFY2(expected.contains(ink), "the caption is drawn inside its rectangle");
@@ -255,7 +255,7 @@ private Q_SLOTS:
                  "the rows assume \"Go\" is 17×14 pixels in DejaVu Sans at 12 pixels");
         const QImage img = b.face(Probe::TLook(look));
 
-        QCOMPARE(ToRect(b.GlyphRect), glyph);
+        QCOMPARE(ToRect(b.m_glyphRect), glyph);
         // The square starts one pixel in; the magenta border became the face colour.
         const int x = glyph.x(), y = glyph.y();
         QCOMPARE(At(img, x + 1, y + 1), Green);
@@ -264,7 +264,7 @@ private Q_SLOTS:
         QCOMPARE(At(img, x + 1, y), tc::ParentBack);
         QCOMPARE(At(img, x + 17, y + 17), tc::ParentBack);
 
-        QCOMPARE(ToRect(b.CaptionRect), caption);
+        QCOMPARE(ToRect(b.m_captionRect), caption);
         const QRect ink =
             Box(img, [](QColor c) { return c != tc::ParentBack && c != Green && c != tc::Light && c != tc::Dark; });
         QVERIFY(!ink.isEmpty());
@@ -322,12 +322,12 @@ private Q_SLOTS:
             QVERIFY(black.isEmpty());
             return;
         }
-        const QRect g = ToRect(b.GlyphRect);
+        const QRect g = ToRect(b.m_glyphRect);
         if (caption.isEmpty())
             QCOMPARE(g.left(), 1 + (73 - 18) / 2 - 5);
         const int xm = 18 + g.left() + 5;
         const int ym = g.top() + (18 - 3) / 2;
-        QCOMPARE(ToRect(b.MarkRect), QRect(xm, ym, 5, 3));
+        QCOMPARE(ToRect(b.m_markRect), QRect(xm, ym, 5, 3));
         // Our arrow: five pixels, then three, then one, all black.
         QCOMPARE(black, QRect(xm, ym, 5, 3));
         QCOMPARE(At(img, xm, ym + 1), tc::ParentBack);
@@ -409,9 +409,9 @@ private Q_SLOTS:
     {
         Probe b;
         b.setButtonStyle(B::stFrameRaised);
-        b.FocusShown = true;
+        b.m_focusShown = true;
         QImage img = b.face(Probe::lkNormal);
-        // WorkRect is (2, 2, 73, 23) inside frame and ring; the mark 3 pixels further in,
+        // m_workRect is (2, 2, 73, 23) inside frame and ring; the mark 3 pixels further in,
         // every other pixel inverted.
         const QColor inverted(255 - tc::Face.red(), 255 - tc::Face.green(), 255 - tc::Face.blue());
         QCOMPARE(At(img, 5, 5), inverted);
@@ -430,7 +430,7 @@ private Q_SLOTS:
 
         QWidget parent;
         Probe flat(&parent);
-        flat.FocusShown = true;
+        flat.m_focusShown = true;
         img = flat.face(Probe::lkNormal);
         QCOMPARE(At(img, 3, 3), tc::ParentBack);
         QCOMPARE(At(img, 4, 4), tc::ParentBack);

@@ -33,10 +33,10 @@ protected:
         TQevCustomButtonPrivate* d = d_ptr.get();
         const bool hotOrPressed =
             m_look == TQevCustomButtonPrivate::lkHot || m_look == TQevCustomButtonPrivate::lkPressed;
-        d->CaptionPlain = hotOrPressed ? 0 : 1;
-        d->PressOffset = m_look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
-        d->FocusShown = m_focused && d->isFramedStyle();
-        d->Look = m_look;
+        d->m_captionPlain = hotOrPressed ? 0 : 1;
+        d->m_pressOffset = m_look == TQevCustomButtonPrivate::lkPressed ? 1 : 0;
+        d->m_focusShown = m_focused && d->isFramedStyle();
+        d->m_look = m_look;
         d->relayout();
         QPainter p(this);
         d->drawFace(p);
