@@ -275,6 +275,18 @@ std::optional<QRect> FrameOnScreen(QWidget* window)
     return window->geometry().marginsAdded(QMargins(e[0].toInt(), e[2].toInt(), e[1].toInt(), e[3].toInt()));
 }
 
+// The centre of the main window's frame once the window manager has settled it.
+QPoint SettledCentre(QWidget* main)
+{
+    [&] {
+        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QVERIFY2(QTest::qWaitFor([&] { return FrameOnScreen(main).has_value(); }, 5000),
+                 "the main window has no frame");
+    }();
+    QTest::qWait(200);
+    return FrameOnScreen(main).value_or(QRect()).center();
+}
+
 } // namespace
 
 // The picker and the About dialog sit centred over the main window, frame over frame,
@@ -283,10 +295,8 @@ std::optional<QRect> FrameOnScreen(QWidget* window)
 void MainFormTest::dialogsOpenCentredFromTheFirstTime()
 {
     TMainForm& main = host->main();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QVERIFY2(QTest::qWaitFor([&] { return FrameOnScreen(&main).has_value(); }, 5000), "the main window has no frame");
-    QTest::qWait(200); // the window manager settles the main window
-    const QPoint centre = FrameOnScreen(&main)->center();
+    const QPoint centre = SettledCentre(&main);
+    QVERIFY(!QTest::currentTestFailed());
 
     const auto placeOf = [&](const std::function<void()>& open) {
         std::optional<QRect> seen;
@@ -318,10 +328,8 @@ void MainFormTest::dialogsOpenCentredFromTheFirstTime()
 void MainFormTest::lookUpOpensCentredTheFirstTimeAndStaysWhereMoved()
 {
     TMainForm& main = host->main();
-    QVERIFY(QTest::qWaitForWindowExposed(&main));
-    QVERIFY2(QTest::qWaitFor([&] { return FrameOnScreen(&main).has_value(); }, 5000), "the main window has no frame");
-    QTest::qWait(200); // the window manager settles the main window
-    const QPoint centre = FrameOnScreen(&main)->center();
+    const QPoint centre = SettledCentre(&main);
+    QVERIFY(!QTest::currentTestFailed());
 
     main.openLookup();
     QWidget* lookUp = main.lookupWindow();
