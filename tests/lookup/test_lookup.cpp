@@ -2,6 +2,7 @@
 // The Look up window as a user and an assistive tool meet it: opened by Ctrl+L and by
 // the menus, found by its controls' accessible names, reading what is typed, putting a
 // reading on its page, finding combinations, and closing with Escape.
+#include "feedback.h"
 #include "lookupwindow.h"
 #include "tests/support/apphost.h"
 #include "tests/support/copymenu.h"
@@ -9,6 +10,8 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -144,6 +147,7 @@ private slots:
     void menusListTheirItemsOnEveryOpening();
     void aPressOnAMenuItemRunsItAndClosesTheMenu_data();
     void aPressOnAMenuItemRunsItAndClosesTheMenu();
+    void aRefusedStockListShowsTheErrorBox();
     void escapeCloses();
 
 private:
@@ -463,6 +467,37 @@ void LookupTest::aPressOnAMenuItemRunsItAndClosesTheMenu()
     QVERIFY(next.shownAnew);
     QVERIFY2(std::any_of(next.items.cbegin(), next.items.cend(), [&](const QString& i) { return i.startsWith(item); }),
              qPrintable(next.items.join(QLatin1String(", "))));
+}
+
+// A stock list that cannot be used is reported in the program's one error box (its
+// title, its icon, its full stop), and the parts come from the series chosen before.
+void LookupTest::aRefusedStockListShowsTheErrorBox()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("stock.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("# nothing but a comment\n");
+    file.close();
+    LookupWindow* w = open();
+    QVERIFY(w);
+    auto* parts = Named<QComboBox>(w, QStringLiteral("Parts from"));
+    ModalWatch watch([&](QDialog* dialog) {
+        auto* chooser = qobject_cast<QFileDialog*>(dialog);
+        QVERIFY(chooser);
+        chooser->selectFile(path);
+        QMetaObject::invokeMethod(chooser, "accept");
+    });
+    const int stock = parts->count() - 1;
+    parts->setCurrentIndex(stock);
+    emit parts->activated(stock);
+    QCOMPARE(watch.dialogs(), 1);
+    QCOMPARE(watch.boxes().size(), std::size_t(1));
+    const SeenBox& box = watch.boxes().front();
+    QCOMPARE(box.title, ApplicationTitle);
+    QCOMPARE(box.icon, QMessageBox::Critical);
+    QVERIFY2(box.text.endsWith(QStringLiteral("lists no values.")), qPrintable(box.text));
+    QCOMPARE(parts->currentText(), QStringLiteral("E24"));
 }
 
 void LookupTest::escapeCloses()
