@@ -18,11 +18,11 @@ QMargins FrameMargins(const QWidget* window)
 
 } // namespace
 
-CentredOverParent::CentredOverParent(QWidget* dialog) : QObject(dialog), m_dialog(dialog) {}
+CentredOverParent::CentredOverParent(QWidget* dialog, When when) : QObject(dialog), m_dialog(dialog), m_when(when) {}
 
-void CentredOverParent::install(QWidget* dialog)
+void CentredOverParent::install(QWidget* dialog, When when)
 {
-    dialog->installEventFilter(new CentredOverParent(dialog));
+    dialog->installEventFilter(new CentredOverParent(dialog, when));
 }
 
 // A window manager frames a window only once it is mapped, so at its first showing a
@@ -50,8 +50,13 @@ void CentredOverParent::place()
 bool CentredOverParent::eventFilter(QObject* watched, QEvent* event)
 {
     // Qt's own placement has run by now; the window is not mapped yet.
-    if (watched == m_dialog && event->type() == QEvent::Show)
+    if (watched == m_dialog && event->type() == QEvent::Show) {
         place();
+        if (m_when == When::FirstShowing) {
+            m_dialog->removeEventFilter(this);
+            deleteLater();
+        }
+    }
     return QObject::eventFilter(watched, event);
 }
 

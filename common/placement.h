@@ -12,18 +12,22 @@ namespace kolvane {
 class CentredOverParent : public QObject {
     Q_OBJECT
 public:
-    // Places `dialog` at each showing; it must have a parent. The placer lives as long
+    enum class When { EveryShowing, FirstShowing };
+
+    // Places `dialog` at each showing, or only at its first (a modeless window the user
+    // may move stays where it was put); it must have a parent. The placer lives as long
     // as the dialog.
-    static void install(QWidget* dialog);
+    static void install(QWidget* dialog, When when = When::EveryShowing);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    explicit CentredOverParent(QWidget* dialog);
+    CentredOverParent(QWidget* dialog, When when);
     void place();
 
     QWidget* m_dialog;
+    When m_when;
 };
 
 } // namespace kolvane
