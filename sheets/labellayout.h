@@ -28,9 +28,9 @@ struct LabelOptions {
     bool smd = true;
     bool letter = true;
     bool outlines = false;
-    bool fold = false;     // the lower half repeats the upper half turned 180°
-    double offsetX = 0.0;  // mm, positive moves everything right
-    double offsetY = 0.0;  // mm, positive moves everything down
+    bool fold = false;       // the lower half repeats the upper half turned 180°
+    double offsetX = 0.0;    // mm, positive moves everything right
+    double offsetY = 0.0;    // mm, positive moves everything down
     QChar decimalPoint{'.'}; // the window passes the locale's; the CLI a point
 };
 
@@ -91,8 +91,8 @@ struct Label {
 };
 
 struct LabelPage {
-    std::vector<Label> labels;   // only the slots that are used, in slot order
-    std::vector<QLineF> lines;   // the calibration page's rulers and ticks
+    std::vector<Label> labels;    // only the slots that are used, in slot order
+    std::vector<QLineF> lines;    // the calibration page's rulers and ticks
     std::vector<LabelText> texts; // the calibration page's figures
     std::vector<QRectF> outlines; // the calibration page's slot outlines
 };
