@@ -11,6 +11,7 @@
 #include "capacitorpage.h"
 #include "combinepage.h"
 #include "feedback.h"
+#include "labelswindow.h"
 #include "lookupwindow.h"
 #include "resistorpage.h"
 #include "version.h"
@@ -22,7 +23,6 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QUrl>
 
 #include <array>
@@ -144,9 +144,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     connect(ui->Pellmoorhomepage1, &QAction::triggered, this, &TMainForm::openProductPage);
     connect(ui->About1, &QAction::triggered, this, &TMainForm::showAbout);
 
-    // Look up: Ctrl+L on every page, and "Look up…" on the values the pages show.
-    auto* lookUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
-    connect(lookUp, &QShortcut::activated, this, [this] { openLookup(); });
+    // Look up: File, Look up… (Ctrl+L) on every page, and "Look up…" on the values the
+    // pages show. Labels: File, Print labels… (Ctrl+P).
+    connect(ui->LookUp1, &QAction::triggered, this, [this] { openLookup(); });
+    connect(ui->PrintLabels1, &QAction::triggered, this, [this] { openLabels(); });
     for (ColourCodePage* page : {static_cast<ColourCodePage*>(m_resistor), static_cast<ColourCodePage*>(m_capacitor)})
         connect(page, &ColourCodePage::lookUpRequested, this, [this](const QString& text) { openLookup(text); });
     connect(m_combine, &CombinePage::lookUpRequested, this, [this](const QString& text, bool) { openLookup(text); });
@@ -191,8 +192,23 @@ LookupWindow* TMainForm::lookupWindow()
                                                      : static_cast<ColourCodePage&>(*m_resistor);
                     page.enterValue(value, tolerancePercent);
                 }));
+        connect(m_lookup, &LookupWindow::printLabels, this,
+                Guarded(this, [this](Quantity q, double value) { openLabels(q, value); }));
     }
     return m_lookup;
+}
+
+LabelsWindow* TMainForm::labelsWindow()
+{
+    if (!m_labels)
+        m_labels = new LabelsWindow(this);
+    return m_labels;
+}
+
+void TMainForm::openLabels(std::optional<Quantity> q, std::optional<double> value)
+{
+    const int page = ui->PageControl1->currentIndex();
+    labelsWindow()->open(q.value_or(page == 1 || page == 3 ? Quantity::Capacitance : Quantity::Resistance), value);
 }
 
 void TMainForm::openLookup(const std::optional<QString>& text)

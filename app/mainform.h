@@ -4,6 +4,7 @@
 #pragma once
 
 #include "lastreadings.h"
+#include "lettercode.h"
 
 #include <QMainWindow>
 
@@ -21,6 +22,7 @@ namespace kolvane {
 struct Windows;
 class CapacitorPage;
 class CombinePage;
+class LabelsWindow;
 class LookupWindow;
 class ResistorPage;
 class TColorForm;
@@ -43,6 +45,8 @@ public:
     // The Look up window, made on its first use and then kept; it is no dialog of the
     // start-up, so nothing makes it before then.
     LookupWindow* lookupWindow();
+    // The Labels window, made on its first use and then kept.
+    LabelsWindow* labelsWindow();
 
     // Brings page `index` to the front: 0 resistor, 1 capacitor, 2 and 3 the
     // series/parallel calculators of resistors and of capacitors.
@@ -54,6 +58,9 @@ public:
     void showAbout();
     // Shows the Look up window for the page in front; with a text, the field holds it.
     void openLookup(const std::optional<QString>& text = std::nullopt);
+    // Shows the Labels window for the page in front, or for `q`; with a value, the
+    // window lists it.
+    void openLabels(std::optional<Quantity> q = std::nullopt, std::optional<double> value = std::nullopt);
 
 private:
     std::unique_ptr<Ui::TMainForm> ui;
@@ -64,6 +71,7 @@ private:
     TColorForm* m_colorForm = nullptr;
     QDialog* m_about = nullptr;
     LookupWindow* m_lookup = nullptr;
+    LabelsWindow* m_labels = nullptr;
 };
 
 // Puts an access key on each entry: the first letter or digit of its caption that no
