@@ -55,22 +55,13 @@ void LabelPreview::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_PageDown:
     case Qt::Key_Right:
-    case Qt::Key_Down:
-        setPage(m_page + 1);
-        return;
+    case Qt::Key_Down: setPage(m_page + 1); return;
     case Qt::Key_PageUp:
     case Qt::Key_Left:
-    case Qt::Key_Up:
-        setPage(m_page - 1);
-        return;
-    case Qt::Key_Home:
-        setPage(0);
-        return;
-    case Qt::Key_End:
-        setPage(pageCount() - 1);
-        return;
-    default:
-        QWidget::keyPressEvent(event);
+    case Qt::Key_Up: setPage(m_page - 1); return;
+    case Qt::Key_Home: setPage(0); return;
+    case Qt::Key_End: setPage(pageCount() - 1); return;
+    default: QWidget::keyPressEvent(event);
     }
 }
 

@@ -149,7 +149,8 @@ LabelsWindow::LabelsWindow(QWidget* parent)
       m_top(MillimetreBox(QStringLiteral("Top margin"), 0, 500)),
       m_across(MillimetreBox(QStringLiteral("Pitch across"), 5, 1000)),
       m_down(MillimetreBox(QStringLiteral("Pitch down"), 5, 1000)),
-      m_start(CountBox(QStringLiteral("Start at label"), 1, 1)), m_copies(CountBox(QStringLiteral("Copies"), 1, MostCopies)),
+      m_start(CountBox(QStringLiteral("Start at label"), 1, 1)),
+      m_copies(CountBox(QStringLiteral("Copies"), 1, MostCopies)),
       m_bands(new QCheckBox(QStringLiteral("Colour &bands"))), m_smd(new QCheckBox(QStringLiteral("S&MD codes"))),
       m_letter(new QCheckBox(QStringLiteral("Letter c&ode"))), m_outlines(new QCheckBox(QStringLiteral("O&utlines"))),
       m_fold(new QCheckBox(QStringLiteral("Fold-o&ver"))),
@@ -329,11 +330,10 @@ void LabelsWindow::buildControls()
     // The keyboard goes down the left column, then through the preview's page buttons
     // and the actions.
     const std::array<QWidget*, 34> order = {
-        m_resistors, m_capacitors, m_range,    m_series,     m_from,       m_to,         m_list,
-        m_values,    m_sheet,      m_pageWidth, m_pageHeight, m_columns,   m_rows,       m_labelWidth,
-        m_labelHeight, m_left,     m_top,      m_across,     m_down,       m_start,      m_copies,
-        m_bands,     m_smd,        m_letter,   m_outlines,   m_fold,       m_offsetX,    m_offsetY,
-        m_preview, m_previous,  m_summary,    m_next,     m_calibration, m_saveSvg};
+        m_resistors, m_capacitors, m_range,    m_series,  m_from,       m_to,          m_list,     m_values, m_sheet,
+        m_pageWidth, m_pageHeight, m_columns,  m_rows,    m_labelWidth, m_labelHeight, m_left,     m_top,    m_across,
+        m_down,      m_start,      m_copies,   m_bands,   m_smd,        m_letter,      m_outlines, m_fold,   m_offsetX,
+        m_offsetY,   m_preview,    m_previous, m_summary, m_next,       m_calibration, m_saveSvg};
     for (std::size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     setTabOrder(m_saveSvg, m_savePdf);
@@ -350,7 +350,8 @@ void LabelsWindow::connectControls()
     connect(m_to, &QLineEdit::textChanged, this, changed);
     connect(m_values, &QPlainTextEdit::textChanged, this, changed);
     connect(m_sheet, &QComboBox::currentIndexChanged, this, [this] { sheetChosen(); });
-    for (QDoubleSpinBox* box : {m_pageWidth, m_pageHeight, m_labelWidth, m_labelHeight, m_left, m_top, m_across, m_down})
+    for (QDoubleSpinBox* box :
+         {m_pageWidth, m_pageHeight, m_labelWidth, m_labelHeight, m_left, m_top, m_across, m_down})
         connect(box, &QDoubleSpinBox::valueChanged, this, changed);
     for (QSpinBox* box : {m_columns, m_rows, m_start, m_copies})
         connect(box, &QSpinBox::valueChanged, this, changed);
@@ -402,9 +403,9 @@ Sheet LabelsWindow::sheet() const
     Sheet s;
     s.id = CustomSheet;
     s.page = {m_pageWidth->value(), m_pageHeight->value()};
-    s.pageName = s.page == A4Page                ? QStringLiteral("A4")
-                 : s.page == LetterPage          ? QStringLiteral("Letter")
-                                                 : QStringLiteral("%1x%2").arg(s.page.width()).arg(s.page.height());
+    s.pageName = s.page == A4Page       ? QStringLiteral("A4")
+                 : s.page == LetterPage ? QStringLiteral("Letter")
+                                        : QStringLiteral("%1x%2").arg(s.page.width()).arg(s.page.height());
     s.columns = m_columns->value();
     s.rows = m_rows->value();
     s.label = {m_labelWidth->value(), m_labelHeight->value()};
@@ -682,8 +683,10 @@ void LabelsWindow::loadSettings()
 
     settings.beginGroup(QStringLiteral("offsets"));
     for (const QString& key : settings.childGroups()) {
-        const double x = std::clamp(settings.value(key + QStringLiteral("/x")).toDouble(), -LargestOffset, LargestOffset);
-        const double y = std::clamp(settings.value(key + QStringLiteral("/y")).toDouble(), -LargestOffset, LargestOffset);
+        const double x =
+            std::clamp(settings.value(key + QStringLiteral("/x")).toDouble(), -LargestOffset, LargestOffset);
+        const double y =
+            std::clamp(settings.value(key + QStringLiteral("/y")).toDouble(), -LargestOffset, LargestOffset);
         m_offsets.insert(key, {x, y});
     }
     settings.endGroup();
