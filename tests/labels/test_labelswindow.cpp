@@ -145,19 +145,41 @@ void LabelsWindowTest::ctrlPOpensOneModelessWindowOfNamedControls()
     QCOMPARE(w->windowTitle(), QStringLiteral("Labels"));
     QVERIFY(!w->isModal());
     using R = QAccessible::Role;
-    const std::vector<std::pair<const char*, R>> controls = {
-        {"Resistors", R::RadioButton},   {"Capacitors", R::RadioButton},   {"Series range", R::RadioButton},
-        {"List", R::RadioButton},        {"Series", R::ComboBox},          {"From", R::EditableText},
-        {"To", R::EditableText},         {"Values", R::EditableText},      {"Sheet", R::ComboBox},
-        {"Page width", R::SpinBox},      {"Page height", R::SpinBox},      {"Columns", R::SpinBox},
-        {"Rows", R::SpinBox},            {"Label width", R::SpinBox},      {"Label height", R::SpinBox},
-        {"Left margin", R::SpinBox},     {"Top margin", R::SpinBox},       {"Pitch across", R::SpinBox},
-        {"Pitch down", R::SpinBox},      {"Start at label", R::SpinBox},   {"Copies", R::SpinBox},
-        {"Colour bands", R::CheckBox},   {"SMD codes", R::CheckBox},       {"Letter code", R::CheckBox},
-        {"Outlines", R::CheckBox},       {"Fold-over", R::CheckBox},       {"Offset X", R::SpinBox},
-        {"Offset Y", R::SpinBox},        {"Previous page", R::Button},     {"Next page", R::Button},
-        {"Summary", R::StaticText},      {"Print\u2026", R::Button},       {"Save PDF\u2026", R::Button},
-        {"Save SVG\u2026", R::Button},   {"Calibration page\u2026", R::ButtonMenu}};
+    const std::vector<std::pair<const char*, R>> controls = {{"Resistors", R::RadioButton},
+                                                             {"Capacitors", R::RadioButton},
+                                                             {"Series range", R::RadioButton},
+                                                             {"List", R::RadioButton},
+                                                             {"Series", R::ComboBox},
+                                                             {"From", R::EditableText},
+                                                             {"To", R::EditableText},
+                                                             {"Values", R::EditableText},
+                                                             {"Sheet", R::ComboBox},
+                                                             {"Page width", R::SpinBox},
+                                                             {"Page height", R::SpinBox},
+                                                             {"Columns", R::SpinBox},
+                                                             {"Rows", R::SpinBox},
+                                                             {"Label width", R::SpinBox},
+                                                             {"Label height", R::SpinBox},
+                                                             {"Left margin", R::SpinBox},
+                                                             {"Top margin", R::SpinBox},
+                                                             {"Pitch across", R::SpinBox},
+                                                             {"Pitch down", R::SpinBox},
+                                                             {"Start at label", R::SpinBox},
+                                                             {"Copies", R::SpinBox},
+                                                             {"Colour bands", R::CheckBox},
+                                                             {"SMD codes", R::CheckBox},
+                                                             {"Letter code", R::CheckBox},
+                                                             {"Outlines", R::CheckBox},
+                                                             {"Fold-over", R::CheckBox},
+                                                             {"Offset X", R::SpinBox},
+                                                             {"Offset Y", R::SpinBox},
+                                                             {"Previous page", R::Button},
+                                                             {"Next page", R::Button},
+                                                             {"Summary", R::StaticText},
+                                                             {"Print\u2026", R::Button},
+                                                             {"Save PDF\u2026", R::Button},
+                                                             {"Save SVG\u2026", R::Button},
+                                                             {"Calibration page\u2026", R::ButtonMenu}};
     for (const auto& [name, role] : controls)
         QVERIFY2(Accessible(w, QString::fromUtf8(name), role), name);
     QVERIFY(Named<LabelPreview>(w, QStringLiteral("Preview")));
@@ -178,9 +200,11 @@ void LabelsWindowTest::theKindOfPartFollowsThePage_data()
     QTest::addColumn<bool>("capacitors");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("resistor page") << 0 << false << "10" << "1M";
+    QTest::newRow("resistor page") << 0 << false << "10"
+                                   << "1M";
     QTest::newRow("capacitor page") << 1 << true << "10p" << QStringLiteral("1\u00b5");
-    QTest::newRow("resistors' sums") << 2 << false << "10" << "1M";
+    QTest::newRow("resistors' sums") << 2 << false << "10"
+                                     << "1M";
     QTest::newRow("capacitors' sums") << 3 << true << "10p" << QStringLiteral("1\u00b5");
 }
 
@@ -228,19 +252,46 @@ void LabelsWindowTest::summaryCountsLabelsAndPages_data()
     QTest::addColumn<int>("copies");
     QTest::addColumn<QString>("summary");
     // E12 has 12 values a decade; 10 to 1M is five decades and 1M itself.
-    QTest::newRow("E12 10..1M, 30 a page") << "E12" << "10" << "1M" << "" << "avery-5160" << 1 << 1
-                                           << "61 labels on 3 pages";
-    QTest::newRow("half-used sheet: 29 blanks first") << "E12" << "10" << "1M" << "" << "avery-5160" << 30 << 1
-                                                      << "61 labels on 3 pages";
-    QTest::newRow("a half-used sheet spills onto a second")
-        << "E12" << "10" << "1M" << "" << "avery-l7651" << 10 << 1 << "61 labels on 2 pages";
-    QTest::newRow("two copies") << "E12" << "10" << "1M" << "" << "avery-5160" << 1 << 2 << "122 labels on 5 pages";
-    QTest::newRow("E3 one decade") << "E3" << "1k" << "10k" << "" << "avery-5167" << 1 << 1 << "4 labels on 1 page";
-    QTest::newRow("E192 1 to 10M") << "E192" << "1" << "10M" << "" << "avery-5160" << 1 << 1
-                                   << "1345 labels on 45 pages";
-    QTest::newRow("a list with a blank and a comment")
-        << "E12" << "" << "" << "4k7\n-\n# drawer 3\n22k  # bags" << "avery-5160" << 1 << 1 << "2 labels on 1 page";
-    QTest::newRow("one value") << "E12" << "" << "" << "4k7" << "a4-3x11" << 33 << 1 << "1 label on 1 page";
+    QTest::newRow("E12 10..1M, 30 a page") << "E12"
+                                           << "10"
+                                           << "1M"
+                                           << ""
+                                           << "avery-5160" << 1 << 1 << "61 labels on 3 pages";
+    QTest::newRow("half-used sheet: 29 blanks first") << "E12"
+                                                      << "10"
+                                                      << "1M"
+                                                      << ""
+                                                      << "avery-5160" << 30 << 1 << "61 labels on 3 pages";
+    QTest::newRow("a half-used sheet spills onto a second") << "E12"
+                                                            << "10"
+                                                            << "1M"
+                                                            << ""
+                                                            << "avery-l7651" << 10 << 1 << "61 labels on 2 pages";
+    QTest::newRow("two copies") << "E12"
+                                << "10"
+                                << "1M"
+                                << ""
+                                << "avery-5160" << 1 << 2 << "122 labels on 5 pages";
+    QTest::newRow("E3 one decade") << "E3"
+                                   << "1k"
+                                   << "10k"
+                                   << ""
+                                   << "avery-5167" << 1 << 1 << "4 labels on 1 page";
+    QTest::newRow("E192 1 to 10M") << "E192"
+                                   << "1"
+                                   << "10M"
+                                   << ""
+                                   << "avery-5160" << 1 << 1 << "1345 labels on 45 pages";
+    QTest::newRow("a list with a blank and a comment") << "E12"
+                                                       << ""
+                                                       << ""
+                                                       << "4k7\n-\n# drawer 3\n22k  # bags"
+                                                       << "avery-5160" << 1 << 1 << "2 labels on 1 page";
+    QTest::newRow("one value") << "E12"
+                               << ""
+                               << ""
+                               << "4k7"
+                               << "a4-3x11" << 33 << 1 << "1 label on 1 page";
 }
 
 void LabelsWindowTest::summaryCountsLabelsAndPages()
@@ -281,11 +332,26 @@ void LabelsWindowTest::refusedChoicesSayWhy_data()
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("list");
     QTest::addColumn<QString>("reason"); // a part of the message
-    QTest::newRow("from above to") << "1M" << "10" << "" << "1M";
-    QTest::newRow("from no value") << "4k7x" << "1M" << "" << "4k7x";
-    QTest::newRow("to empty") << "10" << "" << "" << "to";
-    QTest::newRow("a list's bad line") << "" << "" << "4k7\n22k\nabc" << "line 3";
-    QTest::newRow("nothing listed") << "" << "" << "# only a comment" << "No values";
+    QTest::newRow("from above to") << "1M"
+                                   << "10"
+                                   << ""
+                                   << "1M";
+    QTest::newRow("from no value") << "4k7x"
+                                   << "1M"
+                                   << ""
+                                   << "4k7x";
+    QTest::newRow("to empty") << "10"
+                              << ""
+                              << ""
+                              << "to";
+    QTest::newRow("a list's bad line") << ""
+                                       << ""
+                                       << "4k7\n22k\nabc"
+                                       << "line 3";
+    QTest::newRow("nothing listed") << ""
+                                    << ""
+                                    << "# only a comment"
+                                    << "No values";
 }
 
 void LabelsWindowTest::refusedChoicesSayWhy()
@@ -533,10 +599,10 @@ void LabelsWindowTest::savedPdfReadsAsTheCliWrites()
 
     const QString theirs = dir.filePath(QStringLiteral("cli.pdf"));
     QProcess cli;
-    cli.start(QStringLiteral(KOLVANE_CLI), {QStringLiteral("labels"), QStringLiteral("--values"),
-                                            QStringLiteral("4k7,-,10,0.47,1M,4.99k"), QStringLiteral("--sheet"), QStringLiteral("avery-5160"), QStringLiteral("--start"),
-                                            QStringLiteral("4"), QStringLiteral("--outline"), QStringLiteral("-o"),
-                                            theirs});
+    cli.start(QStringLiteral(KOLVANE_CLI),
+              {QStringLiteral("labels"), QStringLiteral("--values"), QStringLiteral("4k7,-,10,0.47,1M,4.99k"),
+               QStringLiteral("--sheet"), QStringLiteral("avery-5160"), QStringLiteral("--start"), QStringLiteral("4"),
+               QStringLiteral("--outline"), QStringLiteral("-o"), theirs});
     QVERIFY(cli.waitForFinished(30000));
     QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError().constData());
     const QString text = PdfText(ours);
