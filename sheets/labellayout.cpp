@@ -284,24 +284,15 @@ void FillLabel(Label& label, double value, const LabelOptions& o)
 QString TextRoleName(TextRole role)
 {
     switch (role) {
-    case TextRole::Value:
-        return QStringLiteral("value");
-    case TextRole::Alternate:
-        return QStringLiteral("alternate");
-    case TextRole::Letter:
-        return QStringLiteral("letter");
-    case TextRole::Smd3:
-        return QStringLiteral("smd3");
-    case TextRole::Smd4:
-        return QStringLiteral("smd4");
-    case TextRole::Eia96:
-        return QStringLiteral("eia96");
-    case TextRole::Cap3:
-        return QStringLiteral("cap3");
-    case TextRole::BandMark:
-        return QStringLiteral("band-mark");
-    case TextRole::Ruler:
-        return QStringLiteral("ruler");
+    case TextRole::Value: return QStringLiteral("value");
+    case TextRole::Alternate: return QStringLiteral("alternate");
+    case TextRole::Letter: return QStringLiteral("letter");
+    case TextRole::Smd3: return QStringLiteral("smd3");
+    case TextRole::Smd4: return QStringLiteral("smd4");
+    case TextRole::Eia96: return QStringLiteral("eia96");
+    case TextRole::Cap3: return QStringLiteral("cap3");
+    case TextRole::BandMark: return QStringLiteral("band-mark");
+    case TextRole::Ruler: return QStringLiteral("ruler");
     }
     return {};
 }

@@ -44,8 +44,7 @@ void WriteText(QXmlStreamWriter& w, const LabelText& t)
     if (t.bold)
         w.writeAttribute(QStringLiteral("font-weight"), QStringLiteral("bold"));
     if (t.turned)
-        w.writeAttribute(QStringLiteral("transform"),
-                         QStringLiteral("rotate(180 %1 %2)").arg(Mm(c.x()), Mm(c.y())));
+        w.writeAttribute(QStringLiteral("transform"), QStringLiteral("rotate(180 %1 %2)").arg(Mm(c.x()), Mm(c.y())));
     w.writeCharacters(t.text);
     w.writeEndElement();
 }
@@ -108,9 +107,8 @@ QByteArray LabelPageSvg(const LabelLayout& layout, int index, Quantity q)
                      QStringLiteral("0 0 %1 %2").arg(Mm(layout.page.width()), Mm(layout.page.height())));
     w.writeAttribute(QStringLiteral("font-family"), QStringLiteral("DejaVu Sans, sans-serif"));
     w.writeAttribute(QStringLiteral("text-anchor"), QStringLiteral("middle"));
-    w.writeTextElement(QStringLiteral("title"), QStringLiteral("Kolvane labels, page %1 of %2")
-                                                    .arg(index + 1)
-                                                    .arg(layout.pages.size()));
+    w.writeTextElement(QStringLiteral("title"),
+                       QStringLiteral("Kolvane labels, page %1 of %2").arg(index + 1).arg(layout.pages.size()));
     const LabelPage& page = layout.pages.at(static_cast<std::size_t>(index));
     const QString unit = q == Quantity::Resistance ? QStringLiteral("\u03A9") : QStringLiteral("F");
     for (const Label& label : page.labels) {

@@ -51,14 +51,16 @@ QDataStream& operator>>(QDataStream& s, Band& b)
     return s;
 }
 
-template <typename T> void WriteList(QDataStream& s, const std::vector<T>& list)
+template <typename T>
+void WriteList(QDataStream& s, const std::vector<T>& list)
 {
     s << static_cast<quint32>(list.size());
     for (const T& item : list)
         s << item;
 }
 
-template <typename T> void ReadList(QDataStream& s, std::vector<T>& list)
+template <typename T>
+void ReadList(QDataStream& s, std::vector<T>& list)
 {
     quint32 count = 0;
     s >> count;

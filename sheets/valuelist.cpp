@@ -98,8 +98,8 @@ RangeResult SeriesRange(ESeries series, QStringView from, QStringView to, Quanti
         return result;
     }
     if (*low > *high) {
-        result.error = QStringLiteral("from %1 is above to %2")
-                           .arg(QuotedExcerpt(from.toString()), QuotedExcerpt(to.toString()));
+        result.error =
+            QStringLiteral("from %1 is above to %2").arg(QuotedExcerpt(from.toString()), QuotedExcerpt(to.toString()));
         return result;
     }
     const std::vector<double> members = SeriesValues(series, *low, *high);
@@ -108,9 +108,10 @@ RangeResult SeriesRange(ESeries series, QStringView from, QStringView to, Quanti
         return result;
     }
     if (members.empty()) {
-        result.error = QStringLiteral("no %1 value lies from %2 to %3")
-                           .arg(QLatin1String(SeriesName(series).data(), static_cast<qsizetype>(SeriesName(series).size())),
-                                QuotedExcerpt(from.toString()), QuotedExcerpt(to.toString()));
+        result.error =
+            QStringLiteral("no %1 value lies from %2 to %3")
+                .arg(QLatin1String(SeriesName(series).data(), static_cast<qsizetype>(SeriesName(series).size())),
+                     QuotedExcerpt(from.toString()), QuotedExcerpt(to.toString()));
         return result;
     }
     result.values.assign(members.begin(), members.end());
