@@ -118,8 +118,8 @@ QPointF Pair(const Options& o, const char* option, QChar separator)
     }
     if (!a || !b)
         Refuse(QStringLiteral("%1 is not a value for '--%2' (two figures in mm, as 66%3%4)")
-                   .arg(Quoted(t), name, separator, separator == QLatin1Char('x') ? QStringLiteral("26")
-                                                                                 : QStringLiteral("5.5")));
+                   .arg(Quoted(t), name, separator,
+                        separator == QLatin1Char('x') ? QStringLiteral("26") : QStringLiteral("5.5")));
     return {*a, *b};
 }
 
@@ -136,7 +136,7 @@ Sheet CustomSheet(const Options& o)
     s.page = *size;
     s.pageName = page.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0       ? QStringLiteral("A4")
                  : page.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0 ? QStringLiteral("Letter")
-                                                                                     : page;
+                                                                                   : page;
     const QPointF grid = Pair(o, "grid", QLatin1Char('x'));
     if (grid.x() != std::floor(grid.x()) || grid.y() != std::floor(grid.y()) || grid.x() > 50 || grid.y() > 50)
         Refuse(QStringLiteral("%1 is not a value for '--grid' (COLUMNSxROWS, 1 to 50 each)")
@@ -156,7 +156,8 @@ Sheet CustomSheet(const Options& o)
 
 Sheet SheetOf(const Options& o)
 {
-    const QString id = o.has(QStringLiteral("sheet")) ? o.single(QStringLiteral("sheet")) : QStringLiteral("avery-5160");
+    const QString id =
+        o.has(QStringLiteral("sheet")) ? o.single(QStringLiteral("sheet")) : QStringLiteral("avery-5160");
     if (id == QLatin1String("custom"))
         return CustomSheet(o);
     for (const char* option : {"page", "grid", "label", "margins", "pitch"})
@@ -297,8 +298,8 @@ Answer Labels(const Options& o)
     const bool toStdout = output == QLatin1String("-");
     QString format = o.has(QStringLiteral("format")) ? o.single(QStringLiteral("format")) : QString();
     if (format.isEmpty())
-        format = output.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ? QStringLiteral("svg")
-                                                                             : QStringLiteral("pdf");
+        format =
+            output.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive) ? QStringLiteral("svg") : QStringLiteral("pdf");
     if (format != QLatin1String("pdf") && format != QLatin1String("svg"))
         Refuse(QStringLiteral("%1 is not a format (pdf svg)").arg(Quoted(format)));
     if (toStdout && o.json())
