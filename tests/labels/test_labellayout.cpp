@@ -88,21 +88,25 @@ void TestLabelLayout::presets_data()
     QTest::addColumn<QSizeF>("label");
     QTest::addColumn<QPointF>("corner");
     QTest::addColumn<QPointF>("pitch");
-    QTest::newRow("avery-5160") << "avery-5160" << "Letter" << 3 << 10 << QSizeF(66.675, 25.4) << QPointF(4.7625, 12.7)
+    QTest::newRow("avery-5160") << "avery-5160"
+                                << "Letter" << 3 << 10 << QSizeF(66.675, 25.4) << QPointF(4.7625, 12.7)
                                 << QPointF(69.85, 25.4);
-    QTest::newRow("avery-5161") << "avery-5161" << "Letter" << 2 << 10 << QSizeF(101.6, 25.4) << QPointF(3.969, 12.7)
+    QTest::newRow("avery-5161") << "avery-5161"
+                                << "Letter" << 2 << 10 << QSizeF(101.6, 25.4) << QPointF(3.969, 12.7)
                                 << QPointF(106.3625, 25.4);
-    QTest::newRow("avery-5167") << "avery-5167" << "Letter" << 4 << 20 << QSizeF(44.45, 12.7) << QPointF(7.144, 12.7)
+    QTest::newRow("avery-5167") << "avery-5167"
+                                << "Letter" << 4 << 20 << QSizeF(44.45, 12.7) << QPointF(7.144, 12.7)
                                 << QPointF(52.3875, 12.7);
-    QTest::newRow("avery-l7157") << "avery-l7157" << "A4" << 3 << 11 << QSizeF(64, 24.3) << QPointF(6.4, 14.1)
-                                 << QPointF(66.552, 24.3);
-    QTest::newRow("avery-l7651") << "avery-l7651" << "A4" << 5 << 13 << QSizeF(38.1, 21.2) << QPointF(4.7, 10.9)
-                                 << QPointF(40.6, 21.2);
-    QTest::newRow("avery-l4732") << "avery-l4732" << "A4" << 5 << 16 << QSizeF(35.6, 16.9) << QPointF(11, 13)
-                                 << QPointF(38.1, 16.9);
-    QTest::newRow("ej-range-24") << "ej-range-24" << "A4" << 3 << 8 << QSizeF(63.5, 33.9) << QPointF(6.5, 13.2)
-                                 << QPointF(66.45, 33.9);
-    QTest::newRow("a4-3x11") << "a4-3x11" << "A4" << 3 << 11 << QSizeF(66, 26) << QPointF(6, 5.5) << QPointF(66, 26);
+    QTest::newRow("avery-l7157") << "avery-l7157"
+                                 << "A4" << 3 << 11 << QSizeF(64, 24.3) << QPointF(6.4, 14.1) << QPointF(66.552, 24.3);
+    QTest::newRow("avery-l7651") << "avery-l7651"
+                                 << "A4" << 5 << 13 << QSizeF(38.1, 21.2) << QPointF(4.7, 10.9) << QPointF(40.6, 21.2);
+    QTest::newRow("avery-l4732") << "avery-l4732"
+                                 << "A4" << 5 << 16 << QSizeF(35.6, 16.9) << QPointF(11, 13) << QPointF(38.1, 16.9);
+    QTest::newRow("ej-range-24") << "ej-range-24"
+                                 << "A4" << 3 << 8 << QSizeF(63.5, 33.9) << QPointF(6.5, 13.2) << QPointF(66.45, 33.9);
+    QTest::newRow("a4-3x11") << "a4-3x11"
+                             << "A4" << 3 << 11 << QSizeF(66, 26) << QPointF(6, 5.5) << QPointF(66, 26);
 }
 
 void TestLabelLayout::presets()
@@ -195,22 +199,56 @@ void TestLabelLayout::codes_data()
     QTest::addColumn<QString>("smd3");
     QTest::addColumn<QString>("smd4");
     QTest::addColumn<QString>("eia96");
-    QTest::newRow("4.7 kΩ") << 4700.0 << false << u"4.7 k\u03A9"_qs << "4K7" << "yellow violet red gold"
-                            << "yellow violet black brown brown" << "472" << "4701" << "";
-    QTest::newRow("4.99 kΩ: no 4-band, no 3-digit")
-        << 4990.0 << false << u"4.99 k\u03A9"_qs << "4K99" << "" << "yellow white white brown brown" << ""
-        << "4991" << "68B";
-    QTest::newRow("0.47 Ω") << 0.47 << false << u"0.47 \u03A9"_qs << "R47" << "yellow violet silver gold" << ""
-                            << "R47" << "R470" << "";
-    QTest::newRow("10 Ω, E96 too") << 10.0 << false << u"10 \u03A9"_qs << "10R" << "brown black black gold"
-                                   << "brown black black gold brown" << "100" << "10R0" << "01X";
-    QTest::newRow("1 MΩ") << 1e6 << false << u"1 M\u03A9"_qs << "1M0" << "brown black green gold"
-                          << "brown black black yellow brown" << "105" << "1004" << "01E";
-    QTest::newRow("12.34 kΩ: only the 4-digit code")
-        << 12340.0 << false << u"12.34 k\u03A9"_qs << "12K34" << "" << "" << "" << "" << "";
-    QTest::newRow("100 nF") << 100000.0 << true << "100 nF" << "100n" << "brown black yellow" << "" << "104" << ""
+    QTest::newRow("4.7 kΩ") << 4700.0 << false << u"4.7 k\u03A9"_qs << "4K7"
+                            << "yellow violet red gold"
+                            << "yellow violet black brown brown"
+                            << "472"
+                            << "4701"
                             << "";
-    QTest::newRow("4.7 pF") << 4.7 << true << "4.7 pF" << "4p7" << "yellow violet gold" << "" << "479" << "" << "";
+    QTest::newRow("4.99 kΩ: no 4-band, no 3-digit") << 4990.0 << false << u"4.99 k\u03A9"_qs << "4K99"
+                                                    << ""
+                                                    << "yellow white white brown brown"
+                                                    << ""
+                                                    << "4991"
+                                                    << "68B";
+    QTest::newRow("0.47 Ω") << 0.47 << false << u"0.47 \u03A9"_qs << "R47"
+                            << "yellow violet silver gold"
+                            << ""
+                            << "R47"
+                            << "R470"
+                            << "";
+    QTest::newRow("10 Ω, E96 too") << 10.0 << false << u"10 \u03A9"_qs << "10R"
+                                   << "brown black black gold"
+                                   << "brown black black gold brown"
+                                   << "100"
+                                   << "10R0"
+                                   << "01X";
+    QTest::newRow("1 MΩ") << 1e6 << false << u"1 M\u03A9"_qs << "1M0"
+                          << "brown black green gold"
+                          << "brown black black yellow brown"
+                          << "105"
+                          << "1004"
+                          << "01E";
+    QTest::newRow("12.34 kΩ: only the 4-digit code") << 12340.0 << false << u"12.34 k\u03A9"_qs << "12K34"
+                                                     << ""
+                                                     << ""
+                                                     << ""
+                                                     << ""
+                                                     << "";
+    QTest::newRow("100 nF") << 100000.0 << true << "100 nF"
+                            << "100n"
+                            << "brown black yellow"
+                            << ""
+                            << "104"
+                            << ""
+                            << "";
+    QTest::newRow("4.7 pF") << 4.7 << true << "4.7 pF"
+                            << "4p7"
+                            << "yellow violet gold"
+                            << ""
+                            << "479"
+                            << ""
+                            << "";
 }
 
 void TestLabelLayout::codes()
@@ -283,7 +321,8 @@ void TestLabelLayout::everyLabelInItsSlot()
         const std::vector<QRectF> boxes = Boxes(label);
         QCOMPARE(boxes.empty(), !label.value.has_value());
         for (std::size_t i = 0; i < boxes.size(); ++i) {
-            QVERIFY2(label.cell.contains(boxes[i]), qPrintable(QStringLiteral("slot %1 item %2").arg(label.slot).arg(i)));
+            QVERIFY2(label.cell.contains(boxes[i]),
+                     qPrintable(QStringLiteral("slot %1 item %2").arg(label.slot).arg(i)));
             for (std::size_t j = i + 1; j < boxes.size(); ++j)
                 QVERIFY2(!boxes[i].intersects(boxes[j]),
                          qPrintable(QStringLiteral("slot %1 items %2 and %3").arg(label.slot).arg(i).arg(j)));
@@ -428,12 +467,12 @@ void TestLabelLayout::foldRepeatsTurned()
 void TestLabelLayout::valueLists_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("items"); // the comma form of --values
+    QTest::addColumn<bool>("items");     // the comma form of --values
     QTest::addColumn<QString>("values"); // the values read, "-" for a blank
     QTest::addColumn<int>("errorLine");
     QTest::newRow("lines") << "4k7\n22k\n100" << false << "4700 22000 100" << 0;
-    QTest::newRow("comments, blanks, CRLF") << "# drawer 3\r\n4k7  # top\r\n\r\n-\r\n1M\r\n" << false
-                                            << "4700 - 1000000" << 0;
+    QTest::newRow("comments, blanks, CRLF") << "# drawer 3\r\n4k7  # top\r\n\r\n-\r\n1M\r\n"
+                                            << false << "4700 - 1000000" << 0;
     QTest::newRow("only comments") << "# nothing\n\n" << false << "" << 0;
     QTest::newRow("bad line named") << "4k7\n\n4k7x\n" << false << "" << 3;
     QTest::newRow("negative") << "-4k7" << false << "" << 1;
@@ -449,7 +488,8 @@ void TestLabelLayout::valueLists()
     QFETCH(bool, items);
     QFETCH(QString, values);
     QFETCH(int, errorLine);
-    const ValueListResult r = items ? ReadValueItems(text, Quantity::Resistance) : ReadValueList(text, Quantity::Resistance);
+    const ValueListResult r =
+        items ? ReadValueItems(text, Quantity::Resistance) : ReadValueList(text, Quantity::Resistance);
     QCOMPARE(r.errorLine, errorLine);
     QCOMPARE(r.error.isEmpty(), errorLine == 0);
     if (errorLine)
@@ -467,12 +507,24 @@ void TestLabelLayout::seriesRanges_data()
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<int>("count"); // -1: refused
-    QTest::newRow("E12 10 to 1M") << "E12" << "10" << "1M" << 61;
-    QTest::newRow("E192 1 to 10M") << "E192" << "1" << "10M" << 1345;
-    QTest::newRow("E3 one member") << "E3" << "4k7" << "4k7" << 1;
-    QTest::newRow("from above to") << "E12" << "1M" << "10" << -1;
-    QTest::newRow("none between") << "E3" << "2.3" << "4.6" << -1;
-    QTest::newRow("bad value") << "E12" << "10x" << "1M" << -1;
+    QTest::newRow("E12 10 to 1M") << "E12"
+                                  << "10"
+                                  << "1M" << 61;
+    QTest::newRow("E192 1 to 10M") << "E192"
+                                   << "1"
+                                   << "10M" << 1345;
+    QTest::newRow("E3 one member") << "E3"
+                                   << "4k7"
+                                   << "4k7" << 1;
+    QTest::newRow("from above to") << "E12"
+                                   << "1M"
+                                   << "10" << -1;
+    QTest::newRow("none between") << "E3"
+                                  << "2.3"
+                                  << "4.6" << -1;
+    QTest::newRow("bad value") << "E12"
+                               << "10x"
+                               << "1M" << -1;
 }
 
 void TestLabelLayout::seriesRanges()
@@ -512,7 +564,8 @@ void TestLabelLayout::svgReadsBack()
             QCOMPARE(a.value(QLatin1String("viewBox")), u"0 0 215.9 279.4");
         } else if (cls == u"label") {
             labels << a.value(QLatin1String("data-slot")).toString() + QLatin1Char('=') +
-                          a.value(QLatin1String("data-value")).toString() + a.value(QLatin1String("data-unit")).toString();
+                          a.value(QLatin1String("data-value")).toString() +
+                          a.value(QLatin1String("data-unit")).toString();
         } else if (xml.name() == u"text" && cls != u"band-mark") {
             texts << cls + QLatin1Char(':') + xml.readElementText();
         } else if (cls == u"band") {
