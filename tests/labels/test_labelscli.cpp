@@ -118,10 +118,11 @@ void TestLabelsCli::valuesInTheirCells_data()
     for (const Sheet& s : PresetSheets()) {
         // Qt writes A4 in whole points, as PDF writers commonly do; pdfinfo names both.
         const QString size = s.pageName == QLatin1String("A4") ? QStringLiteral("595 x 842 pts (A4)")
-                                                                 : QStringLiteral("612 x 792 pts (letter)");
+                                                               : QStringLiteral("612 x 792 pts (letter)");
         QTest::addRow("%s", qPrintable(s.id)) << s.id << size << false;
     }
-    QTest::newRow("avery-5160 folded") << "avery-5160" << "612 x 792 pts (letter)" << true;
+    QTest::newRow("avery-5160 folded") << "avery-5160"
+                                       << "612 x 792 pts (letter)" << true;
 }
 
 // For every preset, with a start slot and offsets: each value's words lie inside its
@@ -135,8 +136,17 @@ void TestLabelsCli::valuesInTheirCells()
     const int start = sheet.slotCount() - 2; // three labels on page one, the rest on two
     const QStringList numbers = {"1.2", "1.5", "2.2", "3.3", "4.7", "6.8", "8.2"};
     const QString pdf = m_dir.filePath(id + QStringLiteral(".pdf"));
-    QStringList args = {"--values", numbers.join(QStringLiteral("k,")) + QStringLiteral("k"), "--sheet", id, "--start",
-                        QString::number(start), "--offset-x", "1.2", "--offset-y=-0.8", "-o", pdf};
+    QStringList args = {"--values",
+                        numbers.join(QStringLiteral("k,")) + QStringLiteral("k"),
+                        "--sheet",
+                        id,
+                        "--start",
+                        QString::number(start),
+                        "--offset-x",
+                        "1.2",
+                        "--offset-y=-0.8",
+                        "-o",
+                        pdf};
     if (fold)
         args << QStringLiteral("--fold");
     const Run r = RunCli(args);
@@ -184,22 +194,23 @@ void TestLabelsCli::refused_data()
     QTest::newRow("start beyond the first page") << range + QStringList{"--start", "31"} << "start 31 is beyond";
     QTest::newRow("start not a number") << range + QStringList{"--start", "x"} << "'x' is not a value for '--start'";
     QTest::newRow("no copies") << range + QStringList{"--copies", "0"} << "'0' is not a value for '--copies'";
-    QTest::newRow("offset too far") << range + QStringList{"--offset-x", "5.5"} << "'5.5' is not a value for '--offset-x'";
+    QTest::newRow("offset too far") << range + QStringList{"--offset-x", "5.5"}
+                                    << "'5.5' is not a value for '--offset-x'";
     QTest::newRow("bad list item") << QStringList{"--values", "4k7,4k7x"} << "item 2: '4k7x'";
     QTest::newRow("bad list line") << QStringList{"--values-file", "-"} << "line 3: 'ten'";
     QTest::newRow("no values") << QStringList{"--values", "-"} << "no value";
     QTest::newRow("two sources") << range + QStringList{"--values", "4k7"} << "give one of";
     QTest::newRow("bad format") << range + QStringList{"--format", "png"} << "'png' is not a format";
-    QTest::newRow("custom overlapping") << range + QStringList{"--sheet", "custom", "--page", "a4", "--grid", "3x11",
-                                                             "--label", "66x26", "--margins", "6,5.5", "--pitch",
-                                                             "60,26"}
+    QTest::newRow("custom overlapping") << range + QStringList{"--sheet",   "custom", "--page",  "a4",
+                                                               "--grid",    "3x11",   "--label", "66x26",
+                                                               "--margins", "6,5.5",  "--pitch", "60,26"}
                                         << "overlap across";
-    QTest::newRow("custom off the page") << range + QStringList{"--sheet", "custom", "--page", "a4", "--grid", "3x12",
-                                                              "--label", "66x26", "--margins", "6,5.5", "--pitch",
-                                                              "66,26"}
+    QTest::newRow("custom off the page") << range + QStringList{"--sheet",   "custom", "--page",  "a4",
+                                                                "--grid",    "3x12",   "--label", "66x26",
+                                                                "--margins", "6,5.5",  "--pitch", "66,26"}
                                          << "leave the page at the bottom";
-    QTest::newRow("custom without pitch") << range + QStringList{"--sheet", "custom", "--page", "a4", "--grid", "3x11",
-                                                               "--label", "66x26", "--margins", "6,5.5"}
+    QTest::newRow("custom without pitch") << range + QStringList{"--sheet", "custom",  "--page", "a4",        "--grid",
+                                                                 "3x11",    "--label", "66x26",  "--margins", "6,5.5"}
                                           << "needs '--pitch'";
     QTest::newRow("grid without custom") << range + QStringList{"--grid", "3x11"} << "'--grid' needs '--sheet custom'";
     QTest::newRow("bad page") << range + QStringList{"--sheet", "custom", "--page", "a5"} << "'a5' is not a page";
