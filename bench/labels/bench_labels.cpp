@@ -20,8 +20,8 @@ using namespace kolvane;
 namespace {
 
 const QStringList RangeArgs = {QStringLiteral("labels"), QStringLiteral("--series"), QStringLiteral("E192"),
-                               QStringLiteral("--from"),  QStringLiteral("1"),        QStringLiteral("--to"),
-                               QStringLiteral("10M"),     QStringLiteral("--sheet"),  QStringLiteral("avery-5160")};
+                               QStringLiteral("--from"), QStringLiteral("1"),        QStringLiteral("--to"),
+                               QStringLiteral("10M"),    QStringLiteral("--sheet"),  QStringLiteral("avery-5160")};
 
 LabelOptions Options()
 {
