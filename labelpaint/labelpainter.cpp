@@ -136,26 +136,30 @@ void PaintBandGroup(QPainter& painter, const BandGroup& group, const QRectF& tar
     PaintLabelPage(painter, page, fit);
 }
 
-bool WriteLabelPdf(const LabelLayout& layout, QIODevice& device, const QString& title)
+bool PaintLabelPages(QPagedPaintDevice& device, const LabelLayout& layout)
 {
-    QPdfWriter writer(&device);
-    constexpr int Resolution = 1200;
-    writer.setResolution(Resolution);
-    writer.setCreator(QStringLiteral("Kolvane"));
-    writer.setTitle(title.isEmpty() ? QStringLiteral("Kolvane labels") : title);
     // Positions are measured from the paper's corner: no margins.
-    writer.setPageLayout(QPageLayout(QPageSize(layout.page, QPageSize::Millimeter), QPageLayout::Portrait,
+    device.setPageLayout(QPageLayout(QPageSize(layout.page, QPageSize::Millimeter), QPageLayout::Portrait,
                                      QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     QPainter painter;
-    if (!painter.begin(&writer))
+    if (!painter.begin(&device))
         return false;
-    const QTransform paperToDevice = QTransform::fromScale(Resolution / 25.4, Resolution / 25.4);
+    const QTransform paperToDevice = QTransform::fromScale(device.logicalDpiX() / 25.4, device.logicalDpiY() / 25.4);
     for (std::size_t i = 0; i < layout.pages.size(); ++i) {
-        if (i > 0 && !writer.newPage())
+        if (i > 0 && !device.newPage())
             return false;
         PaintLabelPage(painter, layout.pages[i], paperToDevice);
     }
     return painter.end();
+}
+
+bool WriteLabelPdf(const LabelLayout& layout, QIODevice& device, const QString& title)
+{
+    QPdfWriter writer(&device);
+    writer.setResolution(1200);
+    writer.setCreator(QStringLiteral("Kolvane"));
+    writer.setTitle(title.isEmpty() ? QStringLiteral("Kolvane labels") : title);
+    return PaintLabelPages(writer, layout);
 }
 
 } // namespace kolvane

@@ -11,6 +11,7 @@
 #include <QRectF>
 
 class QIODevice;
+class QPagedPaintDevice;
 
 namespace kolvane {
 
@@ -29,6 +30,11 @@ QTransform FitPaper(const QSizeF& paperMm, const QRectF& target);
 // One code alone, its body and marks scaled into `target` (device units), for pictures
 // outside a sheet.
 void PaintBandGroup(QPainter& painter, const BandGroup& group, const QRectF& target);
+
+// Every page of the layout on a paged device (a QPrinter or a QPdfWriter), the page
+// set to the layout's paper with no margins; the painting starts at the paper's corner
+// (a QPrinter must be set to full page). False when the device refused to paint.
+bool PaintLabelPages(QPagedPaintDevice& device, const LabelLayout& layout);
 
 // Every page of the layout as one PDF on `device` (open for writing): vector, the
 // fonts embedded so the text can be selected and searched. False when the device

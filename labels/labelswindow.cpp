@@ -122,6 +122,28 @@ QString ListedValue(double value, Quantity q)
     return QString::number(value / step->factor, 'g', 12) + QString::fromLatin1(step->suffix);
 }
 
+namespace {
+
+// The PDF is made whole in memory first, so a failure leaves no file behind.
+bool WritePdfFile(const LabelLayout& layout, const QString& path)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return WriteLabelPdf(layout, buffer) && WriteFileWhole(path, buffer.data());
+}
+
+// One file a page, named as kolvane-cli names them; the name that failed, or empty.
+QString WriteSvgFiles(const LabelLayout& layout, Quantity q, const QString& path)
+{
+    const QStringList names = SvgPageFileNames(path, int(layout.pages.size()));
+    for (int i = 0; i < names.size(); ++i)
+        if (!WriteFileWhole(names[i], LabelPageSvg(layout, i, q)))
+            return names[i];
+    return {};
+}
+
+} // namespace
+
 bool WriteFileWhole(const QString& path, const QByteArray& bytes)
 {
     QSaveFile file(path);
@@ -551,49 +573,19 @@ void LabelsWindow::print(const LabelLayout& layout)
     printer.setPageLayout(QPageLayout(QPageSize(layout.page, QPageSize::Millimeter), QPageLayout::Portrait,
                                       QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     printer.setDocName(QStringLiteral("Kolvane labels"));
-    printer.setFromTo(1, int(layout.pages.size()));
     QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, int(layout.pages.size()));
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    int first = 1;
-    int last = int(layout.pages.size());
+    LabelLayout chosen = layout;
     if (printer.printRange() == QPrinter::PageRange) {
-        first = std::max(1, printer.fromPage());
-        last = std::min(last, printer.toPage());
+        const int first = std::clamp(printer.fromPage(), 1, int(layout.pages.size()));
+        const int last = std::clamp(printer.toPage(), first, int(layout.pages.size()));
+        chosen.pages.assign(layout.pages.begin() + (first - 1), layout.pages.begin() + last);
     }
-    QPainter painter;
-    if (!painter.begin(&printer)) {
+    if (!PaintLabelPages(printer, chosen))
         ShowMessage(this, QStringLiteral("The printer could not be started."));
-        return;
-    }
-    const double dots = printer.resolution() / 25.4;
-    const QTransform paperToDevice = QTransform::fromScale(dots, dots);
-    for (int page = first; page <= last; ++page) {
-        if (page > first)
-            printer.newPage();
-        PaintLabelPage(painter, layout.pages[static_cast<std::size_t>(page - 1)], paperToDevice);
-    }
-    painter.end();
-}
-
-bool LabelsWindow::savePdf(const QString& path)
-{
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!WriteLabelPdf(labelLayout(), buffer))
-        return false;
-    return WriteFileWhole(path, buffer.data());
-}
-
-bool LabelsWindow::saveSvg(const QString& path)
-{
-    const LabelLayout& layout = labelLayout();
-    const QStringList names = SvgPageFileNames(path, int(layout.pages.size()));
-    for (int i = 0; i < names.size(); ++i)
-        if (!WriteFileWhole(names[i], LabelPageSvg(layout, i, quantity())))
-            return false;
-    return !names.isEmpty();
 }
 
 QString LabelsWindow::askSavePath(const QString& caption, const QString& suffix, const QString& filter)
@@ -622,9 +614,7 @@ void LabelsWindow::chooseAndSavePdf(const LabelLayout& layout)
     const QString path = askSavePath(QStringLiteral("Save PDF"), QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    if (!WriteLabelPdf(layout, buffer) || !WriteFileWhole(path, buffer.data()))
+    if (!WritePdfFile(layout, path))
         reportFailure(path);
 }
 
@@ -635,13 +625,8 @@ void LabelsWindow::chooseAndSaveSvg(const LabelLayout& layout)
     const QString path = askSavePath(QStringLiteral("Save SVG"), QStringLiteral("svg"), QStringLiteral("SVG (*.svg)"));
     if (path.isEmpty())
         return;
-    const QStringList names = SvgPageFileNames(path, int(layout.pages.size()));
-    for (int i = 0; i < names.size(); ++i) {
-        if (!WriteFileWhole(names[i], LabelPageSvg(layout, i, quantity()))) {
-            reportFailure(names[i]);
-            return;
-        }
-    }
+    if (const QString failed = WriteSvgFiles(layout, quantity(), path); !failed.isEmpty())
+        reportFailure(failed);
 }
 
 void LabelsWindow::hideEvent(QHideEvent* event)

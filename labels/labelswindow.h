@@ -51,12 +51,6 @@ public:
     // Why nothing can be printed ("line 2: 'x' is not a value"); empty when all is well.
     QString problem() const { return m_problem; }
 
-    // Writes what the preview shows; the file is written beside `path` and renamed into
-    // place, so a failure leaves an existing file as it was. False on failure.
-    bool savePdf(const QString& path);
-    // One file a page, named as kolvane-cli names them.
-    bool saveSvg(const QString& path);
-
     // Lays out again at once instead of on the next turn of the event loop.
     void refresh();
 
