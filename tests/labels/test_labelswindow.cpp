@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -68,6 +69,20 @@ T* Named(QWidget* window, const QString& name)
     return nullptr;
 }
 
+// pdfinfo's "Pages:" and "Page size:" lines, as a user's tools read a PDF.
+QString PdfInfo(const QString& path)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdfinfo"), {path});
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return QStringLiteral("pdfinfo failed on ") + path;
+    QStringList kept;
+    for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n')))
+        if (line.startsWith(QStringLiteral("Pages:")) || line.startsWith(QStringLiteral("Page size:")))
+            kept << line.simplified();
+    return kept.join(QStringLiteral("; "));
+}
+
 QString PdfText(const QString& path)
 {
     QProcess p;
@@ -100,6 +115,9 @@ private slots:
     void listedValuesReadBack_data();
     void listedValuesReadBack();
     void failedWriteIsReported();
+    void outputsGoWhereChosen_data();
+    void outputsGoWhereChosen();
+    void printOpensThePrintDialog();
     void savedPdfReadsAsTheCliWrites();
 
 private:
@@ -609,6 +627,103 @@ void LabelsWindowTest::savedPdfReadsAsTheCliWrites()
     QCOMPARE(text, PdfText(theirs));
     for (const char* value : {"4.7 k\u03a9", "10 \u03a9", "0.47 \u03a9", "1 M\u03a9", "4.99 k\u03a9"})
         QVERIFY2(text.contains(QString::fromUtf8(value)), value);
+}
+
+void LabelsWindowTest::outputsGoWhereChosen_data()
+{
+    QTest::addColumn<QString>("sheet");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("item"); // of the calibration page's menu; empty for a button
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("pdfinfo"); // of the first file, for a PDF
+    // Letter is 8.5 x 11 in, A4 210 x 297 mm: in whole points, as PostScript names them.
+    QTest::newRow("E12 as PDF, Letter") << "avery-5160"
+                                        << "Save PDF\u2026"
+                                        << ""
+                                        << "sheet.pdf" << QStringList{"sheet.pdf"}
+                                        << "Pages: 3; Page size: 612 x 792 pts (letter)";
+    QTest::newRow("E12 as PDF, A4") << "avery-l7651"
+                                    << "Save PDF\u2026"
+                                    << ""
+                                    << "sheet.pdf" << QStringList{"sheet.pdf"}
+                                    << "Pages: 1; Page size: 595 x 842 pts (A4)";
+    QTest::newRow("E12 as SVG, a file a page")
+        << "avery-5160"
+        << "Save SVG\u2026"
+        << ""
+        << "sheet.svg" << QStringList{"sheet-1.svg", "sheet-2.svg", "sheet-3.svg"} << "";
+    QTest::newRow("suffix added") << "avery-l7651"
+                                  << "Save SVG\u2026"
+                                  << ""
+                                  << "sheet" << QStringList{"sheet.svg"} << "";
+    QTest::newRow("calibration page as PDF")
+        << "avery-5160"
+        << "Calibration page\u2026"
+        << "Save PDF\u2026"
+        << "cal.pdf" << QStringList{"cal.pdf"} << "Pages: 1; Page size: 612 x 792 pts (letter)";
+    QTest::newRow("calibration page as SVG") << "a4-3x11"
+                                             << "Calibration page\u2026"
+                                             << "Save SVG\u2026"
+                                             << "cal.svg" << QStringList{"cal.svg"} << "";
+}
+
+void LabelsWindowTest::outputsGoWhereChosen()
+{
+    QFETCH(QString, sheet);
+    QFETCH(QString, button);
+    QFETCH(QString, item);
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, files);
+    QFETCH(QString, pdfinfo);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    LabelsWindow* w = open();
+    QVERIFY(w);
+    auto* sheets = Named<QComboBox>(w, QStringLiteral("Sheet"));
+    sheets->setCurrentIndex(sheets->findData(sheet));
+    w->refresh();
+    ModalWatch watch([&](QDialog* dialog) {
+        if (auto* fileDialog = qobject_cast<QFileDialog*>(dialog)) {
+            fileDialog->selectFile(dir.filePath(chosen));
+            static_cast<QDialog*>(fileDialog)->accept();
+        } else {
+            dialog->reject();
+        }
+    });
+    auto* pressed = Named<QPushButton>(w, button);
+    if (item.isEmpty()) {
+        pressed->click();
+    } else {
+        QAction* action = nullptr;
+        for (QAction* a : pressed->menu()->actions())
+            if (a->text().remove(QLatin1Char('&')) == item)
+                action = a;
+        QVERIFY(action);
+        action->trigger();
+    }
+    QVERIFY(watch.boxes().empty());
+    QDir out(dir.path());
+    QCOMPARE(out.entryList(QDir::Files, QDir::Name), files);
+    if (!pdfinfo.isEmpty())
+        QCOMPARE(PdfInfo(out.filePath(files.front())), pdfinfo);
+}
+
+void LabelsWindowTest::printOpensThePrintDialog()
+{
+    LabelsWindow* w = open();
+    QVERIFY(w);
+    QString seen;
+    ModalWatch watch([&](QDialog* dialog) {
+        if (qobject_cast<QPrintDialog*>(dialog))
+            seen = dialog->windowTitle();
+        dialog->reject();
+    });
+    Named<QPushButton>(w, QStringLiteral("Print\u2026"))->click();
+    QCOMPARE(watch.dialogs(), 1);
+    QVERIFY2(!seen.isEmpty(), "no print dialog");
+    // Cancelled: nothing printed, nothing to report.
+    QVERIFY(watch.boxes().empty());
 }
 
 QTEST_MAIN(LabelsWindowTest)
