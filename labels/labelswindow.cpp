@@ -201,7 +201,11 @@ LabelsWindow::LabelsWindow(QWidget* parent)
     layOut();
 }
 
-LabelsWindow::~LabelsWindow() = default;
+LabelsWindow::~LabelsWindow()
+{
+    // Quitting with the window open hides nothing first.
+    saveSettings();
+}
 
 void LabelsWindow::buildControls()
 {

@@ -109,6 +109,7 @@ private slots:
     void refusedChoicesSayWhy_data();
     void refusedChoicesSayWhy();
     void pagesTurnByButtonsAndKeys();
+    void choicesAndOffsetsPerSheetAreRemembered_data();
     void choicesAndOffsetsPerSheetAreRemembered();
     void firstShowingIsCentredThenStaysWherePut();
     void lookupReadingPrintsLabels();
@@ -433,8 +434,16 @@ void LabelsWindowTest::pagesTurnByButtonsAndKeys()
     QVERIFY(!next->isEnabled() && !previous->isEnabled());
 }
 
+void LabelsWindowTest::choicesAndOffsetsPerSheetAreRemembered_data()
+{
+    QTest::addColumn<bool>("closed");
+    QTest::newRow("window closed") << true;
+    QTest::newRow("program quit with the window open") << false;
+}
+
 void LabelsWindowTest::choicesAndOffsetsPerSheetAreRemembered()
 {
+    QFETCH(bool, closed);
     LabelsWindow* w = open();
     QVERIFY(w);
     auto* sheets = Named<QComboBox>(w, QStringLiteral("Sheet"));
@@ -456,7 +465,8 @@ void LabelsWindowTest::choicesAndOffsetsPerSheetAreRemembered()
     w->refresh();
     QCOMPARE(w->options().offsetX, 0.3);
     QVERIFY(w->options().outlines && !w->options().smd);
-    w->close();
+    if (closed)
+        w->close();
 
     // The next run starts where this one stopped.
     host = std::make_unique<AppHost>();
