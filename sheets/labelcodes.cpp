@@ -43,7 +43,7 @@ QString AlternateCapacitance(double picofarads)
 // the value itself.
 std::optional<QString> ExactLetterCode(double value, Quantity q)
 {
-    const std::optional<QString> code = LetterCode(value, q);
+    std::optional<QString> code = LetterCode(value, q);
     if (!code)
         return std::nullopt;
     const std::optional<double> back = ParseLetterCode(*code, q);

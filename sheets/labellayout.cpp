@@ -366,6 +366,9 @@ LabelLayout CalibrationLayout(const Sheet& sheet, double offsetX, double offsetY
                 figure.text = QString::number(mm);
                 figure.size = 2.2;
                 figure.box = across ? QRectF(at - 4, 4.2, 8, 3) : QRectF(4.2, at - 1.5, 8, 3);
+                // A figure the paper's edge would cut is left out whole.
+                if (!QRectF(QPointF(0, 0), sheet.page).contains(figure.box))
+                    continue;
                 figure.box.translate(offsetX, offsetY);
                 page.texts.push_back(figure);
             }

@@ -76,6 +76,7 @@ private slots:
     void svgFileNames_data();
     void svgFileNames();
     void streamRoundTrip();
+    void calibrationPage();
 };
 
 // The table of sheets, as published.
@@ -632,6 +633,38 @@ void TestLabelLayout::streamRoundTrip()
     QVERIFY(!DeserialiseLayout(other));
     const LabelLayout calibration = CalibrationLayout(o.sheet, 1, 1);
     QCOMPARE(SerialiseLayout(*DeserialiseLayout(SerialiseLayout(calibration))), SerialiseLayout(calibration));
+}
+
+// Every slot's outline where the labels would go, offsets applied, and rulers whose
+// figures name the millimetres from the paper's corner.
+void TestLabelLayout::calibrationPage()
+{
+    const Sheet sheet = Preset("avery-l7651");
+    const LabelLayout layout = CalibrationLayout(sheet, 1.5, -0.5);
+    QCOMPARE(layout.pages.size(), std::size_t{1});
+    const LabelPage& page = layout.pages[0];
+    QCOMPARE(page.outlines.size(), std::size_t{65});
+    QCOMPARE(page.outlines.back(), sheet.slotRect(64).translated(1.5, -0.5));
+    // A tick each millimetre along the top (0 to 210) and the left (0 to 297).
+    QCOMPARE(page.lines.size(), std::size_t{211 + 298});
+    QCOMPARE(page.lines.front().p1(), QPointF(1.5, -0.5));
+    QStringList across;
+    for (const LabelText& t : page.texts)
+        if (t.box.top() == page.texts.front().box.top())
+            across << t.text;
+    // 210 would sit half off the paper's edge: left out.
+    QCOMPARE(across.size(), 20);
+    QCOMPARE(across.first(), QStringLiteral("10"));
+    QCOMPARE(across.last(), QStringLiteral("200"));
+    QCOMPARE(page.texts.size(), std::size_t{20 + 29});
+    QXmlStreamReader xml(LabelPageSvg(layout, 0, Quantity::Resistance));
+    int outlines = 0;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            xml.attributes().value(QLatin1String("class")) == u"outline")
+            ++outlines;
+    QVERIFY(!xml.hasError());
+    QCOMPARE(outlines, 65);
 }
 
 QTEST_APPLESS_MAIN(TestLabelLayout)

@@ -48,8 +48,8 @@ int InkOutsideBox(const Label& label, const LabelText& text)
     alone.texts.push_back(text);
     page.labels.push_back(alone);
     QPainter painter(&image);
-    const QTransform toImage =
-        QTransform::fromTranslate(-label.cell.left(), -label.cell.top()) * QTransform::fromScale(PixelsPerMm, PixelsPerMm);
+    const QTransform toImage = QTransform::fromTranslate(-label.cell.left(), -label.cell.top()) *
+                               QTransform::fromScale(PixelsPerMm, PixelsPerMm);
     PaintLabelPage(painter, page, toImage);
     painter.end();
     const QRectF box = toImage.mapRect(text.box).adjusted(-1, -1, 1, 1);
@@ -116,8 +116,7 @@ void TestLabelPaint::inkStaysInItsLabel()
     }
     // And something was painted in each.
     for (const QRectF& c : cells) {
-        const QImage inside = image.copy(
-            QRectF(c.topLeft() * PixelsPerMm, c.size() * PixelsPerMm).toRect());
+        const QImage inside = image.copy(QRectF(c.topLeft() * PixelsPerMm, c.size() * PixelsPerMm).toRect());
         bool ink = false;
         for (int y = 0; y < inside.height() && !ink; ++y)
             for (int x = 0; x < inside.width() && !ink; ++x)
