@@ -322,6 +322,7 @@ LabelLayout LayOutLabels(const LabelValues& values, const LabelOptions& o)
     const int perPage = o.sheet.slotCount();
     int next = o.start - 1; // slot index counted across pages
     for (const std::optional<double>& value : values) {
+        // Copies are of values: a blank label in the list stays one gap.
         const int copies = value ? o.copies : 1;
         for (int c = 0; c < copies; ++c, ++next) {
             const int pageIndex = next / perPage;
