@@ -60,6 +60,8 @@ private slots:
     void sheetProblems();
     void codes_data();
     void codes();
+    void capacitorAlternates_data();
+    void capacitorAlternates();
     void everyLabelInItsSlot_data();
     void everyLabelInItsSlot();
     void startCopiesAndPages_data();
@@ -291,6 +293,30 @@ void TestLabelLayout::codes()
             expected << c;
     QCOMPARE(codes, expected);
     QCOMPARE(*label.value, capacitor ? value * 1e-12 : value);
+}
+
+// The second unit parts lists write a capacitance in, with the decimal point asked for.
+void TestLabelLayout::capacitorAlternates_data()
+{
+    QTest::addColumn<double>("picofarads");
+    QTest::addColumn<QString>("alternate");
+    QTest::newRow("100 nF") << 1e5 << u"0,1 \u00B5F"_qs;
+    QTest::newRow("22 nF") << 22e3 << u"0,022 \u00B5F"_qs;
+    QTest::newRow("4.7 nF") << 4.7e3 << "4700 pF";
+    QTest::newRow("470 pF") << 470.0 << "0,47 nF";
+    QTest::newRow("1 µF") << 1e6 << "1000 nF";
+    QTest::newRow("22 pF: not 0.022 nF") << 22.0 << "";
+    QTest::newRow("4.7 pF: nothing smaller") << 4.7 << "";
+    QTest::newRow("47 µF: no millifarads") << 47e6 << "";
+}
+
+void TestLabelLayout::capacitorAlternates()
+{
+    QFETCH(double, picofarads);
+    QFETCH(QString, alternate);
+    const LabelCodes codes = CodesOf(picofarads, Quantity::Capacitance, QLatin1Char(','));
+    QCOMPARE(codes.alternate, alternate);
+    QVERIFY(!codes.value.contains(QLatin1Char('.')));
 }
 
 void TestLabelLayout::everyLabelInItsSlot_data()
