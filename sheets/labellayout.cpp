@@ -157,8 +157,9 @@ std::optional<BandGroup> LayOutCode(const BandCode& code, const QRectF& box)
 }
 
 // The rows of a label's face, fullest first; the small face keeps the value, the
-// 4-band code and the 3-digit code.
-std::vector<Row> FaceRows(const LabelCodes& codes, const LabelOptions& o, bool small)
+// 4-band code and the 3-digit code, side by side where the face is long and low (a
+// folded half), so the code is not drawn too small to read.
+std::vector<Row> FaceRows(const LabelCodes& codes, const LabelOptions& o, bool small, bool wide)
 {
     std::vector<Row> rows;
     const bool resistor = o.quantity == Quantity::Resistance;
@@ -166,11 +167,14 @@ std::vector<Row> FaceRows(const LabelCodes& codes, const LabelOptions& o, bool s
     top.cells.push_back({Cell::Kind::Text, TextRole::Value, codes.value, nullptr, 1.7, true});
     if (small) {
         const std::optional<QString>& three = resistor ? codes.smd3 : codes.cap3;
-        if (o.smd && three)
-            top.cells.push_back({Cell::Kind::Text, resistor ? TextRole::Smd3 : TextRole::Cap3, *three, nullptr, 1.0});
-        rows.push_back(top);
         const std::optional<BandCode>& code = resistor ? codes.fourBands : codes.capBands;
-        if (o.bands && code)
+        if (wide && o.bands && code)
+            top.cells.push_back({Cell::Kind::Code, TextRole::Value, {}, &*code, 1.4});
+        if (o.smd && three)
+            top.cells.push_back(
+                {Cell::Kind::Text, resistor ? TextRole::Smd3 : TextRole::Cap3, *three, nullptr, wide ? 0.8 : 1.0});
+        rows.push_back(top);
+        if (!wide && o.bands && code)
             rows.push_back({0.9, {{Cell::Kind::Code, TextRole::Value, {}, &*code, 1.0}}});
         return rows;
     }
@@ -274,7 +278,8 @@ void FillLabel(Label& label, double value, const LabelOptions& o)
     QRectF face = label.cell.adjusted(padding, padding, -padding, -padding);
     if (o.fold)
         face.setHeight(label.cell.height() / 2 - 1.5 * padding);
-    LayOutFace(FaceRows(codes, o, face.height() + 2 * padding < SmallLabelHeight), face, label);
+    const bool small = face.height() + 2 * padding < SmallLabelHeight;
+    LayOutFace(FaceRows(codes, o, small, face.width() >= 3.5 * face.height()), face, label);
     if (o.fold)
         AddTurnedCopy(label);
 }
