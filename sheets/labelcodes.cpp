@@ -18,8 +18,8 @@ QString WithPoint(QString text, QChar point)
 }
 
 // A capacitor's value in its neighbouring unit, as parts lists write it beside the
-// first: 100 nF is 0.1 µF, 4.7 nF is 4700 pF. Only between pF, nF and µF; nothing
-// where the neighbour would read oddly (0.0047 nF).
+// first: 100 nF is 0.1 µF, 4.7 nF is 4700 pF, 22 nF 0.022 µF. Only between pF, nF and
+// µF, and nothing where lists do not write it so (22 pF as 0.022 nF).
 QString AlternateCapacitance(double picofarads)
 {
     static constexpr std::array<double, 3> Factors = {1.0, 1e3, 1e6};
@@ -32,7 +32,7 @@ QString AlternateCapacitance(double picofarads)
     int other = -1;
     if (number < 10.0 && unit > 0)
         other = unit - 1;
-    else if (number >= 10.0 && unit < 2)
+    else if (unit < 2 && (number >= 100.0 || (unit == 1 && number >= 10.0)))
         other = unit + 1;
     if (other < 0)
         return {};
@@ -43,7 +43,7 @@ QString AlternateCapacitance(double picofarads)
 // the value itself.
 std::optional<QString> ExactLetterCode(double value, Quantity q)
 {
-    const std::optional<QString> code = LetterCode(value, q);
+    std::optional<QString> code = LetterCode(value, q);
     if (!code)
         return std::nullopt;
     const std::optional<double> back = ParseLetterCode(*code, q);

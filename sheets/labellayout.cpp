@@ -157,8 +157,9 @@ std::optional<BandGroup> LayOutCode(const BandCode& code, const QRectF& box)
 }
 
 // The rows of a label's face, fullest first; the small face keeps the value, the
-// 4-band code and the 3-digit code.
-std::vector<Row> FaceRows(const LabelCodes& codes, const LabelOptions& o, bool small)
+// 4-band code and the 3-digit code, side by side where the face is long and low (a
+// folded half), so the code is not drawn too small to read.
+std::vector<Row> FaceRows(const LabelCodes& codes, const LabelOptions& o, bool small, bool wide)
 {
     std::vector<Row> rows;
     const bool resistor = o.quantity == Quantity::Resistance;
@@ -166,11 +167,14 @@ std::vector<Row> FaceRows(const LabelCodes& codes, const LabelOptions& o, bool s
     top.cells.push_back({Cell::Kind::Text, TextRole::Value, codes.value, nullptr, 1.7, true});
     if (small) {
         const std::optional<QString>& three = resistor ? codes.smd3 : codes.cap3;
-        if (o.smd && three)
-            top.cells.push_back({Cell::Kind::Text, resistor ? TextRole::Smd3 : TextRole::Cap3, *three, nullptr, 1.0});
-        rows.push_back(top);
         const std::optional<BandCode>& code = resistor ? codes.fourBands : codes.capBands;
-        if (o.bands && code)
+        if (wide && o.bands && code)
+            top.cells.push_back({Cell::Kind::Code, TextRole::Value, {}, &*code, 1.4});
+        if (o.smd && three)
+            top.cells.push_back(
+                {Cell::Kind::Text, resistor ? TextRole::Smd3 : TextRole::Cap3, *three, nullptr, wide ? 0.8 : 1.0});
+        rows.push_back(top);
+        if (!wide && o.bands && code)
             rows.push_back({0.9, {{Cell::Kind::Code, TextRole::Value, {}, &*code, 1.0}}});
         return rows;
     }
@@ -274,7 +278,8 @@ void FillLabel(Label& label, double value, const LabelOptions& o)
     QRectF face = label.cell.adjusted(padding, padding, -padding, -padding);
     if (o.fold)
         face.setHeight(label.cell.height() / 2 - 1.5 * padding);
-    LayOutFace(FaceRows(codes, o, face.height() + 2 * padding < SmallLabelHeight), face, label);
+    const bool small = face.height() + 2 * padding < SmallLabelHeight;
+    LayOutFace(FaceRows(codes, o, small, face.width() >= 3.5 * face.height()), face, label);
     if (o.fold)
         AddTurnedCopy(label);
 }
@@ -322,6 +327,7 @@ LabelLayout LayOutLabels(const LabelValues& values, const LabelOptions& o)
     const int perPage = o.sheet.slotCount();
     int next = o.start - 1; // slot index counted across pages
     for (const std::optional<double>& value : values) {
+        // Copies are of values: a blank label in the list stays one gap.
         const int copies = value ? o.copies : 1;
         for (int c = 0; c < copies; ++c, ++next) {
             const int pageIndex = next / perPage;
@@ -366,6 +372,9 @@ LabelLayout CalibrationLayout(const Sheet& sheet, double offsetX, double offsetY
                 figure.text = QString::number(mm);
                 figure.size = 2.2;
                 figure.box = across ? QRectF(at - 4, 4.2, 8, 3) : QRectF(4.2, at - 1.5, 8, 3);
+                // A figure the paper's edge would cut is left out whole.
+                if (!QRectF(QPointF(0, 0), sheet.page).contains(figure.box))
+                    continue;
                 figure.box.translate(offsetX, offsetY);
                 page.texts.push_back(figure);
             }

@@ -36,7 +36,8 @@ struct LabelOptions {
 
 inline constexpr int MostCopies = 99;
 inline constexpr double LargestOffset = 5.0;
-// Labels lower than this keep the value, the 4-band code and the 3-digit code only.
+// Labels lower than this keep the value, the 4-band code and the 3-digit code only; a
+// folded label counts the height of its half.
 inline constexpr double SmallLabelHeight = 15.0;
 
 enum class TextRole {

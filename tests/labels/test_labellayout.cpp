@@ -60,6 +60,8 @@ private slots:
     void sheetProblems();
     void codes_data();
     void codes();
+    void capacitorAlternates_data();
+    void capacitorAlternates();
     void everyLabelInItsSlot_data();
     void everyLabelInItsSlot();
     void startCopiesAndPages_data();
@@ -76,6 +78,7 @@ private slots:
     void svgFileNames_data();
     void svgFileNames();
     void streamRoundTrip();
+    void calibrationPage();
 };
 
 // The table of sheets, as published.
@@ -290,6 +293,30 @@ void TestLabelLayout::codes()
             expected << c;
     QCOMPARE(codes, expected);
     QCOMPARE(*label.value, capacitor ? value * 1e-12 : value);
+}
+
+// The second unit parts lists write a capacitance in, with the decimal point asked for.
+void TestLabelLayout::capacitorAlternates_data()
+{
+    QTest::addColumn<double>("picofarads");
+    QTest::addColumn<QString>("alternate");
+    QTest::newRow("100 nF") << 1e5 << u"0,1 \u00B5F"_qs;
+    QTest::newRow("22 nF") << 22e3 << u"0,022 \u00B5F"_qs;
+    QTest::newRow("4.7 nF") << 4.7e3 << "4700 pF";
+    QTest::newRow("470 pF") << 470.0 << "0,47 nF";
+    QTest::newRow("1 µF") << 1e6 << "1000 nF";
+    QTest::newRow("22 pF: not 0.022 nF") << 22.0 << "";
+    QTest::newRow("4.7 pF: nothing smaller") << 4.7 << "";
+    QTest::newRow("47 µF: no millifarads") << 47e6 << "";
+}
+
+void TestLabelLayout::capacitorAlternates()
+{
+    QFETCH(double, picofarads);
+    QFETCH(QString, alternate);
+    const LabelCodes codes = CodesOf(picofarads, Quantity::Capacitance, QLatin1Char(','));
+    QCOMPARE(codes.alternate, alternate);
+    QVERIFY(!codes.value.contains(QLatin1Char('.')));
 }
 
 void TestLabelLayout::everyLabelInItsSlot_data()
@@ -632,6 +659,38 @@ void TestLabelLayout::streamRoundTrip()
     QVERIFY(!DeserialiseLayout(other));
     const LabelLayout calibration = CalibrationLayout(o.sheet, 1, 1);
     QCOMPARE(SerialiseLayout(*DeserialiseLayout(SerialiseLayout(calibration))), SerialiseLayout(calibration));
+}
+
+// Every slot's outline where the labels would go, offsets applied, and rulers whose
+// figures name the millimetres from the paper's corner.
+void TestLabelLayout::calibrationPage()
+{
+    const Sheet sheet = Preset("avery-l7651");
+    const LabelLayout layout = CalibrationLayout(sheet, 1.5, -0.5);
+    QCOMPARE(layout.pages.size(), std::size_t{1});
+    const LabelPage& page = layout.pages[0];
+    QCOMPARE(page.outlines.size(), std::size_t{65});
+    QCOMPARE(page.outlines.back(), sheet.slotRect(64).translated(1.5, -0.5));
+    // A tick each millimetre along the top (0 to 210) and the left (0 to 297).
+    QCOMPARE(page.lines.size(), std::size_t{211 + 298});
+    QCOMPARE(page.lines.front().p1(), QPointF(1.5, -0.5));
+    QStringList across;
+    for (const LabelText& t : page.texts)
+        if (t.box.top() == page.texts.front().box.top())
+            across << t.text;
+    // 210 would sit half off the paper's edge: left out.
+    QCOMPARE(across.size(), 20);
+    QCOMPARE(across.first(), QStringLiteral("10"));
+    QCOMPARE(across.last(), QStringLiteral("200"));
+    QCOMPARE(page.texts.size(), std::size_t{20 + 29});
+    QXmlStreamReader xml(LabelPageSvg(layout, 0, Quantity::Resistance));
+    int outlines = 0;
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            xml.attributes().value(QLatin1String("class")) == u"outline")
+            ++outlines;
+    QVERIFY(!xml.hasError());
+    QCOMPARE(outlines, 65);
 }
 
 QTEST_APPLESS_MAIN(TestLabelLayout)

@@ -98,6 +98,7 @@ private slots:
     void svgFiles();
     void standardOutput();
     void listSheets();
+    void fontsEmbedded();
 
 private:
     QTemporaryDir m_dir;
@@ -316,6 +317,23 @@ void TestLabelsCli::listSheets()
              qPrintable(lines[0]));
     QVERIFY(lines[7].contains(QStringLiteral("a4-3x11")));
     QVERIFY(lines[7].contains(QStringLiteral("plain paper")));
+}
+
+// Text that any reader can show and search: every font in the file is embedded and
+// maps to Unicode (pdffonts' "emb" and "uni" columns).
+void TestLabelsCli::fontsEmbedded()
+{
+    const QString pdf = m_dir.filePath(QStringLiteral("fonts.pdf"));
+    QCOMPARE(RunCli({"--values", "4k7,100", "-o", pdf}).status, 0);
+    const QStringList lines = ToolOutput("pdffonts", {pdf}).trimmed().split(QLatin1Char('\n'));
+    QVERIFY2(lines.size() >= 3, qPrintable(lines.join(QLatin1Char('\n'))));
+    for (const QString& line : lines.mid(2)) {
+        const QStringList columns = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QVERIFY2(columns.size() >= 5, qPrintable(line));
+        // name, type (one or more words), encoding, emb, sub, uni, object, generation
+        QCOMPARE(columns.at(columns.size() - 5), QStringLiteral("yes"));
+        QCOMPARE(columns.at(columns.size() - 3), QStringLiteral("yes"));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLabelsCli)
