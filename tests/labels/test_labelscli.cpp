@@ -4,6 +4,7 @@
 // SVG as XML. Bytes are never compared: a PDF carries its creation date.
 #include "sheets.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -22,10 +23,10 @@ struct Run {
     QString err;
 };
 
-Run RunCli(const QStringList& args, const QByteArray& input = {})
+Run RunCli(const QStringList& args, const QByteArray& input = {}, const QString& program = QStringLiteral(KOLVANE_CLI))
 {
     QProcess p;
-    p.start(QStringLiteral(KOLVANE_CLI), QStringList{QStringLiteral("labels")} + args);
+    p.start(program, QStringList{QStringLiteral("labels")} + args);
     p.write(input);
     p.closeWriteChannel();
     if (!p.waitForFinished(60000))
@@ -99,6 +100,7 @@ private slots:
     void standardOutput();
     void listSheets();
     void fontsEmbedded();
+    void withoutTheHelper();
 
 private:
     QTemporaryDir m_dir;
@@ -334,6 +336,28 @@ void TestLabelsCli::fontsEmbedded()
         QCOMPARE(columns.at(columns.size() - 5), QStringLiteral("yes"));
         QCOMPARE(columns.at(columns.size() - 3), QStringLiteral("yes"));
     }
+}
+
+// A kolvane-cli without its PDF helper beside it: PDF fails as a failed write (status
+// 1, one line, an existing file kept); SVG needs no helper and still works.
+void TestLabelsCli::withoutTheHelper()
+{
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("alone")));
+    const QString program = m_dir.filePath(QStringLiteral("alone/kolvane-cli"));
+    QVERIFY(QFile::copy(QStringLiteral(KOLVANE_CLI), program));
+    const QString target = m_dir.filePath(QStringLiteral("alone/kept.pdf"));
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("an older sheet");
+    old.close();
+    const Run pdf = RunCli({"--values", "4k7", "-o", target}, {}, program);
+    QCOMPARE(pdf.status, 1);
+    QCOMPARE(pdf.out, QByteArray());
+    QCOMPARE(pdf.err.count(QLatin1Char('\n')), 1);
+    QVERIFY2(pdf.err.contains(QStringLiteral("kolvane-labels-pdf")), qPrintable(pdf.err));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("an older sheet"));
+    QCOMPARE(RunCli({"--values", "4k7", "-o", m_dir.filePath(QStringLiteral("alone/one.svg"))}, {}, program).status, 0);
 }
 
 QTEST_GUILESS_MAIN(TestLabelsCli)
