@@ -12,6 +12,7 @@
 #include "combinepage.h"
 #include "contextmenu.h"
 #include "feedback.h"
+#include "labelswindow.h"
 #include "lookupwindow.h"
 #include "resistorpage.h"
 #include "version.h"
@@ -23,7 +24,6 @@
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QScreen>
-#include <QShortcut>
 #include <QUrl>
 
 #include <array>
@@ -142,9 +142,10 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     connect(ui->Pellmoorhomepage1, &QAction::triggered, this, &TMainForm::openProductPage);
     connect(ui->About1, &QAction::triggered, this, &TMainForm::showAbout);
 
-    // Look up: Ctrl+L on every page, and "Look up…" on the values the pages show.
-    auto* lookUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
-    connect(lookUp, &QShortcut::activated, this, [this] { openLookup(); });
+    // Look up: File, Look up… (Ctrl+L) on every page, and "Look up…" on the values the
+    // pages show. Labels: File, Print labels… (Ctrl+P).
+    connect(ui->LookUp1, &QAction::triggered, this, [this] { openLookup(); });
+    connect(ui->PrintLabels1, &QAction::triggered, this, [this] { openLabels(); });
     for (ColourCodePage* page : {static_cast<ColourCodePage*>(m_resistor), static_cast<ColourCodePage*>(m_capacitor)})
         connect(page, &ColourCodePage::lookUpRequested, this,
                 [this, part = page->quantity()](const QString& text) { openLookup(part, text); });
@@ -197,8 +198,23 @@ LookupWindow* TMainForm::lookupWindow()
                                                      : static_cast<ColourCodePage&>(*m_resistor);
                     page.enterValue(value, tolerancePercent);
                 }));
+        connect(m_lookup, &LookupWindow::printLabels, this,
+                Guarded(this, [this](Quantity q, double value) { openLabels(q, value); }));
     }
     return m_lookup;
+}
+
+LabelsWindow* TMainForm::labelsWindow()
+{
+    if (!m_labels)
+        m_labels = new LabelsWindow(this);
+    return m_labels;
+}
+
+void TMainForm::openLabels(std::optional<Quantity> q, std::optional<double> value)
+{
+    const int page = ui->PageControl1->currentIndex();
+    labelsWindow()->open(q.value_or(page == 1 || page == 3 ? Quantity::Capacitance : Quantity::Resistance), value);
 }
 
 void TMainForm::openLookup(const std::optional<QString>& text)

@@ -22,6 +22,7 @@ namespace kolvane {
 struct Windows;
 class CapacitorPage;
 class CombinePage;
+class LabelsWindow;
 class LookupWindow;
 class ResistorPage;
 class TColorForm;
@@ -49,6 +50,8 @@ public:
     // The Look up window, made on its first use and then kept; it is no dialog of the
     // start-up, so nothing makes it before then.
     LookupWindow* lookupWindow();
+    // The Labels window, made on its first use and then kept.
+    LabelsWindow* labelsWindow();
 
     // Brings a page to the front; `index` counts as Page does.
     void showPage(Page page);
@@ -63,6 +66,9 @@ public:
     // a text, the field holds it.
     void openLookup(const std::optional<QString>& text = std::nullopt);
     void openLookup(Quantity part, const std::optional<QString>& text);
+    // Shows the Labels window for the page in front, or for `q`; with a value, the
+    // window lists it.
+    void openLabels(std::optional<Quantity> q = std::nullopt, std::optional<double> value = std::nullopt);
 
 private:
     std::unique_ptr<Ui::TMainForm> ui;
@@ -72,6 +78,7 @@ private:
     TColorForm* m_colorForm = nullptr;
     QDialog* m_about = nullptr;
     LookupWindow* m_lookup = nullptr;
+    LabelsWindow* m_labels = nullptr;
 };
 
 // Puts an access key on each entry: the first letter or digit of its caption that no

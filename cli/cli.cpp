@@ -48,35 +48,47 @@ QString CommandHelp(const Command& c, const Options& o)
     return text;
 }
 
+// What a successful run writes to standard output: text, or the bytes of a file.
+struct Output {
+    QString text;
+    QByteArray bytes;
+};
+
 // The whole text of a successful run: the answer, or the help that was asked for.
-QString Run(const QStringList& args)
+Output Run(const QStringList& args)
 {
     if (args.isEmpty())
         Refuse(QStringLiteral("no command given; try 'kolvane-cli --help'"));
     const QString& first = args.first();
     if (first == QLatin1String("--help") || first == QLatin1String("-h") || first == QLatin1String("help"))
-        return GeneralHelp();
+        return {GeneralHelp(), {}};
     if (first == QLatin1String("--version"))
-        return Program + QLatin1Char(' ') + QStringLiteral(KOLVANE_VERSION) + QLatin1Char('\n');
+        return {Program + QLatin1Char(' ') + QStringLiteral(KOLVANE_VERSION) + QLatin1Char('\n'), {}};
     const Command* command = FindCommand(first);
     if (!command)
         Refuse(QStringLiteral("%1 is not a command (%2)").arg(Quoted(first), CommandNames()));
     Options o(first, command->options);
     if (!o.parse(args.mid(1)))
-        return CommandHelp(*command, o);
+        return {CommandHelp(*command, o), {}};
     const Answer answer = command->run(o);
     if (o.json())
-        return JsonText(answer.json) + QLatin1Char('\n');
-    return answer.text + QLatin1Char('\n');
+        return {JsonText(answer.json) + QLatin1Char('\n'), {}};
+    if (answer.quiet)
+        return {QString(), answer.bytes};
+    return {answer.text + QLatin1Char('\n'), {}};
 }
 
 } // namespace
 
 int RunCli(const QStringList& args, QTextStream& out, QTextStream& err)
 {
-    QString answer;
+    Output answer;
     try {
         answer = Run(args);
+    } catch (const WriteFailure& failure) {
+        err << Program << QStringLiteral(": ") << failure.message << QLatin1Char('\n');
+        err.flush();
+        return WriteFailedStatus;
     } catch (const BadInput& bad) {
         QString line = bad.message;
         // One line, whatever the token held; every quoted token is an excerpt already.
@@ -87,9 +99,20 @@ int RunCli(const QStringList& args, QTextStream& out, QTextStream& err)
         err.flush();
         return BadInputStatus;
     }
-    out << answer;
+    out << answer.text;
     out.flush();
-    if (out.status() != QTextStream::Ok) {
+    bool written = out.status() == QTextStream::Ok;
+    if (!answer.bytes.isEmpty()) {
+        // A file's bytes go to the stream's device untouched; a stream on a string (as
+        // the tests use) takes them as UTF-8 text.
+        if (QIODevice* device = out.device())
+            written = written && device->write(answer.bytes) == answer.bytes.size();
+        else
+            out << QString::fromUtf8(answer.bytes);
+        out.flush();
+        written = written && out.status() == QTextStream::Ok;
+    }
+    if (!written) {
         const auto* file = qobject_cast<const QFileDevice*>(out.device());
         const QString reason =
             file && !file->errorString().isEmpty() ? QStringLiteral(": ") + file->errorString() : QString();

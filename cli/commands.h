@@ -21,4 +21,7 @@ Answer Parallel(const Options& o);
 // commands_combine.cpp: the combination finder.
 Answer Combine(const Options& o);
 
+// commands_labels.cpp: sheets of labels as SVG or PDF.
+Answer Labels(const Options& o);
+
 } // namespace kolvane

@@ -17,6 +17,10 @@ namespace kolvane {
 struct Answer {
     QJsonObject json;
     QString text; // for people: one line per answer, no final newline
+    // A command that writes files says nothing on success unless asked for JSON; one
+    // that writes its output to standard output gives the bytes here.
+    bool quiet = false;
+    QByteArray bytes;
 };
 
 struct Command {

@@ -10,6 +10,11 @@ void Refuse(const QString& message)
     throw BadInput{message};
 }
 
+void Fail(const QString& message)
+{
+    throw WriteFailure{message};
+}
+
 QString Quoted(const QString& token)
 {
     return QuotedExcerpt(token);

@@ -18,6 +18,14 @@ struct BadInput {
 
 [[noreturn]] void Refuse(const QString& message);
 
+// A failed write (a file that cannot be made, a helper program that failed) ends the
+// run as a failure, not as bad input.
+struct WriteFailure {
+    QString message;
+};
+
+[[noreturn]] void Fail(const QString& message);
+
 // The token in single quotes, as every message names it: short, one line, control
 // characters made visible.
 QString Quoted(const QString& token);

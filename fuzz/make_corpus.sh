@@ -5,7 +5,7 @@
 # Needs python3 and ImageMagick's convert (both installed by scripts/deps.sh --test).
 set -euo pipefail
 cd "$(dirname "$0")"
-mkdir -p corpus/value corpus/standards corpus/lookup corpus/cli corpus/jpeg corpus/wav
+mkdir -p corpus/value corpus/standards corpus/lookup corpus/cli corpus/labels corpus/jpeg corpus/wav
 cd corpus
 
 python3 - <<'PY'
@@ -122,6 +122,17 @@ wav("data-too-long", [fmt(2, 8000, 16), data(b"\1\2\3\4\5\6", declared=1000)])
 wav("compressed", [fmt(1, 8000, 8, tag=3), data(b"\0\0\0\0")])
 wav("data-before-fmt", [data(b"\0\0"), fmt(1, 8000, 8)])
 wav("riff-size-lies", [fmt(1, 8000, 8), data(b"\x10\x20")], riff_size=7)
+
+# Labels: the mode byte, then a value list (or a serialised layout with bit 2).
+def labels(name, mode, payload):
+    open(f"labels/{name}", "wb").write(bytes([mode]) + payload)
+
+labels("lines", 0x00, b"# drawer 1\n4k7\n22k  # top\n-\n1M\n")
+labels("crlf-capacitors", 0x01, b"100n\r\n4n7\r\n\r\n22p\r\n")
+labels("items", 0x02, b"4k7,22k,-,0.47")
+labels("bad-line", 0x00, b"4k7\n4k7x\n")
+labels("small-sheet-folded", 0x28, b"4.99k\n12.34k\n1T\n")
+labels("layout-truncated", 0x04, b"1LLK\x00\x00\x00\x01")
 PY
 
 # Three ways to code a picture (baseline, progressive, greyscale) plus restart

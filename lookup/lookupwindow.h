@@ -43,6 +43,8 @@ signals:
     // "Show on page" for the selected reading: its value in base units and the
     // tolerance its code names, if any.
     void showOnPage(kolvane::Quantity q, double value, std::optional<double> tolerancePercent);
+    // "Print labels…" for the selected reading: its value in base units.
+    void printLabels(kolvane::Quantity q, double value);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -8,7 +8,7 @@ BUILD_PKGS=(cmake g++ make pkg-config qt6-base-dev qt6-tools-dev libqt6opengl6-d
             libjpeg-dev libasound2-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core)
 TEST_PKGS=(libbenchmark-dev xvfb xauth openbox xdotool imagemagick x11-utils dbus
            at-spi2-core python3-pyatspi clang libclang-rt-14-dev clang-tidy clang-format valgrind libxdamage-dev
-           dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin man-db)
+           dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin man-db poppler-utils)
 
 want=("${BUILD_PKGS[@]}")
 [ "${1:-}" = "--test" ] && want+=("${TEST_PKGS[@]}")

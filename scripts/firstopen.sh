@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Time to the first opening of the colour picker, the About dialog and the Look up
-# window: from the press (a click on the resistor's first band, Ctrl+A, Ctrl+L) to the
-# window mapped
+# Time to the first opening of the colour picker, the About dialog, the Look up window
+# and the Labels window: from the press (a click on the resistor's first band, Ctrl+A,
+# Ctrl+L, Ctrl+P) to the window mapped
 # and painted, in a freshly started Kolvane each time. Runs under Xvfb with a window
 # manager, RUNS times each; with COMPARE naming another build, the two alternate run
 # by run, so both see the same load. Prints every run and the medians.
@@ -30,10 +30,11 @@ start_display "$DISPLAY_NUM"
 BAND="xdotool mousemove --window %w 230 130 click 1"
 ABOUT="xdotool key ctrl+a"
 LOOKUP="xdotool key ctrl+l"
+LABELS="xdotool key ctrl+p"
 
 OUT=$(mktemp)
 dbus-run-session -- bash -c '
-  watch=$1 runs=$2 band=$3 about=$4 lookup=$5; shift 5
+  watch=$1 runs=$2 band=$3 about=$4 lookup=$5 labels=$6; shift 6
   start_window_manager
   "$watch" "$1" >/dev/null   # warm-up: file cache, font cache
   for i in $(seq "$runs"); do
@@ -43,9 +44,10 @@ dbus-run-session -- bash -c '
       printf "build%s picker %s\n" $n "$("$watch" -settle 300 -input "$band" "$program")"
       printf "build%s about %s\n" $n "$("$watch" -settle 300 -input "$about" "$program")"
       printf "build%s lookup %s\n" $n "$("$watch" -settle 300 -input "$lookup" "$program")"
+      printf "build%s labels %s\n" $n "$("$watch" -settle 300 -input "$labels" "$program")"
     done
   done
-  kill $WM' _ "$WATCH" "$RUNS" "$BAND" "$ABOUT" "$LOOKUP" "$KOLVANE" ${COMPARE:+"$COMPARE"} >"$OUT"
+  kill $WM' _ "$WATCH" "$RUNS" "$BAND" "$ABOUT" "$LOOKUP" "$LABELS" "$KOLVANE" ${COMPARE:+"$COMPARE"} >"$OUT"
 
 cat "$OUT"
 echo "build1: $KOLVANE${COMPARE:+, build2: $COMPARE}"

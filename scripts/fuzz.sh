@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets with clang (in build-fuzz/) and runs them.
-#   scripts/fuzz.sh [TARGET|all] [RUNS]     TARGET: value, standards, lookup, cli, jpeg or wav; RUNS per target
+#   scripts/fuzz.sh [TARGET|all] [RUNS]     TARGET: value, standards, lookup, cli, labels, jpeg or wav; RUNS per target
 # Each target starts from its committed seeds in fuzz/corpus/<target>/; what it learns
 # goes to build-fuzz/corpus/<target>/, so the committed seeds stay as they are. A
 # finding is written to build-fuzz/findings/ and makes the script exit non-zero.
@@ -12,9 +12,9 @@ cd "$(dirname "$0")/.."
 target="${1:-all}"
 runs="${2:-100000}"
 case "$target" in
-  all) targets=(value standards lookup cli jpeg wav) ;;
-  value|standards|lookup|cli|jpeg|wav) targets=("$target") ;;
-  *) echo "fuzz.sh: unknown target '$target' (value, standards, lookup, cli, jpeg, wav or all)" >&2; exit 2 ;;
+  all) targets=(value standards lookup cli labels jpeg wav) ;;
+  value|standards|lookup|cli|labels|jpeg|wav) targets=("$target") ;;
+  *) echo "fuzz.sh: unknown target '$target' (value, standards, lookup, cli, labels, jpeg, wav or all)" >&2; exit 2 ;;
 esac
 
 bash scripts/deps.sh --test

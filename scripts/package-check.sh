@@ -125,6 +125,7 @@ contents() {
     done
   }
   expect kolvane usr/bin/kolvane usr/bin/kolvane-cli 'usr/lib/[^/]+/kolvane/kolvane' \
+    'usr/lib/[^/]+/kolvane/kolvane-labels-pdf' \
     'usr/lib/[^/]+/kolvane/help.html' "usr/share/applications/$app_id.desktop" \
     "usr/share/metainfo/$app_id.metainfo.xml" "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
     "usr/share/icons/hicolor/(16x16|22x22|24x24|32x32|48x48|64x64|128x128|256x256)/apps/$app_id.png" \
@@ -259,6 +260,16 @@ cli_decodes() {
   grep -Eq '(^|[^0-9.])22000(\.0+)?([^0-9]|$)' <<<"$out"
 }
 
+# The PDF path as installed: the helper beside the program, its platform plugin and the
+# font the package depends on, read back as text.
+cli_labels_pdf() {
+  local pdf="$work/labels.pdf" text
+  (cd "$work" && /usr/bin/kolvane-cli labels --values 4k7,100 -o "$pdf") || return 1
+  text=$(pdftotext "$pdf" -) || return 1
+  echo "kolvane-cli labels --values 4k7,100: $(tr '\n' ' ' <<<"$text" | head -c 80)"
+  grep -q "4.7 kΩ" <<<"$text" && grep -q "100 Ω" <<<"$text"
+}
+
 manual_pages() {
   local page
   for page in kolvane kolvane-cli; do
@@ -316,6 +327,7 @@ install_test() {
 
   local ok=0
   check "installed: kolvane-cli decodes red red orange" cli_decodes
+  check "installed: kolvane-cli labels writes a PDF with its text" cli_labels_pdf
   check "installed: man kolvane and man kolvane-cli" manual_pages
   check "installed: desktop entry, icons, metadata, /usr/bin/kolvane link" desktop_integration
   check "installed: kolvane opens its main window and closes" start_and_close

@@ -119,7 +119,7 @@ void MainFormTest::menusAndAccessKeys()
             out << (a->isSeparator() ? QStringLiteral("-") : a->text() + QLatin1Char('|') + a->shortcut().toString());
         return out;
     };
-    QCOMPARE(texts(f.File1), (QStringList{"&Exit|"}));
+    QCOMPARE(texts(f.File1), (QStringList{"&Look up\u2026|Ctrl+L", "&Print labels\u2026|Ctrl+P", "-", "&Exit|"}));
     QCOMPARE(texts(f.Unit1), (QStringList{"&Resistor|Ctrl+F1", "&Capasitor|Ctrl+F2", "-", "&Amount of resistor|Ctrl+F3",
                                           "A&mount of capasitor|Ctrl+F4"}));
     QCOMPARE(texts(f.Help1), (QStringList{"&Support|F1", "-", "&Tarnwick Ltd. home page|", "&Kolvane home page|", "-",
