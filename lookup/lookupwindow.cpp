@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -162,13 +163,13 @@ void LookupWindow::addCopyMenus()
     addCopyMenu(m_readingList, [this, currentText] { return currentText(m_readingList); });
     // A reading's value goes onto a sheet of labels; the Labels window is the main
     // window's, so the request goes there.
-    if (auto* readingMenu = m_readingList->findChild<QMenu*>()) {
-        QAction* print = readingMenu->addAction(QStringLiteral("&Print labels\u2026"));
-        connect(print, &QAction::triggered, this, [this] {
+    if (auto* readingMenu = m_readingList->findChild<ContextMenu*>()) {
+        QAction* print = readingMenu->addItem(QStringLiteral("&Print labels\u2026"), [this] {
             if (const auto reading = selectedReading())
                 emit printLabels(quantity(), reading->value);
         });
-        connect(readingMenu, &QMenu::aboutToShow, print, [this, print] { print->setEnabled(bool(selectedReading())); });
+        connect(readingMenu->menu(), &QMenu::aboutToShow, print,
+                [this, print] { print->setEnabled(bool(selectedReading())); });
     }
     addCopyMenu(m_combinations, [this, currentText] { return currentText(m_combinations); });
     // A detail line is copied whole unless part of the text is selected. A text field
