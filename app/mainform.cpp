@@ -163,6 +163,15 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
 
 TMainForm::~TMainForm() = default;
 
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // Look up is a window of its own beside this one, yet part of the program: it
+    // closes with the main window.
+    if (m_lookup)
+        m_lookup->close();
+    QMainWindow::closeEvent(event);
+}
+
 TColorForm* TMainForm::colorForm()
 {
     if (!m_colorForm)
@@ -181,16 +190,16 @@ LookupWindow* TMainForm::lookupWindow()
 {
     if (!m_lookup) {
         m_lookup = new LookupWindow(this);
-        connect(m_lookup, &LookupWindow::showOnPage, this,
-                Guarded(this, [this](Quantity q, double value, std::optional<double> tolerancePercent) {
-                    const bool capacitor = q == Quantity::Capacitance;
-                    showPage(capacitor ? 1 : 0);
-                    raise();
-                    activateWindow();
-                    ColourCodePage& page = capacitor ? static_cast<ColourCodePage&>(*m_capacitor)
-                                                     : static_cast<ColourCodePage&>(*m_resistor);
-                    page.enterValue(value, tolerancePercent);
-                }));
+        connect(m_lookup, &LookupWindow::showOnPage, this, [this](Quantity q, const BandCode& code) {
+            const bool capacitor = q == Quantity::Capacitance;
+            showPage(capacitor ? 1 : 0);
+            ColourCodePage& page =
+                capacitor ? static_cast<ColourCodePage&>(*m_capacitor) : static_cast<ColourCodePage&>(*m_resistor);
+            page.showCode(code);
+            // The page just filled comes in front of Look up, whole.
+            raise();
+            activateWindow();
+        });
     }
     return m_lookup;
 }

@@ -55,6 +55,9 @@ public:
     // Shows the Look up window for the page in front; with a text, the field holds it.
     void openLookup(const std::optional<QString>& text = std::nullopt);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     std::unique_ptr<Ui::TMainForm> ui;
     LastReadings m_lastReadings;

@@ -3,7 +3,10 @@
 
 #include <QEvent>
 #include <QMargins>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace kolvane {
 namespace {
@@ -53,6 +56,34 @@ bool CentredOverParent::eventFilter(QObject* watched, QEvent* event)
     if (watched == m_dialog && event->type() == QEvent::Show)
         place();
     return QObject::eventFilter(watched, event);
+}
+
+QPoint BesideOrOver(const QRect& mainFrame, const QSize& frameSize, const QRect& available)
+{
+    QPoint at;
+    if (mainFrame.right() + frameSize.width() <= available.right())
+        at = QPoint(mainFrame.right() + 1, mainFrame.top());
+    else if (mainFrame.left() - frameSize.width() >= available.left())
+        at = QPoint(mainFrame.left() - frameSize.width(), mainFrame.top());
+    else
+        at = mainFrame.center() - QPoint(frameSize.width() / 2, frameSize.height() / 2);
+    // Kept on the screen: its title bar first, should it be taller or wider.
+    at.setX(std::max(available.left(), std::min(at.x(), available.right() + 1 - frameSize.width())));
+    at.setY(std::max(available.top(), std::min(at.y(), available.bottom() + 1 - frameSize.height())));
+    return at;
+}
+
+void PlaceBesideParent(QWidget* window)
+{
+    const QWidget* parent = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    if (!parent)
+        return;
+    const QScreen* screen = parent->screen();
+    const QMargins margins = FrameMargins(parent);
+    const QRect available = screen ? screen->availableGeometry() : parent->frameGeometry();
+    const QPoint frameTopLeft = BesideOrOver(parent->frameGeometry(), window->size().grownBy(margins), available);
+    // As above, the client area is placed, not the frame.
+    window->setGeometry(QRect(frameTopLeft + QPoint(margins.left(), margins.top()), window->size()));
 }
 
 } // namespace kolvane

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QObject>
+#include <QRect>
 
 class QWidget;
 
@@ -25,5 +26,14 @@ private:
 
     QWidget* m_dialog;
 };
+
+// Where a companion window's frame of `frameSize` goes beside `mainFrame` so that
+// neither hides the other: to the right where `available` has room, else to the left,
+// else centred over it. Tops are aligned, and the frame is kept on `available`.
+QPoint BesideOrOver(const QRect& mainFrame, const QSize& frameSize, const QRect& available);
+
+// Places `window` by BesideOrOver beside its parent's window on the parent's screen,
+// measuring its frame by the parent's, which the same window manager drew.
+void PlaceBesideParent(QWidget* window);
 
 } // namespace kolvane
