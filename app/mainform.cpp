@@ -12,6 +12,7 @@
 #include "combinepage.h"
 #include "feedback.h"
 #include "lookupwindow.h"
+#include "markedaccessible.h"
 #include "resistorpage.h"
 #include "version.h"
 #include "ui_mainform.h"
@@ -142,7 +143,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     connect(ui->Support1, &QAction::triggered, this, &TMainForm::openHelp);
     connect(ui->homepage, &QAction::triggered, this, &TMainForm::openHomePage);
     connect(ui->Pellmoorhomepage1, &QAction::triggered, this, &TMainForm::openProductPage);
-    connect(ui->About1, &QAction::triggered, this, &TMainForm::showAbout);
+    // A command that opens a modal dialog returns first: an assistive tool's press on
+    // the menu item would otherwise wait until the dialog closed.
+    connect(ui->About1, &QAction::triggered, this, [this] { RunAfterCall(this, [this] { showAbout(); }); });
 
     // Look up: Ctrl+L on every page, and "Look up…" on the values the pages show.
     auto* lookUp = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), this);
@@ -267,6 +270,7 @@ Windows CreateWindows()
     // would take the bar out of the window; asking whether one is there also costs a
     // blocking round trip on the session bus while the window is made.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    ShiftF10OpensMenus::install();
     Windows w;
     w.mainForm = std::make_unique<TMainForm>();
     return w;

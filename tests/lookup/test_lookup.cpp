@@ -59,6 +59,8 @@ private slots:
     void aSelectionMadeAnyWayIsTheReading();
     void typingAnnouncesNoFocusOnTheList();
     void steppingThroughPartsFromOpensNoDialog();
+    void shiftF10OpensTheFocusedControlsMenu_data();
+    void shiftF10OpensTheFocusedControlsMenu();
     void valueLabelAndResultFieldOpenItFilledIn();
     void combinationsComeFromTheWorker();
     void menusListTheirItemsOnEveryOpening();
@@ -439,6 +441,58 @@ void LookupTest::steppingThroughPartsFromOpensNoDialog()
     QCOMPARE(dialogs.dialogs(), 1);
     // Cancelled: the series passed last is back.
     QCOMPARE(parts->currentText(), QStringLiteral("E192"));
+}
+
+void LookupTest::shiftF10OpensTheFocusedControlsMenu_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("item"); // an item of the control's own menu
+    QTest::newRow("series/parallel input field") << "Edit3"
+                                                 << "Select All";
+    QTest::newRow("series/parallel result field") << "Edit14"
+                                                  << "Look up\u2026";
+    QTest::newRow("Look up: readings") << "Readings"
+                                       << "&Copy";
+    QTest::newRow("Look up: details") << "Details"
+                                      << "&Copy";
+    QTest::newRow("Look up: combinations") << "Combinations"
+                                           << "&Copy";
+}
+
+void LookupTest::shiftF10OpensTheFocusedControlsMenu()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, item);
+    auto& f = host->f();
+    QWidget* target = nullptr;
+    if (control.startsWith(QLatin1String("Edit"))) {
+        host->main().showPage(control == QLatin1String("Edit14") ? 3 : 2);
+        f.Edit12->setText(QStringLiteral("47"));
+        f.Edit13->setText(QStringLiteral("53"));
+        f.Button6->click();
+        target = host->main().findChild<QLineEdit*>(control);
+        QApplication::setActiveWindow(&host->main());
+    } else {
+        LookupWindow* w = open();
+        QVERIFY(w);
+        QTest::keyClicks(input(w), QStringLiteral("4K7"));
+        target = Named<QWidget>(w, control);
+        QApplication::setActiveWindow(w);
+    }
+    QVERIFY(target);
+    target->setFocus();
+    QVERIFY(target->hasFocus());
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* a : menu->actions())
+                items << a->text();
+            menu->close();
+        }
+    });
+    QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY2(std::any_of(items.begin(), items.end(), [&](const QString& t) { return t.startsWith(item); }),
+                 qPrintable(items.join(QLatin1String(", "))));
 }
 
 void LookupTest::valueLabelAndResultFieldOpenItFilledIn()

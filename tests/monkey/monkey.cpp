@@ -461,6 +461,8 @@ void Monkey::openAbout()
             QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
         else
             m_host.f().About1->trigger();
+        // The command returns at once and the dialog opens right after.
+        QTest::qWaitFor([&] { return m_modalsAnswered != dialogsBefore; }, 5000);
     });
     if (m_modalsAnswered == dialogsBefore)
         fail(QStringLiteral("the About dialog did not open"));
