@@ -155,6 +155,7 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     connect(m_combine, &CombinePage::lookUpRequested, this, [this](const QString& text, bool) { openLookup(text); });
 
     MenuShortcutsFirst::install(this);
+    TabEntersCheckedRadios(this);
 
     ui->PageControl1->setCurrentIndex(0);
     // The layout is in pixels: the client area is fixed, the menu bar sits above it.

@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QWidget>
 
 namespace kolvane {
@@ -141,6 +142,26 @@ bool ShiftF10OpensMenus::eventFilter(QObject* watched, QEvent* event)
         QCoreApplication::sendEvent(widget, &menu);
     }
     return true;
+}
+
+void TabEntersCheckedRadios(QWidget* window)
+{
+    // A group is the radio buttons of one parent, as the toolkit makes them exclusive.
+    const auto follow = [](QRadioButton* checked) {
+        for (auto* sibling : checked->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+            if (sibling->autoExclusive())
+                sibling->setFocusPolicy(sibling == checked ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (auto* radio : window->findChildren<QRadioButton*>()) {
+        if (!radio->autoExclusive())
+            continue;
+        if (radio->isChecked())
+            follow(radio);
+        QObject::connect(radio, &QRadioButton::toggled, radio, [radio, follow](bool on) {
+            if (on)
+                follow(radio);
+        });
+    }
 }
 
 } // namespace kolvane
