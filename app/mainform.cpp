@@ -17,6 +17,7 @@
 #include "version.h"
 #include "ui_mainform.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -158,6 +159,17 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     TabEntersCheckedRadios(this);
 
     ui->PageControl1->setCurrentIndex(0);
+    // Nothing under a modal dialog acts: an assistive tool's press on a tab would
+    // otherwise switch the page behind the picker or About.
+    connect(ui->PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->window() != this) {
+            const QSignalBlocker quiet(ui->PageControl1);
+            ui->PageControl1->setCurrentIndex(m_page);
+            return;
+        }
+        m_page = index;
+    });
     // The layout is in pixels: the client area is fixed, the menu bar sits above it.
     ui->centralwidget->setFixedSize(586, 283);
     setFixedSize(586, 283 + ui->MainMenu1->sizeHint().height());

@@ -67,6 +67,8 @@ private:
     TColorForm* m_colorForm = nullptr;
     QDialog* m_about = nullptr;
     LookupWindow* m_lookup = nullptr;
+    // The page in front, kept while a modal dialog is open.
+    int m_page = 0;
 };
 
 // Puts an access key on each entry: the first letter or digit of its caption that no

@@ -410,6 +410,10 @@ void LookupWindow::choosePartsSource(int index)
             box.exec();
         }
         m_partsFrom->setCurrentIndex(m_lastSeriesIndex);
+        // The list's own selection, which assistive tools read, follows too.
+        m_partsFrom->view()->selectionModel()->setCurrentIndex(
+            m_partsFrom->model()->index(m_lastSeriesIndex, m_partsFrom->modelColumn()),
+            QItemSelectionModel::ClearAndSelect);
         return;
     }
     m_stock = std::move(stock.values);

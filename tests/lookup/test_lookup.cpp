@@ -110,6 +110,13 @@ void LookupTest::ctrlLOpensOneModelessWindow()
          {QStringLiteral("&Resistor"), QStringLiteral("&Capacitor"), QStringLiteral("&Show on page")})
         QVERIFY2(Named<QAbstractButton>(w, caption), qPrintable(caption));
     QCOMPARE(w->quantity(), Quantity::Resistance);
+    // The field's clear button is named.
+    bool named = false;
+    for (const QObject* child : input(w)->children())
+        if (auto* button = qobject_cast<const QWidget*>(child);
+            button && button->accessibleName() == QStringLiteral("Clear"))
+            named = true;
+    QVERIFY(named);
     // The lists are announced by their purpose, not by their current item.
     for (const QString& name : {QStringLiteral("Parts from"), QStringLiteral("Most parts")})
         QCOMPARE(QAccessible::queryAccessibleInterface(Named<QComboBox>(w, name))->text(QAccessible::Name), name);
@@ -441,6 +448,16 @@ void LookupTest::steppingThroughPartsFromOpensNoDialog()
     QCOMPARE(dialogs.dialogs(), 1);
     // Cancelled: the series passed last is back.
     QCOMPARE(parts->currentText(), QStringLiteral("E192"));
+    // Chosen in the open list and cancelled: the list's selection, which assistive tools
+    // read, is the series again.
+    const QModelIndex stock = parts->model()->index(parts->count() - 1, 0);
+    parts->view()->selectionModel()->setCurrentIndex(stock, QItemSelectionModel::ClearAndSelect);
+    parts->setCurrentIndex(stock.row());
+    emit parts->activated(stock.row());
+    QCOMPARE(dialogs.dialogs(), 2);
+    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(parts->view());
+    QVERIFY(items && items->tableInterface());
+    QCOMPARE(items->tableInterface()->selectedRows(), QList<int>{parts->currentIndex()});
 }
 
 void LookupTest::shiftF10OpensTheFocusedControlsMenu_data()

@@ -41,6 +41,7 @@ private slots:
     void makerPages();
     void aboutOpensFromAField();
     void menuCommandsReturnBeforeTheirDialog();
+    void nothingUnderAModalDialogActs();
     void errorBoxFullStopRule_data();
     void errorBoxFullStopRule();
     void exitClosesTheWindow();
@@ -215,6 +216,26 @@ void MainFormTest::menuCommandsReturnBeforeTheirDialog()
         QTRY_COMPARE(watch.dialogs(), 1);
         QVERIFY(!host->windows.about()->isVisible());
     }
+}
+
+void MainFormTest::nothingUnderAModalDialogActs()
+{
+    QTabBar* tabs = host->f().PageControl1->tabBar();
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs);
+    QVERIFY(bar);
+    QVERIFY(bar->childCount() >= 4); // the four tabs, then the scroll buttons
+    int shownDuring = -1;
+    ModalWatch watch([&](QDialog* dialog) {
+        bar->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        shownDuring = host->f().PageControl1->currentIndex();
+        dialog->reject();
+    });
+    host->main().showAbout();
+    QCOMPARE(watch.dialogs(), 1);
+    QCOMPARE(shownDuring, 0);
+    // With the dialog closed, the same press switches the page.
+    bar->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(host->f().PageControl1->currentIndex(), 2);
 }
 
 void MainFormTest::errorBoxFullStopRule_data()
