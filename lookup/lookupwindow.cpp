@@ -8,6 +8,7 @@
 #include "placement.h"
 #include "stocklist.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -26,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QStyle>
 #include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
@@ -82,9 +84,16 @@ LookupWindow::LookupWindow(QWidget* parent)
     m_input->setAccessibleName(QStringLiteral("Value, marking or colours"));
     m_input->setPlaceholderText(QStringLiteral("6.4k, 4K7, 01C, 104, yellow violet red gold"));
     m_input->setMaxLength(int(LongestReadableText));
-    m_input->setClearButtonEnabled(true);
-    for (auto* clear : m_input->findChildren<QToolButton*>())
-        clear->setAccessibleName(QStringLiteral("Clear"));
+    // The field's own clear button fades in and out with each emptying, and its fades
+    // pile up as typing goes on; this one shows and hides at once.
+    auto* clear = new QAction(style()->standardIcon(QStyle::SP_LineEditClearButton), QStringLiteral("Clear"), m_input);
+    m_input->addAction(clear, QLineEdit::TrailingPosition);
+    clear->setVisible(false);
+    connect(clear, &QAction::triggered, m_input, &QLineEdit::clear);
+    connect(m_input, &QLineEdit::textChanged, clear,
+            [clear](const QString& text) { clear->setVisible(!text.isEmpty()); });
+    for (auto* button : m_input->findChildren<QToolButton*>())
+        button->setAccessibleName(QStringLiteral("Clear"));
     m_resistor->setChecked(true);
     auto* kinds = new QButtonGroup(this);
     kinds->addButton(m_resistor);
