@@ -14,10 +14,12 @@
 #include "feedback.h"
 #include "labelswindow.h"
 #include "lookupwindow.h"
+#include "markedaccessible.h"
 #include "resistorpage.h"
 #include "version.h"
 #include "ui_mainform.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -140,7 +142,9 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     connect(ui->Support1, &QAction::triggered, this, &TMainForm::openHelp);
     connect(ui->homepage, &QAction::triggered, this, &TMainForm::openHomePage);
     connect(ui->Pellmoorhomepage1, &QAction::triggered, this, &TMainForm::openProductPage);
-    connect(ui->About1, &QAction::triggered, this, &TMainForm::showAbout);
+    // A command that opens a modal dialog returns first: an assistive tool's press on
+    // the menu item would otherwise wait until the dialog closed.
+    connect(ui->About1, &QAction::triggered, this, [this] { RunAfterCall(this, [this] { showAbout(); }); });
 
     // Look up: File, Look up… (Ctrl+L) on every page, and "Look up…" on the values the
     // pages show. Labels: File, Print labels… (Ctrl+P).
@@ -154,8 +158,20 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent), ui(std::make_unique
     });
 
     MenuShortcutsFirst::install(this);
+    TabEntersCheckedRadios(this);
 
     showPage(Page::Resistor);
+    // Nothing under a modal dialog acts: an assistive tool's press on a tab would
+    // otherwise switch the page behind the picker or About.
+    connect(ui->PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->window() != this) {
+            const QSignalBlocker quiet(ui->PageControl1);
+            ui->PageControl1->setCurrentIndex(m_page);
+            return;
+        }
+        m_page = index;
+    });
     // The layout is in pixels: the client area is fixed, the menu bar sits above it.
     ui->centralwidget->setFixedSize(586, 283);
     setFixedSize(586, 283 + ui->MainMenu1->sizeHint().height());
@@ -168,6 +184,15 @@ TMainForm::~TMainForm() = default;
 LastReadings TMainForm::lastReadings() const
 {
     return {m_resistor->lastReading(), m_capacitor->lastReading()};
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // Look up is a window of its own beside this one, yet part of the program: it
+    // closes with the main window.
+    if (m_lookup)
+        m_lookup->close();
+    QMainWindow::closeEvent(event);
 }
 
 TColorForm* TMainForm::colorForm()
@@ -188,15 +213,15 @@ LookupWindow* TMainForm::lookupWindow()
 {
     if (!m_lookup) {
         m_lookup = new LookupWindow(this);
-        connect(m_lookup, &LookupWindow::showOnPage, this,
-                Guarded(this, [this](Quantity q, double value, std::optional<double> tolerancePercent) {
+        connect(m_lookup, &LookupWindow::showOnPage, this, Guarded(this, [this](Quantity q, const BandCode& code) {
                     const bool capacitor = q == Quantity::Capacitance;
                     showPage(capacitor ? Page::Capacitor : Page::Resistor);
-                    raise();
-                    activateWindow();
                     ColourCodePage& page = capacitor ? static_cast<ColourCodePage&>(*m_capacitor)
                                                      : static_cast<ColourCodePage&>(*m_resistor);
-                    page.enterValue(value, tolerancePercent);
+                    page.showCode(code);
+                    // The page just filled comes in front of Look up, whole.
+                    raise();
+                    activateWindow();
                 }));
         connect(m_lookup, &LookupWindow::printLabels, this,
                 Guarded(this, [this](Quantity q, double value) { openLabels(q, value); }));
@@ -294,6 +319,7 @@ Windows CreateWindows()
     // would take the bar out of the window; asking whether one is there also costs a
     // blocking round trip on the session bus while the window is made.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+    ShiftF10OpensMenus::install();
     Windows w;
     w.mainForm = std::make_unique<TMainForm>();
     return w;

@@ -70,6 +70,9 @@ public:
     // window lists it.
     void openLabels(std::optional<Quantity> q = std::nullopt, std::optional<double> value = std::nullopt);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     std::unique_ptr<Ui::TMainForm> ui;
     ResistorPage* m_resistor = nullptr;
@@ -79,6 +82,8 @@ private:
     QDialog* m_about = nullptr;
     LookupWindow* m_lookup = nullptr;
     LabelsWindow* m_labels = nullptr;
+    // The page in front, kept while a modal dialog is open.
+    int m_page = 0;
 };
 
 // Puts an access key on each entry: the first letter or digit of its caption that no

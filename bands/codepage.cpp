@@ -199,17 +199,22 @@ void ColourCodePage::chooseTolerance(int index)
         m_c.toleranceBand->setBrushColour(*colour);
 }
 
-void ColourCodePage::enterValue(double value, std::optional<double> tolerancePercent)
+void ColourCodePage::showCode(const BandCode& code)
 {
-    const TypedValue typed = TypedValueFor(value, QLocale());
-    setBandCount(typed.digitCount + 2);
-    if (const auto index = tolerancePercent ? ToleranceIndexOfPercent(*tolerancePercent) : std::nullopt) {
-        m_c.toleranceList->setCurrentIndex(*index);
-        chooseTolerance(*index);
-    }
-    m_c.unitButtons[static_cast<std::size_t>(typed.unitIndex)]->setChecked(true);
-    m_c.valueField->setText(typed.text);
-    calculate();
+    const auto digits = code.digits.size();
+    setBandCount(int(digits) + (code.tfr ? 3 : 2));
+    const auto paint = [this](TShape* band, BandColour colour) {
+        band->setBrushColour(colour);
+        followInList(band, colour);
+    };
+    for (std::size_t i = 0; i < digits && i < 3; ++i)
+        paint(m_c.valueBands[i], code.digits[i]);
+    paint(m_c.valueBands[std::min<std::size_t>(digits, 3)], code.multiplier);
+    paint(m_c.toleranceBand, code.tolerance);
+    if (code.tfr)
+        showTfr(*code.tfr);
+    recompute();
+    emit colourPicked();
 }
 
 QString ColourCodePage::partName() const

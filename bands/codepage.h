@@ -76,11 +76,10 @@ public:
     void setBandCount(int count);
     // Paints the tolerance band for the chosen list item.
     void chooseTolerance(int index);
-    // Puts `value` (in base units) on the page as a user would: the band count that
-    // holds its digits, the tolerance where one is given, the value typed with its
-    // unit, then Calculate, so every rule and message of the page applies. Throws
-    // HandlerError as calculate() does.
-    void enterValue(double value, std::optional<double> tolerancePercent);
+    // Puts `code` on the page as if the user had chosen its band count and picked each
+    // band's colour: the lists follow, the page reads it and says it has been picked.
+    // The caller makes sure the page's chart has the code.
+    void showCode(const BandCode& code);
     // Lets the user pick the colour of `band` (any mouse button on it, or an assistive
     // tool's press); a pick paints the band, moves its list along and recomputes.
     void pickColourFor(TShape* band, const std::optional<PointerPress>& pointer = std::nullopt);
@@ -104,6 +103,8 @@ protected:
     void updateHint();
     // The TFR band's colour when the code has one.
     virtual std::optional<BandColour> tfrColour() const { return std::nullopt; }
+    // Paints the TFR band, where the page has one, as a pick of `colour` would.
+    virtual void showTfr(BandColour /*colour*/) {}
     // What `band` is in the current band count; nothing for a shape that is no band.
     virtual std::optional<BandPlace> placeOf(const TShape* band) const;
     // Selects the list item that names the colour just picked for `band`, if a list

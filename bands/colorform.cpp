@@ -143,14 +143,18 @@ void TColorForm::focusCurrent()
 
 bool TColorForm::moveFocus(QWidget* from, int key)
 {
-    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down)
+    if (key != Qt::Key_Left && key != Qt::Key_Right && key != Qt::Key_Up && key != Qt::Key_Down &&
+        key != Qt::Key_Home && key != Qt::Key_End)
         return false;
     const QList<QWidget*> shown = shownInGridOrder();
     const qsizetype at = shown.indexOf(from);
     if (at < 0)
         return true;
     QWidget* target = nullptr;
-    if (key == Qt::Key_Left || key == Qt::Key_Right) {
+    if (key == Qt::Key_Home || key == Qt::Key_End) {
+        // The first and the last shown swatch, as the rows read.
+        target = key == Qt::Key_Home ? shown.front() : shown.back();
+    } else if (key == Qt::Key_Left || key == Qt::Key_Right) {
         // Along the rows as they read; the ends of the grid stop the focus.
         const qsizetype next = at + (key == Qt::Key_Right ? 1 : -1);
         if (next >= 0 && next < shown.size())

@@ -6,6 +6,7 @@
 #include "fonts.h"
 #include "keyfilters.h"
 #include "numbers.h"
+#include "readonlyfield.h"
 #include "seriesparallel.h"
 #include "jpegdecoder.h"
 
@@ -73,6 +74,7 @@ CombinePage::CombinePage(const CombineControls& controls, QWidget* owner, QObjec
         // refuses; Qt would also cut what the calculator writes (a pasted sign can
         // give eleven characters), so the written total is never limited.
         calculator.result->setMaxLength(32767);
+        KeepReadOnly(calculator.result);
     }
     for (int i = 0; i < int(m_c.calculators.size()); ++i)
         addResultMenu(i);
@@ -136,13 +138,13 @@ void CombinePage::calculate(int index)
     const std::int32_t a = ParseField(calculator.first);
     const std::int32_t b = ParseField(calculator.second);
     if (calculator.sum) {
-        calculator.result->setText(SumRuleText(a, b));
+        WriteReadOnly(calculator.result, SumRuleText(a, b));
         return;
     }
     const auto text = ProductOverSumText(a, b, QLocale());
     if (!text)
         throw HandlerError(DivisionByZeroMessage());
-    calculator.result->setText(*text);
+    WriteReadOnly(calculator.result, *text);
 }
 
 } // namespace kolvane

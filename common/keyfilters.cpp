@@ -9,6 +9,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QWidget>
 
 namespace kolvane {
@@ -117,6 +118,56 @@ bool IsPressKey(const QKeyEvent* key)
 {
     return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space) &&
            (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
+void ShiftF10OpensMenus::install()
+{
+    auto* app = QCoreApplication::instance();
+    const QString name = QStringLiteral("kolvane-shift-f10");
+    if (!app || app->findChild<ShiftF10OpensMenus*>(name, Qt::FindDirectChildrenOnly))
+        return;
+    auto* filter = new ShiftF10OpensMenus(app);
+    filter->setObjectName(name);
+    app->installEventFilter(filter);
+}
+
+bool ShiftF10OpensMenus::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return QObject::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F10 || (key->modifiers() & ~Qt::KeypadModifier) != Qt::ShiftModifier)
+        return QObject::eventFilter(watched, event);
+    auto* widget = static_cast<QWidget*>(watched);
+    // As the menu key's event: at the text cursor where there is one, else mid-control.
+    const QRect cursor = widget->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    const QPoint at =
+        cursor.isValid() && widget->rect().contains(cursor.center()) ? cursor.center() : widget->rect().center();
+    if (!key->isAutoRepeat()) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, at, widget->mapToGlobal(at), key->modifiers());
+        QCoreApplication::sendEvent(widget, &menu);
+    }
+    return true;
+}
+
+void TabEntersCheckedRadios(QWidget* window)
+{
+    // A group is the radio buttons of one parent, as the toolkit makes them exclusive.
+    const auto follow = [](QRadioButton* checked) {
+        for (auto* sibling : checked->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+            if (sibling->autoExclusive())
+                sibling->setFocusPolicy(sibling == checked ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    for (auto* radio : window->findChildren<QRadioButton*>()) {
+        if (!radio->autoExclusive())
+            continue;
+        if (radio->isChecked())
+            follow(radio);
+        QObject::connect(radio, &QRadioButton::toggled, radio, [radio, follow](bool on) {
+            if (on)
+                follow(radio);
+        });
+    }
 }
 
 } // namespace kolvane

@@ -52,4 +52,23 @@ private:
     QWidget* m_window = nullptr;
 };
 
+// Tab enters each group of radio buttons below `window` at its checked button, so that
+// Space there changes nothing unasked; the arrows still move within the group.
+void TabEntersCheckedRadios(QWidget* window);
+
+// Shift+F10 opens the focused control's context menu wherever the menu key does: the
+// desktop's other key for it, which the toolkit leaves to each control.
+class ShiftF10OpensMenus : public QObject {
+    Q_OBJECT
+public:
+    // Installs one filter for the whole application; again is harmless.
+    static void install();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    using QObject::QObject;
+};
+
 } // namespace kolvane

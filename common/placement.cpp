@@ -3,7 +3,10 @@
 
 #include <QEvent>
 #include <QMargins>
+#include <QScreen>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace kolvane {
 namespace {
@@ -18,15 +21,16 @@ QMargins FrameMargins(const QWidget* window)
 
 } // namespace
 
-CentredOverParent::CentredOverParent(QWidget* dialog, When when) : QObject(dialog), m_dialog(dialog), m_when(when)
+CentredOverParent::CentredOverParent(QWidget* dialog, When when, Where where)
+    : QObject(dialog), m_dialog(dialog), m_when(when), m_where(where)
 {
     m_settle.setInterval(25);
     connect(&m_settle, &QTimer::timeout, this, &CentredOverParent::lookAtFrame);
 }
 
-void CentredOverParent::install(QWidget* dialog, When when)
+void CentredOverParent::install(QWidget* dialog, When when, Where where)
 {
-    dialog->installEventFilter(new CentredOverParent(dialog, when));
+    dialog->installEventFilter(new CentredOverParent(dialog, when, where));
 }
 
 // A window manager frames a window only once it is mapped, so at its first showing a
@@ -45,8 +49,11 @@ void CentredOverParent::place(const std::optional<QMargins>& own)
         return;
     const QSize frameSize = m_dialog->size().grownBy(margins);
     const QRect over = parent->frameGeometry();
+    const QScreen* screen = parent->screen();
     const QPoint frameTopLeft =
-        over.topLeft() + QPoint((over.width() - frameSize.width()) / 2, (over.height() - frameSize.height()) / 2);
+        m_where == Beside && screen
+            ? BesideOrOver(over, frameSize, screen->availableGeometry())
+            : over.topLeft() + QPoint((over.width() - frameSize.width()) / 2, (over.height() - frameSize.height()) / 2);
     // The client area is placed, not the frame: a window manager takes a frame
     // position of a window it has not framed yet as the client's.
     const QRect client(frameTopLeft + QPoint(margins.left(), margins.top()), m_dialog->size());
@@ -92,6 +99,21 @@ void CentredOverParent::lookAtFrame()
     }
     m_settle.stop();
     place(own);
+}
+
+QPoint BesideOrOver(const QRect& mainFrame, const QSize& frameSize, const QRect& available)
+{
+    QPoint at;
+    if (mainFrame.right() + frameSize.width() <= available.right())
+        at = QPoint(mainFrame.right() + 1, mainFrame.top());
+    else if (mainFrame.left() - frameSize.width() >= available.left())
+        at = QPoint(mainFrame.left() - frameSize.width(), mainFrame.top());
+    else
+        at = mainFrame.center() - QPoint(frameSize.width() / 2, frameSize.height() / 2);
+    // Kept on the screen: its title bar first, should it be taller or wider.
+    at.setX(std::max(available.left(), std::min(at.x(), available.right() + 1 - frameSize.width())));
+    at.setY(std::max(available.top(), std::min(at.y(), available.bottom() + 1 - frameSize.height())));
+    return at;
 }
 
 } // namespace kolvane

@@ -70,30 +70,6 @@ QString RangeMessage(const CodeUnits& units, int unitIndex)
         .arg(units.names.at(static_cast<std::size_t>(unitIndex)));
 }
 
-TypedValue TypedValueFor(double value, const QLocale& locale)
-{
-    TypedValue typed;
-    QString digits;
-    const double whole = std::round(value);
-    if (value >= 1.0 && value < 1e15 && std::abs(value - whole) <= 1e-9 * value) {
-        auto number = static_cast<std::int64_t>(whole);
-        while (typed.unitIndex < 2 && number % 1000 == 0) {
-            number /= 1000;
-            ++typed.unitIndex;
-        }
-        typed.text = QString::number(number);
-        digits = typed.text;
-    } else {
-        typed.text = locale.toString(value, 'g', 15);
-        digits = QString::number(value, 'e', 14).section(QLatin1Char('e'), 0, 0).remove(QLatin1Char('.'));
-    }
-    // Significant digits: what is left without the trailing zeros.
-    while (digits.size() > 1 && digits.endsWith(QLatin1Char('0')))
-        digits.chop(1);
-    typed.digitCount = digits.size() <= 2 ? 2 : 3;
-    return typed;
-}
-
 std::optional<float> ReadCode(std::span<const BandColour> bands, std::span<std::int8_t> digitCells,
                               long double& multiplier)
 {

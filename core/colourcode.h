@@ -32,18 +32,6 @@ inline constexpr std::int64_t LargestBaseValue = 999000000;
 std::int64_t UnitMaximum(int unitIndex);
 QString RangeMessage(const CodeUnits& units, int unitIndex);
 
-// How a person would type `value` (in base units) into a page's value field: the
-// largest unit in which it is a whole number, that number, and the digit bands (2 or
-// 3) that hold its significant digits (the page cuts any more). A value that is no
-// whole number of base units is written with the locale's decimal point, as a person
-// might try it; the page then refuses it as it refuses any such entry.
-struct TypedValue {
-    int unitIndex = 0;
-    QString text;
-    int digitCount = 2;
-};
-TypedValue TypedValueFor(double value, const QLocale& locale);
-
 // Bands to value. `bands` holds the digit bands then the multiplier band (three bands
 // for a two-digit code, four for a three-digit one). A digit band whose colour gives
 // no digit keeps its cell, and a multiplier band without a multiplier keeps the

@@ -6,9 +6,12 @@
 #include "feedback.h"
 #include "listaccessible.h"
 #include "lookuptext.h"
+#include "pagecode.h"
 #include "placement.h"
 #include "stocklist.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QFileDialog>
@@ -22,7 +25,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
+#include <QStyle>
 #include <QTextBlock>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace kolvane {
@@ -44,25 +51,41 @@ QLabel* BuddyLabel(const QString& text, QWidget* buddy)
     return label;
 }
 
+// A list that tells assistive tools its current item has the focus only while it has
+// the focus: the readings change as the user types in the field above, and a screen
+// reader must not be sent to the list mid-word.
+class FocusHonestList : public QListWidget {
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override
+    {
+        if (hasFocus())
+            QListWidget::currentChanged(current, previous);
+        else
+            QAbstractItemView::currentChanged(current, previous); // NOLINT(bugprone-parent-virtual-call)
+    }
+};
+
 } // namespace
 
 LookupWindow::LookupWindow(QWidget* parent)
     : QDialog(parent), m_input(new QLineEdit), m_resistor(new QRadioButton(QStringLiteral("&Resistor"))),
-      m_capacitor(new QRadioButton(QStringLiteral("&Capacitor"))), m_readingList(new QListWidget),
+      m_capacitor(new QRadioButton(QStringLiteral("&Capacitor"))), m_readingList(new FocusHonestList),
       m_details(new QPlainTextEdit), m_partsFrom(new QComboBox), m_mostParts(new QComboBox),
-      m_combinations(new QListWidget), m_showOnPage(new QPushButton(QStringLiteral("&Show on page"))),
+      m_combinations(new FocusHonestList), m_showOnPage(new QPushButton(QStringLiteral("&Show on page"))),
       m_finder([this](const std::vector<Combination>& found) { showFound(found); })
 {
     setWindowTitle(QStringLiteral("Look up"));
     setModal(false);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    // A window of its own, not a dialog: a dialog stays above the main window, and the
+    // page that Show on page fills would stay hidden behind it.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setUpControls();
     layOut();
     connectControls();
     addCopyMenus();
-    // Centred over the main window at its first showing, as the dialogs are; after that
-    // the window stays where the user put it.
-    CentredOverParent::install(this, CentredOverParent::FirstShowing);
+    // Beside the main window at its first showing, so that neither hides the other;
+    // after that the window stays where the user put it.
+    CentredOverParent::install(this, CentredOverParent::FirstShowing, CentredOverParent::Beside);
     readInput();
 }
 
@@ -71,7 +94,16 @@ void LookupWindow::setUpControls()
     m_input->setAccessibleName(QStringLiteral("Value, marking or colours"));
     m_input->setPlaceholderText(QStringLiteral("6.4k, 4K7, 01C, 104, yellow violet red gold"));
     m_input->setMaxLength(int(LongestReadableText));
-    m_input->setClearButtonEnabled(true);
+    // The field's own clear button fades in and out with each emptying, and its fades
+    // pile up as typing goes on; this one shows and hides at once.
+    auto* clear = new QAction(style()->standardIcon(QStyle::SP_LineEditClearButton), QStringLiteral("Clear"), m_input);
+    m_input->addAction(clear, QLineEdit::TrailingPosition);
+    clear->setVisible(false);
+    connect(clear, &QAction::triggered, m_input, &QLineEdit::clear);
+    connect(m_input, &QLineEdit::textChanged, clear,
+            [clear](const QString& text) { clear->setVisible(!text.isEmpty()); });
+    for (auto* button : m_input->findChildren<QToolButton*>())
+        button->setAccessibleName(QStringLiteral("Clear"));
     m_resistor->setChecked(true);
     m_readingList->setAccessibleName(QStringLiteral("Readings"));
     m_details->setAccessibleName(QStringLiteral("Details"));
@@ -86,6 +118,7 @@ void LookupWindow::setUpControls()
     m_lastSeriesIndex = int(ESeries::E24);
     m_partsFrom->setCurrentIndex(m_lastSeriesIndex);
     NameList(m_partsFrom, QStringLiteral("Parts from"));
+    m_partsFrom->installEventFilter(this);
     for (const char* n : {"1", "2", "3"})
         m_mostParts->addItem(QString::fromLatin1(n));
     m_mostParts->setCurrentIndex(1);
@@ -148,6 +181,7 @@ void LookupWindow::connectControls()
             readInput();
     });
     connect(m_readingList, &QListWidget::currentRowChanged, this, &LookupWindow::showSelected);
+    connect(m_readingList, &QListWidget::itemSelectionChanged, this, &LookupWindow::followSelection);
     connect(m_readingList, &QListWidget::itemActivated, this, &LookupWindow::requestShowOnPage);
     connect(m_partsFrom, &QComboBox::activated, this, &LookupWindow::choosePartsSource);
     connect(m_mostParts, &QComboBox::activated, this, &LookupWindow::findCombinations);
@@ -190,7 +224,34 @@ bool LookupWindow::eventFilter(QObject* watched, QEvent* event)
         m_detailsCopy->trigger();
         return true;
     }
+    if (watched == m_partsFrom && event->type() == QEvent::KeyPress)
+        return partsFromKey(static_cast<QKeyEvent*>(event));
+    if (watched == m_partsFrom && event->type() == QEvent::Wheel)
+        stepParts();
     return QDialog::eventFilter(watched, event);
+}
+
+bool LookupWindow::partsFromKey(QKeyEvent* event)
+{
+    const int stockItem = int(AllSeries.size());
+    const bool choose = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (choose && m_partsFrom->currentIndex() == stockItem && event->modifiers() == Qt::NoModifier) {
+        choosePartsSource(stockItem);
+        return true;
+    }
+    // The list is closed here (its open list takes its own keys): a key that moves the
+    // selection only passes the items.
+    if (!choose)
+        stepParts();
+    return false;
+}
+
+void LookupWindow::stepParts()
+{
+    // The list handles the key or the wheel right after this, and says it has been
+    // activated while doing so.
+    m_steppingParts = true;
+    QTimer::singleShot(0, this, [this] { m_steppingParts = false; });
 }
 
 QAction* LookupWindow::addCopyMenu(QWidget* widget, std::function<QString()> text)
@@ -233,6 +294,8 @@ void LookupWindow::readInput()
         auto* item = new QListWidgetItem(NotReadable, m_readingList);
         item->setFlags(Qt::ItemIsEnabled);
         m_showOnPage->setEnabled(false);
+        m_showOnPage->setToolTip(QString());
+        m_showOnPage->setAccessibleDescription(QString());
         return;
     }
     m_readings = std::move(readings);
@@ -255,10 +318,20 @@ std::optional<TextReading> LookupWindow::selectedReading() const
     return m_readings[static_cast<std::size_t>(row)];
 }
 
+void LookupWindow::followSelection()
+{
+    const QList<QListWidgetItem*> selected = m_readingList->selectedItems();
+    if (selected.size() == 1 && selected.front() != m_readingList->currentItem())
+        m_readingList->setCurrentItem(selected.front());
+}
+
 void LookupWindow::showSelected()
 {
     const auto reading = selectedReading();
-    m_showOnPage->setEnabled(reading.has_value());
+    const PageCode onPage = reading ? PageCodeOf(*reading, quantity()) : PageCode{};
+    m_showOnPage->setEnabled(onPage.code.has_value());
+    m_showOnPage->setToolTip(onPage.whyNot);
+    m_showOnPage->setAccessibleDescription(onPage.whyNot);
     m_details->setPlainText(
         reading ? DetailLines(DetailsOf(*reading, quantity()), quantity(), QLocale()).join(QLatin1Char('\n'))
                 : QString());
@@ -306,6 +379,9 @@ void LookupWindow::showFound(const std::vector<Combination>& found)
 
 void LookupWindow::choosePartsSource(int index)
 {
+    // Stepping onto the stock list item with the keys or the wheel does not choose it.
+    if (m_steppingParts && index == int(AllSeries.size()))
+        return;
     if (index < int(AllSeries.size())) {
         m_lastSeriesIndex = index;
         findCombinations();
@@ -320,6 +396,10 @@ void LookupWindow::choosePartsSource(int index)
         if (!stock.error.isEmpty())
             ShowErrorBox(this, stock.error);
         m_partsFrom->setCurrentIndex(m_lastSeriesIndex);
+        // The list's own selection, which assistive tools read, follows too.
+        m_partsFrom->view()->selectionModel()->setCurrentIndex(
+            m_partsFrom->model()->index(m_lastSeriesIndex, m_partsFrom->modelColumn()),
+            QItemSelectionModel::ClearAndSelect);
         return;
     }
     m_stock = std::move(stock.values);
@@ -329,8 +409,9 @@ void LookupWindow::choosePartsSource(int index)
 
 void LookupWindow::requestShowOnPage()
 {
-    if (const auto reading = selectedReading())
-        emit showOnPage(quantity(), reading->value, reading->tolerancePercent);
+    const auto reading = selectedReading();
+    if (const PageCode onPage = reading ? PageCodeOf(*reading, quantity()) : PageCode{}; onPage.code)
+        emit showOnPage(quantity(), *onPage.code);
 }
 
 } // namespace kolvane

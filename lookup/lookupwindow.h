@@ -14,6 +14,7 @@
 #include <vector>
 
 class QComboBox;
+class QKeyEvent;
 class QLineEdit;
 class QListWidget;
 class QAction;
@@ -40,9 +41,9 @@ public:
     bool isFinding() const;
 
 signals:
-    // "Show on page" for the selected reading: its value in base units and the
-    // tolerance its code names, if any.
-    void showOnPage(kolvane::Quantity q, double value, std::optional<double> tolerancePercent);
+    // "Show on page" for the selected reading: the colour code that states it on the
+    // page of `q` (the window offers it only when there is one).
+    void showOnPage(kolvane::Quantity q, const kolvane::BandCode& code);
     // "Print labels…" for the selected reading: its value in base units.
     void printLabels(kolvane::Quantity q, double value);
 
@@ -66,6 +67,12 @@ private:
     void choosePartsSource(int index);
     void requestShowOnPage();
     std::optional<TextReading> selectedReading() const;
+    // A selection made any way, an assistive tool's included, makes its row current.
+    void followSelection();
+    // Keys that step through "Parts from" pass over the stock list item; Enter on it
+    // chooses it.
+    bool partsFromKey(QKeyEvent* event);
+    void stepParts();
     std::vector<double> partValues() const;
     // A "Copy" menu whose item Ctrl+C also runs while the widget has the focus.
     QAction* addCopyMenu(QWidget* widget, std::function<QString()> text);
@@ -84,6 +91,8 @@ private:
     std::vector<TextReading> m_readings;
     std::vector<double> m_stock;
     int m_lastSeriesIndex = 0;
+    // Set while a key or the wheel steps through "Parts from" with its list closed.
+    bool m_steppingParts = false;
     NewestSearch m_finder;
 };
 

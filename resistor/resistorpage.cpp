@@ -57,6 +57,12 @@ std::optional<BandColour> ResistorPage::tfrColour() const
     return m_r.tfrBand->brushColour();
 }
 
+void ResistorPage::showTfr(BandColour colour)
+{
+    m_r.tfrBand->setBrushColour(colour);
+    followInList(m_r.tfrBand, colour);
+}
+
 std::optional<BandPlace> ResistorPage::placeOf(const TShape* band) const
 {
     // "TFR-bound": spelling intended.

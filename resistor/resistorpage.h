@@ -29,6 +29,7 @@ protected:
     std::optional<BandPlace> placeOf(const TShape* band) const override;
     void followInList(const TShape* band, BandColour colour) override;
     std::optional<BandColour> tfrColour() const override;
+    void showTfr(BandColour colour) override;
     void showBandCount(int count) override;
 
 private:

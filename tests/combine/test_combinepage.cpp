@@ -4,6 +4,7 @@
 #include "feedback.h"
 #include "combinepage.h"
 
+#include <QAccessible>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTest>
@@ -71,6 +72,7 @@ private slots:
     void badInput_data();
     void badInput();
     void longResultIsWrittenWhole();
+    void resultFieldsRefuseAssistiveText();
     void keyFilter_data();
     void keyFilter();
     void tabOrder_data();
@@ -387,4 +389,33 @@ void TestCombinePage::diagrams()
 }
 
 QTEST_MAIN(TestCombinePage)
+// The result fields are read-only to assistive tools too: setting the text, or
+// editing it, leaves the calculated total.
+void TestCombinePage::resultFieldsRefuseAssistiveText()
+{
+    Harness h;
+    for (int index = 0; index < 4; ++index) {
+        const auto c = h.calculator(index);
+        c.first->setText(QStringLiteral("100"));
+        c.second->setText(QStringLiteral("100"));
+        h.click(c);
+        const QString total = c.result->text();
+        QVERIFY(!total.isEmpty());
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(c.result);
+        QVERIFY(face);
+        face->setText(QAccessible::Value, QStringLiteral("999"));
+        QCOMPARE(c.result->text(), total);
+        if (QAccessibleEditableTextInterface* edit = face->editableTextInterface()) {
+            edit->insertText(0, QStringLiteral("9"));
+            edit->replaceText(0, 1, QStringLiteral("7"));
+            edit->deleteText(0, 1);
+        }
+        QCOMPARE(c.result->text(), total);
+        // A new total is still written.
+        c.first->setText(QStringLiteral("200"));
+        h.click(c);
+        QVERIFY(c.result->text() != total);
+    }
+}
+
 #include "test_combinepage.moc"

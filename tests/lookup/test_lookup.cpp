@@ -4,9 +4,11 @@
 // reading on its page, finding combinations, and closing with Escape.
 #include "feedback.h"
 #include "lookupwindow.h"
+#include "placement.h"
 #include "tests/support/apphost.h"
 #include "tests/support/copymenu.h"
 #include "tests/support/modalwatch.h"
+#include "tests/support/valuehint.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -142,6 +144,16 @@ private slots:
     void unreadableInputSaysSo();
     void showOnPageEntersTheReading_data();
     void showOnPageEntersTheReading();
+    void showOnPagePutsTheCodeOnThePage_data();
+    void showOnPagePutsTheCodeOnThePage();
+    void firstShowingIsBesideTheMainWindow_data();
+    void firstShowingIsBesideTheMainWindow();
+    void staysAWindowOfTheProgram();
+    void aSelectionMadeAnyWayIsTheReading();
+    void typingAnnouncesNoFocusOnTheList();
+    void steppingThroughPartsFromOpensNoDialog();
+    void shiftF10OpensTheFocusedControlsMenu_data();
+    void shiftF10OpensTheFocusedControlsMenu();
     void valueLabelAndResultFieldOpenItFilledIn();
     void combinationsComeFromTheWorker();
     void menusListTheirItemsOnEveryOpening();
@@ -194,6 +206,13 @@ void LookupTest::ctrlLOpensOneModelessWindow()
          {QStringLiteral("&Resistor"), QStringLiteral("&Capacitor"), QStringLiteral("&Show on page")})
         QVERIFY2(Named<QAbstractButton>(w, caption), qPrintable(caption));
     QCOMPARE(w->quantity(), Quantity::Resistance);
+    // The field's clear button is named.
+    bool named = false;
+    for (const QObject* child : input(w)->children())
+        if (auto* button = qobject_cast<const QWidget*>(child);
+            button && button->accessibleName() == QStringLiteral("Clear"))
+            named = true;
+    QVERIFY(named);
     // The lists are announced by their purpose, not by their current item.
     for (const QString& name : {QStringLiteral("Parts from"), QStringLiteral("Most parts")})
         QCOMPARE(QAccessible::queryAccessibleInterface(Named<QComboBox>(w, name))->text(QAccessible::Name), name);
@@ -282,7 +301,7 @@ void LookupTest::showOnPageEntersTheReading_data()
                                << "20%";
     QTest::newRow("5-band colours") << "brown black brown red brown" << false << 5 << "10.10 KOhm"
                                     << "1%";
-    QTest::newRow("two digits of a 5-band code") << "brown black black red gold" << false << 4 << "10.00 KOhm"
+    QTest::newRow("two digits of a 5-band code") << "brown black black red gold" << false << 5 << "10.00 KOhm"
                                                  << "5%";
     QTest::newRow("capacitor code") << "473" << true << 4 << "47.00 nF"
                                     << "20%";
@@ -311,6 +330,282 @@ void LookupTest::showOnPageEntersTheReading()
         QCOMPARE(f.Label1->text(), label);
         QCOMPARE(f.ComboBox1->currentText(), tolerance);
     }
+}
+
+namespace {
+
+// The bands the page shows, first to last, by their colours' names.
+QString ShownBands(MainControls& f, bool capacitor)
+{
+    const std::vector<TShape*> bands =
+        capacitor ? std::vector<TShape*>{f.Shape6, f.Shape7, f.Shape8, f.Shape9, f.Shape10}
+                  : std::vector<TShape*>{f.Shape1, f.Shape2, f.Shape3, f.Shape4, f.Shape5, f.Shape11};
+    QStringList names;
+    for (const TShape* band : bands)
+        if (band->isVisibleTo(band->window()))
+            names << QString::fromLatin1(ColourName(band->brushColour()).data());
+    return names.join(QLatin1Char(' '));
+}
+
+} // namespace
+
+// Outside facts: R47 is 0.47 Ω, yellow violet silver; 228 on a capacitor is 22 × 0.01 pF;
+// a 6-band code's last band is its TFR (red 50 ppm/K). A value needing more than three
+// digits, or a multiplier the page's chart lacks (1 GΩ would be grey on 4 bands, violet on
+// 5), has no code on the page.
+void LookupTest::showOnPagePutsTheCodeOnThePage_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("capacitor");
+    QTest::addColumn<QString>("bands"); // empty: the button is disabled
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("tolerance");
+    QTest::newRow("sub-ohm letter code") << "R47" << false << "yellow violet silver not set"
+                                         << "0.47 Ohm"
+                                         << "20%";
+    QTest::newRow("fractional letter code") << "4R7" << false << "yellow violet gold not set"
+                                            << "4.70 Ohm"
+                                            << "20%";
+    QTest::newRow("fractional value") << "1.5" << false << "brown green gold not set"
+                                      << "1.50 Ohm"
+                                      << "20%";
+    QTest::newRow("three digits") << "4.99k" << false << "yellow white white brown not set"
+                                  << "4.99 KOhm"
+                                  << "20%";
+    QTest::newRow("pF letter code") << "2p2" << true << "red red gold not set"
+                                    << "2.20 pF"
+                                    << "20%";
+    QTest::newRow("fraction of a pF") << "228" << true << "red red silver not set"
+                                      << "0.22 pF"
+                                      << "20%";
+    QTest::newRow("6-band code") << "brown black black red brown red" << false << "brown black black red brown red"
+                                 << "10.00 KOhm"
+                                 << "1%";
+    QTest::newRow("5-band code") << "orange orange black gold green" << false << "orange orange black gold green"
+                                 << "33.00 Ohm"
+                                 << "0,5%";
+    QTest::newRow("3-band code") << "brown black red" << false << "brown black red not set"
+                                 << "1.00 KOhm"
+                                 << "20%";
+    QTest::newRow("1 GOhm: out of the page's range") << "1G" << false << ""
+                                                     << ""
+                                                     << "";
+    QTest::newRow("47 mOhm: out of the page's range") << "0.047" << false << ""
+                                                      << ""
+                                                      << "";
+    QTest::newRow("four digits") << "12.34k" << false << ""
+                                 << ""
+                                 << "";
+}
+
+void LookupTest::showOnPagePutsTheCodeOnThePage()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, capacitor);
+    QFETCH(QString, bands);
+    QFETCH(QString, label);
+    QFETCH(QString, tolerance);
+    auto& f = host->f();
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::German, QLocale::Germany)}) {
+        QLocale::setDefault(locale);
+        host->main().showPage(capacitor ? 3 : 2);
+        LookupWindow* w = open();
+        QVERIFY(w);
+        // What the page showed before, to see that a refused reading leaves it be.
+        f.Edit1->setText(QStringLiteral("68"));
+        f.Button1->click();
+        input(w)->clear();
+        QTest::keyClicks(input(w), text);
+        auto* button = Named<QAbstractButton>(w, QStringLiteral("&Show on page"));
+        const QString before = ShownBands(f, capacitor);
+        ModalWatch boxes;
+        QTest::keyClick(input(w), Qt::Key_Return);
+        QVERIFY2(boxes.boxes().empty(), qPrintable(boxes.boxes().empty() ? QString() : boxes.boxes().front().text));
+        if (bands.isEmpty()) {
+            QVERIFY(!button->isEnabled());
+            QVERIFY(!button->toolTip().isEmpty());
+            QCOMPARE(button->accessibleDescription(), button->toolTip());
+            QCOMPARE(f.PageControl1->currentIndex(), capacitor ? 3 : 2);
+            QCOMPARE(ShownBands(f, capacitor), before);
+            continue;
+        }
+        QVERIFY(button->isEnabled());
+        QCOMPARE(f.PageControl1->currentIndex(), capacitor ? 1 : 0);
+        QCOMPARE(ShownBands(f, capacitor), bands);
+        QLabel* value = capacitor ? f.Label3 : f.Label1;
+        QCOMPARE(value->text(), QString(label).replace(QLatin1Char('.'), locale.decimalPoint()));
+        // The page read it as a pick: its hint speaks of the code shown.
+        QVERIFY2(ValueHint(value).contains(QStringLiteral("Tolerance \u00b1")), qPrintable(ValueHint(value)));
+        QCOMPARE((capacitor ? f.ComboBox2 : f.ComboBox1)->currentText(), tolerance);
+        // The main window is in front, with the page just filled.
+        QCOMPARE(QApplication::activeWindow(), &host->main());
+    }
+}
+
+// Frames on a 1920 × 1080 screen; Look up's frame is 480 × 560.
+void LookupTest::firstShowingIsBesideTheMainWindow_data()
+{
+    QTest::addColumn<QRect>("main");
+    QTest::addColumn<QPoint>("at");
+    const QSize size(480, 560);
+    QTest::newRow("room on the right") << QRect(100, 200, 600, 320) << QPoint(700, 200);
+    QTest::newRow("room on the left only") << QRect(1300, 200, 600, 320) << QPoint(820, 200);
+    QTest::newRow("room on neither side") << QRect(300, 300, 1300, 320) << QPoint(709, 179);
+    QTest::newRow("low on the screen: kept on it") << QRect(100, 900, 600, 150) << QPoint(700, 520);
+}
+
+void LookupTest::firstShowingIsBesideTheMainWindow()
+{
+    QFETCH(QRect, main);
+    QFETCH(QPoint, at);
+    QCOMPARE(BesideOrOver(main, QSize(480, 560), QRect(0, 0, 1920, 1080)), at);
+}
+
+void LookupTest::staysAWindowOfTheProgram()
+{
+    LookupWindow* w = open();
+    QVERIFY(w);
+    // A window of its own, which the main window may come in front of.
+    QCOMPARE(w->windowType(), Qt::Window);
+    QCOMPARE(w->parentWidget(), &host->main());
+    host->main().close();
+    QVERIFY(!w->isVisible());
+}
+
+// An assistive tool selects a reading through the list's table interface.
+void LookupTest::aSelectionMadeAnyWayIsTheReading()
+{
+    LookupWindow* w = open();
+    QVERIFY(w);
+    QTest::keyClicks(input(w), QStringLiteral("472"));
+    const int row = int(Items(readings(w)).indexOf(QStringLiteral("value: 472.00 Ohm")));
+    QVERIFY(row > 0);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(readings(w));
+    QVERIFY(list && list->tableInterface());
+    QVERIFY(list->tableInterface()->selectRow(row));
+    QCOMPARE(readings(w)->currentRow(), row);
+    QVERIFY(Named<QPlainTextEdit>(w, QStringLiteral("Details"))->toPlainText().contains(QStringLiteral("472")));
+    QAccessibleInterface* show =
+        QAccessible::queryAccessibleInterface(Named<QAbstractButton>(w, QStringLiteral("&Show on page")));
+    show->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_COMPARE(host->f().Label1->text(), QStringLiteral("472.00 Ohm"));
+}
+
+namespace {
+std::vector<QObject*> FocusAnnounced;
+void RecordFocus(QAccessibleEvent* event)
+{
+    if (event->type() == QAccessible::Focus)
+        FocusAnnounced.push_back(event->object());
+}
+} // namespace
+
+void LookupTest::typingAnnouncesNoFocusOnTheList()
+{
+    LookupWindow* w = open();
+    QVERIFY(w);
+    if (!QAccessible::isActive())
+        QSKIP("needs an active accessibility bridge (run under a window manager with a bus)");
+    QApplication::setActiveWindow(w);
+    input(w)->setFocus();
+    QVERIFY(input(w)->hasFocus());
+    FocusAnnounced.clear();
+    QAccessible::installUpdateHandler(RecordFocus);
+    QTest::keyClicks(input(w), QStringLiteral("4k7"));
+    QTest::keyClick(input(w), Qt::Key_Backspace);
+    const auto typed = FocusAnnounced;
+    // With the focus there, moving through the list is announced.
+    readings(w)->setFocus();
+    QTest::keyClick(readings(w), Qt::Key_Down);
+    QAccessible::installUpdateHandler(nullptr);
+    QVERIFY(input(w)->text() == QStringLiteral("4k") &&
+            typed.end() == std::find(typed.begin(), typed.end(), readings(w)));
+    QVERIFY(std::find(FocusAnnounced.begin(), FocusAnnounced.end(), readings(w)) != FocusAnnounced.end());
+}
+
+void LookupTest::steppingThroughPartsFromOpensNoDialog()
+{
+    LookupWindow* w = open();
+    QVERIFY(w);
+    auto* parts = Named<QComboBox>(w, QStringLiteral("Parts from"));
+    parts->setFocus();
+    ModalWatch dialogs;
+    // From E24 down past the last series onto the stock list item, and back.
+    for (int i = 0; i < parts->count(); ++i)
+        QTest::keyClick(parts, Qt::Key_Down);
+    QCOMPARE(parts->currentIndex(), parts->count() - 1);
+    QTest::keyClick(parts, Qt::Key_End);
+    QTest::keyClick(parts, Qt::Key_Up);
+    QTest::keyClick(parts, Qt::Key_Down);
+    QCoreApplication::processEvents();
+    QCOMPARE(dialogs.dialogs(), 0);
+    // Enter chooses it.
+    QTest::keyClick(parts, Qt::Key_Return);
+    QCOMPARE(dialogs.dialogs(), 1);
+    // Cancelled: the series passed last is back.
+    QCOMPARE(parts->currentText(), QStringLiteral("E192"));
+    // Chosen in the open list and cancelled: the list's selection, which assistive tools
+    // read, is the series again.
+    const QModelIndex stock = parts->model()->index(parts->count() - 1, 0);
+    parts->view()->selectionModel()->setCurrentIndex(stock, QItemSelectionModel::ClearAndSelect);
+    parts->setCurrentIndex(stock.row());
+    emit parts->activated(stock.row());
+    QCOMPARE(dialogs.dialogs(), 2);
+    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(parts->view());
+    QVERIFY(items && items->tableInterface());
+    QCOMPARE(items->tableInterface()->selectedRows(), QList<int>{parts->currentIndex()});
+}
+
+void LookupTest::shiftF10OpensTheFocusedControlsMenu_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("item"); // an item of the control's own menu
+    QTest::newRow("series/parallel input field") << "Edit3"
+                                                 << "Select All";
+    QTest::newRow("series/parallel result field") << "Edit14"
+                                                  << "Look up\u2026";
+    QTest::newRow("Look up: readings") << "Readings"
+                                       << "&Copy";
+    QTest::newRow("Look up: details") << "Details"
+                                      << "&Copy";
+    QTest::newRow("Look up: combinations") << "Combinations"
+                                           << "&Copy";
+}
+
+void LookupTest::shiftF10OpensTheFocusedControlsMenu()
+{
+    QFETCH(QString, control);
+    QFETCH(QString, item);
+    auto& f = host->f();
+    QWidget* target = nullptr;
+    if (control.startsWith(QLatin1String("Edit"))) {
+        host->main().showPage(control == QLatin1String("Edit14") ? 3 : 2);
+        f.Edit12->setText(QStringLiteral("47"));
+        f.Edit13->setText(QStringLiteral("53"));
+        f.Button6->click();
+        target = host->main().findChild<QLineEdit*>(control);
+        QApplication::setActiveWindow(&host->main());
+    } else {
+        LookupWindow* w = open();
+        QVERIFY(w);
+        QTest::keyClicks(input(w), QStringLiteral("4K7"));
+        target = Named<QWidget>(w, control);
+        QApplication::setActiveWindow(w);
+    }
+    QVERIFY(target);
+    target->setFocus();
+    QVERIFY(target->hasFocus());
+    QStringList items;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* a : menu->actions())
+                items << a->text();
+            menu->close();
+        }
+    });
+    QTest::keyClick(target, Qt::Key_F10, Qt::ShiftModifier);
+    QTRY_VERIFY2(std::any_of(items.begin(), items.end(), [&](const QString& t) { return t.startsWith(item); }),
+                 qPrintable(items.join(QLatin1String(", "))));
 }
 
 void LookupTest::valueLabelAndResultFieldOpenItFilledIn()

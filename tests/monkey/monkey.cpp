@@ -4,6 +4,7 @@
 
 #include "about.h"
 #include "feedback.h"
+#include "lookupwindow.h"
 #include "tests/support/codechecks.h"
 #include "tests/support/expected.h"
 
@@ -167,9 +168,51 @@ public slots:
     void open(const QUrl&) { ++*count; }
 };
 
-enum Kind { KPage, KAbout, KHelp, KBand, KCount, KUnit, KList, KListKeys, KType, KPaste, KCalculate, KGeneral, Kinds };
-const char* const KindNames[] = {"page", "about",     "help",   "band",  "band count", "unit",
-                                 "list", "list keys", "typing", "paste", "calculate",  "general"};
+enum Kind {
+    KPage,
+    KAbout,
+    KHelp,
+    KBand,
+    KCount,
+    KUnit,
+    KList,
+    KListKeys,
+    KType,
+    KPaste,
+    KCalculate,
+    KGeneral,
+    KLookUp,
+    Kinds
+};
+const char* const KindNames[] = {"page",      "about",  "help",  "band",      "band count", "unit",   "list",
+                                 "list keys", "typing", "paste", "calculate", "general",    "look up"};
+
+// Readings that Show on page puts on a page, and the bands that then show there, as the
+// model numbers them (1-5 and 11 the resistor's, 6-10 the capacitor's) with their band
+// count; no bands where the page's colours cannot state the reading. Outside facts: R47
+// is 0.47 ohm, 228 on a capacitor 0.22 pF, 1 GOhm needs a multiplier the page lacks.
+struct LookedUp {
+    const char* text;
+    bool capacitor;
+    int count; // 0: Show on page is not offered
+    std::vector<std::pair<int, BandColour>> bands;
+    std::array<int, 3> lists; // the tolerance lists' and the TFR list's items; -1 unchanged
+};
+const std::vector<LookedUp>& LookedUpTable()
+{
+    static const std::vector<LookedUp> table = {
+        {"R47", false, 4, {{1, Digit[4]}, {2, Digit[7]}, {3, Silver}, {5, None}}, {8, -1, -1}},
+        {"4.99k", false, 5, {{1, Digit[4]}, {2, Digit[9]}, {3, Digit[9]}, {4, Digit[1]}, {5, None}}, {8, -1, -1}},
+        {"brown black black red brown red",
+         false,
+         6,
+         {{1, Digit[1]}, {2, Digit[0]}, {3, Digit[0]}, {4, Digit[2]}, {5, Digit[1]}, {11, Digit[2]}},
+         {4, -1, 5}},
+        {"228", true, 4, {{6, Digit[2]}, {7, Digit[2]}, {8, Silver}, {10, None}}, {-1, 8, -1}},
+        {"1G", false, 0, {}, {-1, -1, -1}},
+    };
+    return table;
+}
 
 UrlSink* Sink()
 {
@@ -402,11 +445,13 @@ void Monkey::act()
 
 void Monkey::globalAction()
 {
-    const int r = pick(10);
+    const int r = pick(12);
     if (r < 7) {
         switchPage();
     } else if (r < 9) {
         openAbout();
+    } else if (r < 11) {
+        lookUp();
     } else {
         ++m_kinds[KHelp];
         auto& f = m_host.f();
@@ -461,11 +506,61 @@ void Monkey::openAbout()
             QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
         else
             m_host.f().About1->trigger();
+        // The command returns at once and the dialog opens right after.
+        [[maybe_unused]] const bool opened = QTest::qWaitFor([&] { return m_modalsAnswered != dialogsBefore; }, 5000);
     });
     if (m_modalsAnswered == dialogsBefore)
         fail(QStringLiteral("the About dialog did not open"));
     if (m_openedUrls != m_expectedUrls)
         fail(QStringLiteral("About links: %1 addresses opened, %2 clicks").arg(m_openedUrls).arg(m_expectedUrls));
+}
+
+void Monkey::lookUp()
+{
+    ++m_kinds[KLookUp];
+    const LookedUp& row = LookedUpTable()[static_cast<std::size_t>(pick(int(LookedUpTable().size())))];
+    note(QStringLiteral("Ctrl+L, \"%1\", Enter").arg(QLatin1String(row.text)));
+    if (QApplication::activeWindow() != &m_host.main()) {
+        m_host.main().activateWindow();
+        QApplication::setActiveWindow(&m_host.main());
+    }
+    const int pageBefore = m_host.f().PageControl1->currentIndex();
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &m_host.main();
+    QTest::keyClick(target, Qt::Key_L, Qt::ControlModifier);
+    auto* window = m_host.main().findChild<LookupWindow*>();
+    if (!window || !window->isVisible())
+        return fail(QStringLiteral("Ctrl+L showed no Look up window"));
+    for (QRadioButton* kind : window->findChildren<QRadioButton*>())
+        if (kind->text() == (row.capacitor ? QStringLiteral("&Capacitor") : QStringLiteral("&Resistor")))
+            kind->click();
+    auto* field = window->findChild<QLineEdit*>();
+    field->selectAll();
+    QTest::keyClicks(field, QString::fromLatin1(row.text));
+    const std::size_t boxes = m_boxes.size();
+    withModals([&] { QTest::keyClick(field, Qt::Key_Return); });
+    if (m_boxes.size() != boxes)
+        return fail(QStringLiteral("Show on page answered with a box: %1").arg(m_boxes.back().text));
+    const int page = m_host.f().PageControl1->currentIndex();
+    if (row.count == 0) {
+        if (page != pageBefore)
+            fail(QStringLiteral("Show on page acted on \"%1\", which no page shows").arg(QLatin1String(row.text)));
+    } else if (page != (row.capacitor ? 1 : 0)) {
+        fail(QStringLiteral("Show on page showed page %1").arg(page));
+    } else {
+        // The model takes the bands as picked ones; the band count comes first.
+        if (row.capacitor)
+            m_capacitorFour = row.count == 4;
+        else
+            m_resistorBands = row.count;
+        for (const auto& [band, colour] : row.bands)
+            m_band[static_cast<std::size_t>(band)] = colour;
+        for (std::size_t l = 0; l < 3; ++l)
+            if (row.lists[l] >= 0)
+                m_list[l] = row.lists[l];
+    }
+    QTest::keyClick(field, Qt::Key_Escape);
+    if (window->isVisible())
+        fail(QStringLiteral("Escape left Look up open"));
 }
 
 void Monkey::codePageAction(bool resistor)

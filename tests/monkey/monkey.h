@@ -69,6 +69,7 @@ private:
     void general(int calculator);
     void switchPage();
     void openAbout();
+    void lookUp();
 
     // Runs an action that may open modal windows; answers them as a person would.
     template <typename Fn>

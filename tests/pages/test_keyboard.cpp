@@ -22,6 +22,7 @@ private slots:
     void cleanup();
     void tabOrder_data();
     void tabOrder();
+    void tabEntersRadioGroupsAtTheChecked();
     void bandsByKeyboard_data();
     void bandsByKeyboard();
     void focusMarkShowsOnEveryColour_data();
@@ -62,11 +63,12 @@ void KeyboardTest::tabOrder_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<QString>("bandCount");
     QTest::addColumn<QStringList>("order");
-    // The unit buttons are one stop, entered at the first of them in the chain; the tab
-    // bar ends the round.
+    // The unit buttons are one stop, entered at the checked one (Ohm, pF); the tab bar
+    // ends the round.
     const QStringList resistorEnd = {"Edit1",  "RadioButton5",       "Button1", "ComboBox1", "ComboBox3",
                                      "Label1", "qt_tabwidget_tabbar"};
-    const QStringList capacitorEnd = {"Edit2", "RadioButton8", "Button2", "ComboBox2", "Label3", "qt_tabwidget_tabbar"};
+    const QStringList capacitorEnd = {"Edit2",     "RadioButton10", "Button2",
+                                      "ComboBox2", "Label3",        "qt_tabwidget_tabbar"};
     QTest::newRow("resistor, 4 bands") << 0 << "RadioButton1"
                                        << QStringList{"RadioButton1", "Shape1", "Shape2", "Shape3", "Shape5"} +
                                               resistorEnd;
@@ -81,6 +83,33 @@ void KeyboardTest::tabOrder_data()
                                         << QStringList{"RadioButton3", "Shape6", "Shape7",
                                                        "Shape8",       "Shape9", "Shape10"} +
                                                capacitorEnd;
+}
+
+// Into each radio group from the tab bar and back out of it, and the arrows within it
+// after: the focus enters at the checked button, as Space there changes nothing.
+void KeyboardTest::tabEntersRadioGroupsAtTheChecked()
+{
+    auto& f = host->f();
+    f.PageControl1->setCurrentIndex(1);
+    activate();
+    f.PageControl1->tabBar()->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.RadioButton4); // 4 bands, not "5 bands" first in the chain
+    QTest::keyClick(f.RadioButton4, Qt::Key_Space);
+    QVERIFY(f.RadioButton4->isChecked());
+    f.Edit2->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.Edit2, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.RadioButton10); // pF, not "µF"
+    QTest::keyClick(f.RadioButton10, Qt::Key_Space);
+    QVERIFY(f.RadioButton10->isChecked());
+    // The arrows move through the group and check as they go; Tab then enters there.
+    QTest::keyClick(f.RadioButton10, Qt::Key_Down);
+    QVERIFY(!f.RadioButton10->isChecked());
+    QWidget* moved = QApplication::focusWidget();
+    QVERIFY(qobject_cast<QRadioButton*>(moved) && static_cast<QRadioButton*>(moved)->isChecked());
+    f.Edit2->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(f.Edit2, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), moved);
 }
 
 void KeyboardTest::tabOrder()
@@ -101,7 +130,7 @@ void KeyboardTest::tabOrder()
     QCOMPARE(seen, order);
 }
 
-// Keys: R, L, U, D the arrows, then E Enter, S Space or X Escape. The swatch names are
+// Keys: R, L, U, D the arrows, H Home, N End, then E Enter, S Space or X Escape. The swatch names are
 // the picker's object names; the bands' colours are written out as data.
 void KeyboardTest::bandsByKeyboard_data()
 {
@@ -146,6 +175,14 @@ void KeyboardTest::bandsByKeyboard_data()
     QTest::newRow("TFR: right, left back onto None") << "Shape11" << true << int(None) << "TFR-bound of resistor"
                                                      << "Panel1"
                                                      << "RLE" << int(None);
+    QTest::newRow("digit: Home picks the first shown, black")
+        << "Shape2" << false << int(Digit[7]) << "Second bound of resistor"
+        << "Shape8"
+        << "HE" << int(Digit[0]);
+    QTest::newRow("digit: End picks the last shown, white")
+        << "Shape2" << false << int(Digit[7]) << "Second bound of resistor"
+        << "Shape8"
+        << "NE" << int(Digit[9]);
     QTest::newRow("Escape picks nothing") << "Shape2" << false << int(Digit[7]) << "Second bound of resistor"
                                           << "Shape8"
                                           << "RRX" << int(Digit[7]);
@@ -176,8 +213,9 @@ void KeyboardTest::bandsByKeyboard()
         seenFirst = dialog->focusWidget() ? dialog->focusWidget()->objectName() : QString();
         for (const QChar k : keys) {
             static const QHash<QChar, Qt::Key> codes = {
-                {'R', Qt::Key_Right},  {'L', Qt::Key_Left},  {'U', Qt::Key_Up},    {'D', Qt::Key_Down},
-                {'E', Qt::Key_Return}, {'S', Qt::Key_Space}, {'X', Qt::Key_Escape}};
+                {'R', Qt::Key_Right},  {'L', Qt::Key_Left},   {'U', Qt::Key_Up},
+                {'D', Qt::Key_Down},   {'E', Qt::Key_Return}, {'S', Qt::Key_Space},
+                {'X', Qt::Key_Escape}, {'H', Qt::Key_Home},   {'N', Qt::Key_End}};
             if (dialog->isVisible())
                 QTest::keyClick(dialog->focusWidget(), codes.value(k));
         }

@@ -10,6 +10,7 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QFile>
 #include <QMenuBar>
@@ -40,6 +41,8 @@ private slots:
     void helpPageOpensOnlyWhenPresent();
     void makerPages();
     void aboutOpensFromAField();
+    void menuCommandsReturnBeforeTheirDialog();
+    void nothingUnderAModalDialogActs();
     void errorBoxFullStopRule_data();
     void errorBoxFullStopRule();
     void exitClosesTheWindow();
@@ -177,7 +180,7 @@ void MainFormTest::aboutOpensFromAField()
     host->f().Edit1->setFocus();
     ModalWatch watch;
     QTest::keyClick(host->f().Edit1, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(watch.dialogs(), 1);
+    QTRY_COMPARE(watch.dialogs(), 1);
     QVERIFY(!host->windows.about()->isVisible());
 
     // The capacitor's tolerance list has an edit part that would select all.
@@ -185,8 +188,56 @@ void MainFormTest::aboutOpensFromAField()
     activate();
     host->f().ComboBox2->setFocus();
     QTest::keyClick(host->f().ComboBox2, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(watch.dialogs(), 2);
+    QTRY_COMPARE(watch.dialogs(), 2);
     QVERIFY(!host->windows.about()->isVisible());
+}
+
+// An assistive tool's press on a menu item must not wait for the dialog it opens; nor
+// do the mouse and the shortcut.
+void MainFormTest::menuCommandsReturnBeforeTheirDialog()
+{
+    auto* help = host->main().findChild<QMenu*>(QStringLiteral("Help1"));
+    QVERIFY(help);
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(help);
+    QAccessibleInterface* item = nullptr;
+    for (int i = 0; menu && i < menu->childCount(); ++i)
+        if (menu->child(i)->text(QAccessible::Name).remove(QLatin1Char('&')) == QStringLiteral("About"))
+            item = menu->child(i);
+    QVERIFY(item && item->actionInterface());
+    const std::function<void()> ways[] = {
+        [&] { item->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); },
+        [&] {
+            activate();
+            QTest::keyClick(&host->main(), Qt::Key_A, Qt::ControlModifier);
+        },
+        [&] { host->f().About1->trigger(); }};
+    for (const auto& way : ways) {
+        ModalWatch watch;
+        way();
+        QCOMPARE(watch.dialogs(), 0);
+        QTRY_COMPARE(watch.dialogs(), 1);
+        QVERIFY(!host->windows.about()->isVisible());
+    }
+}
+
+void MainFormTest::nothingUnderAModalDialogActs()
+{
+    QTabBar* tabs = host->f().PageControl1->tabBar();
+    QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(tabs);
+    QVERIFY(bar);
+    QVERIFY(bar->childCount() >= 4); // the four tabs, then the scroll buttons
+    int shownDuring = -1;
+    ModalWatch watch([&](QDialog* dialog) {
+        bar->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        shownDuring = host->f().PageControl1->currentIndex();
+        dialog->reject();
+    });
+    host->main().showAbout();
+    QCOMPARE(watch.dialogs(), 1);
+    QCOMPARE(shownDuring, 0);
+    // With the dialog closed, the same press switches the page.
+    bar->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(host->f().PageControl1->currentIndex(), 2);
 }
 
 void MainFormTest::errorBoxFullStopRule_data()
@@ -248,6 +299,7 @@ void MainFormTest::dialogsAreMadeOnFirstUseOnly()
     for (int i = 0; i < 2; ++i) {
         activate();
         QTest::keyClick(&main, Qt::Key_A, Qt::ControlModifier);
+        QTRY_COMPARE(watch.dialogs(), 2 * i + 1);
         QTest::mousePress(host->f().Shape3, Qt::LeftButton);
     }
     QCOMPARE(watch.dialogs(), 4);
@@ -308,7 +360,10 @@ void MainFormTest::dialogsOpenCentredFromTheFirstTime()
             dialog->reject();
         });
         open();
-        return seen.value_or(QRect()).center();
+        // A menu command opens its dialog once the command has returned.
+        if (!QTest::qWaitFor([&] { return seen.has_value(); }, 5000))
+            return QPoint(-100000, -100000);
+        return seen->center();
     };
     const std::function<void()> openers[] = {[&] { host->f().About1->trigger(); },
                                              [&] { QTest::mousePress(host->f().Shape2, Qt::LeftButton); }};
@@ -327,6 +382,8 @@ void MainFormTest::dialogsOpenCentredFromTheFirstTime()
 // though no frame of its own is known then; moved, it opens where it was left.
 void MainFormTest::lookUpOpensCentredTheFirstTimeAndStaysWhereMoved()
 {
+    // This screen (1280 wide) has no room beside the main window for Look up, so its
+    // first showing is centred over it.
     TMainForm& main = host->main();
     const QPoint centre = SettledCentre(&main);
     QVERIFY(!QTest::currentTestFailed());
