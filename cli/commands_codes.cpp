@@ -6,6 +6,7 @@
 #include "bandcode.h"
 #include "bandcolours.h"
 #include "colourchart.h"
+#include "encoding.h"
 #include "markings.h"
 #include "numbers.h"
 #include "textreading.h"
@@ -95,14 +96,7 @@ Answer Decode(const Options& o)
         bands.push_back(*colour);
     }
 
-    BandCode code;
-    const std::size_t digitCount = bands.size() >= 5 ? 3 : 2;
-    code.digits.assign(bands.begin(), bands.begin() + static_cast<std::ptrdiff_t>(digitCount));
-    code.multiplier = bands[digitCount];
-    if (bands.size() > digitCount + 1)
-        code.tolerance = bands[digitCount + 1];
-    if (bands.size() == 6)
-        code.tfr = bands[5];
+    const BandCode code = *CodeOfPrintedBands(bands);
 
     const auto reading = ReadBands(code, q, chart);
     if (!reading)
@@ -132,90 +126,76 @@ Answer Decode(const Options& o)
     return a;
 }
 
+namespace {
+
+// The digits as written: cutting a double's digits would first round
+// 4.699999999999999 to 4.7. Sixteen digits are as many as doubles tell apart; a text
+// of seventeen or more is a double printed in full (0.14999999999999999 is how a
+// program prints 0.15) and stands for that double's shortest form.
+WrittenValue WrittenDigits(const QString& token, double value, Quantity q)
+{
+    WrittenValue written = *ParseWrittenValue(token, q);
+    if (written.digits.size() >= 17)
+        written = *ParseWrittenValue(QString::number(value, 'g', QLocale::FloatingPointShortest), q);
+    return written;
+}
+
+int DigitCountOf(const Options& o)
+{
+    if (!o.has(QStringLiteral("digits")))
+        return 2;
+    const QString d = o.single(QStringLiteral("digits"));
+    if (d != QLatin1String("2") && d != QLatin1String("3"))
+        Refuse(QStringLiteral("%1 is not a digit count (2 or 3)").arg(Quoted(d)));
+    return d.toInt();
+}
+
+// The TFR band of --tcr, after the checks that the code can carry one.
+std::optional<BandColour> TfrBandOf(const Options& o, Quantity q, int digitCount, ColourChart chart)
+{
+    if (!o.has(QStringLiteral("tcr")))
+        return std::nullopt;
+    const BandColour tfr = TcrBandOf(o.single(QStringLiteral("tcr")), chart);
+    if (q == Quantity::Capacitance)
+        Refuse(QStringLiteral("'--tcr' is for resistors only: a capacitor code has no TFR band"));
+    if (digitCount != 3)
+        Refuse(QStringLiteral("'--tcr' needs '--digits 3': the TFR band is the sixth of six"));
+    // 20 % counts: its band is "none", which a 6-band code shows as such.
+    if (!o.has(QStringLiteral("tolerance")))
+        Refuse(QStringLiteral("'--tcr' needs '--tolerance': a 6-band code has a tolerance band"));
+    return tfr;
+}
+
+} // namespace
+
 Answer Encode(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     const ColourChart chart = ChartOf(o);
     const QString token = OnlyPositional(o, QStringLiteral("a value"));
     const double value = ValueOf(token, q);
-    // The digits as written: cutting a double's digits would first round
-    // 4.699999999999999 to 4.7. Sixteen digits are as many as doubles tell apart; a
-    // text of seventeen or more is a double printed in full (0.14999999999999999 is
-    // how a program prints 0.15) and stands for that double's shortest form.
-    WrittenValue written = *ParseWrittenValue(token, q);
-    if (written.digits.size() >= 17)
-        written = *ParseWrittenValue(QString::number(value, 'g', QLocale::FloatingPointShortest), q);
-
-    int digitCount = 2;
-    if (o.has(QStringLiteral("digits"))) {
-        const QString d = o.single(QStringLiteral("digits"));
-        if (d != QLatin1String("2") && d != QLatin1String("3"))
-            Refuse(QStringLiteral("%1 is not a digit count (2 or 3)").arg(Quoted(d)));
-        digitCount = d.toInt();
-    }
-
+    const WrittenValue written = WrittenDigits(token, value, q);
+    const int digitCount = DigitCountOf(o);
     const bool withTolerance = o.has(QStringLiteral("tolerance"));
     const BandColour tolerance =
         withTolerance ? ToleranceBandOf(o.single(QStringLiteral("tolerance")), chart) : NoColour;
+    const std::optional<BandColour> tfr = TfrBandOf(o, q, digitCount, chart);
 
-    std::optional<BandColour> tfr;
-    if (o.has(QStringLiteral("tcr"))) {
-        tfr = TcrBandOf(o.single(QStringLiteral("tcr")), chart);
-        if (q == Quantity::Capacitance)
-            Refuse(QStringLiteral("'--tcr' is for resistors only: a capacitor code has no TFR band"));
-        if (digitCount != 3)
-            Refuse(QStringLiteral("'--tcr' needs '--digits 3': the TFR band is the sixth of six"));
-        // 20 % counts: its band is "none", which a 6-band code shows as such.
-        if (!withTolerance)
-            Refuse(QStringLiteral("'--tcr' needs '--tolerance': a 6-band code has a tolerance band"));
-    }
-
-    // The multiplier colours this band count accepts, by the chart and the band's role.
-    const BandRole multiplierRole = digitCount == 2 ? BandRole::MultiplierOfFour : BandRole::MultiplierOfMore;
-    int lowest = 99;
-    int highest = -99;
-    for (int k = -3; k <= 9; ++k) {
-        const auto colour = ChartMultiplierColour(chart, k);
-        if (colour && ChartAccepts(chart, multiplierRole, *colour)) {
-            lowest = std::min(lowest, k);
-            highest = std::max(highest, k);
-        }
-    }
-    const int largestSignificand = digitCount == 2 ? 99 : 999;
-
-    // Digits beyond the code are cut, never rounded, as the pages cut them.
-    const int exponent = written.exponent + 1 - digitCount;
-    int significand = 0;
-    bool exact = true;
-    std::vector<BandColour> bands;
-    for (qsizetype i = 0; i < written.digits.size(); ++i) {
-        const int digit = written.digits[i].unicode() - '0';
-        if (i < digitCount) {
-            significand = significand * 10 + digit;
-            bands.push_back(ColourOfDigit(digit));
-        } else if (digit != 0) {
-            exact = false;
-        }
-    }
-    for (qsizetype i = written.digits.size(); i < digitCount; ++i) {
-        significand *= 10;
-        bands.push_back(ColourOfDigit(0));
-    }
-    if (exponent < lowest || exponent > highest || (exponent == highest && significand == largestSignificand && !exact))
+    auto encoded = EncodeDigits(written.digits, written.exponent, digitCount, chart);
+    if (!encoded) {
+        const EncodableRange range = EncodableValues(digitCount, chart);
         Refuse(QStringLiteral("%1 is outside what %2 digit bands can show (%3 to %4)")
                    .arg(Quoted(token))
                    .arg(digitCount)
-                   .arg(QuantityText(TimesPowerOfTen(digitCount == 2 ? 10.0 : 100.0, lowest), q),
-                        QuantityText(TimesPowerOfTen(largestSignificand, highest), q)));
-
-    bands.push_back(*ChartMultiplierColour(chart, exponent));
+                   .arg(QuantityText(range.low, q), QuantityText(range.high, q)));
+    }
+    encoded->code.tolerance = tolerance;
+    encoded->code.tfr = tfr;
+    std::vector<BandColour> bands = PrintedBands(encoded->code);
     // A three-digit code keeps its tolerance band even at 20 %: without it the four
     // bands would be read as two digits, a multiplier and a tolerance.
-    if (tolerance != NoColour || digitCount == 3)
-        bands.push_back(tolerance);
-    if (tfr)
-        bands.push_back(*tfr);
-    const double encoded = TimesPowerOfTen(significand, exponent);
+    if (tolerance == NoColour && digitCount == 3)
+        bands.insert(bands.begin() + digitCount + 1, NoColour);
 
     QJsonArray names;
     QStringList words;
@@ -226,11 +206,11 @@ Answer Encode(const Options& o)
     }
     Answer a;
     a.json[QStringLiteral("bands")] = names;
-    a.json[QStringLiteral("value")] = encoded;
+    a.json[QStringLiteral("value")] = encoded->value;
     a.json[QStringLiteral("unit")] = UnitName(q);
-    a.json[QStringLiteral("exact")] = exact;
-    a.text = words.join(QLatin1Char(' ')) + QStringLiteral(" = ") + QuantityText(encoded, q);
-    if (!exact)
+    a.json[QStringLiteral("exact")] = encoded->exact;
+    a.text = words.join(QLatin1Char(' ')) + QStringLiteral(" = ") + QuantityText(encoded->value, q);
+    if (!encoded->exact)
         a.text += QStringLiteral(" (digits beyond the code cut from %1)").arg(QuantityText(value, q));
     return a;
 }
