@@ -226,7 +226,7 @@ Answer Marking(const Options& o)
     QJsonArray list;
     QStringList lines;
     for (const MarkingReading& r : readings) {
-        const QString kind = FromView(MarkingKindName(r.kind));
+        const QString kind = FromView(ReadingKindId(r.kind));
         list.append(QJsonObject{
             {QStringLiteral("kind"), kind}, {QStringLiteral("value"), r.value}, {QStringLiteral("unit"), UnitName(q)}});
         lines << QStringLiteral("%1 (%2)").arg(QuantityText(r.value, q), kind);

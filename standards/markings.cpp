@@ -49,13 +49,28 @@ bool HasLetter(QStringView code)
 
 } // namespace
 
-std::string_view MarkingKindName(MarkingKind kind)
+std::string_view ReadingKindId(ReadingKind kind)
 {
     switch (kind) {
-    case MarkingKind::Letter: return "letter";
-    case MarkingKind::Smd: return "smd";
-    case MarkingKind::Eia96: return "eia96";
-    case MarkingKind::Cap3: return "cap3";
+    case ReadingKind::Value: return "value";
+    case ReadingKind::Letter: return "letter";
+    case ReadingKind::Smd: return "smd";
+    case ReadingKind::Eia96: return "eia96";
+    case ReadingKind::Cap3: return "cap3";
+    case ReadingKind::Colours: return "colours";
+    }
+    return {};
+}
+
+std::string_view ReadingKindName(ReadingKind kind)
+{
+    switch (kind) {
+    case ReadingKind::Value: return "value";
+    case ReadingKind::Letter: return "letter code";
+    case ReadingKind::Smd: return "SMD";
+    case ReadingKind::Eia96: return "EIA-96";
+    case ReadingKind::Cap3: return "capacitor code";
+    case ReadingKind::Colours: return "colour code";
     }
     return {};
 }
@@ -124,7 +139,7 @@ std::optional<double> ReadCapacitorCode(QStringView code)
 std::vector<MarkingReading> ReadMarking(QStringView code, Quantity q)
 {
     std::vector<MarkingReading> readings;
-    const auto add = [&readings](MarkingKind kind, std::optional<double> value) {
+    const auto add = [&readings](ReadingKind kind, std::optional<double> value) {
         if (!value || !std::isfinite(*value) || *value <= 0.0)
             return;
         for (const MarkingReading& r : readings)
@@ -134,12 +149,12 @@ std::vector<MarkingReading> ReadMarking(QStringView code, Quantity q)
     };
     // Plain digits are no letter code: "472" is a marking, not 472 Ω.
     if (HasLetter(code))
-        add(MarkingKind::Letter, ParseLetterCode(code, q));
+        add(ReadingKind::Letter, ParseLetterCode(code, q));
     if (q == Quantity::Resistance) {
-        add(MarkingKind::Smd, ReadSmdCode(code));
-        add(MarkingKind::Eia96, ReadEia96Code(code));
+        add(ReadingKind::Smd, ReadSmdCode(code));
+        add(ReadingKind::Eia96, ReadEia96Code(code));
     } else {
-        add(MarkingKind::Cap3, ReadCapacitorCode(code));
+        add(ReadingKind::Cap3, ReadCapacitorCode(code));
     }
     return readings;
 }

@@ -14,11 +14,20 @@
 
 namespace kolvane {
 
-enum class MarkingKind { Letter, Smd, Eia96, Cap3 };
-std::string_view MarkingKindName(MarkingKind kind); // "letter", "smd", "eia96", "cap3"
+// The one set of kinds for markings and every other reading of a text: a marking is
+// a letter code, SMD, EIA-96 or capacitor code; a text may also be a value or colour
+// names.
+enum class ReadingKind { Value, Letter, Smd, Eia96, Cap3, Colours };
+
+// Stable short ids for machine-readable answers: "value", "letter", "smd", "eia96",
+// "cap3", "colours".
+std::string_view ReadingKindId(ReadingKind kind);
+// What a person calls the kind: "value", "letter code", "SMD", "EIA-96", "capacitor
+// code", "colour code".
+std::string_view ReadingKindName(ReadingKind kind);
 
 struct MarkingReading {
-    MarkingKind kind;
+    ReadingKind kind;
     double value; // ohm or picofarad
 };
 

@@ -45,7 +45,7 @@ std::optional<std::vector<BandColour>> ColoursOfWords(QStringView text)
             ++end;
         if (colours.size() == MostBands)
             return std::nullopt;
-        const auto colour = BandColourOfName(text.sliced(i, end - i));
+        const auto colour = ChartColourOfName(ColourChart::Kolvane, text.sliced(i, end - i));
         if (!colour)
             return std::nullopt;
         colours.push_back(*colour);
@@ -192,17 +192,6 @@ std::optional<ValueShape> ShapeOfValue(QStringView text, Quantity q)
     return shape;
 }
 
-ReadingKind KindOf(MarkingKind kind)
-{
-    switch (kind) {
-    case MarkingKind::Letter: return ReadingKind::Letter;
-    case MarkingKind::Smd: return ReadingKind::Smd;
-    case MarkingKind::Eia96: return ReadingKind::Eia96;
-    case MarkingKind::Cap3: return ReadingKind::Cap3;
-    }
-    return ReadingKind::Letter;
-}
-
 // How standard the value is: on an E24 value, on an E48 to E192 one, or neither.
 int Standardness(double value)
 {
@@ -241,7 +230,7 @@ void ReadNotation(const QString& trimmed, Quantity q, const QLocale& locale, std
     else
         add(ReadingKind::Letter, ParseValue(*compact, q)); // a letter code with its unit: 4K7Ω, 4n7F
     for (const MarkingReading& m : ReadMarking(*compact, q))
-        add(KindOf(m.kind), m.value);
+        add(m.kind, m.value);
 
     std::array<int, 6> rank{};
     for (std::size_t i = 0; i < count; ++i)
@@ -259,52 +248,6 @@ void ReadNotation(const QString& trimmed, Quantity q, const QLocale& locale, std
 }
 
 } // namespace
-
-std::string_view ReadingKindId(ReadingKind kind)
-{
-    switch (kind) {
-    case ReadingKind::Value: return "value";
-    case ReadingKind::Letter: return "letter";
-    case ReadingKind::Smd: return "smd";
-    case ReadingKind::Eia96: return "eia96";
-    case ReadingKind::Cap3: return "cap3";
-    case ReadingKind::Colours: return "colours";
-    }
-    return {};
-}
-
-std::string_view ReadingKindName(ReadingKind kind)
-{
-    switch (kind) {
-    case ReadingKind::Value: return "value";
-    case ReadingKind::Letter: return "letter code";
-    case ReadingKind::Smd: return "SMD";
-    case ReadingKind::Eia96: return "EIA-96";
-    case ReadingKind::Cap3: return "capacitor code";
-    case ReadingKind::Colours: return "colour code";
-    }
-    return {};
-}
-
-std::optional<BandColour> BandColourOfName(QStringView name)
-{
-    // The longest name is "orange", "purple" and "silver": anything longer is no colour.
-    if (name.size() < 3 || name.size() > 6)
-        return std::nullopt;
-    if (name.compare(QLatin1String("gray"), Qt::CaseInsensitive) == 0)
-        return colours::Grey;
-    if (name.compare(QLatin1String("purple"), Qt::CaseInsensitive) == 0)
-        return colours::Violet;
-    static constexpr std::array<BandColour, 12> All = {colours::Black,  colours::Brown, colours::Red,  colours::Orange,
-                                                       colours::Yellow, colours::Green, colours::Blue, colours::Violet,
-                                                       colours::Grey,   colours::White, colours::Gold, colours::Silver};
-    for (const BandColour c : All) {
-        const std::string_view known = ColourName(c);
-        if (name.compare(QLatin1String(known.data(), static_cast<qsizetype>(known.size())), Qt::CaseInsensitive) == 0)
-            return c;
-    }
-    return std::nullopt;
-}
 
 std::vector<TextReading> ReadText(QStringView text, Quantity q, const QLocale& locale)
 {
