@@ -3,6 +3,9 @@
 
 #include "eseries.h"
 #include "numbers.h"
+#include "valuetext.h"
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -136,25 +139,64 @@ std::optional<double> ReadCapacitorCode(QStringView code)
     return value > 0.0 ? std::optional<double>(value) : std::nullopt;
 }
 
-std::vector<MarkingReading> ReadMarking(QStringView code, Quantity q)
+std::optional<double> ToleranceOfLetter(QChar letter)
 {
+    switch (letter.unicode()) {
+    case 'B': return 0.1;
+    case 'C': return 0.25;
+    case 'D': return 0.5;
+    case 'F': return 1.0;
+    case 'G': return 2.0;
+    case 'J': return 5.0;
+    case 'K': return 10.0;
+    case 'M': return 20.0;
+    default: return std::nullopt;
+    }
+}
+
+QString WithoutFormatCharacters(QStringView text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar c : text)
+        if (c.category() != QChar::Other_Format)
+            kept += c;
+    return kept;
+}
+
+std::vector<MarkingReading> ReadMarking(QStringView text, Quantity q)
+{
+    const QString code = WithoutFormatCharacters(text);
     std::vector<MarkingReading> readings;
-    const auto add = [&readings](ReadingKind kind, std::optional<double> value) {
+    const auto add = [&readings](ReadingKind kind, std::optional<double> value, std::optional<double> tolerance) {
         if (!value || !std::isfinite(*value) || *value <= 0.0)
             return;
         for (const MarkingReading& r : readings)
             if (std::abs(r.value - *value) <= 1e-9 * *value)
                 return;
-        readings.push_back({kind, *value});
+        readings.push_back({kind, *value, tolerance});
     };
+    const auto tolerance = code.size() >= 2 ? ToleranceOfLetter(code.back()) : std::nullopt;
+    if (tolerance) {
+        const QStringView body = QStringView(code).chopped(1);
+        const bool capacitor = q == Quantity::Capacitance;
+        if (HasLetter(body)) {
+            if (!capacitor || code.back() != QLatin1Char('F'))
+                add(ReadingKind::Letter, ParseLetterCode(body, q), tolerance);
+        } else if (capacitor && body.size() == 3) {
+            add(ReadingKind::Cap3, ReadCapacitorCode(body), tolerance);
+        } else if (capacitor && std::all_of(body.begin(), body.end(), IsAsciiDigit)) {
+            add(ReadingKind::Value, ParseValue(body, q), tolerance);
+        }
+    }
     // Plain digits are no letter code: "472" is a marking, not 472 Ω.
     if (HasLetter(code))
-        add(ReadingKind::Letter, ParseLetterCode(code, q));
+        add(ReadingKind::Letter, ParseLetterCode(code, q), std::nullopt);
     if (q == Quantity::Resistance) {
-        add(ReadingKind::Smd, ReadSmdCode(code));
-        add(ReadingKind::Eia96, ReadEia96Code(code));
+        add(ReadingKind::Smd, ReadSmdCode(code), std::nullopt);
+        add(ReadingKind::Eia96, ReadEia96Code(code), std::nullopt);
     } else {
-        add(ReadingKind::Cap3, ReadCapacitorCode(code));
+        add(ReadingKind::Cap3, ReadCapacitorCode(code), std::nullopt);
     }
     return readings;
 }
