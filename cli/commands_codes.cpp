@@ -7,6 +7,7 @@
 #include "bandcolours.h"
 #include "colourchart.h"
 #include "encoding.h"
+#include "eseries.h"
 #include "markings.h"
 #include "numbers.h"
 #include "textreading.h"
@@ -117,7 +118,7 @@ Answer Decode(const Options& o)
 
     a.text = QuantityText(reading->value, q) + QLatin1Char(' ') + ToleranceText(reading->tolerancePercent);
     if (reading->tcrPpm)
-        a.text += QStringLiteral(", %1 ppm/K").arg(*reading->tcrPpm);
+        a.text += TcrText(*reading->tcrPpm);
     a.text += QStringLiteral(" (%1 \u2026 %2), ").arg(QuantityText(low, q), QuantityText(high, q));
     a.text += SeriesText(reading->value);
     if (reversed)
@@ -227,9 +228,15 @@ Answer Marking(const Options& o)
     QStringList lines;
     for (const MarkingReading& r : readings) {
         const QString kind = FromView(ReadingKindId(r.kind));
-        list.append(QJsonObject{
-            {QStringLiteral("kind"), kind}, {QStringLiteral("value"), r.value}, {QStringLiteral("unit"), UnitName(q)}});
-        lines << QStringLiteral("%1 (%2)").arg(QuantityText(r.value, q), kind);
+        QJsonObject reading{
+            {QStringLiteral("kind"), kind}, {QStringLiteral("value"), r.value}, {QStringLiteral("unit"), UnitName(q)}};
+        QString line = QuantityText(r.value, q);
+        if (r.tolerancePercent) {
+            reading[QStringLiteral("tolerance")] = *r.tolerancePercent;
+            line += QLatin1Char(' ') + ToleranceText(*r.tolerancePercent);
+        }
+        list.append(reading);
+        lines << QStringLiteral("%1 (%2)").arg(line, kind);
     }
     a.json[QStringLiteral("readings")] = list;
     a.text = lines.join(QLatin1Char('\n'));
@@ -245,8 +252,13 @@ Answer Lookup(const Options& o)
         Refuse(QStringLiteral("'lookup' needs a value, a marking or colour names"));
     // The command line writes numbers with a point in every locale.
     const std::vector<TextReading> readings = ReadText(text, q, QLocale::c());
-    if (readings.empty())
+    if (readings.empty()) {
+        // A value the range leaves out is named as such, not as no value at all.
+        if (const auto v = ParseValue(text.trimmed(), q); v && (*v < LowestSeriesValue || *v > HighestSeriesValue))
+            Refuse(QStringLiteral("%1 is outside the values of a %2 (%3)")
+                       .arg(Quoted(text), PartName(q), PartRangeText(q)));
         Refuse(QStringLiteral("%1 is no value, marking or colour code of a %2").arg(Quoted(text), PartName(q)));
+    }
     Answer a;
     QJsonArray list;
     QStringList lines;
@@ -259,7 +271,7 @@ Answer Lookup(const Options& o)
                                 {QStringLiteral("text"), r.text}});
         QString line = QuantityText(r.value, q);
         if (r.tolerancePercent)
-            line += QStringLiteral(" \u00b1") + PlainNumber(*r.tolerancePercent) + QStringLiteral(" %");
+            line += QLatin1Char(' ') + ToleranceText(*r.tolerancePercent);
         QString kind = FromView(ReadingKindName(r.kind));
         if (r.fromOtherEnd)
             kind += QStringLiteral(", read from the other end");

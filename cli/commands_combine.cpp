@@ -60,8 +60,9 @@ Answer Combine(const Options& o)
     if (o.has(QStringLiteral("stock")))
         values = StockValues(o.single(QStringLiteral("stock")));
     else
-        values = SeriesValues(
-            o.has(QStringLiteral("series")) ? SeriesOf(o.single(QStringLiteral("series"))) : ESeries::E24, 1.0, 10e6);
+        values =
+            SeriesValues(o.has(QStringLiteral("series")) ? SeriesOf(o.single(QStringLiteral("series"))) : ESeries::E24,
+                         SmallestSeriesPart, LargestSeriesPart);
     // Every value to leave out is looked up before any is, so that naming one twice
     // is no error.
     const std::vector<double> set = values;
@@ -99,11 +100,8 @@ Answer Combine(const Options& o)
                                    {QStringLiteral("parts"), values},
                                    {QStringLiteral("expression"), expression}});
         QString line = expression + QStringLiteral(" = ") + QuantityText(c.value, Quantity::Resistance);
-        if (ErrorRank(c.error) == 0)
-            line += QStringLiteral(" exact");
-        else
-            line += QStringLiteral(" (%1%2 %)")
-                        .arg(c.error > 0 ? QStringLiteral("+") : QString(), QString::number(c.error * 100.0, 'g', 3));
+        const QString error = CombinationErrorText(c.error, QLocale::c());
+        line += ErrorRank(c.error) == 0 ? QLatin1Char(' ') + error : QStringLiteral(" (%1)").arg(error);
         lines << line;
     }
     a.json[QStringLiteral("results")] = results;

@@ -3,6 +3,7 @@
 
 #include "colourcode.h"
 #include "readingdetails.h"
+#include "valuetext.h"
 #include "resulthint.h"
 
 namespace kolvane {
@@ -41,7 +42,7 @@ QString ReadingLine(const TextReading& reading, Quantity q, const QLocale& local
     if (reading.tolerancePercent)
         line += QLatin1Char(' ') + PercentText(*reading.tolerancePercent, locale);
     if (reading.tcrPpm)
-        line += QStringLiteral(", %1 ppm/K").arg(*reading.tcrPpm);
+        line += TcrText(*reading.tcrPpm);
     return line;
 }
 
@@ -81,12 +82,7 @@ QString CombinationLine(const Combination& c, const QLocale& locale)
 {
     const QString expression = CombinationExpression(
         c, [](double part) { return LetterCode(part, Quantity::Resistance).value_or(QString::number(part)); });
-    QString error;
-    if (ErrorRank(c.error) == 0)
-        error = QStringLiteral("exact");
-    else
-        error = (c.error > 0 ? QStringLiteral("+") : QString()) + locale.toString(c.error * 100.0, 'g', 3) +
-                QStringLiteral(" %");
+    const QString error = CombinationErrorText(c.error, locale);
     return QStringLiteral("%1 = %2 (%3)")
         .arg(expression, ValueText(static_cast<float>(c.value), ResistorUnits(), locale), error);
 }

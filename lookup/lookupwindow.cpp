@@ -33,9 +33,6 @@ namespace {
 
 // The finder's answers shown for one reading.
 constexpr int ShownCombinations = 10;
-// The series the finder draws from cover the values the pages and kolvane-cli use.
-constexpr double LowestPart = 1.0;
-constexpr double HighestPart = 10e6;
 
 const QString NotReadable = QStringLiteral("Not a value, marking or colour code");
 
@@ -272,7 +269,7 @@ std::vector<double> LookupWindow::partValues() const
     const int index = m_partsFrom->currentIndex();
     if (index == int(AllSeries.size()))
         return m_stock;
-    return SeriesValues(AllSeries[static_cast<std::size_t>(index)], LowestPart, HighestPart);
+    return SeriesValues(AllSeries[static_cast<std::size_t>(index)], SmallestSeriesPart, LargestSeriesPart);
 }
 
 void LookupWindow::findCombinations()

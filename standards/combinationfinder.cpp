@@ -227,4 +227,12 @@ QString CombinationExpression(const Combination& c, const std::function<QString(
     return {};
 }
 
+QString CombinationErrorText(double error, const QLocale& locale)
+{
+    if (ErrorRank(error) == 0)
+        return QStringLiteral("exact");
+    return (error > 0 ? QStringLiteral("+") : QString()) + locale.toString(error * 100.0, 'g', 3) +
+           QStringLiteral(" %");
+}
+
 } // namespace kolvane

@@ -4,6 +4,7 @@
 // than once.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -65,6 +66,13 @@ std::optional<ReachableSpan> ReachableValues(std::span<const double> values, int
 // The combination written out: "a + b", "a ‖ b", "(a + b) ‖ c", each part as
 // `partText` writes it.
 QString CombinationExpression(const Combination& c, const std::function<QString(double)>& partText);
+// How near an answer comes, as every list of answers writes it: "exact", "+0.0213 %",
+// "-1.5e-05 %" (three significant digits, in the locale's notation).
+QString CombinationErrorText(double error, const QLocale& locale);
+
+// The parts the finder takes from a series when nobody names others: 1 Ω to 10 MΩ.
+inline constexpr double SmallestSeriesPart = 1.0;
+inline constexpr double LargestSeriesPart = 10e6;
 
 std::vector<Combination> FindCombinations(std::span<const double> values, double target, int maxParts, int top);
 

@@ -1150,6 +1150,25 @@ void CliTest::usage_data()
                                                 << "0.001 \u03A9 to 1000 T\u03A9" << 2;
     QTest::newRow("nearest's range, capacitors") << "nearest --capacitor 0.0001"
                                                  << "0.001 pF to 1000 F" << 2;
+    // Readings that disagreed with decode, the standards or the man page.
+    const auto row = [](const char* name, const char* args, const char* answer, int status) {
+        QTest::newRow(name) << QString::fromUtf8(args) << QString::fromUtf8(answer) << status;
+    };
+    row("nearest's lowest end is inside", "nearest 0.001", "E24: member 0.001 Ω (above 0.0011 Ω)", 0);
+    row("nearest's highest end is inside", "nearest 1000T", "E24: member 1000 TΩ (below 910 TΩ)", 0);
+    row("lookup names the range", "lookup 0.00099", "is outside the values of a resistor (0.001 Ω to 1000 TΩ)", 2);
+    row("lookup's bare F: picofarads first", "lookup --capacitor 47F", "47 pF ±1 % (value)\n47 F (letter code)", 0);
+    row("marking's bare F: picofarads first", "marking --capacitor 47F", "47 pF ±1 % (value)\n47 F (letter)", 0);
+    row("lookup orders colours by standard values", "lookup blue orange orange brown",
+        "13 kΩ ±0.25 % (colour code, read from the other end)\n63 kΩ ±1 % (colour code)", 0);
+    row("lookup takes none as decode does", "lookup yellow violet red none", "4.7 kΩ ±20 % (colour code)", 0);
+    row("lookup reads 3 bands from both ends", "lookup green brown blue",
+        "6.1 MΩ ±20 % (colour code, read from the other end)", 0);
+    row("capacitor code with tolerance letter", "lookup --capacitor 104K", "100 nF ±10 % (capacitor code)", 0);
+    row("letter code with tolerance letter", "marking 4K7J", "4.7 kΩ ±5 % (letter)", 0);
+    row("tolerance after a value", "lookup 4K7 5%", "4.7 kΩ ±5 % (letter code)", 0);
+    row("zero-ohm letter code", "lookup 0R", "0 Ω (letter code)", 0);
+    row("zero-ohm single band", "lookup black", "0 Ω (colour code)", 0);
 }
 
 void CliTest::usage()
