@@ -75,15 +75,8 @@ Answer Combine(const Options& o)
     }
     if (values.empty())
         Refuse(QStringLiteral("'--exclude' leaves no parts to combine"));
-    // Beyond what the parts can make, every answer would be far off and the ranking
-    // meaningless.
-    const auto reach = ReachableValues(values, parts);
-    if (target < reach->low * (1.0 - 1e-12) || target > reach->high * (1.0 + 1e-12))
-        Refuse(QStringLiteral("%1 is out of reach: %2 these parts make %3 to %4")
-                   .arg(Quoted(targetToken),
-                        parts == 1 ? QStringLiteral("one of") : QStringLiteral("up to %1 of").arg(parts),
-                        QuantityText(reach->low, Quantity::Resistance),
-                        QuantityText(reach->high, Quantity::Resistance)));
+    if (const auto why = OutOfReach(values, target, parts))
+        Refuse(Quoted(targetToken) + QStringLiteral(" is ") + *why);
 
     const std::vector<Combination> found = FindCombinations(values, target, parts, top);
     Answer a;

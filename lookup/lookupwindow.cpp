@@ -5,6 +5,7 @@
 #include "listaccessible.h"
 #include "lookuptext.h"
 #include "stocklist.h"
+#include "valuetext.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -283,8 +284,15 @@ void LookupWindow::findCombinations()
         m_combinations->addItem(QStringLiteral("Combinations are for resistors"));
         return;
     }
+    std::vector<double> parts = partValues();
+    const int mostParts = m_mostParts->currentIndex() + 1;
+    // The line the command line gives, not answers thousands of percent off.
+    if (const auto why = OutOfReach(parts, reading->value, mostParts)) {
+        m_combinations->addItem(QuantityText(reading->value, Quantity::Resistance) + QStringLiteral(" is ") + *why);
+        return;
+    }
     m_combinations->addItem(QStringLiteral("Finding combinations\u2026"));
-    m_pending = Search{partValues(), reading->value, m_mostParts->currentIndex() + 1, m_generation};
+    m_pending = Search{std::move(parts), reading->value, mostParts, m_generation};
     if (!m_searching)
         startFinder();
 }

@@ -478,6 +478,21 @@ void CliTest::combineMatchesBruteForce()
     QFETCH(int, parts);
     const std::vector<double> set = SeriesValues(static_cast<ESeries>(series), 1.0, 10e6);
     std::vector<Brute> brute = BruteForce(set, target, parts);
+    // An answer is noise when fewer of its parts, joined either way, come at least as
+    // near: 4.7k + 1 beside 4.7k.
+    std::erase_if(brute, [target](const Brute& b) {
+        const auto asNear = [&](double value) {
+            return std::abs(value - target) / target <= std::max(std::abs(b.error), 1e-14) * (1 + 1e-12);
+        };
+        for (std::size_t i = 0; i < b.parts.size() && b.parts.size() > 1; ++i) {
+            if (asNear(b.parts[i]))
+                return true;
+            for (std::size_t j = i + 1; j < b.parts.size() && b.parts.size() == 3; ++j)
+                if (asNear(b.parts[i] + b.parts[j]) || asNear(b.parts[i] * b.parts[j] / (b.parts[i] + b.parts[j])))
+                    return true;
+        }
+        return false;
+    });
     std::sort(brute.begin(), brute.end(),
               [](const Brute& x, const Brute& y) { return std::abs(x.error) < std::abs(y.error); });
 
@@ -1169,6 +1184,10 @@ void CliTest::usage_data()
     row("tolerance after a value", "lookup 4K7 5%", "4.7 kΩ ±5 % (letter code)", 0);
     row("zero-ohm letter code", "lookup 0R", "0 Ω (letter code)", 0);
     row("zero-ohm single band", "lookup black", "0 Ω (colour code)", 0);
+    // A part added to a nearer answer for nothing is noise; exact answers of other parts stay.
+    row("no part added to an exact one", "combine 4.7k",
+        "2k + 2.7k = 4.7 kΩ exact\n8.2k ‖ 11k = 4.69792 kΩ (-0.0443 %)", 0);
+    row("no part in parallel for nothing", "combine --parts 2 1.5", "3 ‖ 3 = 1.5 Ω exact\n2.2 ‖ 4.7", 0);
 }
 
 void CliTest::usage()
