@@ -5,7 +5,7 @@
 
 #include "commandtable.h"
 
-namespace kolvane {
+namespace kolvane::commands {
 
 // commands_codes.cpp: colour codes and printed markings.
 Answer Decode(const Options& o);
@@ -21,4 +21,4 @@ Answer Parallel(const Options& o);
 // commands_combine.cpp: the combination finder.
 Answer Combine(const Options& o);
 
-} // namespace kolvane
+} // namespace kolvane::commands

@@ -72,7 +72,7 @@ QJsonObject ReadingJson(const CodeReading& r, Quantity q)
 
 } // namespace
 
-Answer Decode(const Options& o)
+Answer commands::Decode(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     const ColourChart chart = ChartOf(o);
@@ -169,7 +169,7 @@ std::optional<BandColour> TfrBandOf(const Options& o, Quantity q, int digitCount
 
 } // namespace
 
-Answer Encode(const Options& o)
+Answer commands::Encode(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     const ColourChart chart = ChartOf(o);
@@ -216,7 +216,7 @@ Answer Encode(const Options& o)
     return a;
 }
 
-Answer Marking(const Options& o)
+Answer commands::Marking(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     const QString code = OnlyPositional(o, QStringLiteral("a marking"));
@@ -243,7 +243,7 @@ Answer Marking(const Options& o)
     return a;
 }
 
-Answer Lookup(const Options& o)
+Answer commands::Lookup(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     // The words are one text, so colour names need no quotes.

@@ -47,7 +47,7 @@ int WholeOption(const Options& o, const QString& name, int low, int high, int fa
 
 } // namespace
 
-Answer Combine(const Options& o)
+Answer commands::Combine(const Options& o)
 {
     const QString targetToken = OnlyPositional(o, QStringLiteral("a target value"));
     const double target = ValueOf(targetToken, Quantity::Resistance);

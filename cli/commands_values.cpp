@@ -57,7 +57,7 @@ Answer Network(const Options& o, bool inSeries)
 
 } // namespace
 
-Answer Nearest(const Options& o)
+Answer commands::Nearest(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     const QString token = OnlyPositional(o, QStringLiteral("a value"));
@@ -98,12 +98,12 @@ Answer Nearest(const Options& o)
     return a;
 }
 
-Answer Series(const Options& o)
+Answer commands::Series(const Options& o)
 {
     return Network(o, true);
 }
 
-Answer Parallel(const Options& o)
+Answer commands::Parallel(const Options& o)
 {
     return Network(o, false);
 }

@@ -6,6 +6,7 @@
 #include "valuetext.h"
 
 #include <algorithm>
+#include <array>
 
 #include <cmath>
 
@@ -158,8 +159,12 @@ QString WithoutFormatCharacters(QStringView text)
 {
     QString kept;
     kept.reserve(text.size());
+    // Marks and joiners only: an override or isolate changes how the text shows, so
+    // text holding one reads as nothing rather than as what it does not show.
+    static constexpr std::array<char16_t, 9> Invisible = {u'\u00ad', u'\u061c', u'\u200b', u'\u200c', u'\u200d',
+                                                          u'\u200e', u'\u200f', u'\u2060', u'\ufeff'};
     for (const QChar c : text)
-        if (c.category() != QChar::Other_Format)
+        if (std::find(Invisible.begin(), Invisible.end(), c.unicode()) == Invisible.end())
             kept += c;
     return kept;
 }

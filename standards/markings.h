@@ -37,9 +37,10 @@ struct MarkingReading {
 // F ±1 %, G ±2 %, J ±5 %, K ±10 %, M ±20 %; nothing for any other character.
 std::optional<double> ToleranceOfLetter(QChar letter);
 
-// The text without the characters nobody sees and nobody means in a marking: format
-// characters such as direction marks, zero-width spaces and soft hyphens (pasted text
-// carries them). Messages quote the text as typed, where they are made visible.
+// The text without the characters nobody sees and nobody means in a marking: the
+// direction marks, zero-width spaces and joiners, word joiner, byte-order mark and
+// soft hyphen that pasted text carries. Overrides and isolates stay, and the text then
+// reads as nothing. Messages quote the text as typed, where they are made visible.
 QString WithoutFormatCharacters(QStringView text);
 
 // SMD resistor codes: three digits (two significant digits and the power of ten, 472)

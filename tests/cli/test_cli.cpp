@@ -4,10 +4,14 @@
 // here, and the process's own contract (exit status, stderr, JSON, locale) through
 // QProcess on the built program.
 #include "cli.h"
+#include "colourchart.h"
 #include "colourcode.h"
 #include "combinationfinder.h"
+#include "commandtable.h"
 #include "eseries.h"
 #include "markings.h"
+#include "textreading.h"
+#include "valuetext.h"
 #include "version.h"
 
 #include <QJsonArray>
@@ -22,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -157,6 +162,7 @@ private slots:
     void usage();
     void completion_data();
     void completion();
+    void tableIsTheOnlySource();
 };
 
 void CliTest::decode_data()
@@ -1214,18 +1220,27 @@ void CliTest::completion_data()
                                << false;
     QTest::newRow("--chart") << "decode --chart " << QStringList{"kolvane", "iec"} << false;
     QTest::newRow("encode's options") << "encode --c" << QStringList{"--capacitor", "--chart"} << false;
+    // Only what the command accepts by the chart named so far.
+    QTest::newRow("no pink by the own chart") << "decode red red pi" << QStringList{} << false;
+    QTest::newRow("pink by IEC") << "decode --chart iec red red pi" << QStringList{"pink"} << false;
+    QTest::newRow("pink by IEC, =") << "decode --chart=IEC red red pi" << QStringList{"pink"} << false;
+    QTest::newRow("no IEC tolerance by the own chart") << "encode --tolerance 0.0" << QStringList{"0.05"} << false;
+    QTest::newRow("no IEC TFR by the own chart") << "encode --tcr 2" << QStringList{"25"} << false;
 }
 
 // The bash completion as bash runs it: the script's function with the words split at
 // bash's word breaks, in a folder holding "my stock.txt" and "drawer/". compopt only
 // works inside a real completion, so the test records what the script asks of it.
-void CliTest::completion()
+namespace {
+
+struct Completion {
+    QStringList offered;
+    QString compopt;
+};
+
+Completion Complete(const QString& line)
 {
-    QFETCH(QString, line);
-    QFETCH(QStringList, offered);
-    QFETCH(bool, files);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     QFile(dir.filePath(QStringLiteral("my stock.txt"))).open(QIODevice::WriteOnly);
     QDir(dir.path()).mkdir(QStringLiteral("drawer"));
     const QString script = QStringLiteral(R"(
@@ -1247,13 +1262,108 @@ printf '%s\n' "${COMPREPLY[@]}"
     p.start(QStringLiteral("bash"),
             {QStringLiteral("-c"), script, QStringLiteral("bash"), QStringLiteral(KOLVANE_COMPLETION),
              QStringLiteral("kolvane-cli ") + line, dir.filePath(QStringLiteral("compopt"))});
-    QVERIFY(p.waitForFinished(30000));
+    p.waitForFinished(30000);
     QFile options(dir.filePath(QStringLiteral("compopt")));
     options.open(QIODevice::ReadOnly);
-    const QString used = QString::fromUtf8(options.readAll());
-    const QStringList got = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(got, offered);
-    QCOMPARE(used.contains(u"-o filenames"), files);
+    return {QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(options.readAll())};
+}
+
+} // namespace
+
+void CliTest::completion()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, offered);
+    QFETCH(bool, files);
+    const Completion got = Complete(line);
+    QCOMPARE(got.offered, offered);
+    QCOMPARE(got.compopt.contains(u"-o filenames"), files);
+}
+
+namespace {
+
+QStringList Sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+// What the man page says of each command: its paragraph under COMMANDS, which names
+// one command or two ("series | parallel"), and the options written in it.
+std::map<QString, QSet<QString>> ManPageOptions()
+{
+    QFile file(QStringLiteral(KOLVANE_MANPAGE));
+    file.open(QIODevice::ReadOnly);
+    const QString page = QString::fromUtf8(file.readAll());
+    const QString commands = page.section(QStringLiteral(".SH COMMANDS\n"), 1).section(QStringLiteral("\n.SH "), 0, 0);
+    std::map<QString, QSet<QString>> options;
+    static const QRegularExpression Option(QStringLiteral(R"(\\-\\-([a-z]+))"));
+    static const QRegularExpression Names(QStringLiteral(R"(^\.BR ([a-z]+)(?: " \| " ([a-z]+))?)"));
+    for (const QString& paragraph : commands.split(QStringLiteral(".TP\n"), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch names = Names.match(paragraph);
+        QSet<QString> found;
+        for (const QRegularExpressionMatch& m : Option.globalMatch(paragraph))
+            found << m.captured(1);
+        for (int i = 1; i <= 2; ++i)
+            if (!names.captured(i).isEmpty())
+                options[names.captured(i)] = found;
+    }
+    return options;
+}
+
+} // namespace
+
+// The command table is the only source: the completion offers every command and each
+// command's options and nothing else, and only values the command accepts by the
+// chart named; the man page describes every command with each of its options.
+void CliTest::tableIsTheOnlySource()
+{
+    QStringList names;
+    const std::map<QString, QSet<QString>> manPage = ManPageOptions();
+    for (const Command& c : Commands()) {
+        const QString name = QString::fromLatin1(c.name);
+        names << name;
+        QStringList options = {QStringLiteral("--json"), QStringLiteral("--help")};
+        QSet<QString> manOptions;
+        for (const OptionSpec& o : c.options) {
+            options << QStringLiteral("--") + QString::fromLatin1(o.name);
+            manOptions << QString::fromLatin1(o.name);
+            if (*o.choices)
+                QCOMPARE(Complete(name + QStringLiteral(" --") + QString::fromLatin1(o.name) + u' ').offered,
+                         QString::fromLatin1(o.choices).split(u'|'));
+        }
+        QCOMPARE(Sorted(Complete(name + QStringLiteral(" --")).offered), Sorted(options));
+        QVERIFY2(manPage.count(name) == 1, c.name);
+        QCOMPARE(manPage.at(name), manOptions);
+    }
+    QCOMPARE(Sorted(Complete(QString()).offered),
+             Sorted(names + QStringList{QStringLiteral("--help"), QStringLiteral("--version")}));
+    QCOMPARE(int(manPage.size()), int(names.size()));
+
+    QStringList series;
+    for (const ESeries s : AllSeries)
+        series << QString::fromLatin1(SeriesName(s).data());
+    QCOMPARE(Complete(QStringLiteral("nearest --series ")).offered, series);
+
+    for (const ColourChart chart : {ColourChart::Kolvane, ColourChart::Iec60062}) {
+        const QString named = chart == ColourChart::Iec60062 ? QStringLiteral("--chart iec ") : QString();
+        QStringList tolerances;
+        for (const ToleranceBand& t : ChartTolerances(chart))
+            tolerances << PlainNumber(t.percent);
+        QCOMPARE(Sorted(Complete(QStringLiteral("encode ") + named + QStringLiteral("--tolerance ")).offered),
+                 Sorted(tolerances));
+        QStringList tcrs;
+        for (const TcrBand& t : ChartTcrs(chart))
+            tcrs << QString::number(t.ppm);
+        QCOMPARE(Sorted(Complete(QStringLiteral("encode ") + named + QStringLiteral("--tcr ")).offered), Sorted(tcrs));
+        // Every colour offered is one decode takes by that chart.
+        for (const QString& word : Complete(QStringLiteral("decode ") + named + QStringLiteral("red ")).offered)
+            QVERIFY2(word.startsWith(u'-') || ChartColourOfName(chart, word), qPrintable(word));
+    }
+    // lookup reads colour words by the program's own chart, as the window does.
+    for (const QString& word : Complete(QStringLiteral("lookup red ")).offered)
+        QVERIFY2(word.startsWith(u'-') || ChartColourOfName(ColourChart::Kolvane, word), qPrintable(word));
 }
 
 QTEST_GUILESS_MAIN(CliTest)
