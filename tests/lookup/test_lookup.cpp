@@ -134,6 +134,18 @@ void LookupTest::readsEveryKind_data()
                              << "Tolerance \u00b15%: 4.47 KOhm \u2026 4.94 KOhm";
     QTest::newRow("plain value") << "6.4k" << false << "value: 6.40 KOhm"
                                  << "Not a standard value";
+    // Exact or absent: no value rounded into another reading's text, no letter code
+    // that states another value.
+    QTest::newRow("SMD beside a value") << "4701" << false << "value: 4.701 KOhm"
+                                        << "Value: 4.701 KOhm";
+    QTest::newRow("a milliohm") << "R001" << false << "letter code: 0.001 Ohm"
+                                << "Value: 0.001 Ohm";
+    QTest::newRow("a narrow span") << "yellow violet red grey" << false << "colour code: 4.70 KOhm \u00b10.05%"
+                                   << "Tolerance \u00b10.05%: 4.69765 KOhm \u2026 4.70235 KOhm";
+    QTest::newRow("tolerance letter") << "104K" << true << "capacitor code: 100.00 nF \u00b110%"
+                                      << "Tolerance \u00b110%: 90.00 nF \u2026 110.00 nF";
+    QTest::newRow("zero-ohm jumper") << "0R" << false << "letter code: 0.00 Ohm"
+                                     << "Value: 0.00 Ohm";
 }
 
 void LookupTest::readsEveryKind()

@@ -277,6 +277,11 @@ void TextReadingTest::details_data()
                                         << "E3 E6 E12 E24 E48 E96 E192"
                                         << "9900..10100"
                                         << "120 ±1";
+    // A letter code is written only when it states the value: 12K35 is 12 350 Ω.
+    QTest::newRow("12345 has no letter code") << "12345" << R << "- | - | - | - | - | -"
+                                              << "E24 12000..13000 E96 12100..12400"
+                                              << ""
+                                              << "";
     QTest::newRow("3.3 ±5 %") << "orange orange gold gold" << R
                               << "3R3 | 3R3 | 3R30 | - | orange orange gold gold | orange orange black silver gold"
                               << "E6 E12 E24"
