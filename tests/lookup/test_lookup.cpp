@@ -291,6 +291,16 @@ void LookupTest::combinationsComeFromTheWorker()
     QTRY_VERIFY_WITH_TIMEOUT(!w->isFinding(), 20000);
     QVERIFY2(Items(list).value(0).startsWith(QStringLiteral("100R = 100.00 Ohm (exact)")),
              qPrintable(Items(list).value(0)));
+    // A target the parts cannot reach gets the reachable span, as the command line says it.
+    input(w)->setText(QStringLiteral("1G"));
+    QCOMPARE(Items(list),
+             QStringList{QStringLiteral("1 G\u03A9 is out of reach: one of these parts make 1 \u03A9 to 10 M\u03A9")});
+    // No answer is a nearer one with a part added for nothing (4K7 + 1R0 after 4K7).
+    most->setCurrentIndex(1);
+    emit most->activated(1);
+    input(w)->setText(QStringLiteral("4700"));
+    QTRY_VERIFY_WITH_TIMEOUT(!w->isFinding(), 20000);
+    QVERIFY2(Items(list).value(3).startsWith(QStringLiteral("8K2 \u2016 11K = ")), qPrintable(Items(list).join(u'|')));
     // Capacitors have none.
     Named<QAbstractButton>(w, QStringLiteral("&Capacitor"))->click();
     QCOMPARE(Items(list), QStringList{QStringLiteral("Combinations are for resistors")});

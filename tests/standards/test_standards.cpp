@@ -645,8 +645,7 @@ void StandardsTest::encodes()
     QTEST(encoded->exact, "exact");
     QTEST(encoded->value, "encoded");
     // Whatever is written reads back as the value it states.
-    QCOMPARE(ReadBands(encoded->code, Quantity::Resistance, iec ? ColourChart::Iec60062 : ColourChart::Kolvane)
-                 ->value,
+    QCOMPARE(ReadBands(encoded->code, Quantity::Resistance, iec ? ColourChart::Iec60062 : ColourChart::Kolvane)->value,
              encoded->value);
 }
 
