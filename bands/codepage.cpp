@@ -166,6 +166,8 @@ void ColourCodePage::calculate()
     // Within 1..999 000 000 every multiplier is one the band count takes.
     const auto code =
         EncodeValue(static_cast<double>(*number * UnitFactors[static_cast<std::size_t>(unit)]), digitCount());
+    if (!code)
+        return;
     std::vector<BandColour> bands = code->code.digits;
     bands.push_back(code->code.multiplier);
     for (std::size_t i = 0; i < bands.size(); ++i)

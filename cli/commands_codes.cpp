@@ -183,8 +183,9 @@ Answer commands::Encode(const Options& o)
     const std::optional<BandColour> tfr = TfrBandOf(o, q, digitCount, chart);
 
     auto encoded = EncodeDigits(written.digits, written.exponent, digitCount, chart);
-    if (!encoded) {
-        const EncodableRange range = EncodableValues(digitCount, chart);
+    const EncodableRange range = EncodableValues(digitCount, chart);
+    // Cut down to the largest code, the bands would understate the value: refused.
+    if (!encoded || (encoded->value == range.high && !encoded->exact)) {
         Refuse(QStringLiteral("%1 is outside what %2 digit bands can show (%3 to %4)")
                    .arg(Quoted(token))
                    .arg(digitCount)

@@ -89,7 +89,6 @@ std::optional<EncodedBands> EncodeDigits(QStringView digits, int exponent, int d
     if ((digitCount != 2 && digitCount != 3) || !IsDigitText(digits))
         return std::nullopt;
     const auto [lowest, highest] = MultiplierExponents(digitCount, chart);
-    const int largestSignificand = digitCount == 2 ? 99 : 999;
     const CutDigits cut = CutToBands(digits, exponent, digitCount);
     const int multiplier = cut.multiplierExponent;
     const int significand = cut.significand;
@@ -97,8 +96,7 @@ std::optional<EncodedBands> EncodeDigits(QStringView digits, int exponent, int d
     encoded.exact = cut.exact;
     for (int i = 0; i < digitCount; ++i)
         encoded.code.digits.push_back(ColourOfDigit(cut.digits[static_cast<std::size_t>(i)]));
-    if (multiplier < lowest || multiplier > highest ||
-        (multiplier == highest && significand == largestSignificand && !encoded.exact))
+    if (multiplier < lowest || multiplier > highest)
         return std::nullopt;
     encoded.code.multiplier = *ChartMultiplierColour(chart, multiplier);
     encoded.value = TimesPowerOfTen(significand, multiplier);

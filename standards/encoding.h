@@ -26,9 +26,9 @@ struct EncodedBands {
 
 // The bands of value = d1.d2d3… × 10^exponent, written with `digitCount` (2 or 3) digit
 // bands by the chart. Digits beyond the code are cut, never rounded, as the pages cut
-// them. Nothing when `digits` is not one or more ASCII digits led by a non-zero one,
-// or when the value lies outside EncodableRange (a cut code of the largest value the
-// bands can show would understate it).
+// them: 999 000 000 in two digit bands is 990 MΩ, not exact. Nothing when `digits` is
+// not one or more ASCII digits led by a non-zero one, or when the multiplier the code
+// needs is none the chart gives that band count.
 std::optional<EncodedBands> EncodeDigits(QStringView digits, int exponent, int digitCount, ColourChart chart);
 
 // The same for a double, by its shortest decimal form: 4.7 is "47", 10^0, never the

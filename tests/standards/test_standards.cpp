@@ -625,7 +625,8 @@ void StandardsTest::encodes_data()
     row("990M, 4 bands", 990e6, 2, false, "white white violet", true, 990e6);
     row("1G, 4 bands, own chart", 1e9, 2, false, "", false, 0);
     row("1G, 5 bands, IEC", 1e9, 3, true, "brown black black violet", true, 1e9);
-    row("largest, cut", 999.5e6, 3, false, "", false, 0);
+    row("above the largest, cut as the pages cut", 999.5e6, 3, false, "white white white blue", false, 999e6);
+    row("999M in 2 digits, cut", 999e6, 2, false, "white white violet", false, 990e6);
 }
 
 void StandardsTest::encodes()
