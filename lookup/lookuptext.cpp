@@ -56,7 +56,7 @@ QString ReadingValueText(double value, const CodeUnits& units, const QLocale& lo
 // KOhm" for ±0.05 %): then the ends with the digits that tell them apart.
 QString SpanLine(double value, double percent, const CodeUnits& units, const QLocale& locale)
 {
-    const QString paged = ToleranceLine(value, percent, units, locale);
+    QString paged = ToleranceLine(value, percent, units, locale);
     const QString ends = paged.section(QStringLiteral(": "), 1);
     const auto span = ToleranceSpan(value, percent);
     if (!span || ends.section(QStringLiteral(" \u2026 "), 0, 0) != ends.section(QStringLiteral(" \u2026 "), 1))

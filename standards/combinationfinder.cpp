@@ -96,7 +96,7 @@ public:
         c.parts = parts;
         c.value = CombinedValue(t, parts);
         c.error = (c.value - m_target) / m_target;
-        if (!admits(c.error) || PartOfItComesAsNear(c))
+        if (!admits(c.error) || partOfItComesAsNear(c))
             return;
         const auto at = std::upper_bound(m_list.begin(), m_list.end(), c, BetterCombination);
         if (m_list.size() == m_top && at == m_list.end())
@@ -109,7 +109,7 @@ public:
 
     // Whether fewer of the answer's parts, joined any way, come at least as near: then
     // the answer is that one with a part added for nothing (4K7 + 1R0 beside 4K7).
-    bool PartOfItComesAsNear(const Combination& c) const
+    bool partOfItComesAsNear(const Combination& c) const
     {
         const int count = PartCount(c.topology);
         if (count == 1)

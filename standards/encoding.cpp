@@ -126,7 +126,7 @@ EncodableRange EncodableValues(int digitCount, ColourChart chart)
 
 std::optional<QString> ExactLetterCode(double value, Quantity q)
 {
-    const auto code = LetterCode(value, q);
+    auto code = LetterCode(value, q);
     if (!code)
         return std::nullopt;
     const auto back = ParseLetterCode(*code, q);

@@ -282,7 +282,9 @@ int Standardness(double value)
 void ReadNotation(const QString& typed, const QString& trimmed, Quantity q, const QLocale& locale,
                   std::vector<TextReading>& readings)
 {
-    const auto [body, written] = WithoutWrittenTolerance(trimmed);
+    const WrittenTolerance split = WithoutWrittenTolerance(trimmed);
+    const QString& body = split.body;
+    const std::optional<double> written = split.percent;
     auto compact = WithoutInnerSpace(body);
     if (!compact)
         return;
