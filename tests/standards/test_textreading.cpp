@@ -3,6 +3,7 @@
 // on real parts: EIA-96 and SMD resistor markings, the letter code, capacitor codes,
 // colour codes from either end, values in both notations, and text that names
 // nothing. Then everything said about one reading, and spans rounded as written.
+#include "colourchart.h"
 #include "markings.h"
 #include "readingdetails.h"
 #include "textreading.h"
@@ -46,6 +47,7 @@ private slots:
     void readings();
     void everyReadingKeepsTheText();
     void robustAgainstAnyText();
+    void readsEveryCodeDecodeReads();
     void details_data();
     void details();
     void writtenMarkingsReadBack();
@@ -234,6 +236,51 @@ void TextReadingTest::robustAgainstAnyText()
     // The longest text read at all is read.
     const QString longest = QString(LongestReadableText - 1, u' ') + u'7';
     QCOMPARE(Describe(ReadText(longest, R, QLocale::c())), QStringLiteral("value 7"));
+}
+
+// Every 3- and 4-band code that reads validly from either end, as decode reads the
+// words in that order, is among the readings of the words.
+void TextReadingTest::readsEveryCodeDecodeReads()
+{
+    std::vector<BandColour> all;
+    for (const ColourWord& w : ColourWords())
+        if (ChartColourOfName(ColourChart::Kolvane, QString::fromLatin1(w.word.data(), qsizetype(w.word.size()))) &&
+            std::find(all.begin(), all.end(), w.colour) == all.end())
+            all.push_back(w.colour);
+    int checked = 0;
+    for (const Quantity q : {R, C}) {
+        for (int count = 3; count <= 4; ++count) {
+            std::vector<std::size_t> at(static_cast<std::size_t>(count), 0);
+            while (at.back() < all.size()) {
+                std::vector<BandColour> printed;
+                QStringList words;
+                for (const std::size_t i : at) {
+                    printed.push_back(all[i]);
+                    words << QString::fromLatin1(ChartColourName(all[i]).data());
+                }
+                const std::vector<TextReading> readings = ReadText(words.join(u' '), q, QLocale::c());
+                for (const bool reversed : {false, true}) {
+                    std::vector<BandColour> order = printed;
+                    if (reversed)
+                        std::reverse(order.begin(), order.end());
+                    const auto code = CodeOfPrintedBands(order);
+                    const auto decoded = code ? ReadBands(*code, q) : std::nullopt;
+                    if (!decoded)
+                        continue;
+                    ++checked;
+                    QVERIFY2(std::any_of(readings.begin(), readings.end(),
+                                         [&](const TextReading& r) {
+                                             return r.value == decoded->value &&
+                                                    r.tolerancePercent == decoded->tolerancePercent;
+                                         }),
+                             qPrintable(words.join(u' ')));
+                }
+                for (std::size_t k = 0; k < at.size() && ++at[k] == all.size() && k + 1 < at.size(); ++k)
+                    at[k] = 0;
+            }
+        }
+    }
+    QVERIFY(checked > 10000);
 }
 
 void TextReadingTest::details_data()
