@@ -7,6 +7,7 @@
 #include "listaccessible.h"
 #include "numbers.h"
 #include "colorform.h"
+#include "encoding.h"
 #include "resulthint.h"
 #include "resultmenu.h"
 
@@ -15,6 +16,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+
+#include <vector>
 
 namespace kolvane {
 
@@ -160,9 +163,15 @@ void ColourCodePage::calculate()
         return;
     }
 
-    const auto code = CodeForValue(*number * UnitFactors[static_cast<std::size_t>(unit)], digitCount());
-    for (int i = 0; i < code.count; ++i)
-        m_c.valueBands[static_cast<std::size_t>(i)]->setBrushColour(code.bands[static_cast<std::size_t>(i)]);
+    // Within 1..999 000 000 every multiplier is one the band count takes.
+    const auto code =
+        EncodeValue(static_cast<double>(*number * UnitFactors[static_cast<std::size_t>(unit)]), digitCount());
+    if (!code)
+        return;
+    std::vector<BandColour> bands = code->code.digits;
+    bands.push_back(code->code.multiplier);
+    for (std::size_t i = 0; i < bands.size(); ++i)
+        m_c.valueBands[i]->setBrushColour(bands[i]);
     recompute();
 }
 

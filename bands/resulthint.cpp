@@ -3,6 +3,7 @@
 
 #include "readingdetails.h"
 #include "tolerance.h"
+#include "valuetext.h"
 
 #include <cmath>
 
@@ -100,7 +101,7 @@ QString OtherEndLine(const CodeReading& other, const CodeUnits& units, const QLo
     text += QLatin1Char(' ');
     AppendPercent(text, other.tolerancePercent, point);
     if (other.tcrPpm)
-        text += QLatin1String(", ") + QString::number(*other.tcrPpm) + QLatin1String(" ppm/K");
+        text += TcrText(*other.tcrPpm);
     return text;
 }
 

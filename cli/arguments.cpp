@@ -110,9 +110,4 @@ QString SeriesText(double value)
     return QStringLiteral("standard in ") + names.join(QStringLiteral(", "));
 }
 
-QString ToleranceText(double percent)
-{
-    return QStringLiteral("\u00b1") + PlainNumber(percent) + QStringLiteral(" %");
-}
-
 } // namespace kolvane

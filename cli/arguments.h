@@ -42,7 +42,5 @@ QString OnlyPositional(const Options& o, const QString& what);
 // The E series a value belongs to, as JSON names and as "standard in E3 … E192".
 QJsonArray SeriesNames(double value);
 QString SeriesText(double value);
-// "±5 %".
-QString ToleranceText(double percent);
 
 } // namespace kolvane

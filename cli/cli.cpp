@@ -41,7 +41,7 @@ QString CommandHelp(const Command& c, const Options& o)
 {
     QString summary = QString::fromLatin1(c.summary);
     summary[0] = summary[0].toUpper();
-    QString text = QStringLiteral("Usage: kolvane-cli %1\n%2.\n").arg(QString::fromLatin1(c.usage), summary);
+    QString text = QStringLiteral("Usage: kolvane-cli %1\n%2.\n").arg(UsageLine(c), summary);
     const QString options = o.helpText();
     if (!options.isEmpty())
         text += QStringLiteral("\nOptions:\n") + options;

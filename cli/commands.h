@@ -5,7 +5,7 @@
 
 #include "commandtable.h"
 
-namespace kolvane {
+namespace kolvane::commands {
 
 // commands_codes.cpp: colour codes and printed markings.
 Answer Decode(const Options& o);
@@ -24,4 +24,4 @@ Answer Combine(const Options& o);
 // commands_labels.cpp: sheets of labels as SVG or PDF.
 Answer Labels(const Options& o);
 
-} // namespace kolvane
+} // namespace kolvane::commands

@@ -6,6 +6,8 @@
 #include "bandcode.h"
 #include "bandcolours.h"
 #include "colourchart.h"
+#include "encoding.h"
+#include "eseries.h"
 #include "markings.h"
 #include "numbers.h"
 #include "textreading.h"
@@ -70,7 +72,7 @@ QJsonObject ReadingJson(const CodeReading& r, Quantity q)
 
 } // namespace
 
-Answer Decode(const Options& o)
+Answer commands::Decode(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     const ColourChart chart = ChartOf(o);
@@ -95,14 +97,7 @@ Answer Decode(const Options& o)
         bands.push_back(*colour);
     }
 
-    BandCode code;
-    const std::size_t digitCount = bands.size() >= 5 ? 3 : 2;
-    code.digits.assign(bands.begin(), bands.begin() + static_cast<std::ptrdiff_t>(digitCount));
-    code.multiplier = bands[digitCount];
-    if (bands.size() > digitCount + 1)
-        code.tolerance = bands[digitCount + 1];
-    if (bands.size() == 6)
-        code.tfr = bands[5];
+    const BandCode code = *CodeOfPrintedBands(bands);
 
     const auto reading = ReadBands(code, q, chart);
     if (!reading)
@@ -123,7 +118,7 @@ Answer Decode(const Options& o)
 
     a.text = QuantityText(reading->value, q) + QLatin1Char(' ') + ToleranceText(reading->tolerancePercent);
     if (reading->tcrPpm)
-        a.text += QStringLiteral(", %1 ppm/K").arg(*reading->tcrPpm);
+        a.text += TcrText(*reading->tcrPpm);
     a.text += QStringLiteral(" (%1 \u2026 %2), ").arg(QuantityText(low, q), QuantityText(high, q));
     a.text += SeriesText(reading->value);
     if (reversed)
@@ -132,90 +127,77 @@ Answer Decode(const Options& o)
     return a;
 }
 
-Answer Encode(const Options& o)
+namespace {
+
+// The digits as written: cutting a double's digits would first round
+// 4.699999999999999 to 4.7. Sixteen digits are as many as doubles tell apart; a text
+// of seventeen or more is a double printed in full (0.14999999999999999 is how a
+// program prints 0.15) and stands for that double's shortest form.
+WrittenValue WrittenDigits(const QString& token, double value, Quantity q)
+{
+    WrittenValue written = *ParseWrittenValue(token, q);
+    if (written.digits.size() >= 17)
+        written = *ParseWrittenValue(QString::number(value, 'g', QLocale::FloatingPointShortest), q);
+    return written;
+}
+
+int DigitCountOf(const Options& o)
+{
+    if (!o.has(QStringLiteral("digits")))
+        return 2;
+    const QString d = o.single(QStringLiteral("digits"));
+    if (d != QLatin1String("2") && d != QLatin1String("3"))
+        Refuse(QStringLiteral("%1 is not a digit count (2 or 3)").arg(Quoted(d)));
+    return d.toInt();
+}
+
+// The TFR band of --tcr, after the checks that the code can carry one.
+std::optional<BandColour> TfrBandOf(const Options& o, Quantity q, int digitCount, ColourChart chart)
+{
+    if (!o.has(QStringLiteral("tcr")))
+        return std::nullopt;
+    const BandColour tfr = TcrBandOf(o.single(QStringLiteral("tcr")), chart);
+    if (q == Quantity::Capacitance)
+        Refuse(QStringLiteral("'--tcr' is for resistors only: a capacitor code has no TFR band"));
+    if (digitCount != 3)
+        Refuse(QStringLiteral("'--tcr' needs '--digits 3': the TFR band is the sixth of six"));
+    // 20 % counts: its band is "none", which a 6-band code shows as such.
+    if (!o.has(QStringLiteral("tolerance")))
+        Refuse(QStringLiteral("'--tcr' needs '--tolerance': a 6-band code has a tolerance band"));
+    return tfr;
+}
+
+} // namespace
+
+Answer commands::Encode(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     const ColourChart chart = ChartOf(o);
     const QString token = OnlyPositional(o, QStringLiteral("a value"));
     const double value = ValueOf(token, q);
-    // The digits as written: cutting a double's digits would first round
-    // 4.699999999999999 to 4.7. Sixteen digits are as many as doubles tell apart; a
-    // text of seventeen or more is a double printed in full (0.14999999999999999 is
-    // how a program prints 0.15) and stands for that double's shortest form.
-    WrittenValue written = *ParseWrittenValue(token, q);
-    if (written.digits.size() >= 17)
-        written = *ParseWrittenValue(QString::number(value, 'g', QLocale::FloatingPointShortest), q);
-
-    int digitCount = 2;
-    if (o.has(QStringLiteral("digits"))) {
-        const QString d = o.single(QStringLiteral("digits"));
-        if (d != QLatin1String("2") && d != QLatin1String("3"))
-            Refuse(QStringLiteral("%1 is not a digit count (2 or 3)").arg(Quoted(d)));
-        digitCount = d.toInt();
-    }
-
+    const WrittenValue written = WrittenDigits(token, value, q);
+    const int digitCount = DigitCountOf(o);
     const bool withTolerance = o.has(QStringLiteral("tolerance"));
     const BandColour tolerance =
         withTolerance ? ToleranceBandOf(o.single(QStringLiteral("tolerance")), chart) : NoColour;
+    const std::optional<BandColour> tfr = TfrBandOf(o, q, digitCount, chart);
 
-    std::optional<BandColour> tfr;
-    if (o.has(QStringLiteral("tcr"))) {
-        tfr = TcrBandOf(o.single(QStringLiteral("tcr")), chart);
-        if (q == Quantity::Capacitance)
-            Refuse(QStringLiteral("'--tcr' is for resistors only: a capacitor code has no TFR band"));
-        if (digitCount != 3)
-            Refuse(QStringLiteral("'--tcr' needs '--digits 3': the TFR band is the sixth of six"));
-        // 20 % counts: its band is "none", which a 6-band code shows as such.
-        if (!withTolerance)
-            Refuse(QStringLiteral("'--tcr' needs '--tolerance': a 6-band code has a tolerance band"));
-    }
-
-    // The multiplier colours this band count accepts, by the chart and the band's role.
-    const BandRole multiplierRole = digitCount == 2 ? BandRole::MultiplierOfFour : BandRole::MultiplierOfMore;
-    int lowest = 99;
-    int highest = -99;
-    for (int k = -3; k <= 9; ++k) {
-        const auto colour = ChartMultiplierColour(chart, k);
-        if (colour && ChartAccepts(chart, multiplierRole, *colour)) {
-            lowest = std::min(lowest, k);
-            highest = std::max(highest, k);
-        }
-    }
-    const int largestSignificand = digitCount == 2 ? 99 : 999;
-
-    // Digits beyond the code are cut, never rounded, as the pages cut them.
-    const int exponent = written.exponent + 1 - digitCount;
-    int significand = 0;
-    bool exact = true;
-    std::vector<BandColour> bands;
-    for (qsizetype i = 0; i < written.digits.size(); ++i) {
-        const int digit = written.digits[i].unicode() - '0';
-        if (i < digitCount) {
-            significand = significand * 10 + digit;
-            bands.push_back(ColourOfDigit(digit));
-        } else if (digit != 0) {
-            exact = false;
-        }
-    }
-    for (qsizetype i = written.digits.size(); i < digitCount; ++i) {
-        significand *= 10;
-        bands.push_back(ColourOfDigit(0));
-    }
-    if (exponent < lowest || exponent > highest || (exponent == highest && significand == largestSignificand && !exact))
+    auto encoded = EncodeDigits(written.digits, written.exponent, digitCount, chart);
+    const EncodableRange range = EncodableValues(digitCount, chart);
+    // Cut down to the largest code, the bands would understate the value: refused.
+    if (!encoded || (encoded->value == range.high && !encoded->exact)) {
         Refuse(QStringLiteral("%1 is outside what %2 digit bands can show (%3 to %4)")
                    .arg(Quoted(token))
                    .arg(digitCount)
-                   .arg(QuantityText(TimesPowerOfTen(digitCount == 2 ? 10.0 : 100.0, lowest), q),
-                        QuantityText(TimesPowerOfTen(largestSignificand, highest), q)));
-
-    bands.push_back(*ChartMultiplierColour(chart, exponent));
+                   .arg(QuantityText(range.low, q), QuantityText(range.high, q)));
+    }
+    encoded->code.tolerance = tolerance;
+    encoded->code.tfr = tfr;
+    std::vector<BandColour> bands = PrintedBands(encoded->code);
     // A three-digit code keeps its tolerance band even at 20 %: without it the four
     // bands would be read as two digits, a multiplier and a tolerance.
-    if (tolerance != NoColour || digitCount == 3)
-        bands.push_back(tolerance);
-    if (tfr)
-        bands.push_back(*tfr);
-    const double encoded = TimesPowerOfTen(significand, exponent);
+    if (tolerance == NoColour && digitCount == 3)
+        bands.insert(bands.begin() + digitCount + 1, NoColour);
 
     QJsonArray names;
     QStringList words;
@@ -226,16 +208,16 @@ Answer Encode(const Options& o)
     }
     Answer a;
     a.json[QStringLiteral("bands")] = names;
-    a.json[QStringLiteral("value")] = encoded;
+    a.json[QStringLiteral("value")] = encoded->value;
     a.json[QStringLiteral("unit")] = UnitName(q);
-    a.json[QStringLiteral("exact")] = exact;
-    a.text = words.join(QLatin1Char(' ')) + QStringLiteral(" = ") + QuantityText(encoded, q);
-    if (!exact)
+    a.json[QStringLiteral("exact")] = encoded->exact;
+    a.text = words.join(QLatin1Char(' ')) + QStringLiteral(" = ") + QuantityText(encoded->value, q);
+    if (!encoded->exact)
         a.text += QStringLiteral(" (digits beyond the code cut from %1)").arg(QuantityText(value, q));
     return a;
 }
 
-Answer Marking(const Options& o)
+Answer commands::Marking(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     const QString code = OnlyPositional(o, QStringLiteral("a marking"));
@@ -246,17 +228,23 @@ Answer Marking(const Options& o)
     QJsonArray list;
     QStringList lines;
     for (const MarkingReading& r : readings) {
-        const QString kind = FromView(MarkingKindName(r.kind));
-        list.append(QJsonObject{
-            {QStringLiteral("kind"), kind}, {QStringLiteral("value"), r.value}, {QStringLiteral("unit"), UnitName(q)}});
-        lines << QStringLiteral("%1 (%2)").arg(QuantityText(r.value, q), kind);
+        const QString kind = FromView(ReadingKindId(r.kind));
+        QJsonObject reading{
+            {QStringLiteral("kind"), kind}, {QStringLiteral("value"), r.value}, {QStringLiteral("unit"), UnitName(q)}};
+        QString line = QuantityText(r.value, q);
+        if (r.tolerancePercent) {
+            reading[QStringLiteral("tolerance")] = *r.tolerancePercent;
+            line += QLatin1Char(' ') + ToleranceText(*r.tolerancePercent);
+        }
+        list.append(reading);
+        lines << QStringLiteral("%1 (%2)").arg(line, kind);
     }
     a.json[QStringLiteral("readings")] = list;
     a.text = lines.join(QLatin1Char('\n'));
     return a;
 }
 
-Answer Lookup(const Options& o)
+Answer commands::Lookup(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     // The words are one text, so colour names need no quotes.
@@ -265,8 +253,13 @@ Answer Lookup(const Options& o)
         Refuse(QStringLiteral("'lookup' needs a value, a marking or colour names"));
     // The command line writes numbers with a point in every locale.
     const std::vector<TextReading> readings = ReadText(text, q, QLocale::c());
-    if (readings.empty())
+    if (readings.empty()) {
+        // A value the range leaves out is named as such, not as no value at all.
+        if (const auto v = ParseValue(text.trimmed(), q); v && (*v < LowestSeriesValue || *v > HighestSeriesValue))
+            Refuse(QStringLiteral("%1 is outside the values of a %2 (%3)")
+                       .arg(Quoted(text), PartName(q), PartRangeText(q)));
         Refuse(QStringLiteral("%1 is no value, marking or colour code of a %2").arg(Quoted(text), PartName(q)));
+    }
     Answer a;
     QJsonArray list;
     QStringList lines;
@@ -279,7 +272,7 @@ Answer Lookup(const Options& o)
                                 {QStringLiteral("text"), r.text}});
         QString line = QuantityText(r.value, q);
         if (r.tolerancePercent)
-            line += QStringLiteral(" \u00b1") + PlainNumber(*r.tolerancePercent) + QStringLiteral(" %");
+            line += QLatin1Char(' ') + ToleranceText(*r.tolerancePercent);
         QString kind = FromView(ReadingKindName(r.kind));
         if (r.fromOtherEnd)
             kind += QStringLiteral(", read from the other end");

@@ -47,7 +47,7 @@ int WholeOption(const Options& o, const QString& name, int low, int high, int fa
 
 } // namespace
 
-Answer Combine(const Options& o)
+Answer commands::Combine(const Options& o)
 {
     const QString targetToken = OnlyPositional(o, QStringLiteral("a target value"));
     const double target = ValueOf(targetToken, Quantity::Resistance);
@@ -60,8 +60,9 @@ Answer Combine(const Options& o)
     if (o.has(QStringLiteral("stock")))
         values = StockValues(o.single(QStringLiteral("stock")));
     else
-        values = SeriesValues(
-            o.has(QStringLiteral("series")) ? SeriesOf(o.single(QStringLiteral("series"))) : ESeries::E24, 1.0, 10e6);
+        values =
+            SeriesValues(o.has(QStringLiteral("series")) ? SeriesOf(o.single(QStringLiteral("series"))) : ESeries::E24,
+                         SmallestSeriesPart, LargestSeriesPart);
     // Every value to leave out is looked up before any is, so that naming one twice
     // is no error.
     const std::vector<double> set = values;
@@ -74,15 +75,8 @@ Answer Combine(const Options& o)
     }
     if (values.empty())
         Refuse(QStringLiteral("'--exclude' leaves no parts to combine"));
-    // Beyond what the parts can make, every answer would be far off and the ranking
-    // meaningless.
-    const auto reach = ReachableValues(values, parts);
-    if (target < reach->low * (1.0 - 1e-12) || target > reach->high * (1.0 + 1e-12))
-        Refuse(QStringLiteral("%1 is out of reach: %2 these parts make %3 to %4")
-                   .arg(Quoted(targetToken),
-                        parts == 1 ? QStringLiteral("one of") : QStringLiteral("up to %1 of").arg(parts),
-                        QuantityText(reach->low, Quantity::Resistance),
-                        QuantityText(reach->high, Quantity::Resistance)));
+    if (const auto why = OutOfReach(values, target, parts))
+        Refuse(Quoted(targetToken) + QStringLiteral(" is ") + *why);
 
     const std::vector<Combination> found = FindCombinations(values, target, parts, top);
     Answer a;
@@ -99,11 +93,8 @@ Answer Combine(const Options& o)
                                    {QStringLiteral("parts"), values},
                                    {QStringLiteral("expression"), expression}});
         QString line = expression + QStringLiteral(" = ") + QuantityText(c.value, Quantity::Resistance);
-        if (ErrorRank(c.error) == 0)
-            line += QStringLiteral(" exact");
-        else
-            line += QStringLiteral(" (%1%2 %)")
-                        .arg(c.error > 0 ? QStringLiteral("+") : QString(), QString::number(c.error * 100.0, 'g', 3));
+        const QString error = CombinationErrorText(c.error, QLocale::c());
+        line += ErrorRank(c.error) == 0 ? QLatin1Char(' ') + error : QStringLiteral(" (%1)").arg(error);
         lines << line;
     }
     a.json[QStringLiteral("results")] = results;

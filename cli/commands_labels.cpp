@@ -20,7 +20,7 @@
 
 #include <cmath>
 
-namespace kolvane {
+namespace kolvane::commands {
 namespace {
 
 const QString HelperName = QStringLiteral("kolvane-labels-pdf");
@@ -337,4 +337,4 @@ Answer Labels(const Options& o)
     return a;
 }
 
-} // namespace kolvane
+} // namespace kolvane::commands

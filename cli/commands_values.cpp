@@ -57,7 +57,7 @@ Answer Network(const Options& o, bool inSeries)
 
 } // namespace
 
-Answer Nearest(const Options& o)
+Answer commands::Nearest(const Options& o)
 {
     const Quantity q = QuantityOf(o);
     const QString token = OnlyPositional(o, QStringLiteral("a value"));
@@ -70,20 +70,25 @@ Answer Nearest(const Options& o)
     QJsonArray results;
     QStringList lines;
     for (const ESeries s : series) {
-        const auto n = NearestInSeries(value, s);
+        const auto n = NearestInRange(value, s);
         if (!n)
-            Refuse(QStringLiteral("%1 is outside the E series (%2 to %3)")
-                       .arg(Quoted(token), QuantityText(LowestSeriesValue, q), QuantityText(HighestSeriesValue, q)));
+            Refuse(QStringLiteral("%1 is outside the E series (%2)").arg(Quoted(token), PartRangeText(q)));
         const QString name = FromView(SeriesName(s));
+        const auto number = [](std::optional<double> v) { return v ? QJsonValue(*v) : QJsonValue(QJsonValue::Null); };
         results.append(QJsonObject{{QStringLiteral("series"), name},
                                    {QStringLiteral("unit"), UnitName(q)},
                                    {QStringLiteral("member"), n->member},
                                    {QStringLiteral("nearest"), n->nearest},
-                                   {QStringLiteral("below"), n->below},
-                                   {QStringLiteral("above"), n->above}});
-        lines << QStringLiteral("%1: %2 %3 (below %4, above %5)")
+                                   {QStringLiteral("below"), number(n->below)},
+                                   {QStringLiteral("above"), number(n->above)}});
+        QStringList sides;
+        if (n->below)
+            sides << QStringLiteral("below ") + QuantityText(*n->below, q);
+        if (n->above)
+            sides << QStringLiteral("above ") + QuantityText(*n->above, q);
+        lines << QStringLiteral("%1: %2 %3 (%4)")
                      .arg(name, n->member ? QStringLiteral("member") : QStringLiteral("nearest"),
-                          QuantityText(n->nearest, q), QuantityText(n->below, q), QuantityText(n->above, q));
+                          QuantityText(n->nearest, q), sides.join(QStringLiteral(", ")));
     }
     if (o.has(QStringLiteral("series")))
         a.json = results.first().toObject();
@@ -93,12 +98,12 @@ Answer Nearest(const Options& o)
     return a;
 }
 
-Answer Series(const Options& o)
+Answer commands::Series(const Options& o)
 {
     return Network(o, true);
 }
 
-Answer Parallel(const Options& o)
+Answer commands::Parallel(const Options& o)
 {
     return Network(o, false);
 }

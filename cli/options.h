@@ -30,12 +30,20 @@ struct WriteFailure {
 // characters made visible.
 QString Quoted(const QString& token);
 
+// How an option stands in the usage line: alone, repeatable ("[--exclude VALUE]..."),
+// or as the other choice to the next option ("[--series EN | --stock FILE]").
+enum class OptionUse { Once, Repeatable, OrNext };
+
 // An option a command takes besides --json and --help. `valueName` is empty for a
-// switch.
+// switch. `choices` lists every value it takes, split by '|' ("2|3"), where they are
+// few and the same under either chart; the usage line shows them in place of the
+// value's name, and the completion offers them.
 struct OptionSpec {
     const char* name;
     const char* description;
     const char* valueName = "";
+    const char* choices = "";
+    OptionUse use = OptionUse::Once;
 };
 
 class Options {

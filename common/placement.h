@@ -54,5 +54,4 @@ private:
 // else centred over it. Tops are aligned, and the frame is kept on `available`.
 QPoint BesideOrOver(const QRect& mainFrame, const QSize& frameSize, const QRect& available);
 
-
 } // namespace kolvane

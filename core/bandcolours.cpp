@@ -133,18 +133,35 @@ std::string_view RoleName(BandRole role, int position)
     return {};
 }
 
+std::span<const ColourWord> ColourWords()
+{
+    static constexpr std::array<ColourWord, 16> Words = {{{"black", Black},
+                                                          {"brown", Brown},
+                                                          {"red", Red},
+                                                          {"orange", Orange},
+                                                          {"yellow", Yellow},
+                                                          {"green", Green},
+                                                          {"blue", Blue},
+                                                          {"violet", Violet},
+                                                          {"grey", Grey},
+                                                          {"white", White},
+                                                          {"gold", Gold},
+                                                          {"silver", Silver},
+                                                          {"gray", Grey},
+                                                          {"purple", Violet},
+                                                          {"pink", Pink},
+                                                          {"none", NoColour}}};
+    return Words;
+}
+
 std::string_view ColourName(BandColour colour)
 {
-    static constexpr std::array<std::string_view, 10> DigitNames = {"black", "brown", "red",    "orange", "yellow",
-                                                                    "green", "blue",  "violet", "grey",   "white"};
-    if (const auto i = IndexIn(DigitColours, colour))
-        return DigitNames[static_cast<std::size_t>(*i)];
-    if (colour == Gold)
-        return "gold";
-    if (colour == Silver)
-        return "silver";
     if (colour == NoColour)
         return "not set";
+    // The first twelve words are the program's own chart, each colour's name first.
+    for (const ColourWord& w : ColourWords().first(12))
+        if (w.colour == colour)
+            return w.word;
     return {};
 }
 

@@ -27,6 +27,8 @@ inline constexpr BandColour Grey = 0x787878;
 inline constexpr BandColour White = 0xFFFFFF;
 inline constexpr BandColour Gold = 0x72B8B8;
 inline constexpr BandColour Silver = 0xC5C5C5;
+// The IEC chart's multiplier of 10^-3; the program's own chart has no pink band.
+inline constexpr BandColour Pink = 0xCBC0FF;
 } // namespace colours
 
 // Cream: the fill of a band that is not set.
@@ -70,8 +72,18 @@ std::span<const BandRole> RolesOf(int bandCount);
 // place in reading order, which tells the digits apart.
 std::string_view RoleName(BandRole role, int position);
 
+// The one table of colour words: every band colour's English name, then the other
+// spellings people use ("gray", "purple"), then "pink" (a band of the IEC chart only)
+// and "none" (no band, NoColour). Readers of colour words go through
+// ChartColourOfName (standards), which reads this table.
+struct ColourWord {
+    std::string_view word;
+    BandColour colour;
+};
+std::span<const ColourWord> ColourWords();
+
 // The English name of a colour ("violet", "not set"), or an empty view for a value
-// that is no band colour.
+// that is no band colour of the program's own chart.
 std::string_view ColourName(BandColour colour);
 
 // Conversions to and from Qt's 0xAARRGGBB layout, for painting and reading fills.

@@ -3,6 +3,7 @@
 
 #include "numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -113,17 +114,31 @@ void AppendValueText(QString& out, float value, const CodeUnits& units, QStringV
     out += units.names[unit];
 }
 
+CutDigits CutToBands(QStringView digits, int exponent, int digitCount)
+{
+    CutDigits cut;
+    for (qsizetype i = 0; i < std::max<qsizetype>(digits.size(), digitCount); ++i) {
+        const int digit = i < digits.size() ? digits[i].unicode() - '0' : 0;
+        if (i < digitCount) {
+            cut.digits[static_cast<std::size_t>(i)] = digit;
+            cut.significand = cut.significand * 10 + digit;
+        } else if (digit != 0) {
+            cut.exact = false;
+        }
+    }
+    cut.multiplierExponent = exponent + 1 - digitCount;
+    return cut;
+}
+
 PaintedCode CodeForValue(std::int64_t baseUnits, int digitCount)
 {
-    const std::string text = std::to_string(baseUnits);
-    const int length = static_cast<int>(text.size());
+    const QString text = QString::number(baseUnits);
+    const CutDigits cut = CutToBands(text, static_cast<int>(text.size()) - 1, digitCount);
     PaintedCode code;
     code.count = digitCount + 1;
-    for (int i = 0; i < digitCount; ++i) {
-        const int digit = i < length ? text[static_cast<std::size_t>(i)] - '0' : 0;
-        code.bands[static_cast<std::size_t>(i)] = ColourOfDigit(digit);
-    }
-    code.bands[static_cast<std::size_t>(digitCount)] = MultiplierColour(length - digitCount);
+    for (int i = 0; i < digitCount; ++i)
+        code.bands[static_cast<std::size_t>(i)] = ColourOfDigit(cut.digits[static_cast<std::size_t>(i)]);
+    code.bands[static_cast<std::size_t>(digitCount)] = MultiplierColour(cut.multiplierExponent);
     return code;
 }
 

@@ -8,6 +8,7 @@
 
 #include <QLocale>
 #include <QString>
+#include <QStringView>
 
 #include <array>
 #include <cstdint>
@@ -45,8 +46,22 @@ QString ValueText(float value, const CodeUnits& units, const QLocale& locale);
 // The same text appended to `out`, for callers that write several values into one text.
 void AppendValueText(QString& out, float value, const CodeUnits& units, QStringView decimalPoint);
 
-// Value to bands: the digit colours then the multiplier colour for a quantity of
-// 1 to 999 000 000 base units. Digits beyond the code are cut, never rounded.
+// The one rule for writing digits into bands: the first `digitCount` digits of
+// d1.d2d3… × 10^exponent, short ones filled with zeros, and the power of ten of the
+// multiplier band. Digits beyond the code are cut, never rounded; `exact` says none of
+// them was other than zero. `digits` are ASCII digits.
+struct CutDigits {
+    std::array<int, 3> digits{};
+    int significand = 0;
+    int multiplierExponent = 0;
+    bool exact = true;
+};
+CutDigits CutToBands(QStringView digits, int exponent, int digitCount);
+
+// Value to bands for the pages' whole numbers: the digit colours then the multiplier
+// colour for a quantity of 1 to 999 000 000 base units, cut by CutToBands. Every
+// multiplier it gives is one the band count accepts; the encoder of other values and
+// of both charts is EncodeDigits (standards).
 struct PaintedCode {
     std::array<BandColour, 4> bands{}; // digits, then multiplier
     int count = 0;                     // digitCount + 1

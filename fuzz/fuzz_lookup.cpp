@@ -85,14 +85,19 @@ void Check(const QString& text, Quantity q, const QLocale& locale)
     const QString trimmed = text.trimmed();
     for (std::size_t i = 0; i < readings.size(); ++i) {
         const TextReading& r = readings[i];
-        if (!(r.value >= LowestSeriesValue && r.value <= HighestSeriesValue))
+        // A zero-ohm jumper is the one reading below the range.
+        const bool jumper = r.value == 0.0 && q == Quantity::Resistance;
+        if (!jumper && !(r.value >= LowestSeriesValue && r.value <= HighestSeriesValue))
             Fail("value out of range", text);
         if (r.text != trimmed)
             Fail("reading lost its text", text);
         const bool colours = r.kind == ReadingKind::Colours;
-        if (colours != r.bands.has_value() || colours != r.tolerancePercent.has_value() || (r.fromOtherEnd && !colours))
+        // Colour codes carry their bands and tolerance (a jumper's one black band has
+        // neither); other readings may carry a tolerance written with them.
+        if ((colours && !jumper && (!r.bands || !r.tolerancePercent)) || (!colours && r.bands) ||
+            (r.fromOtherEnd && !colours))
             Fail("kind and fields disagree", text);
-        if (colours) {
+        if (colours && r.bands) {
             const auto back = ReadBands(*r.bands, q);
             if (!back || back->value != r.value)
                 Fail("colour reading differs from its bands", text);

@@ -2,7 +2,13 @@
 #include "lookuptext.h"
 
 #include "colourcode.h"
+#include "readingdetails.h"
+#include "valuetext.h"
+
+#include <algorithm>
+#include <cmath>
 #include "resulthint.h"
+#include "tolerance.h"
 
 namespace kolvane {
 namespace {
@@ -29,6 +35,37 @@ QString ColoursLine(const QString& title, const std::optional<ColourCodeDetail>&
     return line;
 }
 
+// The value with two decimals as the pages write values, unless they would show
+// another value (4701 Ω is no "4.70 KOhm", 1 mΩ no "0.00 Ohm"): then with the digits
+// the value has, up to twelve significant ones, so different readings look different.
+QString ReadingValueText(double value, const CodeUnits& units, const QLocale& locale)
+{
+    const std::size_t unit = value >= 1e6 ? 2 : value >= 1e3 ? 1 : 0;
+    const double scaled = value / static_cast<double>(UnitFactors[unit]);
+    if (std::abs(std::round(scaled * 100.0) / 100.0 - scaled) <= 1e-9 * scaled)
+        return ValueText(static_cast<float>(value), units, locale);
+    const int wholeDigits = scaled >= 1.0 ? static_cast<int>(std::floor(std::log10(scaled))) + 1 : 1;
+    QString digits = QLocale::c().toString(scaled, 'f', std::max(2, 12 - wholeDigits));
+    while (digits.endsWith(QLatin1Char('0')) && digits.size() - digits.indexOf(QLatin1Char('.')) > 3)
+        digits.chop(1);
+    digits.replace(QLatin1Char('.'), locale.decimalPoint());
+    return digits + QLatin1Char(' ') + units.names[unit];
+}
+
+// The page's tolerance line, unless its two ends read the same ("4.70 KOhm … 4.70
+// KOhm" for ±0.05 %): then the span's exact ends with the digits that tell them apart.
+QString SpanLine(double value, const ValueSpan& shown, double percent, const CodeUnits& units, const QLocale& locale)
+{
+    QString paged = ToleranceLine(shown, percent, units, locale);
+    const QString ends = paged.section(QStringLiteral(": "), 1);
+    const auto exact = ToleranceSpan(value, percent);
+    if (!exact || ends.section(QStringLiteral(" \u2026 "), 0, 0) != ends.section(QStringLiteral(" \u2026 "), 1))
+        return paged;
+    return paged.section(QStringLiteral(": "), 0, 0) + QStringLiteral(": ") +
+           ReadingValueText(exact->low, units, locale) + QStringLiteral(" \u2026 ") +
+           ReadingValueText(exact->high, units, locale);
+}
+
 } // namespace
 
 QString ReadingLine(const TextReading& reading, Quantity q, const QLocale& locale)
@@ -36,11 +73,11 @@ QString ReadingLine(const TextReading& reading, Quantity q, const QLocale& local
     QString line = Latin1(ReadingKindName(reading.kind));
     if (reading.fromOtherEnd)
         line += QStringLiteral(" read from the other end");
-    line += QStringLiteral(": ") + ValueText(static_cast<float>(reading.value), UnitsOf(q), locale);
+    line += QStringLiteral(": ") + ReadingValueText(reading.value, UnitsOf(q), locale);
     if (reading.tolerancePercent)
         line += QLatin1Char(' ') + PercentText(*reading.tolerancePercent, locale);
     if (reading.tcrPpm)
-        line += QStringLiteral(", %1 ppm/K").arg(*reading.tcrPpm);
+        line += TcrText(*reading.tcrPpm);
     return line;
 }
 
@@ -52,9 +89,9 @@ QStringList DetailLines(const ReadingDetails& d, Quantity q, const QLocale& loca
         if (!line.isEmpty())
             lines << line;
     };
-    add(QStringLiteral("Value: ") + ValueText(static_cast<float>(d.value), units, locale));
+    add(QStringLiteral("Value: ") + ReadingValueText(d.value, units, locale));
     if (d.span && d.tolerancePercent)
-        add(ToleranceLine(*d.span, *d.tolerancePercent, units, locale));
+        add(SpanLine(d.value, *d.span, *d.tolerancePercent, units, locale));
     add(SeriesLine(d.series, units, locale));
     add(ColoursLine(QStringLiteral("4 bands: "), d.fourBands, locale));
     add(ColoursLine(QStringLiteral("5 bands: "), d.fiveBands, locale));
@@ -79,12 +116,7 @@ QString CombinationLine(const Combination& c, const QLocale& locale)
 {
     const QString expression = CombinationExpression(
         c, [](double part) { return LetterCode(part, Quantity::Resistance).value_or(QString::number(part)); });
-    QString error;
-    if (ErrorRank(c.error) == 0)
-        error = QStringLiteral("exact");
-    else
-        error = (c.error > 0 ? QStringLiteral("+") : QString()) + locale.toString(c.error * 100.0, 'g', 3) +
-                QStringLiteral(" %");
+    const QString error = CombinationErrorText(c.error, locale);
     return QStringLiteral("%1 = %2 (%3)")
         .arg(expression, ValueText(static_cast<float>(c.value), ResistorUnits(), locale), error);
 }

@@ -9,6 +9,7 @@
 #include "pagecode.h"
 #include "placement.h"
 #include "stocklist.h"
+#include "valuetext.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,9 +38,6 @@ namespace {
 
 // The finder's answers shown for one reading.
 constexpr int ShownCombinations = 10;
-// The series the finder draws from cover the values the pages and kolvane-cli use.
-constexpr double LowestPart = 1.0;
-constexpr double HighestPart = 10e6;
 
 const QString NotReadable = QStringLiteral("Not a value, marking or colour code");
 
@@ -343,7 +341,7 @@ std::vector<double> LookupWindow::partValues() const
     const int index = m_partsFrom->currentIndex();
     if (index == int(AllSeries.size()))
         return m_stock;
-    return SeriesValues(AllSeries[static_cast<std::size_t>(index)], LowestPart, HighestPart);
+    return SeriesValues(AllSeries[static_cast<std::size_t>(index)], SmallestSeriesPart, LargestSeriesPart);
 }
 
 void LookupWindow::findCombinations()
@@ -357,8 +355,15 @@ void LookupWindow::findCombinations()
         m_combinations->addItem(QStringLiteral("Combinations are for resistors"));
         return;
     }
+    std::vector<double> parts = partValues();
+    const int mostParts = m_mostParts->currentIndex() + 1;
+    // The line the command line gives, not answers thousands of percent off.
+    if (const auto why = OutOfReach(parts, reading->value, mostParts)) {
+        m_combinations->addItem(QuantityText(reading->value, Quantity::Resistance) + QStringLiteral(" is ") + *why);
+        return;
+    }
     m_combinations->addItem(QStringLiteral("Finding combinations\u2026"));
-    m_finder.request([parts = partValues(), target = reading->value, mostParts = m_mostParts->currentIndex() + 1] {
+    m_finder.request([parts = std::move(parts), target = reading->value, mostParts] {
         return FindCombinations(parts, target, mostParts, ShownCombinations);
     });
 }

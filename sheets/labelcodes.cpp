@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "labelcodes.h"
 
+#include "encoding.h"
 #include "readingdetails.h"
 #include "valuetext.h"
 
@@ -39,36 +40,24 @@ QString AlternateCapacitance(double picofarads)
     return PlainNumber(picofarads / Factors[static_cast<std::size_t>(other)]) + Units[static_cast<std::size_t>(other)];
 }
 
-// The letter code rounds to four digits; a label shows it only when it reads back as
-// the value itself.
-std::optional<QString> ExactLetterCode(double value, Quantity q)
-{
-    std::optional<QString> code = LetterCode(value, q);
-    if (!code)
-        return std::nullopt;
-    const std::optional<double> back = ParseLetterCode(*code, q);
-    if (!back || std::abs(*back - value) > std::abs(value) * 1e-9)
-        return std::nullopt;
-    return code;
-}
-
 } // namespace
 
 LabelCodes CodesOf(double value, Quantity q, QChar decimalPoint)
 {
     LabelCodes codes;
     codes.value = WithPoint(QuantityText(value, q), decimalPoint);
-    codes.letter = ExactLetterCode(value, q);
+    ExactMarkings markings = MarkingsOfValue(value, q);
+    codes.letter = std::move(markings.letter);
+    codes.smd3 = std::move(markings.smd3);
+    codes.smd4 = std::move(markings.smd4);
+    codes.eia96 = std::move(markings.eia96);
+    codes.cap3 = std::move(markings.cap3);
     if (q == Quantity::Resistance) {
         codes.fourBands = CodeOfValue(value, 2, colours::Gold);
         codes.fiveBands = CodeOfValue(value, 3, colours::Brown);
-        codes.smd3 = SmdCode(value, 3);
-        codes.smd4 = SmdCode(value, 4);
-        codes.eia96 = Eia96Code(value);
     } else {
         codes.alternate = WithPoint(AlternateCapacitance(value), decimalPoint);
         codes.capBands = CodeOfValue(value, 2, NoColour);
-        codes.cap3 = CapacitorCode(value);
     }
     return codes;
 }

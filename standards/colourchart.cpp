@@ -76,18 +76,15 @@ std::optional<ColourChart> ChartFromName(QStringView name)
 
 std::optional<BandColour> ChartColourOfName(ColourChart chart, QStringView name)
 {
-    const QString lower = name.toString().toLower();
-    if (lower == QLatin1String("none"))
-        return NoColour;
-    if (lower == QLatin1String("pink"))
-        return chart == ColourChart::Iec60062 ? std::optional<BandColour>(Pink) : std::nullopt;
-    const QString spelled = lower == QLatin1String("purple") ? QStringLiteral("violet")
-                            : lower == QLatin1String("gray") ? QStringLiteral("grey")
-                                                             : lower;
-    for (const BandColour c : {Black, Brown, Red, Orange, Yellow, Green, Blue, Violet, Grey, White, Gold, Silver}) {
-        const std::string_view n = ColourName(c);
-        if (spelled == QLatin1String(n.data(), static_cast<qsizetype>(n.size())))
-            return c;
+    // The longest word is six letters: anything longer is no colour.
+    if (name.size() > 6)
+        return std::nullopt;
+    for (const ColourWord& w : ColourWords()) {
+        if (name.compare(QLatin1String(w.word.data(), static_cast<qsizetype>(w.word.size())), Qt::CaseInsensitive) != 0)
+            continue;
+        if (w.colour == colours::Pink && chart != ColourChart::Iec60062)
+            return std::nullopt;
+        return w.colour;
     }
     return std::nullopt;
 }
@@ -96,7 +93,7 @@ std::string_view ChartColourName(BandColour colour)
 {
     if (colour == NoColour)
         return "none";
-    if (colour == Pink)
+    if (colour == colours::Pink)
         return "pink";
     return ColourName(colour);
 }
@@ -117,7 +114,7 @@ std::span<const TcrBand> ChartTcrs(ColourChart chart)
 
 std::optional<int> ChartMultiplierExponent(ColourChart chart, BandColour colour)
 {
-    if (chart == ColourChart::Iec60062 && colour == Pink)
+    if (chart == ColourChart::Iec60062 && colour == colours::Pink)
         return -3;
     for (int e = -2; e <= 9; ++e)
         if (MultiplierColour(e) == colour)
@@ -128,7 +125,7 @@ std::optional<int> ChartMultiplierExponent(ColourChart chart, BandColour colour)
 std::optional<BandColour> ChartMultiplierColour(ColourChart chart, int exponent)
 {
     if (chart == ColourChart::Iec60062 && exponent == -3)
-        return Pink;
+        return colours::Pink;
     if (exponent < -2 || exponent > 9)
         return std::nullopt;
     return MultiplierColour(exponent);

@@ -23,10 +23,12 @@ enum class ColourChart { Kolvane, Iec60062 };
 std::optional<ColourChart> ChartFromName(QStringView name);
 
 // Pink, the IEC chart's multiplier of 10^-3; the program's own chart has no pink band.
-inline constexpr BandColour Pink = 0xCBC0FF;
+inline constexpr BandColour Pink = colours::Pink;
 
-// A band colour by its English name ("violet", "pink", "none" for no band), as the
-// chart knows it; "purple" and "gray" are taken too.
+// The one reader of a colour word, for decode, lookup, the text reader and the
+// window: a band colour by its English name in any case ("violet", "pink", "none" for
+// no band), as the chart knows it; "purple" and "gray" are taken too, and pink only by
+// the IEC chart. Reads core's ColourWords.
 std::optional<BandColour> ChartColourOfName(ColourChart chart, QStringView name);
 // The name of a colour the chart knows: "violet", "pink", "none" for NoColour.
 std::string_view ChartColourName(BandColour colour);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "combinationfinder.h"
 
+#include "valuetext.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -94,7 +96,7 @@ public:
         c.parts = parts;
         c.value = CombinedValue(t, parts);
         c.error = (c.value - m_target) / m_target;
-        if (!admits(c.error))
+        if (!admits(c.error) || partOfItComesAsNear(c))
             return;
         const auto at = std::upper_bound(m_list.begin(), m_list.end(), c, BetterCombination);
         if (m_list.size() == m_top && at == m_list.end())
@@ -103,6 +105,31 @@ public:
         if (m_list.size() > m_top)
             m_list.pop_back();
         m_worstRank = ErrorRank(m_list.back().error);
+    }
+
+    // Whether fewer of the answer's parts, joined any way, come at least as near: then
+    // the answer is that one with a part added for nothing (4K7 + 1R0 beside 4K7).
+    bool partOfItComesAsNear(const Combination& c) const
+    {
+        const int count = PartCount(c.topology);
+        if (count == 1)
+            return false;
+        const double rank = ErrorRank(c.error);
+        const auto asNear = [&](Topology t, double a, double b) {
+            const double r = ErrorRank(error(t, {a, b, 0.0}));
+            return r <= rank || SameErrorRank(r, rank);
+        };
+        for (int i = 0; i < count; ++i) {
+            const double a = c.parts[static_cast<std::size_t>(i)];
+            if (asNear(Topology::Single, a, 0.0))
+                return true;
+            for (int j = i + 1; j < count && count == 3; ++j) {
+                const double b = c.parts[static_cast<std::size_t>(j)];
+                if (asNear(Topology::Series2, a, b) || asNear(Topology::Parallel2, a, b))
+                    return true;
+            }
+        }
+        return false;
     }
 
     double error(Topology t, const std::array<double, 3>& parts) const
@@ -211,6 +238,16 @@ std::vector<Combination> FindCombinations(std::span<const double> input, double 
     return board.take();
 }
 
+std::optional<QString> OutOfReach(std::span<const double> values, double target, int maxParts)
+{
+    const auto reach = ReachableValues(values, maxParts);
+    if (!reach || (target >= reach->low * (1.0 - 1e-12) && target <= reach->high * (1.0 + 1e-12)))
+        return std::nullopt;
+    return QStringLiteral("out of reach: %1 these parts make %2 to %3")
+        .arg(maxParts == 1 ? QStringLiteral("one of") : QStringLiteral("up to %1 of").arg(maxParts),
+             QuantityText(reach->low, Quantity::Resistance), QuantityText(reach->high, Quantity::Resistance));
+}
+
 QString CombinationExpression(const Combination& c, const std::function<QString(double)>& partText)
 {
     QString a = partText(c.parts[0]);
@@ -225,6 +262,14 @@ QString CombinationExpression(const Combination& c, const std::function<QString(
     case Topology::ParallelInSeries: return QStringLiteral("(%1 \u2016 %2) + %3").arg(a, part(1), part(2));
     }
     return {};
+}
+
+QString CombinationErrorText(double error, const QLocale& locale)
+{
+    if (ErrorRank(error) == 0)
+        return QStringLiteral("exact");
+    return (error > 0 ? QStringLiteral("+") : QString()) + locale.toString(error * 100.0, 'g', 3) +
+           QStringLiteral(" %");
 }
 
 } // namespace kolvane

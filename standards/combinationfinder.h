@@ -4,6 +4,7 @@
 // than once.
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 #include <array>
@@ -57,14 +58,29 @@ struct ReachableSpan {
     double high;
 };
 std::optional<ReachableSpan> ReachableValues(std::span<const double> values, int maxParts);
+// Why the target lies beyond what the parts can make, as every list of answers says
+// it after the target: "out of reach: up to 2 of these parts make 0.5 Ω to 20 MΩ".
+// Nothing when the target is within reach (or there are no parts): beyond it every
+// answer would be far off and the ranking meaningless.
+std::optional<QString> OutOfReach(std::span<const double> values, double target, int maxParts);
 
 // The best `top` answers, best first, over every topology of up to maxParts parts (1
 // to 3). No two answers have the same topology and the same parts up to the
-// topology's symmetry. Nothing for a target that is not a positive finite number, an
+// topology's symmetry, and none is another answer with a part added for nothing: an
+// answer is left out when some of its parts, joined any way, come at least as near
+// (4K7 + 1R0 beside the exact 4K7), while an exact answer of other parts (1K1 + 3K6)
+// stays. Nothing for a target that is not a positive finite number, an
 // empty set, or a set holding a value that is not.
 // The combination written out: "a + b", "a ‖ b", "(a + b) ‖ c", each part as
 // `partText` writes it.
 QString CombinationExpression(const Combination& c, const std::function<QString(double)>& partText);
+// How near an answer comes, as every list of answers writes it: "exact", "+0.0213 %",
+// "-1.5e-05 %" (three significant digits, in the locale's notation).
+QString CombinationErrorText(double error, const QLocale& locale);
+
+// The parts the finder takes from a series when nobody names others: 1 Ω to 10 MΩ.
+inline constexpr double SmallestSeriesPart = 1.0;
+inline constexpr double LargestSeriesPart = 10e6;
 
 std::vector<Combination> FindCombinations(std::span<const double> values, double target, int maxParts, int top);
 

@@ -183,6 +183,21 @@ std::optional<SeriesNeighbours> NearestInSeries(double value, ESeries s)
     return SeriesNeighbours{false, upper ? above : below, below, above};
 }
 
+std::optional<SeriesPlaceInRange> NearestInRange(double value, ESeries s)
+{
+    if (const auto n = NearestInSeries(value, s))
+        return SeriesPlaceInRange{n->member, n->nearest, n->below, n->above};
+    if (!InRange(value) || SeriesMantissas(s).empty())
+        return std::nullopt;
+    const Ladder ladder(s);
+    const auto rung = ladder.memberRung(value, std::log10(value));
+    if (rung && *rung == ladder.lowest())
+        return SeriesPlaceInRange{true, ladder.value(*rung), std::nullopt, ladder.value(*rung + 1)};
+    if (rung && *rung == ladder.highest())
+        return SeriesPlaceInRange{true, ladder.value(*rung), ladder.value(*rung - 1), std::nullopt};
+    return std::nullopt;
+}
+
 std::vector<double> SeriesValues(ESeries s, double low, double high)
 {
     std::vector<double> values;

@@ -44,6 +44,16 @@ struct SeriesNeighbours {
 };
 std::optional<SeriesNeighbours> NearestInSeries(double value, ESeries s);
 
+// The same for every value of the range, its ends included: the two ends (1 mΩ and
+// 10^15) are members of every series, with a neighbour on one side only.
+struct SeriesPlaceInRange {
+    bool member;
+    double nearest;
+    std::optional<double> below;
+    std::optional<double> above;
+};
+std::optional<SeriesPlaceInRange> NearestInRange(double value, ESeries s);
+
 // Every member in [low, high], ascending; members are the doubles nearest to their
 // decimal values (0.047, not 0.047000000000000006).
 std::vector<double> SeriesValues(ESeries s, double low, double high);

@@ -3,6 +3,10 @@
 
 #include "eseries.h"
 #include "numbers.h"
+#include "valuetext.h"
+
+#include <algorithm>
+#include <array>
 
 #include <cmath>
 
@@ -49,13 +53,28 @@ bool HasLetter(QStringView code)
 
 } // namespace
 
-std::string_view MarkingKindName(MarkingKind kind)
+std::string_view ReadingKindId(ReadingKind kind)
 {
     switch (kind) {
-    case MarkingKind::Letter: return "letter";
-    case MarkingKind::Smd: return "smd";
-    case MarkingKind::Eia96: return "eia96";
-    case MarkingKind::Cap3: return "cap3";
+    case ReadingKind::Value: return "value";
+    case ReadingKind::Letter: return "letter";
+    case ReadingKind::Smd: return "smd";
+    case ReadingKind::Eia96: return "eia96";
+    case ReadingKind::Cap3: return "cap3";
+    case ReadingKind::Colours: return "colours";
+    }
+    return {};
+}
+
+std::string_view ReadingKindName(ReadingKind kind)
+{
+    switch (kind) {
+    case ReadingKind::Value: return "value";
+    case ReadingKind::Letter: return "letter code";
+    case ReadingKind::Smd: return "SMD";
+    case ReadingKind::Eia96: return "EIA-96";
+    case ReadingKind::Cap3: return "capacitor code";
+    case ReadingKind::Colours: return "colour code";
     }
     return {};
 }
@@ -121,25 +140,68 @@ std::optional<double> ReadCapacitorCode(QStringView code)
     return value > 0.0 ? std::optional<double>(value) : std::nullopt;
 }
 
-std::vector<MarkingReading> ReadMarking(QStringView code, Quantity q)
+std::optional<double> ToleranceOfLetter(QChar letter)
 {
+    switch (letter.unicode()) {
+    case 'B': return 0.1;
+    case 'C': return 0.25;
+    case 'D': return 0.5;
+    case 'F': return 1.0;
+    case 'G': return 2.0;
+    case 'J': return 5.0;
+    case 'K': return 10.0;
+    case 'M': return 20.0;
+    default: return std::nullopt;
+    }
+}
+
+QString WithoutFormatCharacters(QStringView text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    // Marks and joiners only: an override or isolate changes how the text shows, so
+    // text holding one reads as nothing rather than as what it does not show.
+    static constexpr std::array<char16_t, 9> Invisible = {u'\u00ad', u'\u061c', u'\u200b', u'\u200c', u'\u200d',
+                                                          u'\u200e', u'\u200f', u'\u2060', u'\ufeff'};
+    for (const QChar c : text)
+        if (std::find(Invisible.begin(), Invisible.end(), c.unicode()) == Invisible.end())
+            kept += c;
+    return kept;
+}
+
+std::vector<MarkingReading> ReadMarking(QStringView text, Quantity q)
+{
+    const QString code = WithoutFormatCharacters(text);
     std::vector<MarkingReading> readings;
-    const auto add = [&readings](MarkingKind kind, std::optional<double> value) {
+    const auto add = [&readings](ReadingKind kind, std::optional<double> value, std::optional<double> tolerance) {
         if (!value || !std::isfinite(*value) || *value <= 0.0)
             return;
         for (const MarkingReading& r : readings)
             if (std::abs(r.value - *value) <= 1e-9 * *value)
                 return;
-        readings.push_back({kind, *value});
+        readings.push_back({kind, *value, tolerance});
     };
+    const auto tolerance = code.size() >= 2 ? ToleranceOfLetter(code.back()) : std::nullopt;
+    if (tolerance) {
+        const QStringView body = QStringView(code).chopped(1);
+        const bool capacitor = q == Quantity::Capacitance;
+        if (HasLetter(body)) {
+            if (!capacitor || code.back() != QLatin1Char('F'))
+                add(ReadingKind::Letter, ParseLetterCode(body, q), tolerance);
+        } else if (capacitor && body.size() == 3) {
+            add(ReadingKind::Cap3, ReadCapacitorCode(body), tolerance);
+        } else if (capacitor && std::all_of(body.begin(), body.end(), IsAsciiDigit)) {
+            add(ReadingKind::Value, ParseValue(body, q), tolerance);
+        }
+    }
     // Plain digits are no letter code: "472" is a marking, not 472 Ω.
     if (HasLetter(code))
-        add(MarkingKind::Letter, ParseLetterCode(code, q));
+        add(ReadingKind::Letter, ParseLetterCode(code, q), std::nullopt);
     if (q == Quantity::Resistance) {
-        add(MarkingKind::Smd, ReadSmdCode(code));
-        add(MarkingKind::Eia96, ReadEia96Code(code));
+        add(ReadingKind::Smd, ReadSmdCode(code), std::nullopt);
+        add(ReadingKind::Eia96, ReadEia96Code(code), std::nullopt);
     } else {
-        add(MarkingKind::Cap3, ReadCapacitorCode(code));
+        add(ReadingKind::Cap3, ReadCapacitorCode(code), std::nullopt);
     }
     return readings;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bandcode.h"
+#include "encoding.h"
 #include "eseries.h"
 #include "textreading.h"
 #include "tolerance.h"
@@ -28,15 +29,8 @@ SeriesPlace SeriesPlaceOf(double value);
 
 // The bands that write the value exactly with `digitCount` (2 or 3) digit bands and the
 // tolerance band given (NoColour: none): nothing when the value needs more digits or a
-// multiplier the band count does not accept. Digits are never cut or rounded here.
+// multiplier the band count does not accept: EncodeValue's code when it is exact.
 std::optional<BandCode> CodeOfValue(double value, int digitCount, BandColour tolerance);
-
-// The markings that write the value exactly, as ReadSmdCode, ReadEia96Code and
-// ReadCapacitorCode read them back: SMD with 3 characters (472, 4R7, R47) or 4 (4701,
-// 10R0, R100), EIA-96 for three-digit E96 values (01C), the capacitor code (104, 479).
-std::optional<QString> SmdCode(double ohms, int length);
-std::optional<QString> Eia96Code(double ohms);
-std::optional<QString> CapacitorCode(double picofarads);
 
 // A colour code the value has: its bands, their names in reading order, and what they
 // read from the other end when that is valid too.

@@ -6,7 +6,9 @@
 #pragma once
 
 #include "bandcode.h"
+#include "colourchart.h"
 #include "lettercode.h"
+#include "markings.h"
 
 #include <QLocale>
 #include <QString>
@@ -17,15 +19,6 @@
 #include <vector>
 
 namespace kolvane {
-
-enum class ReadingKind { Value, Letter, Smd, Eia96, Cap3, Colours };
-
-// Stable short ids for machine-readable answers: "value", "letter", "smd", "eia96",
-// "cap3", "colours".
-std::string_view ReadingKindId(ReadingKind kind);
-// What a person calls the kind: "value", "letter code", "SMD", "EIA-96", "capacitor
-// code", "colour code".
-std::string_view ReadingKindName(ReadingKind kind);
 
 struct TextReading {
     ReadingKind kind = ReadingKind::Value;
@@ -63,8 +56,5 @@ inline constexpr qsizetype LongestReadableText = 200;
 // Readings outside LowestSeriesValue..HighestSeriesValue (1 mΩ to 10^15 Ω, 0.001 pF to
 // 1000 F) name no part and are left out.
 std::vector<TextReading> ReadText(QStringView text, Quantity q, const QLocale& locale);
-
-// A band colour from its English name as ReadText takes it; nothing for any other word.
-std::optional<BandColour> BandColourOfName(QStringView name);
 
 } // namespace kolvane

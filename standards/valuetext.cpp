@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "valuetext.h"
 
+#include "eseries.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -276,6 +278,21 @@ QString CompactValue(double ohms)
     static constexpr std::array<ScaleStep, 5> Steps = {
         {{1e12, u"T"}, {1e9, u"G"}, {1e6, u"M"}, {1e3, u"k"}, {1.0, u""}}};
     return Scaled(ohms, Steps);
+}
+
+QString PartRangeText(Quantity q)
+{
+    return QuantityText(LowestSeriesValue, q) + QStringLiteral(" to ") + QuantityText(HighestSeriesValue, q);
+}
+
+QString ToleranceText(double percent)
+{
+    return QStringLiteral("\u00b1") + PlainNumber(percent) + QStringLiteral(" %");
+}
+
+QString TcrText(int ppm)
+{
+    return QStringLiteral(", %1 ppm/K").arg(ppm);
 }
 
 } // namespace kolvane

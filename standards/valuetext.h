@@ -50,4 +50,12 @@ QString QuantityText(double value, Quantity q);
 // The short form used inside a combination: "4.7k", "10k", "470", "1M".
 QString CompactValue(double ohms);
 
+// The domain's wording, written once for every answer that states it.
+// The range of values that name a part: "0.001 Ω to 1000 TΩ", "0.001 pF to 1000 F".
+QString PartRangeText(Quantity q);
+// A tolerance: "±5 %", "±0.25 %".
+QString ToleranceText(double percent);
+// A temperature coefficient as it follows a tolerance: ", 50 ppm/K".
+QString TcrText(int ppm);
+
 } // namespace kolvane

@@ -4,10 +4,14 @@
 // here, and the process's own contract (exit status, stderr, JSON, locale) through
 // QProcess on the built program.
 #include "cli.h"
+#include "colourchart.h"
 #include "colourcode.h"
 #include "combinationfinder.h"
+#include "commandtable.h"
 #include "eseries.h"
 #include "markings.h"
+#include "textreading.h"
+#include "valuetext.h"
 #include "version.h"
 
 #include <QJsonArray>
@@ -22,6 +26,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <set>
 #include <tuple>
 
@@ -157,6 +162,7 @@ private slots:
     void usage();
     void completion_data();
     void completion();
+    void tableIsTheOnlySource();
 };
 
 void CliTest::decode_data()
@@ -478,6 +484,21 @@ void CliTest::combineMatchesBruteForce()
     QFETCH(int, parts);
     const std::vector<double> set = SeriesValues(static_cast<ESeries>(series), 1.0, 10e6);
     std::vector<Brute> brute = BruteForce(set, target, parts);
+    // An answer is noise when fewer of its parts, joined either way, come at least as
+    // near: 4.7k + 1 beside 4.7k.
+    std::erase_if(brute, [target](const Brute& b) {
+        const auto asNear = [&](double value) {
+            return std::abs(value - target) / target <= std::max(std::abs(b.error), 1e-14) * (1 + 1e-12);
+        };
+        for (std::size_t i = 0; i < b.parts.size() && b.parts.size() > 1; ++i) {
+            if (asNear(b.parts[i]))
+                return true;
+            for (std::size_t j = i + 1; j < b.parts.size() && b.parts.size() == 3; ++j)
+                if (asNear(b.parts[i] + b.parts[j]) || asNear(b.parts[i] * b.parts[j] / (b.parts[i] + b.parts[j])))
+                    return true;
+        }
+        return false;
+    });
     std::sort(brute.begin(), brute.end(),
               [](const Brute& x, const Brute& y) { return std::abs(x.error) < std::abs(y.error); });
 
@@ -1150,6 +1171,29 @@ void CliTest::usage_data()
                                                 << "0.001 \u03A9 to 1000 T\u03A9" << 2;
     QTest::newRow("nearest's range, capacitors") << "nearest --capacitor 0.0001"
                                                  << "0.001 pF to 1000 F" << 2;
+    // Readings that disagreed with decode, the standards or the man page.
+    const auto row = [](const char* name, const char* args, const char* answer, int status) {
+        QTest::newRow(name) << QString::fromUtf8(args) << QString::fromUtf8(answer) << status;
+    };
+    row("nearest's lowest end is inside", "nearest 0.001", "E24: member 0.001 Ω (above 0.0011 Ω)", 0);
+    row("nearest's highest end is inside", "nearest 1000T", "E24: member 1000 TΩ (below 910 TΩ)", 0);
+    row("lookup names the range", "lookup 0.00099", "is outside the values of a resistor (0.001 Ω to 1000 TΩ)", 2);
+    row("lookup's bare F: picofarads first", "lookup --capacitor 47F", "47 pF ±1 % (value)\n47 F (letter code)", 0);
+    row("marking's bare F: picofarads first", "marking --capacitor 47F", "47 pF ±1 % (value)\n47 F (letter)", 0);
+    row("lookup orders colours by standard values", "lookup blue orange orange brown",
+        "13 kΩ ±0.25 % (colour code, read from the other end)\n63 kΩ ±1 % (colour code)", 0);
+    row("lookup takes none as decode does", "lookup yellow violet red none", "4.7 kΩ ±20 % (colour code)", 0);
+    row("lookup reads 3 bands from both ends", "lookup green brown blue",
+        "6.1 MΩ ±20 % (colour code, read from the other end)", 0);
+    row("capacitor code with tolerance letter", "lookup --capacitor 104K", "100 nF ±10 % (capacitor code)", 0);
+    row("letter code with tolerance letter", "marking 4K7J", "4.7 kΩ ±5 % (letter)", 0);
+    row("tolerance after a value", "lookup 4K7 5%", "4.7 kΩ ±5 % (letter code)", 0);
+    row("zero-ohm letter code", "lookup 0R", "0 Ω (letter code)", 0);
+    row("zero-ohm single band", "lookup black", "0 Ω (colour code)", 0);
+    // A part added to a nearer answer for nothing is noise; exact answers of other parts stay.
+    row("no part added to an exact one", "combine 4.7k",
+        "2k + 2.7k = 4.7 kΩ exact\n8.2k ‖ 11k = 4.69792 kΩ (-0.0443 %)", 0);
+    row("no part in parallel for nothing", "combine --parts 2 1.5", "3 ‖ 3 = 1.5 Ω exact\n2.2 ‖ 4.7", 0);
 }
 
 void CliTest::usage()
@@ -1176,18 +1220,27 @@ void CliTest::completion_data()
                                << false;
     QTest::newRow("--chart") << "decode --chart " << QStringList{"kolvane", "iec"} << false;
     QTest::newRow("encode's options") << "encode --c" << QStringList{"--capacitor", "--chart"} << false;
+    // Only what the command accepts by the chart named so far.
+    QTest::newRow("no pink by the own chart") << "decode red red pi" << QStringList{} << false;
+    QTest::newRow("pink by IEC") << "decode --chart iec red red pi" << QStringList{"pink"} << false;
+    QTest::newRow("pink by IEC, =") << "decode --chart=IEC red red pi" << QStringList{"pink"} << false;
+    QTest::newRow("no IEC tolerance by the own chart") << "encode --tolerance 0.0" << QStringList{"0.05"} << false;
+    QTest::newRow("no IEC TFR by the own chart") << "encode --tcr 2" << QStringList{"25"} << false;
 }
 
 // The bash completion as bash runs it: the script's function with the words split at
 // bash's word breaks, in a folder holding "my stock.txt" and "drawer/". compopt only
 // works inside a real completion, so the test records what the script asks of it.
-void CliTest::completion()
+namespace {
+
+struct Completion {
+    QStringList offered;
+    QString compopt;
+};
+
+Completion Complete(const QString& line)
 {
-    QFETCH(QString, line);
-    QFETCH(QStringList, offered);
-    QFETCH(bool, files);
     QTemporaryDir dir;
-    QVERIFY(dir.isValid());
     QFile(dir.filePath(QStringLiteral("my stock.txt"))).open(QIODevice::WriteOnly);
     QDir(dir.path()).mkdir(QStringLiteral("drawer"));
     const QString script = QStringLiteral(R"(
@@ -1209,13 +1262,110 @@ printf '%s\n' "${COMPREPLY[@]}"
     p.start(QStringLiteral("bash"),
             {QStringLiteral("-c"), script, QStringLiteral("bash"), QStringLiteral(KOLVANE_COMPLETION),
              QStringLiteral("kolvane-cli ") + line, dir.filePath(QStringLiteral("compopt"))});
-    QVERIFY(p.waitForFinished(30000));
+    p.waitForFinished(30000);
     QFile options(dir.filePath(QStringLiteral("compopt")));
     options.open(QIODevice::ReadOnly);
-    const QString used = QString::fromUtf8(options.readAll());
-    const QStringList got = QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
-    QCOMPARE(got, offered);
-    QCOMPARE(used.contains(u"-o filenames"), files);
+    return {QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
+            QString::fromUtf8(options.readAll())};
+}
+
+} // namespace
+
+void CliTest::completion()
+{
+    QFETCH(QString, line);
+    QFETCH(QStringList, offered);
+    QFETCH(bool, files);
+    const Completion got = Complete(line);
+    QCOMPARE(got.offered, offered);
+    QCOMPARE(got.compopt.contains(u"-o filenames"), files);
+}
+
+namespace {
+
+QStringList Sorted(QStringList list)
+{
+    list.sort();
+    return list;
+}
+
+// What the man page says of each command: its paragraph under COMMANDS, which names
+// one command or two ("series | parallel"), and the options written in it.
+std::map<QString, QSet<QString>> ManPageOptions()
+{
+    QFile file(QStringLiteral(KOLVANE_MANPAGE));
+    file.open(QIODevice::ReadOnly);
+    const QString page = QString::fromUtf8(file.readAll());
+    const QString commands = page.section(QStringLiteral(".SH COMMANDS\n"), 1).section(QStringLiteral("\n.SH "), 0, 0);
+    std::map<QString, QSet<QString>> options;
+    // "\-\-no\-bands" and the one-letter "\-o"; never a word's hyphen (kolvane\-cli).
+    static const QRegularExpression Option(
+        QStringLiteral(R"((?<![a-z])\\-\\-([a-z]+(?:\\-[a-z]+)*)|(?<=[\s"])\\-([a-z])(?=[\s"]))"));
+    static const QRegularExpression Names(QStringLiteral(R"(^\.BR ([a-z]+)(?: " \| " ([a-z]+))?)"));
+    for (const QString& paragraph : commands.split(QStringLiteral(".TP\n"), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch names = Names.match(paragraph);
+        QSet<QString> found;
+        for (const QRegularExpressionMatch& m : Option.globalMatch(paragraph))
+            found << QString(m.captured(1) + m.captured(2)).replace(QStringLiteral("\\-"), QStringLiteral("-"));
+        for (int i = 1; i <= 2; ++i)
+            if (!names.captured(i).isEmpty())
+                options[names.captured(i)] = found;
+    }
+    return options;
+}
+
+} // namespace
+
+// The command table is the only source: the completion offers every command and each
+// command's options and nothing else, and only values the command accepts by the
+// chart named; the man page describes every command with each of its options.
+void CliTest::tableIsTheOnlySource()
+{
+    QStringList names;
+    const std::map<QString, QSet<QString>> manPage = ManPageOptions();
+    for (const Command& c : Commands()) {
+        const QString name = QString::fromLatin1(c.name);
+        names << name;
+        QStringList options = {QStringLiteral("--json"), QStringLiteral("--help"), QStringLiteral("-h")};
+        QSet<QString> manOptions;
+        for (const OptionSpec& o : c.options) {
+            options << (o.name[1] ? QStringLiteral("--") : QStringLiteral("-")) + QString::fromLatin1(o.name);
+            manOptions << QString::fromLatin1(o.name);
+            if (*o.choices)
+                QCOMPARE(Complete(name + QStringLiteral(" --") + QString::fromLatin1(o.name) + u' ').offered,
+                         QString::fromLatin1(o.choices).split(u'|'));
+        }
+        QCOMPARE(Sorted(Complete(name + QStringLiteral(" -")).offered), Sorted(options));
+        QVERIFY2(manPage.count(name) == 1, c.name);
+        QCOMPARE(manPage.at(name), manOptions);
+    }
+    QCOMPARE(Sorted(Complete(QString()).offered),
+             Sorted(names + QStringList{QStringLiteral("--help"), QStringLiteral("--version")}));
+    QCOMPARE(int(manPage.size()), int(names.size()));
+
+    QStringList series;
+    for (const ESeries s : AllSeries)
+        series << QString::fromLatin1(SeriesName(s).data());
+    QCOMPARE(Complete(QStringLiteral("nearest --series ")).offered, series);
+
+    for (const ColourChart chart : {ColourChart::Kolvane, ColourChart::Iec60062}) {
+        const QString named = chart == ColourChart::Iec60062 ? QStringLiteral("--chart iec ") : QString();
+        QStringList tolerances;
+        for (const ToleranceBand& t : ChartTolerances(chart))
+            tolerances << PlainNumber(t.percent);
+        QCOMPARE(Sorted(Complete(QStringLiteral("encode ") + named + QStringLiteral("--tolerance ")).offered),
+                 Sorted(tolerances));
+        QStringList tcrs;
+        for (const TcrBand& t : ChartTcrs(chart))
+            tcrs << QString::number(t.ppm);
+        QCOMPARE(Sorted(Complete(QStringLiteral("encode ") + named + QStringLiteral("--tcr ")).offered), Sorted(tcrs));
+        // Every colour offered is one decode takes by that chart.
+        for (const QString& word : Complete(QStringLiteral("decode ") + named + QStringLiteral("red ")).offered)
+            QVERIFY2(word.startsWith(u'-') || ChartColourOfName(chart, word), qPrintable(word));
+    }
+    // lookup reads colour words by the program's own chart, as the window does.
+    for (const QString& word : Complete(QStringLiteral("lookup red ")).offered)
+        QVERIFY2(word.startsWith(u'-') || ChartColourOfName(ColourChart::Kolvane, word), qPrintable(word));
 }
 
 QTEST_GUILESS_MAIN(CliTest)

@@ -249,6 +249,18 @@ void LookupTest::readsEveryKind_data()
                              << "Tolerance \u00b15%: 4.47 KOhm \u2026 4.94 KOhm";
     QTest::newRow("plain value") << "6.4k" << false << "value: 6.40 KOhm"
                                  << "Not a standard value";
+    // Exact or absent: no value rounded into another reading's text, no letter code
+    // that states another value.
+    QTest::newRow("SMD beside a value") << "4701" << false << "value: 4.701 KOhm"
+                                        << "Value: 4.701 KOhm";
+    QTest::newRow("a milliohm") << "R001" << false << "letter code: 0.001 Ohm"
+                                << "Value: 0.001 Ohm";
+    QTest::newRow("a narrow span") << "yellow violet red grey" << false << "colour code: 4.70 KOhm \u00b10.05%"
+                                   << "Tolerance \u00b10.05%: 4.69765 KOhm \u2026 4.70235 KOhm";
+    QTest::newRow("tolerance letter") << "104K" << true << "capacitor code: 100.00 nF \u00b110%"
+                                      << "Tolerance \u00b110%: 90.00 nF \u2026 110.00 nF";
+    QTest::newRow("zero-ohm jumper") << "0R" << false << "letter code: 0.00 Ohm"
+                                     << "Value: 0.00 Ohm";
 }
 
 void LookupTest::readsEveryKind()
@@ -670,6 +682,16 @@ void LookupTest::combinationsComeFromTheWorker()
     QTRY_VERIFY_WITH_TIMEOUT(!w->isFinding(), 20000);
     QVERIFY2(Items(list).value(0).startsWith(QStringLiteral("100R = 100.00 Ohm (exact)")),
              qPrintable(Items(list).value(0)));
+    // A target the parts cannot reach gets the reachable span, as the command line says it.
+    input(w)->setText(QStringLiteral("1G"));
+    QCOMPARE(Items(list),
+             QStringList{QStringLiteral("1 G\u03A9 is out of reach: one of these parts make 1 \u03A9 to 10 M\u03A9")});
+    // No answer is a nearer one with a part added for nothing (4K7 + 1R0 after 4K7).
+    most->setCurrentIndex(1);
+    emit most->activated(1);
+    input(w)->setText(QStringLiteral("4700"));
+    QTRY_VERIFY_WITH_TIMEOUT(!w->isFinding(), 20000);
+    QVERIFY2(Items(list).value(3).startsWith(QStringLiteral("8K2 \u2016 11K = ")), qPrintable(Items(list).join(u'|')));
     // Capacitors have none.
     Named<QAbstractButton>(w, QStringLiteral("&Capacitor"))->click();
     QCOMPARE(Items(list), QStringList{QStringLiteral("Combinations are for resistors")});

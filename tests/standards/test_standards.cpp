@@ -3,6 +3,7 @@
 // exceptions, letter codes both ways, readings from either end, and the span
 // arithmetic against exact fractions.
 #include "bandcode.h"
+#include "encoding.h"
 #include "eseries.h"
 #include "lettercode.h"
 #include "tolerance.h"
@@ -103,6 +104,9 @@ private slots:
     void forwardReadings();
     void reverseReadings_data();
     void reverseReadings();
+    void encodes_data();
+    void encodes();
+    void encodableRanges();
 };
 
 void StandardsTest::seriesMantissas_data()
@@ -594,6 +598,69 @@ void StandardsTest::excerpts()
     // A character outside the basic plane is one character, never cut in half.
     const QString emoji = QString(39, u'x') + QStringLiteral("\U0001F600\U0001F600");
     QCOMPARE(QuotedExcerpt(emoji), "'" + QString(39, u'x') + QStringLiteral("\U0001F600\u2026'"));
+}
+
+// The colour code as IEC 60062 writes it: digits cut, never rounded, and the
+// multipliers each band count and chart has (pink 10^-3 only in the IEC chart, up to
+// violet in a 4-band and blue in a 5-band code by the program's own).
+void StandardsTest::encodes_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("digits");
+    QTest::addColumn<bool>("iec");
+    QTest::addColumn<QString>("bands"); // empty: no code
+    QTest::addColumn<bool>("exact");
+    QTest::addColumn<double>("encoded");
+    const auto row = [](const char* name, double value, int digits, bool iec, const char* bands, bool exact,
+                        double encoded) {
+        QTest::newRow(name) << value << digits << iec << QString::fromLatin1(bands) << exact << encoded;
+    };
+    row("4.7k", 4700, 2, false, "yellow violet red", true, 4700);
+    row("4.75k cut, not rounded", 4750, 2, false, "yellow violet red", false, 4700);
+    row("4.999k in 3 digits", 4999, 3, false, "yellow white white brown", false, 4990);
+    row("4.7 by its shortest digits", 4.7, 2, false, "yellow violet gold", true, 4.7);
+    row("0.47", 0.47, 2, false, "yellow violet silver", true, 0.47);
+    row("47 milliohm, own chart", 0.047, 2, false, "", false, 0);
+    row("47 milliohm, IEC", 0.047, 2, true, "yellow violet pink", true, 0.047);
+    row("990M, 4 bands", 990e6, 2, false, "white white violet", true, 990e6);
+    row("1G, 4 bands, own chart", 1e9, 2, false, "", false, 0);
+    row("1G, 5 bands, IEC", 1e9, 3, true, "brown black black violet", true, 1e9);
+    row("above the largest, cut as the pages cut", 999.5e6, 3, false, "white white white blue", false, 999e6);
+    row("999M in 2 digits, cut", 999e6, 2, false, "white white violet", false, 990e6);
+}
+
+void StandardsTest::encodes()
+{
+    QFETCH(double, value);
+    QFETCH(int, digits);
+    QFETCH(bool, iec);
+    QFETCH(QString, bands);
+    const auto encoded = EncodeValue(value, digits, iec ? ColourChart::Iec60062 : ColourChart::Kolvane);
+    QCOMPARE(encoded.has_value(), !bands.isEmpty());
+    if (!encoded)
+        return;
+    QStringList names;
+    for (const BandColour b : PrintedBands(encoded->code))
+        names << QString::fromLatin1(ChartColourName(b).data());
+    QCOMPARE(names.join(u' '), bands);
+    QTEST(encoded->exact, "exact");
+    QTEST(encoded->value, "encoded");
+    // Whatever is written reads back as the value it states.
+    QCOMPARE(ReadBands(encoded->code, Quantity::Resistance, iec ? ColourChart::Iec60062 : ColourChart::Kolvane)->value,
+             encoded->value);
+}
+
+// The ranges the man page gives for encode.
+void StandardsTest::encodableRanges()
+{
+    const auto range = [](int digits, ColourChart chart) {
+        const EncodableRange r = EncodableValues(digits, chart);
+        return std::pair{r.low, r.high};
+    };
+    QCOMPARE(range(2, ColourChart::Kolvane), std::pair(0.1, 990e6));
+    QCOMPARE(range(3, ColourChart::Kolvane), std::pair(1.0, 999e6));
+    QCOMPARE(range(2, ColourChart::Iec60062), std::pair(0.01, 99e9));
+    QCOMPARE(range(3, ColourChart::Iec60062), std::pair(0.1, 999e9));
 }
 
 QTEST_APPLESS_MAIN(StandardsTest)
