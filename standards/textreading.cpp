@@ -45,7 +45,7 @@ std::optional<std::vector<BandColour>> ColoursOfWords(QStringView text)
             ++end;
         if (colours.size() == MostBands)
             return std::nullopt;
-        const auto colour = BandColourOfName(text.sliced(i, end - i));
+        const auto colour = ChartColourOfName(ColourChart::Kolvane, text.sliced(i, end - i));
         if (!colour)
             return std::nullopt;
         colours.push_back(*colour);
@@ -56,33 +56,38 @@ std::optional<std::vector<BandColour>> ColoursOfWords(QStringView text)
     return colours;
 }
 
+// The readings of printed bands, as decode reads them: from the first band, and from
+// the last band as a code of its own, whenever that is valid and says something else.
+// Unlike the details' warning (ReverseReading), which speaks only of a believable
+// misreading, this lists every code the words make; the ordering by standard values
+// puts the likelier one first.
 void ReadColours(const std::vector<BandColour>& printed, Quantity q, const QString& text,
                  std::vector<TextReading>& readings)
 {
     // A capacitor's code has no TFR band.
     if (q == Quantity::Capacitance && printed.size() > 5)
         return;
-    const auto code = CodeOfPrintedBands(printed);
-    if (!code)
-        return;
-    const auto add = [&](const CodeReading& r, const BandCode& bands, bool otherEnd) {
+    const auto add = [&](const std::vector<BandColour>& bands, bool otherEnd) {
+        const auto code = CodeOfPrintedBands(bands);
+        const auto r = code ? ReadBands(*code, q) : std::nullopt;
+        if (!r)
+            return;
+        for (const TextReading& earlier : readings)
+            if (earlier.value == r->value && earlier.tolerancePercent == r->tolerancePercent &&
+                earlier.tcrPpm == r->tcrPpm)
+                return;
         TextReading reading;
         reading.kind = ReadingKind::Colours;
-        reading.value = r.value;
-        reading.tolerancePercent = r.tolerancePercent;
-        reading.tcrPpm = r.tcrPpm;
+        reading.value = r->value;
+        reading.tolerancePercent = r->tolerancePercent;
+        reading.tcrPpm = r->tcrPpm;
         reading.text = text;
-        reading.bands = bands;
+        reading.bands = code;
         reading.fromOtherEnd = otherEnd;
         readings.push_back(std::move(reading));
     };
-    if (const auto forward = ReadBands(*code, q))
-        add(*forward, *code, false);
-    if (const auto reverse = ReverseReading(*code, q)) {
-        std::vector<BandColour> reversed(printed.rbegin(), printed.rend());
-        if (const auto reversedCode = CodeOfPrintedBands(reversed))
-            add(*reverse, *reversedCode, true);
-    }
+    add(printed, false);
+    add(std::vector<BandColour>(printed.rbegin(), printed.rend()), true);
 }
 
 // The text with the one run of white space a value may have between number and unit
@@ -192,15 +197,77 @@ std::optional<ValueShape> ShapeOfValue(QStringView text, Quantity q)
     return shape;
 }
 
-ReadingKind KindOf(MarkingKind kind)
+// A tolerance written after the value and parted from it by white space or ±: "4K7 5%",
+// "4.7k ±5 %". The text before it, and the percent; the text itself when there is none.
+struct WrittenTolerance {
+    QString body;
+    std::optional<double> percent;
+};
+
+WrittenTolerance WithoutWrittenTolerance(const QString& text)
 {
-    switch (kind) {
-    case MarkingKind::Letter: return ReadingKind::Letter;
-    case MarkingKind::Smd: return ReadingKind::Smd;
-    case MarkingKind::Eia96: return ReadingKind::Eia96;
-    case MarkingKind::Cap3: return ReadingKind::Cap3;
+    if (!text.endsWith(QLatin1Char('%')))
+        return {text, std::nullopt};
+    qsizetype end = text.size() - 1;
+    while (end > 0 && text[end - 1].isSpace())
+        --end;
+    qsizetype start = end;
+    while (start > 0 && (IsAsciiDigit(text[start - 1]) || text[start - 1] == QLatin1Char('.')))
+        --start;
+    const auto percent = ParseNumber(QStringView(text).sliced(start, end - start));
+    if (!percent || !(*percent > 0.0 && *percent < 100.0))
+        return {text, std::nullopt};
+    qsizetype bodyEnd = start;
+    const bool plusMinus = bodyEnd > 0 && text[bodyEnd - 1] == QChar(u'\u00b1');
+    if (plusMinus)
+        --bodyEnd;
+    const qsizetype beforeSpace = bodyEnd;
+    while (bodyEnd > 0 && text[bodyEnd - 1].isSpace())
+        --bodyEnd;
+    if (bodyEnd == 0 || (!plusMinus && bodyEnd == beforeSpace))
+        return {text, std::nullopt};
+    return {text.first(bodyEnd), percent};
+}
+
+// Under a locale that groups thousands with a point (de_DE), "1.000" is also a
+// thousand: the text without its group points when every group has three digits and
+// the first has no leading zero ("0.047" is never 47).
+std::optional<QString> WithoutThousandsPoints(const QString& text, const QLocale& locale)
+{
+    if (locale.groupSeparator() != QLatin1String("."))
+        return std::nullopt;
+    qsizetype i = 0;
+    while (i < text.size() && IsAsciiDigit(text[i]))
+        ++i;
+    if (i == 0 || i > 3 || i == text.size() || text[i] != QLatin1Char('.') || text[0] == QLatin1Char('0'))
+        return std::nullopt;
+    QString digits = text.first(i);
+    while (i < text.size() && text[i] == QLatin1Char('.')) {
+        for (qsizetype k = i + 1; k <= i + 3; ++k)
+            if (k >= text.size() || !IsAsciiDigit(text[k]))
+                return std::nullopt;
+        digits += text.sliced(i + 1, 3);
+        i += 4;
     }
-    return ReadingKind::Letter;
+    if (i < text.size() && IsAsciiDigit(text[i]))
+        return std::nullopt;
+    return digits + text.sliced(i);
+}
+
+// A zero-ohm jumper as parts carry it: "0", SMD "000" or "0000", letter code "0R" or
+// "0R0", or one black band.
+std::optional<ReadingKind> ZeroOhmKind(QStringView text)
+{
+    if (text == QLatin1String("0"))
+        return ReadingKind::Value;
+    if (text == QLatin1String("000") || text == QLatin1String("0000"))
+        return ReadingKind::Smd;
+    if (text.compare(QLatin1String("0R"), Qt::CaseInsensitive) == 0 ||
+        text.compare(QLatin1String("0R0"), Qt::CaseInsensitive) == 0)
+        return ReadingKind::Letter;
+    if (text.compare(QLatin1String("black"), Qt::CaseInsensitive) == 0)
+        return ReadingKind::Colours;
+    return std::nullopt;
 }
 
 // How standard the value is: on an E24 value, on an E48 to E192 one, or neither.
@@ -213,9 +280,13 @@ int Standardness(double value)
     return 2;
 }
 
-void ReadNotation(const QString& trimmed, Quantity q, const QLocale& locale, std::vector<TextReading>& readings)
+void ReadNotation(const QString& typed, const QString& trimmed, Quantity q, const QLocale& locale,
+                  std::vector<TextReading>& readings)
 {
-    auto compact = WithoutInnerSpace(trimmed);
+    const WrittenTolerance split = WithoutWrittenTolerance(trimmed);
+    const QString& body = split.body;
+    const std::optional<double> written = split.percent;
+    auto compact = WithoutInnerSpace(body);
     if (!compact)
         return;
     ToCNotation(*compact, locale);
@@ -223,102 +294,73 @@ void ReadNotation(const QString& trimmed, Quantity q, const QLocale& locale, std
     struct Candidate {
         ReadingKind kind;
         double value;
+        std::optional<double> tolerance;
     };
-    std::array<Candidate, 6> candidates{};
+    std::array<Candidate, 7> candidates{};
     std::size_t count = 0;
-    const auto add = [&](ReadingKind kind, std::optional<double> value) {
+    const auto add = [&](ReadingKind kind, std::optional<double> value, std::optional<double> tolerance) {
         if (!value || !std::isfinite(*value) || *value < LowestSeriesValue || *value > HighestSeriesValue)
+            return;
+        // A tolerance written after the value must agree with a tolerance letter.
+        if (written && tolerance && *tolerance != *written)
             return;
         for (std::size_t i = 0; i < count; ++i)
             if (std::abs(candidates[i].value - *value) <= 1e-9 * *value)
                 return;
         if (count < candidates.size())
-            candidates[count++] = {kind, *value};
+            candidates[count++] = {kind, *value, tolerance ? tolerance : written};
     };
 
+    if (const auto grouped = WithoutThousandsPoints(*compact, locale))
+        add(ReadingKind::Value, ParseValue(*grouped, q), std::nullopt);
     if (const auto shape = ShapeOfValue(*compact, q))
-        add(ReadingKind::Value, ParseValue(*compact, q));
+        add(ReadingKind::Value, ParseValue(*compact, q), std::nullopt);
     else
-        add(ReadingKind::Letter, ParseValue(*compact, q)); // a letter code with its unit: 4K7Ω, 4n7F
+        add(ReadingKind::Letter, ParseValue(*compact, q), std::nullopt); // a letter code with its unit: 4K7Ω, 4n7F
     for (const MarkingReading& m : ReadMarking(*compact, q))
-        add(KindOf(m.kind), m.value);
+        add(m.kind, m.value, m.tolerancePercent);
 
-    std::array<int, 6> rank{};
+    std::array<int, 7> rank{};
     for (std::size_t i = 0; i < count; ++i)
         rank[i] = Standardness(candidates[i].value);
-    std::array<std::size_t, 6> order{0, 1, 2, 3, 4, 5};
+    std::array<std::size_t, 7> order{0, 1, 2, 3, 4, 5, 6};
     std::stable_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(count),
                      [&rank](std::size_t a, std::size_t b) { return rank[a] < rank[b]; });
     for (std::size_t i = 0; i < count; ++i) {
         TextReading reading;
         reading.kind = candidates[order[i]].kind;
         reading.value = candidates[order[i]].value;
-        reading.text = trimmed;
+        reading.tolerancePercent = candidates[order[i]].tolerance;
+        reading.text = typed;
         readings.push_back(std::move(reading));
     }
 }
 
 } // namespace
 
-std::string_view ReadingKindId(ReadingKind kind)
-{
-    switch (kind) {
-    case ReadingKind::Value: return "value";
-    case ReadingKind::Letter: return "letter";
-    case ReadingKind::Smd: return "smd";
-    case ReadingKind::Eia96: return "eia96";
-    case ReadingKind::Cap3: return "cap3";
-    case ReadingKind::Colours: return "colours";
-    }
-    return {};
-}
-
-std::string_view ReadingKindName(ReadingKind kind)
-{
-    switch (kind) {
-    case ReadingKind::Value: return "value";
-    case ReadingKind::Letter: return "letter code";
-    case ReadingKind::Smd: return "SMD";
-    case ReadingKind::Eia96: return "EIA-96";
-    case ReadingKind::Cap3: return "capacitor code";
-    case ReadingKind::Colours: return "colour code";
-    }
-    return {};
-}
-
-std::optional<BandColour> BandColourOfName(QStringView name)
-{
-    // The longest name is "orange", "purple" and "silver": anything longer is no colour.
-    if (name.size() < 3 || name.size() > 6)
-        return std::nullopt;
-    if (name.compare(QLatin1String("gray"), Qt::CaseInsensitive) == 0)
-        return colours::Grey;
-    if (name.compare(QLatin1String("purple"), Qt::CaseInsensitive) == 0)
-        return colours::Violet;
-    static constexpr std::array<BandColour, 12> All = {colours::Black,  colours::Brown, colours::Red,  colours::Orange,
-                                                       colours::Yellow, colours::Green, colours::Blue, colours::Violet,
-                                                       colours::Grey,   colours::White, colours::Gold, colours::Silver};
-    for (const BandColour c : All) {
-        const std::string_view known = ColourName(c);
-        if (name.compare(QLatin1String(known.data(), static_cast<qsizetype>(known.size())), Qt::CaseInsensitive) == 0)
-            return c;
-    }
-    return std::nullopt;
-}
-
 std::vector<TextReading> ReadText(QStringView text, Quantity q, const QLocale& locale)
 {
     std::vector<TextReading> readings;
     if (text.size() > LongestReadableText)
         return readings;
-    const QStringView trimmed = text.trimmed();
-    if (trimmed.isEmpty())
+    const QString typed = text.trimmed().toString();
+    const QString visible = WithoutFormatCharacters(text).trimmed();
+    if (visible.isEmpty())
         return readings;
-    const QString typed = trimmed.toString();
-    if (const auto colours = ColoursOfWords(trimmed))
+    const auto zero = q == Quantity::Resistance ? ZeroOhmKind(visible) : std::nullopt;
+    if (zero) {
+        TextReading reading;
+        reading.kind = *zero;
+        reading.text = typed;
+        readings.push_back(std::move(reading));
+    } else if (const auto colours = ColoursOfWords(visible)) {
         ReadColours(*colours, q, typed, readings);
-    else
-        ReadNotation(typed, q, locale, readings);
+        std::stable_sort(readings.begin(), readings.end(), [](const TextReading& x, const TextReading& y) {
+            return Standardness(x.value) < Standardness(y.value);
+        });
+    } else {
+        ReadNotation(typed, visible, q, locale, readings);
+    }
     return readings;
 }
 

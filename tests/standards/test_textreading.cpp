@@ -3,6 +3,7 @@
 // on real parts: EIA-96 and SMD resistor markings, the letter code, capacitor codes,
 // colour codes from either end, values in both notations, and text that names
 // nothing. Then everything said about one reading, and spans rounded as written.
+#include "colourchart.h"
 #include "markings.h"
 #include "readingdetails.h"
 #include "textreading.h"
@@ -46,6 +47,7 @@ private slots:
     void readings();
     void everyReadingKeepsTheText();
     void robustAgainstAnyText();
+    void readsEveryCodeDecodeReads();
     void details_data();
     void details();
     void writtenMarkingsReadBack();
@@ -80,8 +82,8 @@ void TextReadingTest::readings_data()
     row("smd 101", "101", R, "C", "smd 100; value 101");
     row("smd 4R7", "4R7", R, "C", "letter 4.7");
     row("smd R100", "R100", R, "C", "letter 0.1");
-    row("smd zero link", "000", R, "C", "");
-    row("smd four-digit zero link", "0000", R, "C", "");
+    row("smd zero link", "000", R, "C", "smd 0");
+    row("smd four-digit zero link", "0000", R, "C", "smd 0");
 
     // The letter code.
     row("letter 4K7", "4K7", R, "C", "letter 4700");
@@ -115,7 +117,7 @@ void TextReadingTest::readings_data()
         "colours 10000 ±1; colours 120 ±1 reversed");
     row("colours 4 bands both ends", "red red brown brown", R, "C", "colours 220 ±1; colours 1100 ±2 reversed");
     row("colours 6 bands", "brown black black red brown red", R, "C", "colours 10000 ±1 tcr 50");
-    row("colours capacitor", "yellow violet orange", C, "C", "colours 47000 ±20");
+    row("colours capacitor", "yellow violet orange", C, "C", "colours 47000 ±20; colours 370000 ±20 reversed");
     row("colours capacitor 5 bands", "brown black black orange brown", C, "C",
         "colours 100000 ±1; colours 130 ±1 reversed");
     row("colours capacitor 6 bands", "brown black black red brown red", C, "C", "");
@@ -150,12 +152,38 @@ void TextReadingTest::readings_data()
     row("100nF", "100nF", C, "C", "value 100000");
     row("arabic digits", u"\u0664\u0667\u0660\u0660"_qs, R, "ar_EG", "value 4700; smd 470");
 
+    // Codes and markings as real parts carry them, read as decode and the standards
+    // read them: colour readings ordered by standard values as every other reading,
+    // codes from the other end whatever their size, tolerance letters after a code
+    // (IEC 60062), a tolerance after a value, zero-ohm jumpers, invisible characters.
+    row("reversed E24 first", "blue orange orange brown", R, "C", "colours 13000 ±0.25 reversed; colours 63000 ±1");
+    row("reversed E24 first 2", "blue green red blue", R, "C", "colours 6200000 ±0.25 reversed; colours 6500 ±0.25");
+    row("none band", "yellow violet red none", R, "C", "colours 4700 ±20");
+    row("3 bands reversed", "green brown blue", R, "C", "colours 51000000 ±20; colours 6100000 ±20 reversed");
+    row("3 bands only reversed", "black orange grey", R, "C", "colours 83 ±20 reversed");
+    row("reversed above 100M", "brown violet red red", R, "C", "colours 220000000 ±1 reversed; colours 1700 ±2");
+    row("bare F capacitor", "47F", C, "C", "value 47 ±1; letter 4.7e+13");
+    row("cap code K", "104K", C, "C", "cap3 100000 ±10");
+    row("cap code J", "473J", C, "C", "cap3 47000 ±5");
+    row("letter code J", "4K7J", R, "C", "letter 4700 ±5");
+    row("letter code F unit", "4n7F", C, "C", "letter 4700");
+    row("resistor 47K stays kilo", "47K", R, "C", "value 47000");
+    row("tolerance after value", "4K7 5%", R, "C", "letter 4700 ±5");
+    row("tolerance after value ±", "4.7k ±0.5 %", R, "C", "value 4700 ±0.5");
+    row("tolerance letter and percent disagree", "4K7J 1%", R, "C", "");
+    row("zero letter code", "0R", R, "C", "letter 0");
+    row("zero one black band", "black", R, "C", "colours 0");
+    row("format characters", u"\u200e4K7\u200b"_qs, R, "C", "letter 4700");
+    row("thousands point de", "1.000", R, "de_DE", "value 1000; value 1");
+    row("decimal point C", "1.000", R, "C", "value 1");
+    row("no thousands with a leading zero", "0.047", R, "de_DE", "value 0.047");
+
     // Text that names nothing.
     row("empty", "", R, "C", "");
     row("spaces", "   ", R, "C", "");
     row("word", "hello", R, "C", "");
     row("one colour", "red", R, "C", "");
-    row("zero", "0", R, "C", "");
+    row("zero", "0", R, "C", "value 0");
     row("negative", "-4.7k", R, "C", "");
     row("two prefixes", "4.7kk", R, "C", "");
     row("spaced digits", "4 7 2", R, "C", "");
@@ -201,7 +229,7 @@ void TextReadingTest::robustAgainstAnyText()
         QString(LongestReadableText + 1, u'1'),
         QStringLiteral("red ").repeated(1000),
         QString(100000, u'9'),
-        QStringLiteral("\u200b4K7"),
+        QStringLiteral("\u200b\u200e"),
     };
     for (const QString& text : texts)
         for (const Quantity q : {R, C})
@@ -209,6 +237,51 @@ void TextReadingTest::robustAgainstAnyText()
     // The longest text read at all is read.
     const QString longest = QString(LongestReadableText - 1, u' ') + u'7';
     QCOMPARE(Describe(ReadText(longest, R, QLocale::c())), QStringLiteral("value 7"));
+}
+
+// Every 3- and 4-band code that reads validly from either end, as decode reads the
+// words in that order, is among the readings of the words.
+void TextReadingTest::readsEveryCodeDecodeReads()
+{
+    std::vector<BandColour> all;
+    for (const ColourWord& w : ColourWords())
+        if (ChartColourOfName(ColourChart::Kolvane, QString::fromLatin1(w.word.data(), qsizetype(w.word.size()))) &&
+            std::find(all.begin(), all.end(), w.colour) == all.end())
+            all.push_back(w.colour);
+    int checked = 0;
+    for (const Quantity q : {R, C}) {
+        for (int count = 3; count <= 4; ++count) {
+            std::vector<std::size_t> at(static_cast<std::size_t>(count), 0);
+            while (at.back() < all.size()) {
+                std::vector<BandColour> printed;
+                QStringList words;
+                for (const std::size_t i : at) {
+                    printed.push_back(all[i]);
+                    words << QString::fromLatin1(ChartColourName(all[i]).data());
+                }
+                const std::vector<TextReading> readings = ReadText(words.join(u' '), q, QLocale::c());
+                for (const bool reversed : {false, true}) {
+                    std::vector<BandColour> order = printed;
+                    if (reversed)
+                        std::reverse(order.begin(), order.end());
+                    const auto code = CodeOfPrintedBands(order);
+                    const auto decoded = code ? ReadBands(*code, q) : std::nullopt;
+                    if (!decoded)
+                        continue;
+                    ++checked;
+                    QVERIFY2(std::any_of(readings.begin(), readings.end(),
+                                         [&](const TextReading& r) {
+                                             return r.value == decoded->value &&
+                                                    r.tolerancePercent == decoded->tolerancePercent;
+                                         }),
+                             qPrintable(words.join(u' ')));
+                }
+                for (std::size_t k = 0; k < at.size() && ++at[k] == all.size() && k + 1 < at.size(); ++k)
+                    at[k] = 0;
+            }
+        }
+    }
+    QVERIFY(checked > 10000);
 }
 
 void TextReadingTest::details_data()
@@ -252,6 +325,11 @@ void TextReadingTest::details_data()
                                         << "E3 E6 E12 E24 E48 E96 E192"
                                         << "9900..10100"
                                         << "120 ±1";
+    // A letter code is written only when it states the value: 12K35 is 12 350 Ω.
+    QTest::newRow("12345 has no letter code") << "12345" << R << "- | - | - | - | - | -"
+                                              << "E24 12000..13000 E96 12100..12400"
+                                              << ""
+                                              << "";
     QTest::newRow("3.3 ±5 %") << "orange orange gold gold" << R
                               << "3R3 | 3R3 | 3R30 | - | orange orange gold gold | orange orange black silver gold"
                               << "E6 E12 E24"
