@@ -110,4 +110,16 @@ QString SeriesText(double value)
     return QStringLiteral("standard in ") + names.join(QStringLiteral(", "));
 }
 
+int WholeOption(const Options& o, const QString& name, int low, int high, int fallback)
+{
+    if (!o.has(name))
+        return fallback;
+    const QString t = o.single(name);
+    bool ok = false;
+    const int v = t.toInt(&ok);
+    if (!ok || v < low || v > high || t.startsWith(QLatin1Char('+')))
+        Refuse(QStringLiteral("%1 is not a value for '--%2' (%3 to %4)").arg(Quoted(t), name).arg(low).arg(high));
+    return v;
+}
+
 } // namespace kolvane

@@ -34,6 +34,9 @@ ColourChart ChartOf(const Options& o);
 // Equal up to the noise of a decimal text read as a double.
 bool SameNumber(double a, double b);
 
+// The whole number of option `name`, from `low` to `high`; `fallback` without it.
+int WholeOption(const Options& o, const QString& name, int low, int high, int fallback);
+
 // Bad input when more than `allowed` positional arguments were given.
 void NoPositional(const Options& o, qsizetype allowed);
 // The one positional argument; `what` names it when it is missing.

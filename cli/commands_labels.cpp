@@ -63,19 +63,6 @@ Answer ListSheets()
     return a;
 }
 
-int Whole(const Options& o, const char* option, int low, int high, int fallback)
-{
-    const QString name = Name(option);
-    if (!o.has(name))
-        return fallback;
-    const QString t = o.single(name);
-    bool ok = false;
-    const int v = t.toInt(&ok);
-    if (!ok || v < low || v > high || t.startsWith(QLatin1Char('+')))
-        Refuse(QStringLiteral("%1 is not a value for '--%2' (%3 to %4)").arg(Quoted(t), name).arg(low).arg(high));
-    return v;
-}
-
 // A millimetre figure: a plain decimal number, with a minus sign where `signedValue`.
 std::optional<double> Millimetres(QString text, bool signedValue)
 {
@@ -221,8 +208,8 @@ LabelOptions OptionsOf(const Options& o, Quantity q)
     LabelOptions options;
     options.quantity = q;
     options.sheet = SheetOf(o);
-    options.start = Whole(o, "start", 1, 10000, 1);
-    options.copies = Whole(o, "copies", 1, MostCopies, 1);
+    options.start = WholeOption(o, QStringLiteral("start"), 1, 10000, 1);
+    options.copies = WholeOption(o, QStringLiteral("copies"), 1, MostCopies, 1);
     options.bands = !o.has(QStringLiteral("no-bands"));
     options.smd = !o.has(QStringLiteral("no-smd"));
     options.letter = !o.has(QStringLiteral("no-letter"));
