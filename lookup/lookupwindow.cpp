@@ -279,6 +279,16 @@ void LookupWindow::lookUp(Quantity q, const std::optional<QString>& text)
     m_input->selectAll();
 }
 
+void LookupWindow::hideEvent(QHideEvent* event)
+{
+    QDialog::hideEvent(event);
+    // The field keeps every keystroke as an undo step until its text is set whole, and
+    // Look up is opened, typed into and closed again all day long: its undo steps end
+    // with the showing they were typed in, and the text stays as it was left.
+    if (m_input->isUndoAvailable() || m_input->isRedoAvailable())
+        m_input->setText(m_input->text());
+}
+
 void LookupWindow::readInput()
 {
     const QString text = m_input->text();

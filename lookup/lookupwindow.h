@@ -48,6 +48,7 @@ signals:
     void printLabels(kolvane::Quantity q, double value);
 
 protected:
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

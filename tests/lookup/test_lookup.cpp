@@ -161,6 +161,8 @@ private slots:
     void aPressOnAMenuItemRunsItAndClosesTheMenu();
     void aRefusedStockListShowsTheErrorBox();
     void escapeCloses();
+    void closingEndsTheUndoSteps_data();
+    void closingEndsTheUndoSteps();
 
 private:
     // Ctrl+L on the main window, as a user presses it there.
@@ -827,6 +829,37 @@ void LookupTest::escapeCloses()
     // It comes back as it was left.
     QCOMPARE(open(), w);
     QCOMPARE(input(w)->text(), QStringLiteral("4K7"));
+}
+
+void LookupTest::closingEndsTheUndoSteps_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::addRow("Escape") << true;
+    QTest::addRow("close button") << false;
+}
+
+// Every keystroke is an undo step while the window is open; a window opened and typed
+// into all day must not keep them all.
+void LookupTest::closingEndsTheUndoSteps()
+{
+    QFETCH(bool, escape);
+    LookupWindow* w = open();
+    QVERIFY(w);
+    QTest::keyClicks(input(w), QStringLiteral("4K7"));
+    QTest::keyClick(input(w), Qt::Key_Backspace);
+    QVERIFY(input(w)->isUndoAvailable());
+    if (escape)
+        QTest::keyClick(input(w), Qt::Key_Escape);
+    else
+        w->close();
+    QVERIFY(!w->isVisible());
+    QCOMPARE(open(), w);
+    QCOMPARE(input(w)->text(), QStringLiteral("4K"));
+    QVERIFY(!input(w)->isUndoAvailable());
+    QVERIFY(!input(w)->isRedoAvailable());
+    // The readings are still those of the text left.
+    QCOMPARE(readings(w)->count(), int(w->readings().size()));
+    QVERIFY(readings(w)->count() > 0);
 }
 
 QTEST_MAIN(LookupTest)

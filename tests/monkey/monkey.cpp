@@ -361,6 +361,9 @@ bool Monkey::tour()
             }
         }
     }
+    // Look up, and each reading it puts on a page.
+    for (int row = 0; row < int(LookedUpTable().size()) && !failed(); ++row)
+        step([&] { lookUp(row); });
     return !failed();
 }
 
@@ -515,10 +518,12 @@ void Monkey::openAbout()
         fail(QStringLiteral("About links: %1 addresses opened, %2 clicks").arg(m_openedUrls).arg(m_expectedUrls));
 }
 
-void Monkey::lookUp()
+void Monkey::lookUp(int index)
 {
     ++m_kinds[KLookUp];
-    const LookedUp& row = LookedUpTable()[static_cast<std::size_t>(pick(int(LookedUpTable().size())))];
+    if (index < 0)
+        index = pick(int(LookedUpTable().size()));
+    const LookedUp& row = LookedUpTable()[static_cast<std::size_t>(index)];
     note(QStringLiteral("Ctrl+L, \"%1\", Enter").arg(QLatin1String(row.text)));
     if (QApplication::activeWindow() != &m_host.main()) {
         m_host.main().activateWindow();

@@ -69,7 +69,8 @@ private:
     void general(int calculator);
     void switchPage();
     void openAbout();
-    void lookUp();
+    // A reading from the table of readings; a random one when `row` is -1.
+    void lookUp(int row = -1);
 
     // Runs an action that may open modal windows; answers them as a person would.
     template <typename Fn>
