@@ -333,7 +333,7 @@ std::optional<QRect> FrameOnScreen(QWidget* window)
 QPoint SettledCentre(QWidget* main)
 {
     [&] {
-        QVERIFY(QTest::qWaitForWindowExposed(main));
+        QVERIFY(QTest::qWaitForWindowExposed(main, 15000));
         QVERIFY2(QTest::qWaitFor([&] { return FrameOnScreen(main).has_value(); }, 5000),
                  "the main window has no frame");
     }();
