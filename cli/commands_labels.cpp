@@ -9,6 +9,7 @@
 #include "layoutstream.h"
 #include "valuelist.h"
 #include "valuetext.h"
+#include "wholefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QProcess>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -261,9 +261,9 @@ void WriteFiles(const QStringList& names, const std::vector<QByteArray>& content
 {
     for (std::size_t i = 0; i < contents.size(); ++i) {
         const QString& name = names.at(static_cast<qsizetype>(i));
-        QSaveFile file(name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(contents[i]) != contents[i].size() || !file.commit())
-            Fail(QStringLiteral("%1 could not be written: %2").arg(Quoted(name), file.errorString()));
+        QString error;
+        if (!WriteFileWhole(name, contents[i], &error))
+            Fail(QStringLiteral("%1 could not be written: %2").arg(Quoted(name), error));
     }
 }
 

@@ -30,7 +30,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -143,18 +142,6 @@ QString WriteSvgFiles(const LabelLayout& layout, Quantity q, const QString& path
 }
 
 } // namespace
-
-bool WriteFileWhole(const QString& path, const QByteArray& bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
 
 LabelsWindow::LabelsWindow(QWidget* parent)
     : QDialog(parent), m_resistors(new QRadioButton(QStringLiteral("&Resistors"))),

@@ -6,6 +6,7 @@
 
 #include "labellayout.h"
 #include "valuelist.h"
+#include "wholefile.h"
 
 #include <QDialog>
 #include <QHash>
@@ -128,10 +129,6 @@ private:
     QTimer m_layoutTimer;
     bool m_loading = false;
 };
-
-// Writes `bytes` beside `path` and renames it into place. False, with the target left
-// as it was, when anything fails.
-bool WriteFileWhole(const QString& path, const QByteArray& bytes);
 
 // The text a value takes in the Values list so that it reads back as the same value:
 // "4k7" for 4.7 kΩ, "100n" for 100 nF.
