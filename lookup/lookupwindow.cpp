@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "lookupwindow.h"
 
+#include "codepictureview.h"
 #include "contextmenu.h"
 #include "eseries.h"
 #include "feedback.h"
@@ -68,8 +69,9 @@ protected:
 LookupWindow::LookupWindow(QWidget* parent)
     : QDialog(parent), m_input(new QLineEdit), m_resistor(new QRadioButton(QStringLiteral("&Resistor"))),
       m_capacitor(new QRadioButton(QStringLiteral("&Capacitor"))), m_readingList(new FocusHonestList),
-      m_details(new QPlainTextEdit), m_partsFrom(new QComboBox), m_mostParts(new QComboBox),
-      m_combinations(new FocusHonestList), m_showOnPage(new QPushButton(QStringLiteral("&Show on page"))),
+      m_details(new QPlainTextEdit), m_picture(new CodePictureView), m_partsFrom(new QComboBox),
+      m_mostParts(new QComboBox), m_combinations(new FocusHonestList),
+      m_showOnPage(new QPushButton(QStringLiteral("&Show on page"))),
       m_finder([this](const std::vector<Combination>& found) { showFound(found); })
 {
     setWindowTitle(QStringLiteral("Look up"));
@@ -151,6 +153,7 @@ void LookupWindow::layOut()
     layout->addWidget(m_readingList, 2);
     layout->addWidget(BuddyLabel(QStringLiteral("&Details:"), m_details));
     layout->addWidget(m_details, 3);
+    layout->addWidget(m_picture);
     layout->addWidget(BuddyLabel(QStringLiteral("C&ombinations:"), m_combinations));
     layout->addLayout(partsRow);
     layout->addWidget(m_combinations, 3);
@@ -343,6 +346,7 @@ void LookupWindow::showSelected()
     m_details->setPlainText(
         reading ? DetailLines(DetailsOf(*reading, quantity()), quantity(), QLocale()).join(QLatin1Char('\n'))
                 : QString());
+    m_picture->showValue(reading ? std::optional(reading->value) : std::nullopt, quantity());
     findCombinations();
 }
 

@@ -24,6 +24,8 @@ class QRadioButton;
 
 namespace kolvane {
 
+class CodePictureView;
+
 class LookupWindow : public QDialog {
     Q_OBJECT
 public:
@@ -83,6 +85,7 @@ private:
     QRadioButton* m_capacitor;
     QListWidget* m_readingList;
     QPlainTextEdit* m_details;
+    CodePictureView* m_picture;
     QComboBox* m_partsFrom;
     QComboBox* m_mostParts;
     QListWidget* m_combinations;

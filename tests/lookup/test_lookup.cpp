@@ -2,6 +2,7 @@
 // The Look up window as a user and an assistive tool meet it: opened by Ctrl+L and by
 // the menus, found by its controls' accessible names, reading what is typed, putting a
 // reading on its page, finding combinations, and closing with Escape.
+#include "codepictureview.h"
 #include "feedback.h"
 #include "lookupwindow.h"
 #include "placement.h"
@@ -141,6 +142,8 @@ private slots:
     void ctrlLOpensOneModelessWindow();
     void readsEveryKind_data();
     void readsEveryKind();
+    void detailsDrawTheExactCodes_data();
+    void detailsDrawTheExactCodes();
     void unreadableInputSaysSo();
     void showOnPageEntersTheReading_data();
     void showOnPageEntersTheReading();
@@ -283,6 +286,33 @@ void LookupTest::readsEveryKind()
     readings(w)->setCurrentRow(int(items.indexOf(reading)));
     const QString details = Named<QPlainTextEdit>(w, QStringLiteral("Details"))->toPlainText();
     QVERIFY2(details.contains(detail), qPrintable(details));
+}
+
+// The picture under the details draws the codes that state the reading exactly.
+void LookupTest::detailsDrawTheExactCodes_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("capacitor");
+    QTest::addColumn<int>("codes");
+    QTest::newRow("4k7: 4 and 5 bands") << "4k7" << false << 2;
+    QTest::newRow("4.99k: no 4-band code") << "4.99k" << false << 1;
+    QTest::newRow("12.34k: none is exact") << "12.34k" << false << 0;
+    QTest::newRow("104: a capacitor's code") << "104" << true << 1;
+}
+
+void LookupTest::detailsDrawTheExactCodes()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, capacitor);
+    QFETCH(int, codes);
+    if (capacitor)
+        host->main().showPage(1);
+    LookupWindow* w = open();
+    QVERIFY(w);
+    QTest::keyClicks(input(w), text);
+    auto* picture = w->findChild<CodePictureView*>();
+    QVERIFY(picture && picture->isVisible());
+    QCOMPARE(int(picture->codeCount()), codes);
 }
 
 void LookupTest::unreadableInputSaysSo()
