@@ -2,11 +2,19 @@
 #include "placement.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QMargins>
 #include <QScreen>
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#if KOLVANE_HAVE_XCB && QT_CONFIG(xcb)
+#include <xcb/xcb.h>
+#endif
 
 namespace kolvane {
 namespace {
@@ -17,6 +25,45 @@ QMargins FrameMargins(const QWidget* window)
     const QRect client = window->geometry();
     return {client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
             frame.bottom() - client.bottom()};
+}
+
+#if KOLVANE_HAVE_XCB && QT_CONFIG(xcb)
+// The window manager's own record of the frame it drew round `window`, where it keeps
+// one (_NET_FRAME_EXTENTS: left, right, top, bottom); nothing while there is none yet.
+std::optional<QMargins> FrameExtentsOnX(const QWidget* window, xcb_connection_t* connection)
+{
+    constexpr char Name[] = "_NET_FRAME_EXTENTS";
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, std::strlen(Name), Name), nullptr),
+        &std::free);
+    if (!atom || atom->atom == XCB_ATOM_NONE)
+        return std::nullopt;
+    const auto id = static_cast<xcb_window_t>(window->winId());
+    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> property(
+        xcb_get_property_reply(connection, xcb_get_property(connection, 0, id, atom->atom, XCB_ATOM_CARDINAL, 0, 4),
+                               nullptr),
+        &std::free);
+    if (!property || property->format != 32 || xcb_get_property_value_length(property.get()) != 16)
+        return std::nullopt;
+    const auto* e = static_cast<const quint32*>(xcb_get_property_value(property.get()));
+    return QMargins(int(e[0]), int(e[2]), int(e[1]), int(e[3]));
+}
+#endif
+
+// A shown window's frame margins, once the window manager has framed it. Under X the
+// window manager's own record is read: Qt hears of a new frame late, and while it does
+// may report margins that are plainly wrong (a frame as wide as the window on one side,
+// or a title bar at the bottom) for longer than any wait would cover.
+std::optional<QMargins> KnownFrameMargins(const QWidget* window)
+{
+#if KOLVANE_HAVE_XCB && QT_CONFIG(xcb)
+    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        return FrameExtentsOnX(window, x11->connection());
+#endif
+    const QMargins margins = FrameMargins(window);
+    if (margins.isNull())
+        return std::nullopt;
+    return margins;
 }
 
 } // namespace
@@ -87,14 +134,14 @@ bool CentredOverParent::eventFilter(QObject* watched, QEvent* event)
 
 void CentredOverParent::lookAtFrame()
 {
-    // Qt hears of the frame with no event of its own, and may first hear it wrong: the
-    // frame counts once two looks in a row agree.
-    constexpr int MostLooks = 40;
-    const QMargins own = FrameMargins(m_dialog);
+    // The frame comes with no event of its own, and may first be told wrong: it counts
+    // once two looks in a row agree.
+    constexpr int MostLooks = 120; // three seconds: a busy window manager frames late
+    const std::optional<QMargins> own = KnownFrameMargins(m_dialog);
     if (++m_looks >= MostLooks)
         m_settle.stop();
-    if (own.isNull() || m_seenFrame != own) {
-        m_seenFrame = own.isNull() ? std::nullopt : std::optional(own);
+    if (!own || m_seenFrame != own) {
+        m_seenFrame = own;
         return;
     }
     m_settle.stop();

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 BUILD_PKGS=(cmake g++ make pkg-config qt6-base-dev qt6-tools-dev libqt6opengl6-dev
-            libjpeg-dev libasound2-dev libfontconfig-dev fonts-liberation2 fonts-dejavu-core)
+            libjpeg-dev libasound2-dev libfontconfig-dev libxcb1-dev fonts-liberation2 fonts-dejavu-core)
 TEST_PKGS=(libbenchmark-dev xvfb xauth openbox xdotool imagemagick x11-utils dbus
            at-spi2-core python3-pyatspi clang libclang-rt-14-dev clang-tidy clang-format valgrind libxdamage-dev
            dpkg-dev file lintian desktop-file-utils appstream librsvg2-bin man-db poppler-utils)

@@ -394,15 +394,16 @@ void MainFormTest::lookUpOpensBesideTheFirstTimeAndStaysWhereMoved()
     main.openLookup();
     QWidget* lookUp = main.lookupWindow();
     QVERIFY(QTest::qWaitForWindowExposed(lookUp));
-    if (QTest::qWaitFor([&] { return FrameOnScreen(lookUp).has_value(); }, 3000))
-        QTest::qWait(200); // seen where it ends, should it first show elsewhere and then move
-    const QRect frame = FrameOnScreen(lookUp).value_or(QRect());
-    const QPoint offset = frame.topLeft() - BesideOrOver(mainFrame, frame.size(), main.screen()->availableGeometry());
-    // Where it is, as the user sees it: where the helper says, or at least clear of the
-    // main window (a slow run can see the window manager's frames change under it).
-    const bool asPlaced = qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1;
-    QVERIFY2(asPlaced || !frame.intersects(mainFrame),
-             qPrintable(QStringLiteral("off by %1,%2").arg(offset.x()).arg(offset.y())));
+    // Where it ends once framed: a busy window manager frames it late, and it may move
+    // then by the few pixels its own frame differs from the main window's.
+    const auto offset = [&] {
+        const QRect frame = FrameOnScreen(lookUp).value_or(QRect());
+        return frame.topLeft() - BesideOrOver(mainFrame, frame.size(), main.screen()->availableGeometry());
+    };
+    const auto asPlaced = [&] { return qAbs(offset().x()) <= 1 && qAbs(offset().y()) <= 1; };
+    if (QTest::qWaitFor(asPlaced, 5000))
+        QTest::qWait(200); // and stays there
+    QVERIFY2(asPlaced(), qPrintable(QStringLiteral("off by %1,%2").arg(offset().x()).arg(offset().y())));
 
     const QRect moved = lookUp->geometry().translated(40, 30);
     lookUp->setGeometry(moved);
