@@ -57,8 +57,12 @@ std::optional<QMargins> FrameExtentsOnX(const QWidget* window, xcb_connection_t*
 std::optional<QMargins> KnownFrameMargins(const QWidget* window)
 {
 #if KOLVANE_HAVE_XCB && QT_CONFIG(xcb)
-    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        return FrameExtentsOnX(window, x11->connection());
+    // Only the X platform's windows are X windows; others may still hold a connection.
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+        const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (x11 && x11->connection())
+            return FrameExtentsOnX(window, x11->connection());
+    }
 #endif
     const QMargins margins = FrameMargins(window);
     if (margins.isNull())
