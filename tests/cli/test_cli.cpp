@@ -21,7 +21,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <cmath>

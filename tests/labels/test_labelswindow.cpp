@@ -28,7 +28,7 @@
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 using namespace kolvane;
 using namespace kolvane::test;

@@ -5,7 +5,7 @@
 #include "bandcolours.h"
 #include "colourcode.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include <cstring>
 #include <vector>

@@ -18,7 +18,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QtTest>
+#include <QTest>
 
 using namespace kolvane;
 using namespace kolvane::test;

@@ -12,7 +12,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QRandomGenerator>
-#include <QtTest>
+#include <QTest>
 
 using namespace kolvane;
 using namespace kolvane::test;

@@ -5,7 +5,7 @@
 #include "newestsearch.h"
 
 #include <QSemaphore>
-#include <QtTest>
+#include <QTest>
 
 #include <atomic>
 

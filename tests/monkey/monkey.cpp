@@ -20,7 +20,7 @@
 #include <QRegularExpression>
 #include <QStyleHints>
 #include <QTabBar>
-#include <QtTest>
+#include <QTest>
 
 #include <algorithm>
 #include <climits>

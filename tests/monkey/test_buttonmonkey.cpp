@@ -14,7 +14,7 @@
 #include <QMenu>
 #include <QMetaEnum>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <cstdio>
 #include <random>

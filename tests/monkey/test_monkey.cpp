@@ -13,7 +13,7 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 
 #include <cstdio>
 #include <cstdlib>

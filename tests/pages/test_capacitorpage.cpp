@@ -10,7 +10,7 @@
 
 #include <QClipboard>
 #include <QAbstractItemView>
-#include <QtTest>
+#include <QTest>
 
 using namespace kolvane;
 using namespace kolvane::test;

@@ -10,7 +10,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QClipboard>
-#include <QtTest>
+#include <QTest>
 
 using namespace kolvane;
 using namespace kolvane::test;

@@ -17,7 +17,7 @@
 #include <QMenuBar>
 #include <QProcess>
 #include <QScreen>
-#include <QtTest>
+#include <QTest>
 
 using namespace kolvane;
 using namespace kolvane::test;

@@ -6,7 +6,7 @@
 #include "tests/support/modalwatch.h"
 
 #include <QAccessible>
-#include <QtTest>
+#include <QTest>
 
 using namespace kolvane;
 using namespace kolvane::test;

@@ -11,7 +11,7 @@
 
 #include <QClipboard>
 #include <QFontDatabase>
-#include <QtTest>
+#include <QTest>
 
 using namespace kolvane;
 using namespace kolvane::test;

@@ -13,7 +13,7 @@
 
 #include <QBuffer>
 
-#include <QtTest>
+#include <QTest>
 
 #include <cmath>
 #include <limits>

@@ -9,7 +9,7 @@
 #include "textreading.h"
 #include "tolerance.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace kolvane;
 

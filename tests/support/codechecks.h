@@ -10,7 +10,7 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 
 #include <array>
 #include <functional>

@@ -10,7 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 namespace kolvane::test {
 
