@@ -37,7 +37,10 @@ ctest --test-dir build-test --output-on-failure -j"$jobs" 2>&1 | tee "$log" || s
 tally
 
 stage "build and test under AddressSanitizer and UndefinedBehaviorSanitizer (build-asan)"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVANE_SANITIZE=ON -DKOLVANE_BUILD_BENCH=OFF >/dev/null
+# A debug build, so Qt's and our assertions hold too; -Og rather than -O0 keeps the
+# number-heavy tests quick (test_cli: 20 s, not 70) and compiles in 3.7 minutes, not 6.
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-Og -g" -DKOLVANE_SANITIZE=ON \
+      -DKOLVANE_BUILD_BENCH=OFF >/dev/null
 cmake --build build-asan -j"$jobs"
 # Any report fails its test: the first error ends the process with a failing status,
 # leaks are checked at exit, and UBSan prints where the fault happened.

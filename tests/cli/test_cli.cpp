@@ -1263,10 +1263,11 @@ printf '%s\n' "${COMPREPLY[@]}"
             {QStringLiteral("-c"), script, QStringLiteral("bash"), QStringLiteral(KOLVANE_COMPLETION),
              QStringLiteral("kolvane-cli ") + line, dir.filePath(QStringLiteral("compopt"))});
     p.waitForFinished(30000);
-    QFile options(dir.filePath(QStringLiteral("compopt")));
-    options.open(QIODevice::ReadOnly);
-    return {QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts),
-            QString::fromUtf8(options.readAll())};
+    // No file when the script asked nothing of compopt.
+    QString asked;
+    if (QFile options(dir.filePath(QStringLiteral("compopt"))); options.open(QIODevice::ReadOnly))
+        asked = QString::fromUtf8(options.readAll());
+    return {QString::fromUtf8(p.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts), asked};
 }
 
 } // namespace
