@@ -363,10 +363,18 @@ void LabelsWindow::connectControls()
     connect(m_to, &QLineEdit::textChanged, this, changed);
     connect(m_values, &QPlainTextEdit::textChanged, this, changed);
     connect(m_sheet, &QComboBox::currentIndexChanged, this, [this] { sheetChosen(); });
+    // The fields are edited only while they show the custom sheet.
+    const auto customEdited = [this] {
+        if (sheetKey() == CustomSheet)
+            m_customSheet = sheetInFields();
+        scheduleLayout();
+    };
     for (QDoubleSpinBox* box :
          {m_pageWidth, m_pageHeight, m_labelWidth, m_labelHeight, m_left, m_top, m_across, m_down})
-        connect(box, &QDoubleSpinBox::valueChanged, this, changed);
-    for (QSpinBox* box : {m_columns, m_rows, m_start, m_copies})
+        connect(box, &QDoubleSpinBox::valueChanged, this, customEdited);
+    for (QSpinBox* box : {m_columns, m_rows})
+        connect(box, &QSpinBox::valueChanged, this, customEdited);
+    for (QSpinBox* box : {m_start, m_copies})
         connect(box, &QSpinBox::valueChanged, this, changed);
     for (QCheckBox* box : {m_bands, m_smd, m_letter, m_outlines, m_fold})
         connect(box, &QCheckBox::toggled, this, changed);
@@ -413,6 +421,11 @@ Sheet LabelsWindow::sheet() const
         if (const Sheet* preset = FindPresetSheet(key))
             return *preset;
     }
+    return m_customSheet;
+}
+
+Sheet LabelsWindow::sheetInFields() const
+{
     Sheet s;
     s.id = CustomSheet;
     s.page = {m_pageWidth->value(), m_pageHeight->value()};
@@ -427,6 +440,24 @@ Sheet LabelsWindow::sheet() const
     s.across = m_across->value();
     s.down = m_down->value();
     return s;
+}
+
+void LabelsWindow::showInFields(const Sheet& sheet)
+{
+    const std::array<QSignalBlocker, 10> blockers = {
+        QSignalBlocker(m_pageWidth),  QSignalBlocker(m_pageHeight),  QSignalBlocker(m_columns), QSignalBlocker(m_rows),
+        QSignalBlocker(m_labelWidth), QSignalBlocker(m_labelHeight), QSignalBlocker(m_left),    QSignalBlocker(m_top),
+        QSignalBlocker(m_across),     QSignalBlocker(m_down)};
+    m_pageWidth->setValue(sheet.page.width());
+    m_pageHeight->setValue(sheet.page.height());
+    m_columns->setValue(sheet.columns);
+    m_rows->setValue(sheet.rows);
+    m_labelWidth->setValue(sheet.label.width());
+    m_labelHeight->setValue(sheet.label.height());
+    m_left->setValue(sheet.left);
+    m_top->setValue(sheet.top);
+    m_across->setValue(sheet.across);
+    m_down->setValue(sheet.down);
 }
 
 LabelOptions LabelsWindow::options() const
@@ -492,6 +523,7 @@ void LabelsWindow::sheetChosen()
     const QString key = sheetKey();
     const bool custom = key == CustomSheet;
     m_custom->setEnabled(custom);
+    showInFields(sheet());
     // Each sheet keeps its own offsets: a printer feeds each kind of stock its own way.
     if (!m_loading && key != m_offsetSheet) {
         const QPointF offset = m_offsets.value(key);
@@ -645,16 +677,24 @@ void LabelsWindow::loadSettings()
     const Sheet* plain = FindPresetSheet(u"a4-3x11");
     const Sheet base = plain ? *plain : Sheet{};
     settings.beginGroup(QStringLiteral("custom"));
-    m_pageWidth->setValue(settings.value(QStringLiteral("pageWidth"), base.page.width()).toDouble());
-    m_pageHeight->setValue(settings.value(QStringLiteral("pageHeight"), base.page.height()).toDouble());
-    m_columns->setValue(settings.value(QStringLiteral("columns"), base.columns).toInt());
-    m_rows->setValue(settings.value(QStringLiteral("rows"), base.rows).toInt());
-    m_labelWidth->setValue(settings.value(QStringLiteral("labelWidth"), base.label.width()).toDouble());
-    m_labelHeight->setValue(settings.value(QStringLiteral("labelHeight"), base.label.height()).toDouble());
-    m_left->setValue(settings.value(QStringLiteral("left"), base.left).toDouble());
-    m_top->setValue(settings.value(QStringLiteral("top"), base.top).toDouble());
-    m_across->setValue(settings.value(QStringLiteral("across"), base.across).toDouble());
-    m_down->setValue(settings.value(QStringLiteral("down"), base.down).toDouble());
+    const auto number = [&](const char* key, double otherwise) {
+        return settings.value(QString::fromLatin1(key), otherwise).toDouble();
+    };
+    const auto count = [&](const char* key, int otherwise) {
+        return settings.value(QString::fromLatin1(key), otherwise).toInt();
+    };
+    // Through the fields, which hold each figure to its range.
+    m_pageWidth->setValue(number("pageWidth", base.page.width()));
+    m_pageHeight->setValue(number("pageHeight", base.page.height()));
+    m_columns->setValue(count("columns", base.columns));
+    m_rows->setValue(count("rows", base.rows));
+    m_labelWidth->setValue(number("labelWidth", base.label.width()));
+    m_labelHeight->setValue(number("labelHeight", base.label.height()));
+    m_left->setValue(number("left", base.left));
+    m_top->setValue(number("top", base.top));
+    m_across->setValue(number("across", base.across));
+    m_down->setValue(number("down", base.down));
+    m_customSheet = sheetInFields();
     settings.endGroup();
 
     settings.beginGroup(QStringLiteral("offsets"));
@@ -693,16 +733,17 @@ void LabelsWindow::saveSettings() const
     if (!m_folder.isEmpty())
         settings.setValue(QStringLiteral("folder"), m_folder);
     settings.beginGroup(QStringLiteral("custom"));
-    settings.setValue(QStringLiteral("pageWidth"), m_pageWidth->value());
-    settings.setValue(QStringLiteral("pageHeight"), m_pageHeight->value());
-    settings.setValue(QStringLiteral("columns"), m_columns->value());
-    settings.setValue(QStringLiteral("rows"), m_rows->value());
-    settings.setValue(QStringLiteral("labelWidth"), m_labelWidth->value());
-    settings.setValue(QStringLiteral("labelHeight"), m_labelHeight->value());
-    settings.setValue(QStringLiteral("left"), m_left->value());
-    settings.setValue(QStringLiteral("top"), m_top->value());
-    settings.setValue(QStringLiteral("across"), m_across->value());
-    settings.setValue(QStringLiteral("down"), m_down->value());
+    const Sheet& c = m_customSheet;
+    settings.setValue(QStringLiteral("pageWidth"), c.page.width());
+    settings.setValue(QStringLiteral("pageHeight"), c.page.height());
+    settings.setValue(QStringLiteral("columns"), c.columns);
+    settings.setValue(QStringLiteral("rows"), c.rows);
+    settings.setValue(QStringLiteral("labelWidth"), c.label.width());
+    settings.setValue(QStringLiteral("labelHeight"), c.label.height());
+    settings.setValue(QStringLiteral("left"), c.left);
+    settings.setValue(QStringLiteral("top"), c.top);
+    settings.setValue(QStringLiteral("across"), c.across);
+    settings.setValue(QStringLiteral("down"), c.down);
     settings.endGroup();
     settings.beginGroup(QStringLiteral("offsets"));
     for (auto it = m_offsets.cbegin(); it != m_offsets.cend(); ++it) {

@@ -65,6 +65,10 @@ private:
     void saveSettings() const;
     // The sheet chosen, a preset or the custom fields.
     Sheet sheet() const;
+    // The sheet the fields show, and showing one there: a preset's figures, greyed, or
+    // the custom sheet's, open to editing.
+    Sheet sheetInFields() const;
+    void showInFields(const Sheet& sheet);
     QString sheetKey() const;
     void sheetChosen();
     void quantityChosen();
@@ -121,6 +125,8 @@ private:
     // The offsets of every sheet the user has corrected, by sheet key.
     QHash<QString, QPointF> m_offsets;
     QString m_offsetSheet;
+    // The custom sheet's figures, kept while a preset's are shown in their fields.
+    Sheet m_customSheet;
     // The range fields of the other kind of part, kept while this kind is shown.
     QString m_otherFrom;
     QString m_otherTo;

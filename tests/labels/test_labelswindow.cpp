@@ -5,6 +5,7 @@
 // reads as kolvane-cli's for the same options.
 #include "labelpreview.h"
 #include "labelswindow.h"
+#include "sheets.h"
 #include "lookupwindow.h"
 #include "tests/support/apphost.h"
 #include "tests/support/modalwatch.h"
@@ -467,7 +468,18 @@ void LabelsWindowTest::choicesAndOffsetsPerSheetAreRemembered()
     QCOMPARE(x->minimum(), -5.0);
     QCOMPARE(x->maximum(), 5.0);
     QCOMPARE(x->singleStep(), 0.1);
+    // The custom sheet's figures stay while a preset's own are shown in their place.
+    auto* pageWidth = Named<QDoubleSpinBox>(w, QStringLiteral("Page width"));
+    auto* columns = Named<QSpinBox>(w, QStringLiteral("Columns"));
+    sheets->setCurrentIndex(sheets->findData(QStringLiteral("custom")));
+    pageWidth->setValue(200);
+    columns->setValue(4);
     sheets->setCurrentIndex(sheets->findData(QStringLiteral("avery-l7157")));
+    const Sheet* preset = FindPresetSheet(u"avery-l7157");
+    QVERIFY(preset);
+    QCOMPARE(pageWidth->value(), preset->page.width());
+    QCOMPARE(columns->value(), preset->columns);
+    QVERIFY(!pageWidth->isEnabled());
     x->setValue(1.2);
     y->setValue(-0.5);
     sheets->setCurrentIndex(sheets->findData(QStringLiteral("avery-5160")));
@@ -501,6 +513,10 @@ void LabelsWindowTest::choicesAndOffsetsPerSheetAreRemembered()
     QCOMPARE(y->value(), -0.5);
     w->refresh();
     QCOMPARE(w->options().offsetY, -0.5);
+    sheets->setCurrentIndex(sheets->findData(QStringLiteral("custom")));
+    QCOMPARE(Named<QDoubleSpinBox>(w, QStringLiteral("Page width"))->value(), 200.0);
+    QCOMPARE(Named<QSpinBox>(w, QStringLiteral("Columns"))->value(), 4);
+    QCOMPARE(w->options().sheet.page.width(), 200.0);
 }
 
 void LabelsWindowTest::firstShowingIsCentredThenStaysWherePut()
